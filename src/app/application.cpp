@@ -1,0 +1,47 @@
+#include "app/application.h"
+
+#include "app/main_window.h"
+#include "platform/desktop/app_info.h"
+#include "platform/desktop/single_instance.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <unistd.h>
+
+namespace app {
+
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+
+// Qt ends a start without a usable display with a fatal message; show that message and leave
+// with a failure status instead of aborting with a core dump.
+void messageHandler(QtMsgType type, const QMessageLogContext& context, const QString& msg)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(msg));
+        std::fflush(stderr);
+        _exit(1);
+    }
+    if (g_previousHandler)
+        g_previousHandler(type, context, msg);
+}
+
+} // namespace
+
+int runApplication(int argc, char** argv)
+{
+    g_previousHandler = qInstallMessageHandler(messageHandler);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(desktop::exeName());
+
+    desktop::SingleInstance instance(desktop::exeName());
+    if (instance.PrevInstance())
+        return 0;
+
+    MainWindow window;
+    window.show();
+    return application.exec();
+}
+
+} // namespace app

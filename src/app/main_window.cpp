@@ -1,0 +1,226 @@
+#include "app/main_window.h"
+
+#include "app/catalogue_builder.h"
+#include "app/fonts.h"
+#include "app/menu_bar.h"
+#include "app/panel_catalogue.h"
+#include "app/panels.h"
+#include "app/tip_line.h"
+#include "app/twips.h"
+#include "services/acad_connection.h"
+#include "services/excel_connection.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <cmath>
+
+namespace app {
+
+namespace {
+// The frame and caption of a fixed single-border window, so that the outer size is the one designed.
+constexpr int kBorderPx = 2;
+constexpr int kCaptionPx = 22;
+} // namespace
+
+MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options))
+{
+    if (!m_options.random) {
+        auto gen = std::make_shared<QRandomGenerator>(QRandomGenerator::securelySeeded());
+        m_options.random = [gen] { return gen->generateDouble(); };
+    }
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("zoveduzo"));
+    setFont(windowFont());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    buildMenuBar(menuBar(), m_controls);
+    for (const services::Control& c : m_controls.all()) {
+        if (QAction* a = c.action(); a && !a->isSeparator() && !a->menu()) {
+            const QString name = c.name;
+            connect(a, &QAction::triggered, this, [this, name] { menuCommand(name); });
+        }
+    }
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    buildControls(client, panelCatalogue(), m_controls);
+
+    m_tmrDelete = new QTimer(this);
+    m_tmrDelete->setObjectName(QStringLiteral("tmrDelete"));
+    m_controls.add(QStringLiteral("tmrDelete"), std::nullopt, services::ControlKind::Timer, m_tmrDelete);
+    connect(m_tmrDelete, &QTimer::timeout, this, &MainWindow::tmrDelete_Timer);
+
+    m_lblTips = m_controls.label(QStringLiteral("lblTips"));
+    if (auto* test = m_controls.button(QStringLiteral("cmdTest")))
+        connect(test, &QAbstractButton::clicked, this, &MainWindow::cmdTest_Click);
+
+    installPanels(*this);
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Form_Load()
+{
+    // The outer size is fixed; the client area is what the frame and caption leave of it.
+    const int clientW = px(kWidthTwips) - 2 * kBorderPx;
+    const int clientH = px(kHeightTwips) - kCaptionPx - 2 * kBorderPx;
+    setFixedSize(clientW, clientH);
+
+    for (int i = 0; i < kPanelCount; ++i) {
+        if (QWidget* f = m_controls.widget(QStringLiteral("fraFrame"), i))
+            f->setGeometry(px(90), px(90), px(7470), px(6030));
+        if (QWidget* p = m_controls.widget(QStringLiteral("picShow"), i))
+            p->setGeometry(px(7600), px(90), px(3300), px(6030));
+    }
+    if (m_lblTips)
+        m_lblTips->setGeometry(px(90), px(6030 + 90 + 120), px(kWidthTwips - 150), px(300));
+
+    const double r = m_options.random();
+    const int u = static_cast<int>(std::floor(static_cast<float>(r) * static_cast<float>(kPanelCount)));
+    const int panel = std::clamp(u, 0, kPanelCount - 1);
+    if (panel >= 9 && panel <= 12)
+        earthingCommand(panel);
+    ShowPanel(panel);
+
+    fillClassCombos();
+
+    if (Compiled()) {
+        if (QWidget* test = m_controls.widget(QStringLiteral("cmdTest")))
+            test->setVisible(false);
+    }
+
+    m_tmrDelete->start(m_options.tipClearIntervalMs);
+}
+
+void MainWindow::fillClassCombos()
+{
+    static const QStringList classes = {QString::fromUtf8("第一类  Hr=30米"), QString::fromUtf8("第二类  Hr=45米"),
+                                        QString::fromUtf8("第三类  Hr=60米")};
+    const int last = m_controls.maxIndex(QStringLiteral("comClass"));
+    for (int i = 0; i <= last; ++i) {
+        if (QComboBox* c = m_controls.comboBox(QStringLiteral("comClass"), i)) {
+            c->clear();
+            c->addItems(classes);
+            c->setCurrentIndex(-1);
+        }
+    }
+    for (int i = 0; i <= last; ++i) {
+        if (QComboBox* c = m_controls.comboBox(QStringLiteral("comClass"), i))
+            c->setCurrentIndex(0);
+    }
+}
+
+void MainWindow::ShowPanel(int n)
+{
+    for (int i = 0; i < kPanelCount; ++i) {
+        if (QWidget* p = m_controls.widget(QStringLiteral("picShow"), i))
+            p->setVisible(false);
+        if (QWidget* f = m_controls.widget(QStringLiteral("fraFrame"), i))
+            f->setVisible(false);
+    }
+    if (QWidget* p = m_controls.widget(QStringLiteral("picShow"), n))
+        p->setVisible(true);
+    if (QWidget* f = m_controls.widget(QStringLiteral("fraFrame"), n))
+        f->setVisible(true);
+}
+
+int MainWindow::shownPanel() const
+{
+    for (int i = 0; i < kPanelCount; ++i) {
+        if (QWidget* f = m_controls.widget(QStringLiteral("fraFrame"), i); f && !f->isHidden())
+            return i;
+    }
+    return -1;
+}
+
+void MainWindow::earthingCommand(int n)
+{
+    ShowPanel(n);
+    QWidget* type = m_controls.widget(QStringLiteral("fraType"));
+    QWidget* frame = m_controls.widget(QStringLiteral("fraFrame"), n);
+    if (!type || !frame || type->parentWidget() == frame)
+        return;
+    // Reparenting keeps the position within the container, the size, and every child's state.
+    const QRect geometry = type->geometry();
+    const bool visible = !type->isHidden();
+    type->setParent(frame);
+    type->setGeometry(geometry);
+    type->setVisible(visible);
+}
+
+void MainWindow::menuCommand(const QString& itemName)
+{
+    const int panel = panelOfMenuItem(itemName);
+    if (panel >= 9 && panel <= 12) {
+        earthingCommand(panel);
+    } else if (panel >= 0) {
+        ShowPanel(panel);
+    } else if (itemName.compare(QLatin1String("mnuExit"), Qt::CaseInsensitive) == 0) {
+        mnuExit_Click();
+    } else {
+        runHandler(itemName + QStringLiteral("_Click"));
+    }
+}
+
+void MainWindow::mnuExit_Click()
+{
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    services::CloseExcel();
+    services::ReleaseAcadObjects();
+    m_tmrDelete->stop();
+    // Our own dialogs (the About box) go with the main window; the drawing window stands for a
+    // separate program and stays open with its drawings.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w != this && w->isWindow() && w->parentWidget() == this)
+            w->close();
+    }
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Form_Unload: every close runs the exit command and is never refused.
+    if (!m_exiting)
+        mnuExit_Click();
+    event->accept();
+}
+
+void MainWindow::ShowMsg(const QString& msg)
+{
+    if (m_lblTips)
+        m_lblTips->setText(tipCaption(msg));
+}
+
+QString MainWindow::caption() const { return windowTitle(); }
+
+void MainWindow::tmrDelete_Timer() { ShowMsg(QString()); }
+
+void MainWindow::cmdTest_Click() { menuCommand(QStringLiteral("mnuBuildDesign")); }
+
+void MainWindow::registerHandler(const QString& name, Handler handler)
+{
+    m_handlers.insert(name.toLower(), std::move(handler));
+}
+
+bool MainWindow::runHandler(const QString& name, int index)
+{
+    auto it = m_handlers.constFind(name.toLower());
+    if (it == m_handlers.constEnd())
+        return false;
+    (*it)(index);
+    return true;
+}
+
+} // namespace app

@@ -1,0 +1,12 @@
+#include "app/panels.h"
+
+#include "services/form.h"
+
+namespace app {
+
+void installPanels(services::Form& form)
+{
+    (void)form;
+}
+
+} // namespace app

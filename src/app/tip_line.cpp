@@ -1,0 +1,24 @@
+#include "app/tip_line.h"
+
+namespace app {
+
+QString tipCaption(const QString& msg)
+{
+    // Only the ASCII blank counts as blank: a message of other white space is still a message.
+    bool blank = true;
+    for (QChar ch : msg) {
+        if (ch != QLatin1Char(' ')) {
+            blank = false;
+            break;
+        }
+    }
+    if (blank)
+        return {};
+
+    static const QString endMarks = QString::fromUtf8(".。?？!！:：%");
+    const QString s = QLatin1Char(' ') + msg;
+    const QString caption = QString::fromUtf8("提示:") + s;
+    return endMarks.contains(s.back()) ? caption : caption + QLatin1Char('!');
+}
+
+} // namespace app

@@ -1,0 +1,8 @@
+#include "services/excel_connection.h"
+
+namespace services {
+
+void ConnectExcel(bool) {}
+void CloseExcel() {}
+
+} // namespace services
