@@ -256,16 +256,16 @@ class Plan:
         self.s.circle(px, py, 2.6, 1.0, fill="#fff")
         self.s.dot(px, py, 1.2)
         if number:
-            self.s.circle(px + offset[0], py + offset[1], 6.0, 0.7, fill="#fff")
-            self.s.text(px + offset[0], py + offset[1] + 3.8, number, 10, "middle", SYM_FONT)
+            self.s.circle(px + offset[0], py + offset[1], 6.5, 0.7, fill="#fff")
+            self.s.text(px + offset[0], py + offset[1] + 4.0, number, 11, "middle", SYM_FONT)
 
     def pick(self, x, y, number, offset=(0, 0)):
         """A picked point that is no rod: a small cross with its number."""
         px, py = self.P(x, y)
         self.s.line(px - 3, py - 3, px + 3, py + 3, 1.0)
         self.s.line(px - 3, py + 3, px + 3, py - 3, 1.0)
-        self.s.circle(px + offset[0], py + offset[1], 6.0, 0.7, fill="#fff")
-        self.s.text(px + offset[0], py + offset[1] + 3.8, number, 10, "middle", SYM_FONT)
+        self.s.circle(px + offset[0], py + offset[1], 6.5, 0.7, fill="#fff")
+        self.s.text(px + offset[0], py + offset[1] + 4.0, number, 11, "middle", SYM_FONT)
 
 
 W, H = 220, 400  # the pictures beside the panels
@@ -284,7 +284,7 @@ def frame_titles(svg, section_y=16, plan_y=222):
 
 def one_rod():
     s = Svg(W, H)
-    frame_titles(s)
+    frame_titles(s, 16, 238)
     h, hx = 24.0, 12.0
     sec = Section(s, 6, W - 6, 184, 3.0, W / 2)
     sec.ground()
@@ -311,7 +311,7 @@ def one_rod():
     s.dim(cx, cy, cx + HR * sec.sc * math.cos(a), cy - HR * sec.sc * math.sin(a), "hr",
           cx - 22, cy + 2, arrows=1)
 
-    pl = Plan(s, W / 2, 320, 2.55)
+    pl = Plan(s, W / 2, 322, 2.45)
     pl.poly(arc_points(0, 0, r0, 0, 2 * math.pi, 72))
     pl.poly(arc_points(0, 0, rx, 0, 2 * math.pi, 48), 1.0, "4,2")
     pl.rod(0, 0)
@@ -389,7 +389,7 @@ def picked_two_rods():
     sc = 1.75
     sec, r1, r2, low = pair_section(s, -d / 2, h, d / 2, h, hx, sc, W / 2, ("h", "h", "D", "h0"))
     rx = rx_of(h, hx)
-    two_rod_plan(s, -d / 2, d / 2, r1, r2, rx, rx, r0_of(low) * 0.62, rx * 0.35, W / 2, PLAN_CENTRE, 1.8,
+    two_rod_plan(s, -d / 2, d / 2, r1, r2, rx, rx, r0_of(low) * 0.62, rx * 0.35, W / 2, PLAN_CENTRE, 1.98,
                  angle=math.radians(28), numbered=True)
     return s
 
@@ -512,8 +512,8 @@ def support(pl, x, y, number=None, offset=(0, 0)):
     pl.s.add(f'<rect x="{px - 2.8:.2f}" y="{py - 2.8:.2f}" width="5.6" height="5.6" fill="#fff" '
              f'stroke="{INK}" stroke-width="1"/>')
     if number:
-        pl.s.circle(px + offset[0], py + offset[1], 6.0, 0.7, fill="#fff")
-        pl.s.text(px + offset[0], py + offset[1] + 3.8, number, 10, "middle", SYM_FONT)
+        pl.s.circle(px + offset[0], py + offset[1], 6.5, 0.7, fill="#fff")
+        pl.s.text(px + offset[0], py + offset[1] + 4.0, number, 11, "middle", SYM_FONT)
 
 
 def one_wire(picked=False):
@@ -649,35 +649,30 @@ def hatch_defs(svg, ident="h"):
 
 def steel(kind):
     s = Svg(70, 70)
-    if kind == 0:  # solid round bar
-        s.circle(35, 32, 17, 1.4, fill="#ccc")
-        s.dim(18, 59, 52, 59, None)
-        s.line(18, 34, 18, 62, 0.4)
-        s.line(52, 34, 52, 62, 0.4)
-        s.sym(35, 70, "d", 13)
-    elif kind == 1:  # pipe
-        s.circle(35, 32, 17, 1.4, fill="#ccc")
-        s.circle(35, 32, 12, 1.2, fill="#fff")
-        s.dim(18, 59, 52, 59, None)
-        s.line(18, 34, 18, 62, 0.4)
-        s.line(52, 34, 52, 62, 0.4)
-        s.sym(35, 70, "d", 13)
+    if kind in (0, 1):  # solid round bar, pipe
+        s.circle(35, 28, 17, 1.4, fill="#ccc")
+        if kind == 1:
+            s.circle(35, 28, 12, 1.2, fill="#fff")
+        s.dim(18, 54, 52, 54, None)
+        s.line(18, 30, 18, 57, 0.4)
+        s.line(52, 30, 52, 57, 0.4)
+        s.sym(35, 66, "d", 13)
     elif kind == 2:  # flat bar
-        s.add(f'<rect x="12" y="27" width="46" height="10" fill="#ccc" stroke="{INK}" stroke-width="1.4"/>')
-        s.dim(12, 55, 58, 55, None)
-        s.line(12, 39, 12, 58, 0.4)
-        s.line(58, 39, 58, 58, 0.4)
-        s.sym(35, 68, "b", 13)
+        s.add(f'<rect x="12" y="24" width="46" height="10" fill="#ccc" stroke="{INK}" stroke-width="1.4"/>')
+        s.dim(12, 50, 58, 50, None)
+        s.line(12, 36, 12, 53, 0.4)
+        s.line(58, 36, 58, 53, 0.4)
+        s.sym(35, 64, "b", 13)
     else:  # equal angle
-        s.path("M24,6 L32,6 L32,42 L64,42 L64,50 L24,50 Z", 1.4, fill="#ccc")
-        s.dim(15, 6, 15, 50, None)
-        s.line(13, 6, 22, 6, 0.4)
-        s.line(13, 50, 22, 50, 0.4)
-        s.sym(7, 32, "b1", 12)
-        s.dim(24, 58, 64, 58, None)
-        s.line(24, 52, 24, 61, 0.4)
-        s.line(64, 52, 64, 61, 0.4)
-        s.sym(44, 70, "b2", 12)
+        s.path("M24,4 L32,4 L32,40 L64,40 L64,48 L24,48 Z", 1.4, fill="#ccc")
+        s.dim(15, 4, 15, 48, None)
+        s.line(13, 4, 22, 4, 0.4)
+        s.line(13, 48, 22, 48, 0.4)
+        s.sym(7, 30, "b1", 12)
+        s.dim(24, 55, 64, 55, None)
+        s.line(24, 50, 24, 58, 0.4)
+        s.line(64, 50, 64, 58, 0.4)
+        s.sym(44, 65, "b2", 12)
     return s
 
 
