@@ -94,7 +94,8 @@ class Svg:
 
     def write(self, name, title):
         body = "\n  ".join(self.items)
-        svg = (f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
+        svg = (f'<!-- {title}: a line drawing made by draw_pictures.py; edit the script, not this file. -->\n'
+               f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
                f'width="{self.w}" height="{self.h}" viewBox="0 0 {self.w} {self.h}">\n'
                f'  <title>{title}</title>\n  {body}\n</svg>\n')
         with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), name + ".svg"), "w",
