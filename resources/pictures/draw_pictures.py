@@ -537,7 +537,7 @@ def one_wire(picked=False):
         support(pl, *ends[1])
         pl.dim((-length / 2, -r0 - 6), (length / 2, -r0 - 6), None)
         lx, ly = pl.P(0, -r0 - 6)
-        s.text(lx, ly + 12, "避雷线长度", 10)
+        s.text(lx, ly + 12, "避雷线长度", 12)
         for x in (-length / 2, length / 2):
             s.line(*pl.P(x, -2), *pl.P(x, -r0 - 9), 0.4)
     pl.dim((0, 0), (0, r0 * 0.8), "b0", (10, 0))

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/panel_catalogue.h"
 #include "app/panel_pictures.h"
+#include "app/twips.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,7 +34,7 @@ TEST(PanelPictures, EveryPictureLoadsAndDrawsAtItsBoxSize)
             continue;
         ++pictures;
         SCOPED_TRACE(e.caption.toStdString());
-        const QSize box(e.width / 15 - 2, e.height / 15 - 2);
+        const QSize box(app::px(e.width) - 2, app::px(e.height) - 2);
         for (qreal ratio : {1.0, 2.0}) {
             const QImage image = app::renderPicture(e.caption, box, ratio).toImage();
             ASSERT_FALSE(image.isNull());
