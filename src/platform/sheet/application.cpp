@@ -5,6 +5,7 @@
 #include "platform/sheet/spreadsheet_program.h"
 #include "platform/sheet/workbook_file.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <vector>
@@ -17,6 +18,8 @@ struct Book {
     std::weak_ptr<Instance> owner;
     QString path;
     std::unique_ptr<WorkbookFile> file; // null once closed
+    QDateTime modified;                 // of the file as read
+    qint64 size = 0;
 };
 
 struct Instance {
@@ -145,12 +148,23 @@ Workbook Workbooks::open(const QString& path)
         if (open->path == fullPath)
             book = open;
     }
+    const QFileInfo info(fullPath);
     if (!book) {
         book = std::make_shared<detail::Book>();
         book->owner = m_instance;
         book->path = fullPath;
         book->file = std::make_unique<WorkbookFile>(fullPath); // throws for a missing or unreadable file
+        book->modified = info.lastModified();
+        book->size = info.size();
         instance.books.push_back(book);
+    } else if (info.lastModified() != book->modified || info.size() != book->size) {
+        // Saved meanwhile in the spreadsheet program: read again, so that the edited data is what
+        // the workbook's references read from now on. A file that cannot be read any more fails
+        // the open and the workbook keeps what it held.
+        auto file = std::make_unique<WorkbookFile>(fullPath);
+        book->file = std::move(file);
+        book->modified = info.lastModified();
+        book->size = info.size();
     }
     // The spreadsheet program's own fate (not installed any more, refusing the file) is not the
     // caller's concern: the workbook is open here either way.

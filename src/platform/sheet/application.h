@@ -74,7 +74,8 @@ public:
     // The workbooks open in the application.
     int count() const;
     Workbook item(int index) const; // from 1
-    // Opens the .xls workbook at path; a workbook already open there is given back as it is.
+    // Opens the .xls workbook at path. A workbook already open there is given back, read again
+    // first when its file has changed since (saved from the spreadsheet program).
     // Fails with FileNotFound or errors::ApplicationDefined (no readable .xls workbook).
     // A visible application hands the workbook to the desktop's spreadsheet program as well.
     Workbook open(const QString& path);

@@ -3,6 +3,7 @@
 #include "platform/sheet/sheet_errors.h"
 #include "platform/sheet/spreadsheet_program.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -135,6 +136,40 @@ TEST_F(SheetTest, OpenWorkbooksAreCountedAndClosed)
     EXPECT_EQ(errorOf([] { sheet::Workbook().close(); }), common::ObjectNotSet);
     EXPECT_EQ(errorOf([] { sheet::Worksheet().cells(1, 1); }), common::ObjectNotSet);
     EXPECT_EQ(errorOf([] { sheet::Application().workbooks(); }), common::ObjectNotSet);
+}
+
+TEST_F(SheetTest, AWorkbookSavedMeanwhileIsReadAgainWhenOpenedAgain)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("book.xls"));
+    ASSERT_TRUE(QFile::copy(kFixture, path));
+    sheet::Application app = sheet::Application::createObject();
+    sheet::Workbook book = app.workbooks().open(path);
+    const sheet::Worksheet first = book.sheets().item(1);
+    ASSERT_EQ(first.cells(1, 2), QVariant(23.5));
+
+    // The user saves other data over it.
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(RIDE_BIN_DIR "/全国主要城镇雷暴日数.xls"), path));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    }
+    sheet::Workbook again = app.workbooks().open(path);
+    EXPECT_EQ(app.workbooks().count(), 1);
+    EXPECT_EQ(book.sheets().count(), 26);
+    EXPECT_EQ(first.name(), QStringLiteral("北京市")); // earlier references read the new data
+    EXPECT_EQ(first.cells(1, 2), QVariant(35.7));
+
+    // Unreadable now: the open fails and the workbook keeps what it held.
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("no longer a workbook");
+    }
+    EXPECT_EQ(errorOf([&] { app.workbooks().open(path); }), sheet::errors::ApplicationDefined);
+    EXPECT_EQ(first.cells(1, 2), QVariant(35.7));
 }
 
 TEST_F(SheetTest, TheRunningInstanceIsFoundUntilItQuits)
