@@ -475,7 +475,7 @@ def three_rods(picked=False):
     return s
 
 
-def wire_section(s, xs, h, hx, labels):
+def wire_section(s, xs, h, hx):
     """The cross-section of one or two wires at their lowest point."""
     sc = 2.6 if len(xs) == 1 else 1.9
     sec = Section(s, 6, W - 6, SEC_GROUND, sc, W / 2)
@@ -521,7 +521,7 @@ def one_wire(picked=False):
     s = Svg(W, H)
     frame_titles(s, SEC_TITLE, PLAN_TITLE)
     h, hx, length = 21.0, 12.0, 50.0
-    r0, bx = wire_section(s, [0.0], h, hx, None)
+    r0, bx = wire_section(s, [0.0], h, hx)
     angle = math.radians(30) if picked else 0.0
     sc = 1.8 if picked else 1.85
     pl = Plan(s, W / 2, PLAN_CENTRE, sc, angle)
@@ -550,7 +550,7 @@ def two_wires(picked=False):
     s = Svg(W, H)
     frame_titles(s, SEC_TITLE, PLAN_TITLE)
     h, hx, d, length = 24.0, 12.0, 30.0, 52.0
-    r0, bx = wire_section(s, [-d / 2, d / 2], h, hx, None)
+    r0, bx = wire_section(s, [-d / 2, d / 2], h, hx)
     angle = math.radians(26) if picked else 0.0
     pl = Plan(s, W / 2, PLAN_CENTRE, 1.55 if picked else 1.7, angle)
     ends = [(-length / 2, -d / 2), (length / 2, -d / 2), (length / 2, d / 2), (-length / 2, d / 2)]
@@ -642,11 +642,6 @@ def building():
 
 
 # ---- steel types, electrode layouts, tower arrangements ----
-
-def hatch_defs(svg, ident="h"):
-    svg.add(f'<defs><pattern id="{ident}" width="4" height="4" patternUnits="userSpaceOnUse">'
-            f'<path d="M0,4 L4,0" stroke="{INK}" stroke-width="0.6"/></pattern></defs>')
-
 
 def steel(kind):
     s = Svg(70, 70)
