@@ -10,7 +10,6 @@ namespace earthing {
 EquivalentDiameter equivalentDiameter(SteelSection section, double sizeA, double sizeB)
 {
     double d = 0;
-    int blamed = static_cast<int>(section);
     switch (section) {
     case SteelSection::CircularBar:
     case SteelSection::Pipe:
@@ -21,13 +20,19 @@ EquivalentDiameter equivalentDiameter(SteelSection section, double sizeA, double
         break;
     case SteelSection::Angle:
         d = 0.71 * std::pow(sizeA * sizeB * (sizeA * sizeA + sizeB * sizeB), 0.25) / 1000;
-        blamed = farthestFromOne<int>({{3, sizeA}, {4, sizeB}});
         break;
     }
     // The formulas divide by d and take its logarithm: it must be a positive, finite number.
     if (!std::isfinite(d) || d <= 0)
-        return {0, blamed};
+        return {0, diameterBox(section, sizeA, sizeB)};
     return {d, std::nullopt};
+}
+
+int diameterBox(SteelSection section, double sizeA, double sizeB)
+{
+    if (section == SteelSection::Angle)
+        return farthestFromOne<int>({{3, sizeA}, {4, sizeB}});
+    return static_cast<int>(section);
 }
 
 int sizeBoxCount(SteelSection section) { return section == SteelSection::Angle ? 2 : 1; }

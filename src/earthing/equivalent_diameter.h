@@ -15,6 +15,10 @@ struct EquivalentDiameter {
     std::optional<int> faultBox;
 };
 
+// The size box (txtType index) to blame for a diameter out of range: the section's box, or for the
+// angle steel whichever leg lies farther from 1 in order of magnitude.
+int diameterBox(SteelSection section, double sizeA, double sizeB = 0);
+
 // sizeA is the section's first box (d, b or b1); sizeB only matters for the angle steel (b2).
 EquivalentDiameter equivalentDiameter(SteelSection section, double sizeA, double sizeB = 0);
 
