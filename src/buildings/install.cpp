@@ -2,6 +2,7 @@
 #include "buildings/install.h"
 
 #include "buildings/strike_count_panel.h"
+#include "buildings/thunder_day_workbook.h"
 #include "services/form.h"
 
 #include <QWidget>
@@ -11,6 +12,7 @@ namespace buildings {
 void installStrikeCountPanel(services::Form& form)
 {
     new StrikeCountPanel(form, form.window());
+    new ThunderDayWorkbook(form, form.window());
 }
 
 } // namespace buildings
