@@ -112,7 +112,7 @@ Resistance towerResistance(TowerArrangement arrangement, double rho, double dept
     const double r = (Ln(ratio) + t.coefficient) * rho / (kTwoPi * t.length);
     if (!std::isfinite(r))
         return blame();
-    // The tower's result is clamped, not reported: a short earthing counts as no resistance.
+    // The tower keeps its clamp: a negative value is shown as 0, not reported.
     return ok(r < 0 ? 0 : r);
 }
 
