@@ -46,7 +46,7 @@ class Svg:
         self.add(f'<text x="{x:.2f}" y="{y:.2f}" font-family="{font}" font-size="{size}"{st} '
                  f'text-anchor="{anchor}" fill="{INK}">{s}</text>')
 
-    def sym(self, x, y, s, size=11, anchor="middle"):
+    def sym(self, x, y, s, size=13, anchor="middle"):
         """An italic symbol with its index as a subscript: "r0" is r with a subscript 0."""
         main, sub = s[0], s[1:]
         if s in ("D",) or not sub:
@@ -67,7 +67,7 @@ class Svg:
         self.add(f'<path d="M{x:.2f},{y:.2f} L{bx + px:.2f},{by + py:.2f} L{bx - px:.2f},{by - py:.2f} Z" '
                  f'fill="{INK}"/>')
 
-    def dim(self, x1, y1, x2, y2, label, lx=None, ly=None, arrows=2, size=11):
+    def dim(self, x1, y1, x2, y2, label, lx=None, ly=None, arrows=2, size=13):
         """A dimension line with arrowheads at its ends and its symbol beside it."""
         self.line(x1, y1, x2, y2, 0.6)
         if arrows >= 1:
@@ -184,7 +184,7 @@ def vdim(svg, sec, x_from, h, x_dim, label, h_label=None, label_x=None):
 
 
 def caption(svg, x, y, text):
-    svg.text(x, y, text, 11, "middle", CJK_FONT)
+    svg.text(x, y, text, 13, "middle", CJK_FONT)
 
 
 # ---- plan outlines: rods (or wire ends) on a convex polygon, joined with waists ----
@@ -405,14 +405,13 @@ def polygon_plan(s, pts, r0, rx, b0s, bxs, cx, cy, scale, angle=0.0):
 def four_rods(picked=False):
     s = Svg(W, H)
     frame_titles(s, SEC_TITLE, PLAN_TITLE)
-    h, hx, a, b = 21.0, 12.0, 44.0, 26.0
-    sc = 1.7
-    sec, r0, _, low = pair_section(s, -a / 2, h, a / 2, h, hx, sc, W / 2, ("h", "h", "" if picked else "长边", "h0"))
+    h, hx, a, b = 21.0, 12.0, 60.0, 36.0
+    sec, r0, _, low = pair_section(s, -22, h, 22, h, hx, 1.7, W / 2, ("h", "h", "" if picked else "长边", "h0"))
     rx = rx_of(h, hx)
     pts = [(-a / 2, -b / 2), (a / 2, -b / 2), (a / 2, b / 2), (-a / 2, b / 2)]
     angle = math.radians(24) if picked else 0.0
-    scale = 1.6 if picked else 1.75
-    pl = polygon_plan(s, pts, r0, rx, [r0 * 0.55, r0 * 0.75, r0 * 0.55, r0 * 0.75],
+    scale = 1.58 if picked else 1.72
+    pl = polygon_plan(s, pts, r0, rx, [r0 * 0.45, r0 * 0.7, r0 * 0.45, r0 * 0.7],
                       [rx * 0.3, rx * 0.6, rx * 0.3, rx * 0.6], W / 2, PLAN_CENTRE + 4, scale, angle)
     if picked:
         pl.rod(*pts[0], "1", (-10, 6))
@@ -439,21 +438,20 @@ def four_rods(picked=False):
     cxp, cyp = pl.P(0, 0)
     s.line(cxp - 3, cyp, cxp + 3, cyp, 0.6)
     s.line(cxp, cyp - 3, cxp, cyp + 3, 0.6)
-    s.sym(cxp + 9, cyp - 3, "h0", 10)
+    s.sym(cxp + 9, cyp - 3, "h0", 12)
     return s
 
 
 def three_rods(picked=False):
     s = Svg(W, H)
     frame_titles(s, SEC_TITLE, PLAN_TITLE)
-    h, hx, d = 21.0, 12.0, 40.0
-    sc = 1.75
-    sec, r0, _, low = pair_section(s, -d / 2, h, d / 2, h, hx, sc, W / 2, ("h", "h", "D", "h0"))
+    h, hx, d = 21.0, 12.0, 54.0
+    sec, r0, _, low = pair_section(s, -20, h, 20, h, hx, 1.75, W / 2, ("h", "h", "D", "h0"))
     rx = rx_of(h, hx)
     # two rods at the bottom, the third above them
     tri = [(-d / 2, -d * math.sqrt(3) / 6), (d / 2, -d * math.sqrt(3) / 6), (0, d * math.sqrt(3) / 3)]
     angle = math.radians(20) if picked else 0.0
-    pl = polygon_plan(s, tri, r0, rx, [r0 * 0.62] * 3, [rx * 0.3] * 3, W / 2, PLAN_CENTRE + 8, 1.6, angle)
+    pl = polygon_plan(s, tri, r0, rx, [r0 * 0.5] * 3, [rx * 0.3] * 3, W / 2, PLAN_CENTRE + 10, 1.68 if picked else 1.75, angle)
     if picked:
         pl.rod(*tri[0], "1", (-9, 8))
         pl.rod(*tri[1], "2", (9, 8))
@@ -472,7 +470,7 @@ def three_rods(picked=False):
     cxp, cyp = pl.P(0, -3)
     s.line(cxp - 3, cyp, cxp + 3, cyp, 0.6)
     s.line(cxp, cyp - 3, cxp, cyp + 3, 0.6)
-    s.sym(cxp + 9, cyp + 4, "h0", 10)
+    s.sym(cxp + 9, cyp + 4, "h0", 12)
     return s
 
 

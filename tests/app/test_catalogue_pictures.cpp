@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -97,6 +98,12 @@ TEST(HelpText, HasTheEightSectionsInOrderWithIndentedItems)
     }
     EXPECT_TRUE(previous.endsWith(QString::fromUtf8("。")));
     EXPECT_EQ(found, headings);
+
+    // Lines are broken by hand, so none may run wider than the box and wrap a second time.
+    const int room = help->width() - 2 * help->frameWidth() - help->verticalScrollBar()->sizeHint().width() -
+                     2 * static_cast<int>(help->document()->documentMargin());
+    for (const QString& line : lines)
+        EXPECT_LE(help->fontMetrics().horizontalAdvance(line), room) << line.toStdString();
 
     // Twenty functions, numbered in order.
     const QString text = help->toPlainText();
