@@ -21,16 +21,6 @@ using services::g_worksheet;
 
 namespace {
 
-// A cell's value as text: numbers in the locale's notation, as the platform converted them.
-QString cellText(const QVariant& value)
-{
-    if (!value.isValid())
-        return {};
-    if (value.typeId() == QMetaType::Double)
-        return services::DecimalText(value.toDouble());
-    return value.toString();
-}
-
 // Only the ASCII blank is trimmed, as the platform's Trim did.
 QString trimmed(const QString& s)
 {
@@ -142,7 +132,7 @@ void ThunderDayWorkbook::LoadPlaces(const QString& province)
         county->clear();
         county->setEditText(placeText);
         for (int row = 1; row <= kLastRow; ++row) {
-            const QString place = trimmed(cellText(g_worksheet.cells(row, 1)));
+            const QString place = trimmed(services::VariantText(g_worksheet.cells(row, 1)));
             if (place.isEmpty())
                 break;
             county->addItem(place);
@@ -164,8 +154,8 @@ void ThunderDayWorkbook::LookupThunderDays(const QString& place)
     try {
         // The list shows the names trimmed, so they are compared trimmed; of equal names the lowest row decides.
         for (int i = 1; i <= county->count(); ++i) {
-            if (trimmed(cellText(g_worksheet.cells(i, 1))) == place)
-                days->setText(cellText(g_worksheet.cells(i, 2)));
+            if (trimmed(services::VariantText(g_worksheet.cells(i, 1))) == place)
+                days->setText(services::VariantText(g_worksheet.cells(i, 2)));
         }
     } catch (const AutomationError&) {
         // The spreadsheet went away: txtTD keeps its text.
