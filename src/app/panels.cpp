@@ -1,5 +1,7 @@
 #include "app/panels.h"
 
+#include "buildings/install.h"
+#include "earthing/install.h"
 #include "services/form.h"
 
 namespace app {
@@ -7,6 +9,8 @@ namespace app {
 void installPanels(services::Form& form)
 {
     (void)form;
+    buildings::installStrikeCountPanel(form);
+    earthing::installEarthingPanels(form);
 }
 
 } // namespace app
