@@ -1,12 +1,13 @@
 #include "app/panels.h"
 
+#include "rods/install.h"
 #include "services/form.h"
 
 namespace app {
 
 void installPanels(services::Form& form)
 {
-    (void)form;
+    rods::installRodPanels(form);
 }
 
 } // namespace app
