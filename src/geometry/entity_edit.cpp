@@ -54,25 +54,30 @@ bool ExtendEntity(const EntityHandle& handle, short mode, double delta)
 
     if (name == QLatin1String("AcDbLine")) {
         cad::Point s{}, e{};
-        resumeAssign(err, s, [&] { return entity.StartPoint(); });
-        resumeAssign(err, e, [&] { return entity.EndPoint(); });
-        extendAxis(s[0], e[0], mode, delta);
-        extendAxis(s[1], e[1], mode, delta);
-        resume(err, [&] { entity.setStartPoint(s); });
-        resume(err, [&] { entity.setEndPoint(e); });
+        // Geometry that could not be read is not written back: zeros would move the ends far away.
+        const bool read = resumeAssign(err, s, [&] { return entity.StartPoint(); })
+            & resumeAssign(err, e, [&] { return entity.EndPoint(); });
+        if (read) {
+            extendAxis(s[0], e[0], mode, delta);
+            extendAxis(s[1], e[1], mode, delta);
+            resume(err, [&] { entity.setStartPoint(s); });
+            resume(err, [&] { entity.setEndPoint(e); });
+        }
     } else if (name == QLatin1String("AcDbArc")) {
         double a0 = 0, a1 = 0;
-        resumeAssign(err, a0, [&] { return entity.StartAngle(); });
-        resumeAssign(err, a1, [&] { return entity.EndAngle(); });
-        // Start back and end forward grows the arc also when it passes through the direction 0.
-        if (a0 != a1) {
-            if (mode == 0 || mode == 2)
-                a0 -= delta;
-            if (mode == 1 || mode == 2)
-                a1 += delta;
+        const bool read = resumeAssign(err, a0, [&] { return entity.StartAngle(); })
+            & resumeAssign(err, a1, [&] { return entity.EndAngle(); });
+        if (read) {
+            // Start back and end forward grows the arc also when it passes through the direction 0.
+            if (a0 != a1) {
+                if (mode == 0 || mode == 2)
+                    a0 -= delta;
+                if (mode == 1 || mode == 2)
+                    a1 += delta;
+            }
+            resume(err, [&] { entity.setStartAngle(a0); });
+            resume(err, [&] { entity.setEndAngle(a1); });
         }
-        resume(err, [&] { entity.setStartAngle(a0); });
-        resume(err, [&] { entity.setEndAngle(a1); });
     } else {
         return false;
     }
