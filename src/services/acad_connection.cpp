@@ -5,25 +5,14 @@
 #include "platform/desktop/app_info.h"
 #include "platform/desktop/pumping_wait.h"
 #include "services/acad_refs.h"
+#include "services/excel_connection.h"
 #include "services/form.h"
-
-#include <QDir>
 
 namespace services {
 
 using automation::ErrObject;
 using automation::resume;
 using automation::resumeIf;
-
-namespace {
-// The template's path beside the executable.
-QString templatePath()
-{
-    const QString folder = desktop::appPath();
-    const QString name = QStringLiteral("RIDE.dwt");
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
-}
-} // namespace
 
 void ConnectAutoCAD(Form& form, bool visible)
 {
@@ -49,7 +38,7 @@ void ConnectAutoCAD(Form& form, bool visible)
         resume(err, [&] { g_acadApp.setVisible(visible); });
     }
     if (resumeIf(err, [] { return g_acadApp.Documents().Count() == 0; }))
-        resume(err, [] { g_acadApp.Documents().Add(templatePath()); });
+        resume(err, [] { g_acadApp.Documents().Add(JoinPath(desktop::appPath(), QStringLiteral("RIDE.dwt"))); });
     form.ShowMsg(QStringLiteral("已经成功连接 AutoCAD"));
     Wait(50);
     err.clear();

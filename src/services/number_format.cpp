@@ -124,4 +124,22 @@ QString DecimalTextSingle(float value, const QLocale& locale)
     return plainText(static_cast<double>(value), 7, locale);
 }
 
+QString VariantText(const QVariant& value, const QLocale& locale)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return DecimalText(value.toDouble(), locale);
+    case QMetaType::Float:
+        return DecimalTextSingle(value.toFloat(), locale);
+    default:
+        return value.toString();
+    }
+}
+
 } // namespace services

@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QVariant>
 
 namespace services {
 
@@ -19,5 +20,9 @@ float ToSingle(double value);
 // (30.1f gives "30.1").
 QString DecimalText(double value, const QLocale& locale = QLocale());
 QString DecimalTextSingle(float value, const QLocale& locale = QLocale());
+
+// A value as text, the way the platform turned a variant into a string: nothing (a blank cell) is
+// "", a number its DecimalText, a text itself.
+QString VariantText(const QVariant& value, const QLocale& locale = QLocale());
 
 } // namespace services

@@ -46,8 +46,20 @@ float BisectCubicRoot(float a, float b, float c, float d, float /*lo*/, float hi
     return mid;
 }
 
+namespace {
+
+void requireElementZero(std::span<const double> values)
+{
+    if (values.empty())
+        throw automation::AutomationError(automation::errors::SubscriptOutOfRange,
+                                          QStringLiteral("Subscript out of range"));
+}
+
+} // namespace
+
 float MinOf(std::span<const double> values)
 {
+    requireElementZero(values);
     float result = ToSingle(values[0]);
     for (double v : values) {
         if (static_cast<double>(result) > v)
@@ -58,6 +70,7 @@ float MinOf(std::span<const double> values)
 
 float MaxOf(std::span<const double> values)
 {
+    requireElementZero(values);
     float result = ToSingle(values[0]);
     for (double v : values) {
         if (static_cast<double>(result) < v)

@@ -21,7 +21,8 @@ float EvalCubic(float t, float a, float b, float c, float d);
 float BisectCubicRoot(float a, float b, float c, float d, float lo, float hi);
 
 // The smallest / largest of the values as a single, each value compared as stored with the
-// single-precision result so far and taken in single precision when it wins. values must not be empty.
+// single-precision result so far and taken in single precision when it wins. An empty list has no
+// element 0 and fails with SubscriptOutOfRange.
 float MinOf(std::span<const double> values);
 float MaxOf(std::span<const double> values);
 inline float MinOf(std::initializer_list<double> values) { return MinOf(std::span<const double>(values.begin(), values.size())); }

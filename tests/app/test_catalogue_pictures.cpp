@@ -3,6 +3,8 @@
 #include "app/panel_catalogue.h"
 #include "app/panel_pictures.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -39,6 +41,10 @@ TEST(PanelPictures, EveryPictureLoadsAndDrawsAtItsBoxSize)
             const int inked = inkedPixels(image);
             EXPECT_GT(inked, image.width() * image.height() / 100);
             EXPECT_LT(inked, image.width() * image.height() / 2);
+            if (const QString dir = qEnvironmentVariable("RIDE_RENDER_DIR"); !dir.isEmpty() && ratio == 2.0) {
+                QDir().mkpath(dir);
+                image.save(QStringLiteral("%1/%2.png").arg(dir, QFileInfo(e.caption).baseName()));
+            }
         }
     }
     // Eleven panel pictures, the outline example, four steels, ten electrode layouts, three towers.

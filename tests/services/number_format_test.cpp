@@ -7,6 +7,7 @@ using services::DecimalText;
 using services::DecimalTextSingle;
 using services::FormatFixed3;
 using services::ToSingle;
+using services::VariantText;
 
 namespace {
 
@@ -54,6 +55,16 @@ TEST(DecimalText, IsTheShortestPlainText)
     }
     EXPECT_EQ(DecimalTextSingle(30.1f, c), QStringLiteral("30.1"));
     EXPECT_EQ(DecimalTextSingle(1.0f / 3, c), QStringLiteral("0.3333333"));
+}
+
+TEST(VariantText, GivesCellValuesAsText)
+{
+    const QLocale c = QLocale::c();
+    EXPECT_EQ(VariantText(QVariant(), c), QString());
+    EXPECT_EQ(VariantText(QVariant(35.7), c), QStringLiteral("35.7"));
+    EXPECT_EQ(VariantText(QVariant(121.0), c), QStringLiteral("121"));
+    EXPECT_EQ(VariantText(QVariant(30.1f), c), QStringLiteral("30.1"));
+    EXPECT_EQ(VariantText(QVariant(QStringLiteral(" 无资料 ")), c), QStringLiteral(" 无资料 "));
 }
 
 } // namespace

@@ -84,6 +84,8 @@ TEST(MinOfMaxOf, ReturnSinglesComparedAsStored)
     // The single nearest to 30.1 lies above 30.1; the double 30.1 then wins a MinOf comparison,
     // and comes back as the same single.
     EXPECT_EQ(MinOf({30.1, 30.1}), 30.1f);
+    EXPECT_THROW(MinOf(std::span<const double>()), automation::AutomationError);
+    EXPECT_THROW(MaxOf(std::span<const double>()), automation::AutomationError);
 }
 
 } // namespace
