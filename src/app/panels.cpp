@@ -2,13 +2,14 @@
 
 #include "buildings/install.h"
 #include "earthing/install.h"
+#include "rods/install.h"
 #include "services/form.h"
 
 namespace app {
 
 void installPanels(services::Form& form)
 {
-    (void)form;
+    rods::installRodPanels(form);
     buildings::installStrikeCountPanel(form);
     earthing::installEarthingPanels(form);
 }
