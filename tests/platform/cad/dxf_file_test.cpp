@@ -298,6 +298,32 @@ TEST(DxfText, Utf8FilesOfLaterVersions)
     });
 }
 
+TEST(DxfRobustness, LongTextsStayWithinWhatALineHolds)
+{
+    // dxflib cannot read lines of 1024 bytes or more: single-line values are shortened on saving,
+    // multi-line texts are written in chunks and come back whole.
+    QTemporaryDir dir;
+    DocumentModel model(nullptr);
+    EntityData text;
+    text.kind = EntityKind::Text;
+    text.height = 1;
+    text.text = QString(2000, QChar(0x4E2D));
+    model.add(text);
+    EntityData mtext = text;
+    mtext.kind = EntityKind::MText;
+    mtext.text = QString(1500, QChar(0x4E2D)) + QString(300, QChar(0x00E9)) + QString(200, QChar(0x20AC));
+    model.add(mtext);
+    const QString path = dir.filePath(QStringLiteral("long.dxf"));
+    writeDxfFile(path, model);
+    DocumentModel again(nullptr);
+    readDxfFile(path, again);
+    ASSERT_EQ(again.count(), 2u);
+    std::vector<QString> texts;
+    again.forEach([&](const EntityData& e) { texts.push_back(e.text); });
+    EXPECT_TRUE(texts[0].size() >= 400 && QString(2000, QChar(0x4E2D)).startsWith(texts[0]));
+    EXPECT_EQ(texts[1], mtext.text);
+}
+
 // Inputs that once broke the reader: each must now either read or fail with an automation error.
 TEST(DxfRobustness, KeptCrashingInputsNoLongerCrash)
 {
