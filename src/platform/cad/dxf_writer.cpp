@@ -33,18 +33,34 @@ class Writer : public DL_WriterA {
 public:
     using DL_WriterA::DL_WriterA;
     void hideNext() { m_hideNext = true; }
-    void dxfString(int gc, const std::string& value) const override
+    // dxflib leaves a style's font file (3) and big font file (4) empty and puts the font only in
+    // extended data, where most readers do not look; these are written in their place.
+    void styleFonts(std::string font, std::string bigFont)
     {
+        m_font = std::move(font);
+        m_bigFont = std::move(bigFont);
+        m_inStyle = true;
+    }
+    void endStyle() { m_inStyle = false; }
+    void dxfString(int gc, const std::string& value) const override { put(gc, value.c_str()); }
+    void dxfString(int gc, const char* value) const override { put(gc, value); }
+
+private:
+    void put(int gc, const char* value) const
+    {
+        if (m_inStyle && gc == 3)
+            value = m_font.c_str();
+        if (m_inStyle && gc == 4)
+            value = m_bigFont.c_str();
         DL_WriterA::dxfString(gc, value);
         if (gc == 8 && m_hideNext) {
             DL_WriterA::dxfInt(60, 1);
             m_hideNext = false;
         }
     }
-    using DL_WriterA::dxfString;
-
-private:
     mutable bool m_hideNext = false;
+    mutable bool m_inStyle = false;
+    std::string m_font, m_bigFont;
 };
 
 class DxfWriter {
@@ -191,9 +207,12 @@ private:
         m_w.tableEnd();
 
         m_w.tableStyle(static_cast<int>(t.styles.size()));
-        for (const auto& s : t.styles)
+        for (const auto& s : t.styles) {
+            m_w.styleFonts(text(s.font), text(s.bigFont));
             m_dxf.writeStyle(m_w, DL_StyleData(text(s.name), s.flags, s.height, s.widthFactor, s.oblique, 0, 2.5,
-                                               text(s.font), text(s.bigFont)));
+                                               text(s.family.isEmpty() ? s.font : s.family), text(s.bigFont)));
+            m_w.endStyle();
+        }
         m_w.tableEnd();
 
         m_dxf.writeView(m_w);
