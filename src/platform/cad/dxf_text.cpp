@@ -48,7 +48,9 @@ bool isMultibyteUtf8(std::string_view s)
 const char* codecForCodepage(const QString& codepage)
 {
     const QString cp = codepage.trimmed().toUpper();
-    if (cp == QLatin1String("ANSI_936") || cp == QLatin1String("GB2312") || cp == QLatin1String("ANSI_54936"))
+    if (cp == QLatin1String("ANSI_936") || cp == QLatin1String("GB2312"))
+        return "GBK";
+    if (cp == QLatin1String("ANSI_54936"))
         return "GB18030";
     if (cp == QLatin1String("ANSI_950") || cp == QLatin1String("BIG5"))
         return "Big5";
@@ -143,7 +145,7 @@ QString DxfTextDecoder::unescape(const QString& s)
                 case '5': d = &m_gbk; break;
                 default: break;
                 }
-                if (v > 0 && d && d->isValid()) {
+                if (v >= 0x8100 && d && d->isValid()) {   // a double-byte character: lead byte 0x81 or above
                     const char two[2] = {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)};
                     out.append(d->decode(QByteArrayView(two, 2)));
                     i += 7;
@@ -166,8 +168,9 @@ std::string DxfTextEncoder::encode(const QString& text)
         const QChar c = text[i];
         const ushort u = c.unicode();
         if (u < 0x80) {
-            // Line breaks would split the code/value pair; they have no place in a DXF string.
-            out.push_back(u == '\n' || u == '\r' ? ' ' : static_cast<char>(u));
+            // Line breaks would split the code/value pair and a NUL ends the line for some readers:
+            // control characters have no place in a DXF string.
+            out.push_back(u < 0x20 && u != '\t' ? ' ' : static_cast<char>(u));
             continue;
         }
         QByteArray bytes;
@@ -178,8 +181,11 @@ std::string DxfTextEncoder::encode(const QString& text)
                 bytes.clear();
             }
         }
-        // GBK writes '?' for what it cannot hold; a literal '?' is ASCII and never reaches here.
-        if (bytes.isEmpty() || bytes == "?") {
+        // Only proper double-byte characters go out raw: GBK writes '?' for what it cannot hold, and
+        // its one-byte euro sign (0x80) is read differently by different programs.
+        const bool doubleByte = bytes.size() == 2 && static_cast<unsigned char>(bytes[0]) >= 0x81
+            && static_cast<unsigned char>(bytes[0]) <= 0xFE;
+        if (!doubleByte) {
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\U+%04X", u);
             out.append(buf);
