@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <QMap>
 #include <QVariantMap>
 #include <cstdint>
 #include <memory>
@@ -27,6 +28,7 @@ struct DrawingTables {
     std::vector<TextStyleData> styles;
     std::vector<BlockDefinition> blocks;
     QVariantMap variables;             // header variables read ($INSUNITS, ...) and set (OSMODE, ...)
+    QMap<QString, int> variableCodes;  // the group code each header variable was read with
     QString codepage;                  // $DWGCODEPAGE the file came with
 };
 
