@@ -176,8 +176,12 @@ void DrawingWindow::onDocumentClosed(const Document& document)
         m_tabDocuments.erase(m_tabDocuments.begin() + index);
         m_tabs->removeTab(index);
     }
-    // The engine picks the next active drawing after telling of the close.
-    QTimer::singleShot(0, this, &DrawingWindow::refreshTitle);
+    // The engine picks the next active drawing after telling of the close (and tells of that);
+    // with none left, nothing more is told.
+    if (m_engine && m_engine->documents().empty())
+        setWindowTitle(engineCaption());
+    else
+        QTimer::singleShot(0, this, &DrawingWindow::refreshTitle);
 }
 
 void DrawingWindow::onDocumentActivated(const Document& document)
