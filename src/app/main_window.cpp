@@ -4,6 +4,7 @@
 #include "app/fonts.h"
 #include "app/menu_bar.h"
 #include "app/panel_catalogue.h"
+#include "app/panel_pictures.h"
 #include "app/panels.h"
 #include "app/tip_line.h"
 #include "app/twips.h"
@@ -53,6 +54,7 @@ MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     buildControls(client, panelCatalogue(), m_controls);
+    loadPanelPictures(panelCatalogue(), m_controls);
 
     m_tmrDelete = new QTimer(this);
     m_tmrDelete->setObjectName(QStringLiteral("tmrDelete"));

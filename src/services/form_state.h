@@ -15,6 +15,7 @@ struct FormState {
     cad::Point m_fromPoint{};     // drawing arguments of the next arc or line
     cad::Point m_toPoint{};
     cad::Point m_centrePoint{};
+    cad::Point m_tmpPoint{};      // scratch for a point read back from the drawing before it is copied
     double m_radius = 0.0;
     short m_color = 0;            // colour index of the next arcs, circles and free lines
 

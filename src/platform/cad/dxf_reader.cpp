@@ -66,9 +66,11 @@ public:
             return;
         const DL_Attributes& a = getAttributes();
         int color = a.getColor();
-        if (color == 0 || color == 256 || std::abs(color) > 255)
+        const bool off = data.off || color < 0;   // a negative colour switches the layer off
+        color = std::abs(color);
+        if (color == 0 || color > 255)
             color = 7;
-        layer.color = static_cast<short>(data.off ? -std::abs(color) : std::abs(color));
+        layer.color = static_cast<short>(off ? -color : color);
         layer.linetype = m_text.decode(a.getLinetype());
         if (layer.linetype.isEmpty())
             layer.linetype = QStringLiteral("CONTINUOUS");
@@ -137,12 +139,6 @@ public:
     }
 
     void endBlock() override
-    {
-        flushPolyline();
-        endBlockDefinition();
-    }
-
-    void endSection() override
     {
         flushPolyline();
         endBlockDefinition();

@@ -16,8 +16,10 @@ namespace {
 using automation::AutomationError;
 namespace errors = automation::errors;
 
-// dxflib copes with long lines, but no real drawing has any; refusing them keeps memory bounded.
-constexpr std::size_t kMaxLine = 65536;
+// dxflib reads lines into 1024-byte buffers and loops for ever on a longer one; no real drawing
+// has values that long (AutoCAD keeps names and single-line texts to 255 characters), so longer
+// values are cut.
+constexpr std::size_t kMaxValue = kDxfMaxValue;
 
 struct Pair {
     int code;
@@ -95,8 +97,8 @@ std::vector<Pair> readPairs(std::string_view text)
             line.remove_suffix(1);
         pos = nl + 1;
         ++lineNo;
-        if (line.size() > kMaxLine)
-            malformed("a line is too long", lineNo);
+        if (line.size() > kMaxValue)
+            line = line.substr(0, kMaxValue);
         return true;
     };
     std::string_view codeLine, value;

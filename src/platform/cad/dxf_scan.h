@@ -8,6 +8,9 @@
 
 namespace cad {
 
+// The longest value a DXF line may carry here, written or read (dxflib's buffers are 1024 bytes).
+inline constexpr std::size_t kDxfMaxValue = 1000;
+
 // What the first pass learnt about each entity it passed on, by the sequence number it wrote
 // into the entity's handle (group 5): dxflib does not report the invisible flag.
 struct DxfEntityExtra {

@@ -48,7 +48,9 @@ bool isMultibyteUtf8(std::string_view s)
 const char* codecForCodepage(const QString& codepage)
 {
     const QString cp = codepage.trimmed().toUpper();
-    if (cp == QLatin1String("ANSI_936") || cp == QLatin1String("GB2312") || cp == QLatin1String("ANSI_54936"))
+    if (cp == QLatin1String("ANSI_936") || cp == QLatin1String("GB2312"))
+        return "GBK";
+    if (cp == QLatin1String("ANSI_54936"))
         return "GB18030";
     if (cp == QLatin1String("ANSI_950") || cp == QLatin1String("BIG5"))
         return "Big5";
@@ -178,8 +180,11 @@ std::string DxfTextEncoder::encode(const QString& text)
                 bytes.clear();
             }
         }
-        // GBK writes '?' for what it cannot hold; a literal '?' is ASCII and never reaches here.
-        if (bytes.isEmpty() || bytes == "?") {
+        // Only proper double-byte characters go out raw: GBK writes '?' for what it cannot hold, and
+        // its one-byte euro sign (0x80) is read differently by different programs.
+        const bool doubleByte = bytes.size() == 2 && static_cast<unsigned char>(bytes[0]) >= 0x81
+            && static_cast<unsigned char>(bytes[0]) <= 0xFE;
+        if (!doubleByte) {
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\U+%04X", u);
             out.append(buf);

@@ -3,6 +3,7 @@
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/document_model.h"
+#include "platform/cad/dxf_scan.h"
 #include "platform/cad/dxf_text.h"
 #include "platform/cad/geometry_transform.h"
 
@@ -65,7 +66,19 @@ public:
     }
 
 private:
-    std::string text(const QString& s) { return m_encoder.encode(s); }
+    // A single-line value, shortened to what a DXF line holds (see kDxfMaxValue).
+    std::string text(const QString& s)
+    {
+        QString t = s;
+        std::string out = m_encoder.encode(t);
+        while (out.size() > kDxfMaxValue) {
+            t.chop(std::max<qsizetype>(1, static_cast<qsizetype>(out.size() - kDxfMaxValue) / 7));
+            if (!t.isEmpty() && t.back().isHighSurrogate())
+                t.chop(1);
+            out = m_encoder.encode(t);
+        }
+        return out;
+    }
 
     // Every layer, line type and block the entities name gets a table entry, so readers find them.
     void collectNames()
@@ -258,7 +271,7 @@ private:
         case EntityKind::MText:
             m_dxf.writeMText(m_w, DL_MTextData(e.insertion[0], e.insertion[1], e.insertion[2], std::cos(e.rotation),
                                                std::sin(e.rotation), 0, e.height, e.mtextWidth, e.attachment, 1, 1, 1.0,
-                                               text(e.text), text(styleOf(e)), e.rotation), a);
+                                               m_encoder.encode(e.text), text(styleOf(e)), e.rotation), a);
             break;
         case EntityKind::Insert:
             m_dxf.writeInsert(m_w, DL_InsertData(text(e.blockName), e.insertion[0], e.insertion[1], e.insertion[2], e.scaleX,

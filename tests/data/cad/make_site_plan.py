@@ -38,5 +38,7 @@ doc.saveas("site_plan.dxf", encoding="gbk")
 # A Chinese CAD program declares the code page its GBK bytes are in.
 with open("site_plan.dxf", "rb") as f:
     data = f.read().replace(b"$DWGCODEPAGE\n  3\nANSI_1252", b"$DWGCODEPAGE\n  3\nANSI_936")
+# ezdxf leaves the invisible flag out of R2000 files; other programs write it.
+data = data.replace(b"  8\nHIDDEN_OFF\n100\nAcDbLine", b"  8\nHIDDEN_OFF\n 60\n1\n100\nAcDbLine")
 with open("site_plan.dxf", "wb") as f:
     f.write(data)

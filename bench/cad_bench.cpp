@@ -1,0 +1,150 @@
+// Speed and size of the drawing engine on a 100 000-entity drawing: DXF load and save, crossings, nearest and snap.
+#include "platform/cad/application.h"
+#include "platform/cad/document_model.h"
+#include "platform/cad/dxf_file.h"
+#include "platform/cad/engine.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <random>
+
+namespace {
+
+constexpr int kEntities = 100000;
+constexpr double kExtent = 20000;   // drawing units: a large site at 1:500
+
+QTemporaryDir& workDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// A drawing of lines, arcs, circles and Chinese texts scattered over the site.
+void fill(cad::ModelSpace ms)
+{
+    std::mt19937 rng(42);
+    std::uniform_real_distribution<double> pos(0, kExtent), len(5, 60), angle(0, 6.283185307179586);
+    for (int i = 0; i < kEntities; ++i) {
+        const cad::Point p{pos(rng), pos(rng), 0};
+        switch (i % 20) {
+        case 0: case 1: case 2: case 3: case 4: case 5: case 6: case 7: {
+            const double a = angle(rng), l = len(rng);
+            ms.AddLine(p, {p[0] + l * std::cos(a), p[1] + l * std::sin(a), 0});
+            break;
+        }
+        case 8: case 9: case 10: case 11: case 12:
+            ms.AddArc(p, len(rng), angle(rng), angle(rng));
+            break;
+        case 13: case 14: case 15: case 16:
+            ms.AddCircle(p, len(rng) / 2);
+            break;
+        default:
+            ms.AddText(QStringLiteral("避雷针保护范围 %1").arg(i), p, 2.5);
+        }
+    }
+}
+
+cad::Application& engine()
+{
+    static cad::Application app = cad::Application::CreateObject();
+    return app;
+}
+
+// The generated drawing, saved once as the file the load benchmark reads.
+cad::Document& drawing()
+{
+    static cad::Document doc = [] {
+        cad::Document d = engine().Documents().Add();
+        fill(d.ModelSpace());
+        d.SaveAs(workDir().filePath(QStringLiteral("site100k.dxf")));
+        return d;
+    }();
+    return doc;
+}
+
+void BM_DxfLoad100k(benchmark::State& state)
+{
+    drawing();
+    const QString path = workDir().filePath(QStringLiteral("site100k.dxf"));
+    for (auto _ : state) {
+        cad::DocumentModel model(nullptr);
+        cad::readDxfFile(path, model);
+        benchmark::DoNotOptimize(model.count());
+    }
+    state.counters["entities"] = kEntities;
+    state.counters["file_MB"] = double(QFileInfo(path).size()) / 1e6;
+}
+BENCHMARK(BM_DxfLoad100k)->Unit(benchmark::kMillisecond);
+
+void BM_DxfSave100k(benchmark::State& state)
+{
+    auto model = drawing().model();
+    const QString path = workDir().filePath(QStringLiteral("saved100k.dxf"));
+    for (auto _ : state)
+        cad::writeDxfFile(path, *model);
+    state.counters["file_MB"] = double(QFileInfo(path).size()) / 1e6;
+}
+BENCHMARK(BM_DxfSave100k)->Unit(benchmark::kMillisecond);
+
+// 10 000 IntersectWith calls through the automation references, on pairs of the drawing's curves.
+void BM_IntersectWith10k(benchmark::State& state)
+{
+    cad::ModelSpace ms = drawing().ModelSpace();
+    std::vector<cad::Entity> curves;
+    for (int i = 0; curves.size() < 2000; ++i) {
+        cad::Entity e = ms.Item(i);
+        if (e.kind() != cad::EntityKind::Text)
+            curves.push_back(e);
+    }
+    const int option = static_cast<int>(state.range(0));
+    std::size_t crossings = 0;
+    for (auto _ : state) {
+        for (int q = 0; q < 10000; ++q)
+            crossings += curves[q % curves.size()].IntersectWith(curves[(q * 7 + 1) % curves.size()], option).size();
+    }
+    benchmark::DoNotOptimize(crossings);
+    state.SetItemsProcessed(10000 * state.iterations());   // items/s: queries per second
+}
+BENCHMARK(BM_IntersectWith10k)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// 10 000 nearest-entity and snap queries with OSMODE 7 at random places of the drawing.
+void BM_NearestAndSnap10k(benchmark::State& state)
+{
+    drawing().SetVariable(QStringLiteral("OSMODE"), 7);
+    auto model = drawing().model();
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> pos(0, kExtent);
+    std::vector<cad::Point> cursors(10000);
+    for (auto& c : cursors)
+        c = {pos(rng), pos(rng), 0};
+    const double aperture = static_cast<double>(state.range(0));
+    std::size_t found = 0;
+    for (auto _ : state) {
+        for (const auto& c : cursors) {
+            found += model->nearestEntity(c, aperture) != 0;
+            found += model->snapPoint(c, aperture).has_value();
+        }
+    }
+    benchmark::DoNotOptimize(found);
+    state.SetItemsProcessed(10000 * state.iterations());   // items/s: queries per second
+    state.counters["hits_per_10k"] = double(found) / double(state.iterations());
+}
+// Apertures of 5, 50 and 200 drawing units (a few pixels up to a zoomed-out view).
+BENCHMARK(BM_NearestAndSnap10k)->Arg(5)->Arg(50)->Arg(200)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    engine().Quit();
+    return 0;
+}

@@ -1,0 +1,15 @@
+// The one definition of the shared drawing-engine references.
+#include "services/acad_refs.h"
+
+namespace services {
+
+cad::Application g_acadApp;
+cad::ModelSpace g_modelSpace;
+cad::Utility g_utility;
+cad::Entity g_lastLine;
+cad::Entity g_lastText;
+cad::Entity g_lastCircle;
+cad::Entity g_lastEntity;
+EntityHandle g_lastHandle;
+
+} // namespace services

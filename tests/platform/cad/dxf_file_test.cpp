@@ -1,0 +1,342 @@
+// DXF files: a site plan from another program read whole, saved back without loss, read by a second reader.
+#include "engine_fixture.h"
+
+#include "platform/cad/document_model.h"
+#include "platform/cad/dxf_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cmath>
+
+using namespace cad;
+
+namespace {
+
+const QString kData = QStringLiteral(RIDE_TEST_DATA_DIR "/cad");
+const QString kSitePlan = kData + QStringLiteral("/site_plan.dxf");
+constexpr double kPi = 3.14159265358979323846;
+
+std::vector<EntityData> entities(const Document& doc)
+{
+    std::vector<EntityData> out;
+    doc.model()->forEach([&](const EntityData& e) { out.push_back(e); });
+    return out;
+}
+
+std::vector<EntityData> ofKind(const std::vector<EntityData>& all, EntityKind kind)
+{
+    std::vector<EntityData> out;
+    for (const auto& e : all)
+        if (e.kind == kind)
+            out.push_back(e);
+    return out;
+}
+
+const LayerData* layer(const Document& doc, const QString& name)
+{
+    for (const auto& l : doc.model()->tables().layers)
+        if (l.name == name)
+            return &l;
+    return nullptr;
+}
+
+TEST_F(EngineTest, ASitePlanFromAnotherProgramOpensWhole)
+{
+    Document plan = app.Documents().Open(kSitePlan);
+    EXPECT_EQ(app.ActiveDocument(), plan);
+    EXPECT_EQ(plan.Name(), QStringLiteral("site_plan.dxf"));
+    const auto all = entities(plan);
+    EXPECT_EQ(ofKind(all, EntityKind::Line).size(), 3u);
+    EXPECT_EQ(ofKind(all, EntityKind::Polyline).size(), 2u);
+    EXPECT_EQ(ofKind(all, EntityKind::Arc).size(), 1u);
+    EXPECT_EQ(ofKind(all, EntityKind::Circle).size(), 1u);
+    EXPECT_EQ(ofKind(all, EntityKind::Text).size(), 1u);
+    EXPECT_EQ(ofKind(all, EntityKind::MText).size(), 1u);
+    EXPECT_EQ(ofKind(all, EntityKind::Insert).size(), 2u);
+    EXPECT_EQ(all.size(), 11u);   // ellipse, spline, hatch and dimension are not kept
+
+    const EntityData text = ofKind(all, EntityKind::Text)[0];
+    EXPECT_EQ(text.text, QStringLiteral("综合楼 Office"));
+    EXPECT_EQ(text.layer, QStringLiteral("建筑"));
+    EXPECT_NEAR(text.rotation, 15 * kPi / 180, 1e-12);
+    EXPECT_DOUBLE_EQ(text.widthFactor, 0.8);
+    EXPECT_EQ(ofKind(all, EntityKind::MText)[0].text, QStringLiteral("一号门卫室\\P第二行"));
+
+    const EntityData arc = ofKind(all, EntityKind::Arc)[0];
+    EXPECT_NEAR(arc.startAngle, 30 * kPi / 180, 1e-12);
+    EXPECT_NEAR(arc.endAngle, 200 * kPi / 180, 1e-12);
+    EXPECT_EQ(arc.color, 6);
+
+    const auto polylines = ofKind(all, EntityKind::Polyline);
+    EXPECT_TRUE(polylines[0].closed);
+    ASSERT_EQ(polylines[0].vertices.size(), 4u);
+    EXPECT_DOUBLE_EQ(polylines[0].vertices[1].bulge, 0.5);
+    EXPECT_EQ(polylines[1].vertices.size(), 3u);
+    EXPECT_EQ(polylines[1].color, 4);
+
+    const EntityData tree = ofKind(all, EntityKind::Insert)[0];
+    EXPECT_EQ(tree.blockName, QStringLiteral("TREE"));
+    EXPECT_DOUBLE_EQ(tree.scaleX, 2);
+    EXPECT_NEAR(tree.rotation, kPi / 4, 1e-12);
+
+    const auto lines = ofKind(all, EntityKind::Line);
+    EXPECT_FALSE(lines[2].visible);
+    EXPECT_TRUE(lines[0].visible);
+
+    // The tree, and the dimension's own blocks, though the dimension itself is not kept.
+    const auto& blocks = plan.model()->tables().blocks;
+    ASSERT_EQ(blocks.size(), 3u);
+    EXPECT_EQ(blocks[0].name, QStringLiteral("TREE"));
+    EXPECT_EQ(blocks[0].entities.size(), 3u);
+    EXPECT_EQ(blocks[0].entities[2].text, QStringLiteral("树"));
+    ASSERT_TRUE(layer(plan, QStringLiteral("建筑")));
+    EXPECT_EQ(layer(plan, QStringLiteral("建筑"))->color, 5);
+    ASSERT_TRUE(layer(plan, QStringLiteral("HIDDEN_OFF")));
+    EXPECT_LT(layer(plan, QStringLiteral("HIDDEN_OFF"))->color, 0);   // switched off
+    EXPECT_EQ(layer(plan, QStringLiteral("ROAD"))->linetype, QStringLiteral("DASHED"));
+    EXPECT_EQ(plan.GetVariable(QStringLiteral("INSUNITS")).toInt(), 4);
+    // Entities of the file get handles of this drawing and are found by them.
+    EXPECT_EQ(plan.HandleToObject(handleText(text.handle)).TextString(), text.text);
+}
+
+void expectSameEntity(const EntityData& a, const EntityData& b)
+{
+    EXPECT_EQ(a.kind, b.kind);
+    EXPECT_EQ(a.layer, b.layer);
+    EXPECT_EQ(a.color, b.color);
+    EXPECT_EQ(a.visible, b.visible);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(a.start[i], b.start[i], 1e-9);
+        EXPECT_NEAR(a.end[i], b.end[i], 1e-9);
+        EXPECT_NEAR(a.center[i], b.center[i], 1e-9);
+        EXPECT_NEAR(a.insertion[i], b.insertion[i], 1e-9);
+    }
+    EXPECT_NEAR(a.radius, b.radius, 1e-9);
+    EXPECT_NEAR(a.startAngle, b.startAngle, 1e-9);
+    EXPECT_NEAR(a.endAngle, b.endAngle, 1e-9);
+    EXPECT_NEAR(a.rotation, b.rotation, 1e-9);
+    EXPECT_EQ(a.text, b.text);
+    EXPECT_NEAR(a.height, b.height, 1e-9);
+    EXPECT_NEAR(a.widthFactor, b.widthFactor, 1e-9);
+    EXPECT_EQ(a.blockName, b.blockName);
+    EXPECT_NEAR(a.scaleX, b.scaleX, 1e-9);
+    EXPECT_NEAR(a.scaleY, b.scaleY, 1e-9);
+    EXPECT_EQ(a.closed, b.closed);
+    ASSERT_EQ(a.vertices.size(), b.vertices.size());
+    for (std::size_t i = 0; i < a.vertices.size(); ++i) {
+        EXPECT_NEAR(a.vertices[i].x, b.vertices[i].x, 1e-9);
+        EXPECT_NEAR(a.vertices[i].bulge, b.vertices[i].bulge, 1e-9);
+    }
+}
+
+TEST_F(EngineTest, SavingBackLosesNothingRead)
+{
+    QTemporaryDir dir;
+    Document plan = app.Documents().Open(kSitePlan);
+    // What the drawing code adds goes along too.
+    plan.ModelSpace().AddText(QStringLiteral("一号避雷针 rx=12.500"), {1, 2, 0}, 2).setScaleFactor(0.8);
+    Entity hidden = plan.ModelSpace().AddArc({5, 5, 0}, 3, 6.283185, 1.57079625);
+    hidden.setVisible(false);
+    hidden.setColor(1);
+    const QString saved = dir.filePath(QStringLiteral("总平面.dxf"));
+    plan.SaveAs(saved);
+    EXPECT_TRUE(plan.Saved());
+    EXPECT_EQ(plan.Name(), QStringLiteral("总平面.dxf"));
+
+    Document again = app.Documents().Open(saved);
+    const auto before = entities(plan), after = entities(again);
+    ASSERT_EQ(before.size(), after.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        SCOPED_TRACE(i);
+        expectSameEntity(before[i], after[i]);
+    }
+    const auto& b0 = plan.model()->tables(), &b1 = again.model()->tables();
+    ASSERT_EQ(b0.blocks.size(), b1.blocks.size());
+    for (std::size_t k = 0; k < b0.blocks.size(); ++k) {
+        EXPECT_EQ(b0.blocks[k].name, b1.blocks[k].name);
+        ASSERT_EQ(b0.blocks[k].entities.size(), b1.blocks[k].entities.size());
+        for (std::size_t i = 0; i < b0.blocks[k].entities.size(); ++i)
+            expectSameEntity(b0.blocks[k].entities[i], b1.blocks[k].entities[i]);
+    }
+    for (const auto& l : b0.layers) {
+        const LayerData* m = layer(again, l.name);
+        ASSERT_TRUE(m) << l.name.toStdString();
+        EXPECT_EQ(m->color, l.color);
+        EXPECT_EQ(m->linetype.toUpper(), l.linetype.toUpper());
+    }
+    EXPECT_EQ(again.GetVariable(QStringLiteral("INSUNITS")).toInt(), 4);
+}
+
+TEST_F(EngineTest, ASecondReaderAcceptsTheSavedFile)
+{
+    const QString python = QStringLiteral("/usr/bin/python3");
+    if (!QFileInfo::exists(python))
+        GTEST_SKIP() << "no /usr/bin/python3";
+    QProcess probe;
+    probe.start(python, {QStringLiteral("-c"), QStringLiteral("import ezdxf")});
+    probe.waitForFinished(30000);
+    if (probe.exitCode() != 0)
+        GTEST_SKIP() << "python3-ezdxf is not installed";
+
+    QTemporaryDir dir;
+    Document plan = app.Documents().Open(kSitePlan);
+    Entity hidden = plan.ModelSpace().AddLine({0, 0, 0}, {1, 1, 0});
+    hidden.setVisible(false);
+    const QString saved = dir.filePath(QStringLiteral("site.dxf"));
+    plan.SaveAs(saved);
+
+    const QString script = QStringLiteral(R"(
+import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+auditor = doc.audit()
+for e in auditor.errors:
+    print("AUDIT", e.code, e.message)
+msp = doc.modelspace()
+print("VERSION", doc.dxfversion)
+print("TEXT", [t.dxf.text for t in msp.query("TEXT")][0])
+print("LAYER", doc.layers.has_entry("建筑"))
+print("BLOCK", len(doc.blocks.get("TREE")))
+print("INSERTS", len(msp.query("INSERT")))
+print("INVISIBLE", sum(1 for e in msp if e.dxf.get("invisible", 0) == 1))
+print("KINDS", sorted(set(e.dxftype() for e in msp)))
+)");
+    QProcess p;
+    p.start(python, {QStringLiteral("-c"), script, saved});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    ASSERT_EQ(p.exitCode(), 0) << err.toStdString();
+    EXPECT_FALSE(out.contains(QStringLiteral("AUDIT"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("VERSION AC1015"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("TEXT 综合楼 Office"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("LAYER True")));
+    EXPECT_TRUE(out.contains(QStringLiteral("BLOCK 3")));
+    EXPECT_TRUE(out.contains(QStringLiteral("INSERTS 2")));
+    EXPECT_TRUE(out.contains(QStringLiteral("INVISIBLE 2"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("'ARC', 'CIRCLE', 'INSERT', 'LINE', 'LWPOLYLINE', 'MTEXT', 'TEXT'"))) << out.toStdString();
+}
+
+TEST_F(EngineTest, DrawingsAreRecognisedByContentWhateverTheirName)
+{
+    QTemporaryDir dir;
+    for (const QString& name : {QStringLiteral("RIDE.dwt"), QStringLiteral("软件名称代号图文对照.dwg")}) {
+        const QString path = dir.filePath(name);
+        ASSERT_TRUE(QFile::copy(kSitePlan, path));
+        Document d = name.endsWith(QLatin1String("dwt")) ? app.Documents().Add(path) : app.Documents().Open(path);
+        EXPECT_EQ(d.ModelSpace().Count(), 11) << name.toStdString();
+    }
+    // A drawing made from a template has no file of its own.
+    EXPECT_TRUE(app.Documents().Item(1).FullName().isEmpty());
+    EXPECT_AUTOMATION_ERROR(app.Documents().Item(1).Save(), errors::FileError);
+}
+
+TEST_F(EngineTest, BadFilesFailAndLeaveTheEngineAsItWas)
+{
+    QTemporaryDir dir;
+    const QByteArray site = [] {
+        QFile f(kSitePlan);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    const std::vector<std::pair<const char*, QByteArray>> files = {
+        {"empty", QByteArray()},
+        {"plain text", "hello, world\n"},
+        {"cut short", site.left(site.size() / 2)},
+        {"a code that is no number", "0\nSECTION\n2\nENTITIES\nxx\nLINE\n0\nENDSEC\n0\nEOF\n"},
+        {"a coordinate that is no number", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n0\nENDSEC\n0\nEOF\n"},
+        {"a section left open", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n1\n0\nEOF\n"},
+        {"a value missing at the end", "0\nSECTION\n2\nENTITIES\n0\n"},
+        {"binary DXF", QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22)},
+        {"a real DWG", "AC1015\0\0\0\0\0\0"},
+    };
+    for (const auto& [what, bytes] : files) {
+        const QString path = dir.filePath(QString::fromLatin1(what) + QStringLiteral(".dxf"));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        EXPECT_AUTOMATION_ERROR(app.Documents().Open(path), errors::FileError);
+        EXPECT_AUTOMATION_ERROR(app.Documents().Add(path), errors::FileError);
+    }
+    EXPECT_AUTOMATION_ERROR(app.Documents().Open(dir.filePath(QStringLiteral("missing.dwg"))), errors::FileNotFound);
+    EXPECT_AUTOMATION_ERROR(app.Documents().Add(dir.path()), errors::FileNotFound);
+    EXPECT_EQ(app.Documents().Count(), 1);
+    EXPECT_EQ(app.ActiveDocument(), doc);
+    // A save that cannot be written fails and leaves the drawing unsaved under its old name.
+    ms.AddLine({0, 0, 0}, {1, 1, 0});
+    EXPECT_AUTOMATION_ERROR(doc.SaveAs(dir.filePath(QStringLiteral("no/such/folder/x.dxf"))), errors::FileError);
+    EXPECT_FALSE(doc.Saved());
+}
+
+TEST(DxfText, EscapesAndCodePagesAreDecoded)
+{
+    // \U+ escapes, \M+ (code page 5: GBK) and raw GBK under ANSI_936.
+    const QByteArray dxf = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n9\n$DWGCODEPAGE\n3\nANSI_936\n0\nENDSEC\n"
+                           "0\nSECTION\n2\nENTITIES\n"
+                           "0\nTEXT\n8\n0\n10\n0\n20\n0\n40\n1\n1\n\\U+4E2D\\M+5CEC4\xd6\xd0\n"
+                           "0\nENDSEC\n0\nEOF\n";
+    DocumentModel model(nullptr);
+    readDxf(dxf, model);
+    ASSERT_EQ(model.count(), 1u);
+    model.forEach([](const EntityData& e) { EXPECT_EQ(e.text, QStringLiteral("中文中")); });
+}
+
+TEST(DxfText, Utf8FilesOfLaterVersions)
+{
+    const QByteArray dxf = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1032\n0\nENDSEC\n"
+                           "0\nSECTION\n2\nENTITIES\n"
+                           "0\nTEXT\n8\n\xe5\x9b\xbe\xe5\xb1\x82\n10\n0\n20\n0\n40\n1\n1\n\xe4\xb8\xad\xe6\x96\x87\n"
+                           "0\nENDSEC\n0\nEOF\n";
+    DocumentModel model(nullptr);
+    readDxf(dxf, model);
+    model.forEach([](const EntityData& e) {
+        EXPECT_EQ(e.text, QStringLiteral("中文"));
+        EXPECT_EQ(e.layer, QStringLiteral("图层"));
+    });
+}
+
+TEST(DxfRobustness, LongTextsStayWithinWhatALineHolds)
+{
+    // dxflib cannot read lines of 1024 bytes or more: single-line values are shortened on saving,
+    // multi-line texts are written in chunks and come back whole.
+    QTemporaryDir dir;
+    DocumentModel model(nullptr);
+    EntityData text;
+    text.kind = EntityKind::Text;
+    text.height = 1;
+    text.text = QString(2000, QChar(0x4E2D));
+    model.add(text);
+    EntityData mtext = text;
+    mtext.kind = EntityKind::MText;
+    mtext.text = QString(1500, QChar(0x4E2D)) + QString(300, QChar(0x00E9)) + QString(200, QChar(0x20AC));
+    model.add(mtext);
+    const QString path = dir.filePath(QStringLiteral("long.dxf"));
+    writeDxfFile(path, model);
+    DocumentModel again(nullptr);
+    readDxfFile(path, again);
+    ASSERT_EQ(again.count(), 2u);
+    std::vector<QString> texts;
+    again.forEach([&](const EntityData& e) { texts.push_back(e.text); });
+    EXPECT_TRUE(texts[0].size() >= 400 && QString(2000, QChar(0x4E2D)).startsWith(texts[0]));
+    EXPECT_EQ(texts[1], mtext.text);
+}
+
+// Inputs that once broke the reader: each must now either read or fail with an automation error.
+TEST(DxfRobustness, KeptCrashingInputsNoLongerCrash)
+{
+    const QDir dir(kData + QStringLiteral("/crashes"));
+    for (const QFileInfo& info : dir.entryInfoList(QDir::Files)) {
+        QFile f(info.filePath());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        DocumentModel model(nullptr);
+        try {
+            readDxf(f.readAll(), model);
+        } catch (const automation::AutomationError&) {
+        }
+    }
+}
+
+} // namespace
