@@ -1,4 +1,4 @@
-// Texts drawn with the window's Song face, scaled so their capital height is the text height.
+// Texts drawn with the window's Song face, scaled so a Chinese character is as high as the text height.
 #include "platform/cad/drawing_view_text.h"
 
 #include <QFont>
@@ -20,13 +20,16 @@ constexpr double kLinePitch = 5.0 / 3.0;
 struct TextFont {
     QFont font;
     QFontMetricsF metrics;
-    double capHeight;
-    TextFont() : font(QStringLiteral("AR PL SungtiL GB")), metrics(font), capHeight(1)
+    double unitHeight;
+    TextFont() : font(QStringLiteral("AR PL SungtiL GB")), metrics(font), unitHeight(1)
     {
         font.setPixelSize(kLayoutPixels);
         font.setStyleStrategy(QFont::PreferAntialias);
         metrics = QFontMetricsF(font);
-        capHeight = metrics.capHeight() > 0 ? metrics.capHeight() : metrics.ascent() * 0.7;
+        // A Chinese character stands as high as the text height, as with the big fonts of CAD
+        // text styles; Latin capitals come out a little lower.
+        const double hanzi = metrics.tightBoundingRect(QStringLiteral("国")).height();
+        unitHeight = hanzi > 0 ? hanzi : metrics.ascent();
     }
 };
 
@@ -132,8 +135,8 @@ void drawTextEntity(QPainter& p, const EntityData& e, const QTransform& toDevice
     const double widthFactor = mtext || !(e.widthFactor > 0) ? 1.0 : e.widthFactor;
     const QStringList lines = shownTextLines(e);
 
-    // Layout pixels to drawing units: capital height becomes h; y flips so glyphs stand upright.
-    const double k = h / tf.capHeight;
+    // Layout pixels to drawing units: a Chinese character becomes h high; y flips so glyphs stand upright.
+    const double k = h / tf.unitHeight;
     QTransform frame;
     Point anchor = e.insertion;
     const bool justified = !mtext && !(e.hAlign == 0 && e.vAlign == 0) && e.hAlign != 3 && e.hAlign != 5;
@@ -150,7 +153,7 @@ void drawTextEntity(QPainter& p, const EntityData& e, const QTransform& toDevice
         widths.push_back(tf.metrics.horizontalAdvance(l));
         widest = std::max(widest, widths.back());
     }
-    const double cap = tf.capHeight, pitch = cap * kLinePitch;
+    const double cap = tf.unitHeight, pitch = cap * kLinePitch;
 
     // Baseline of the first line and the horizontal placement of each line, in layout pixels
     // (y down, as Qt draws glyphs).
