@@ -1,7 +1,6 @@
 // The command line widget: Enter, Esc and the blank that ends an answer are read before the edit sees them.
 #include "platform/cad/command_line.h"
 
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +50,9 @@ void CommandLine::ask(const QString& prompt, bool spaceEnters)
     m_prompt->setText(prompt);
     m_spaceEnters = spaceEnters;
     m_input->clear();
+    // The whole prompt shows at once, not after the next pass of the event loop.
+    if (layout())
+        layout()->activate();
 }
 
 void CommandLine::idle() { ask(kIdlePrompt, false); }

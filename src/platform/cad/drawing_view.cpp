@@ -109,7 +109,7 @@ void DrawingView::zoomExtents()
     if (!doc || !s)
         return;
     m_view.size = size();
-    m_view.fit(drawingExtents(*doc, inserts(*s, *doc)).value_or(kEmptyDrawing));
+    m_view.fit(drawingExtents(*doc, references(*s, *doc)).value_or(kEmptyDrawing));
     s->view = m_view;
     s->fitted = true;
     update();
@@ -122,17 +122,13 @@ void DrawingView::fitIfNeeded()
         zoomExtents();
 }
 
-const std::vector<std::uint64_t>& DrawingView::inserts(DocumentState& s, const DocumentModel& model)
+const std::vector<PlacedReference>& DrawingView::references(DocumentState& s, const DocumentModel& model)
 {
-    if (!s.insertsKnown) {
-        s.inserts.clear();
-        model.forEach([&](const EntityData& e) {
-            if (e.kind == EntityKind::Insert)
-                s.inserts.push_back(e.handle);
-        });
-        s.insertsKnown = true;
+    if (!s.referencesKnown) {
+        s.references = placedReferences(model);
+        s.referencesKnown = true;
     }
-    return s.inserts;
+    return s.references;
 }
 
 void DrawingView::invalidate()
@@ -145,16 +141,26 @@ void DrawingView::invalidate()
 void DrawingView::entityAdded(const DocumentModel* document, std::uint64_t handle)
 {
     auto it = m_states.find(document);
-    if (it != m_states.end() && it->second.insertsKnown) {
+    if (it != m_states.end() && it->second.referencesKnown) {
         const EntityData* e = document->find(handle);
         if (e && e->kind == EntityKind::Insert)
-            it->second.inserts.push_back(handle);
+            it->second.references.push_back({handle, referenceExtent(*document, *e)});
     }
     if (m_document.lock().get() == document) {
         if (m_cacheValid)
             m_pendingAdds.push_back(handle);
         update();
     }
+}
+
+void DrawingView::entityChanged(const DocumentModel* document, std::uint64_t handle)
+{
+    // A moved block reference reaches elsewhere; an erased one is skipped when painting.
+    const EntityData* e = document->find(handle);
+    auto it = m_states.find(document);
+    if (e && e->kind == EntityKind::Insert && it != m_states.end())
+        it->second.referencesKnown = false;
+    entitiesChanged(document);
 }
 
 void DrawingView::entitiesChanged(const DocumentModel* document)
@@ -167,8 +173,7 @@ void DrawingView::documentReplaced(const DocumentModel* document)
 {
     auto it = m_states.find(document);
     if (it != m_states.end()) {
-        it->second.insertsKnown = false;
-        it->second.fitted = false;
+        it->second.referencesKnown = false;
     }
     if (m_document.lock().get() == document)
         invalidate();
@@ -187,7 +192,7 @@ void DrawingView::renderCache()
         DocumentState* s = state();
         QPainter p(&m_cache);
         DrawingRenderer renderer(*doc, m_view);
-        renderer.paintView(p, inserts(*s, *doc));
+        renderer.paintView(p, references(*s, *doc));
     }
     m_cacheView = m_view;
     m_cacheValid = true;
@@ -205,7 +210,7 @@ QImage DrawingView::renderDrawing() const
         ViewTransform v = m_view;
         v.size = size();
         DrawingRenderer renderer(*doc, v);
-        renderer.paintView(p, self->inserts(*s, *doc));
+        renderer.paintView(p, self->references(*s, *doc));
     }
     return image;
 }

@@ -1,6 +1,7 @@
 // The drawing view: one drawing's model space on a dark background, zoom, pan, crosshair and point picking.
 #pragma once
 
+#include "platform/cad/drawing_view_renderer.h"
 #include "platform/cad/drawing_view_transform.h"
 #include "platform/cad/point.h"
 #include "platform/cad/snap.h"
@@ -54,6 +55,7 @@ public:
     // Changes of the drawing: an added entity is drawn over the cached picture; anything else
     // repaints what is in view.
     void entityAdded(const DocumentModel* document, std::uint64_t handle);
+    void entityChanged(const DocumentModel* document, std::uint64_t handle);
     void entitiesChanged(const DocumentModel* document);
     void documentReplaced(const DocumentModel* document);
 
@@ -79,11 +81,11 @@ private:
     struct DocumentState {
         ViewTransform view;
         bool fitted = false;
-        bool insertsKnown = false;
-        std::vector<std::uint64_t> inserts;   // block references (their index box is only a point)
+        bool referencesKnown = false;
+        std::vector<PlacedReference> references;   // block references (their index box is only a point)
     };
     DocumentState* state();
-    const std::vector<std::uint64_t>& inserts(DocumentState& s, const DocumentModel& model);
+    const std::vector<PlacedReference>& references(DocumentState& s, const DocumentModel& model);
     void invalidate();
     void renderCache();
     void fitIfNeeded();

@@ -146,6 +146,7 @@ struct DrawingRenderer::Impl {
         short color;
     };
     std::vector<TextJob> texts;
+    std::vector<QLineF> bars;
 
     Impl(const DocumentModel& m, const ViewTransform& v)
         : model(m), view(v), toDevice(v.matrix()), blocks(m.tables())
@@ -251,7 +252,14 @@ struct DrawingRenderer::Impl {
             break;
         case EntityKind::Text:
         case EntityKind::MText:
-            texts.push_back({&e, t, color});
+            if (textTooSmall(e, scaleOf(t))) {
+                bars.clear();
+                textBars(e, bars);
+                for (const auto& bar : bars)
+                    b.lines.push_back(t.map(bar));
+            } else {
+                texts.push_back({&e, t, color});
+            }
             break;
         case EntityKind::Insert: {
             const BlockDefinition* block = blocks.find(e.blockName);
@@ -323,7 +331,7 @@ DrawingRenderer::~DrawingRenderer() = default;
 
 std::size_t DrawingRenderer::drawnCount() const { return d->drawn; }
 
-void DrawingRenderer::paintView(QPainter& painter, const std::vector<std::uint64_t>& inserts)
+void DrawingRenderer::paintView(QPainter& painter, const std::vector<PlacedReference>& references)
 {
     d->drawn = 0;
     const Box window = d->view.window();
@@ -338,15 +346,14 @@ void DrawingRenderer::paintView(QPainter& painter, const std::vector<std::uint64
             d->drawTop(*e);
     }
     // References standing outside the view whose block reaches into it.
-    for (auto h : inserts) {
-        const EntityData* e = d->model.find(h);
+    for (const auto& r : references) {
+        if (!r.extent.intersects(window))
+            continue;
+        const EntityData* e = d->model.find(r.handle);
         if (!e || !e->visible || e->kind != EntityKind::Insert)
             continue;
         const Box at{e->insertion[0], e->insertion[1], e->insertion[0], e->insertion[1]};
-        if (at.intersects(window))
-            continue;   // the index found it already
-        const auto extent = d->blocks.referenceExtent(*e);
-        if (extent && extent->intersects(window))
+        if (!at.intersects(window))   // else the index found it already
             d->drawTop(*e);
     }
     d->flush(painter);
@@ -364,7 +371,26 @@ void DrawingRenderer::paintEntities(QPainter& painter, const std::vector<std::ui
     d->flush(painter);
 }
 
-std::optional<Box> drawingExtents(const DocumentModel& model, const std::vector<std::uint64_t>& inserts)
+std::vector<PlacedReference> placedReferences(const DocumentModel& model)
+{
+    std::vector<PlacedReference> out;
+    Blocks blocks(model.tables());
+    model.forEach([&](const EntityData& e) {
+        if (e.kind == EntityKind::Insert)
+            out.push_back({e.handle, blocks.referenceExtent(e).value_or(Box{e.insertion[0], e.insertion[1],
+                                                                            e.insertion[0], e.insertion[1]})});
+    });
+    return out;
+}
+
+Box referenceExtent(const DocumentModel& model, const EntityData& reference)
+{
+    Blocks blocks(model.tables());
+    const Point& p = reference.insertion;
+    return blocks.referenceExtent(reference).value_or(Box{p[0], p[1], p[0], p[1]});
+}
+
+std::optional<Box> drawingExtents(const DocumentModel& model, const std::vector<PlacedReference>& references)
 {
     std::optional<Box> all;
     auto add = [&](const Box& b) {
@@ -381,15 +407,10 @@ std::optional<Box> drawingExtents(const DocumentModel& model, const std::vector<
         const Box* b = model.index().box(e.handle);
         add(b ? *b : boundingBox(e));
     });
-    Blocks blocks(model.tables());
-    for (auto h : inserts) {
-        const EntityData* e = model.find(h);
-        if (!e || !e->visible)
-            continue;
-        if (const auto extent = blocks.referenceExtent(*e))
-            add(*extent);
-        else
-            add({e->insertion[0], e->insertion[1], e->insertion[0], e->insertion[1]});
+    for (const auto& r : references) {
+        const EntityData* e = model.find(r.handle);
+        if (e && e->visible)
+            add(r.extent);
     }
     return all;
 }

@@ -17,7 +17,16 @@ namespace cad {
 class DocumentModel;
 
 // Block references stand in the spatial index by their insertion point only, so a view keeps
-// their handles apart and hands them to every paint; their block's extent decides whether they show.
+// them apart with the extent of what they show, and hands them to every paint.
+struct PlacedReference {
+    std::uint64_t handle = 0;
+    Box extent;
+};
+// The block references of a drawing with their extents.
+std::vector<PlacedReference> placedReferences(const DocumentModel& model);
+// The extent of what one block reference shows (its insertion point when its block is unknown or empty).
+Box referenceExtent(const DocumentModel& model, const EntityData& reference);
+
 class DrawingRenderer {
 public:
     DrawingRenderer(const DocumentModel& model, const ViewTransform& view);
@@ -26,7 +35,7 @@ public:
     DrawingRenderer& operator=(const DrawingRenderer&) = delete;
 
     // Paints every visible entity that meets the view (the background is the caller's).
-    void paintView(QPainter& painter, const std::vector<std::uint64_t>& inserts);
+    void paintView(QPainter& painter, const std::vector<PlacedReference>& references);
     // Paints just these entities over what is there (entities added since the last full paint).
     void paintEntities(QPainter& painter, const std::vector<std::uint64_t>& handles);
 
@@ -39,6 +48,6 @@ private:
 };
 
 // The extent of everything a drawing shows (block contents included), or nothing when it shows nothing.
-std::optional<Box> drawingExtents(const DocumentModel& model, const std::vector<std::uint64_t>& inserts);
+std::optional<Box> drawingExtents(const DocumentModel& model, const std::vector<PlacedReference>& references);
 
 } // namespace cad

@@ -108,12 +108,6 @@ QStringList mtextLines(const QString& raw)
     return lines;
 }
 
-double lengthOn(const QTransform& t, double dx, double dy)
-{
-    const QPointF a = t.map(QPointF(0, 0)), b = t.map(QPointF(dx, dy));
-    return std::hypot(b.x() - a.x(), b.y() - a.y());
-}
-
 } // namespace
 
 QStringList shownTextLines(const EntityData& e)
@@ -127,7 +121,32 @@ QStringList shownTextLines(const EntityData& e)
     return {resolvePercentCodes(e.text)};
 }
 
-void drawTextEntity(QPainter& p, const EntityData& e, const QTransform& toDevice, const QColor& color)
+namespace {
+
+// Where the lines of a text go: `frame` maps layout pixels (y down, as Qt draws glyphs) to
+// drawing units; each line starts at x and stands on its baseline, both in layout pixels.
+struct TextLine {
+    QString text;
+    double x = 0, baseline = 0, width = 0;
+};
+struct TextPlacement {
+    QTransform frame;
+    std::vector<TextLine> lines;
+};
+
+// A line's width in layout pixels: measured with the font, or (for bars) estimated, a Chinese
+// character as wide as high and others about half that.
+double lineWidth(const QString& line, bool measure)
+{
+    if (measure)
+        return textFont().metrics.horizontalAdvance(line);
+    double w = 0;
+    for (const QChar c : line)
+        w += c.unicode() >= 0x2E80 ? 1.0 : 0.55;
+    return w * textFont().unitHeight;
+}
+
+TextPlacement placeText(const EntityData& e, bool measure)
 {
     const TextFont& tf = textFont();
     const double h = e.height > 0 ? e.height : 1.0;
@@ -137,68 +156,67 @@ void drawTextEntity(QPainter& p, const EntityData& e, const QTransform& toDevice
 
     // Layout pixels to drawing units: a Chinese character becomes h high; y flips so glyphs stand upright.
     const double k = h / tf.unitHeight;
-    QTransform frame;
-    Point anchor = e.insertion;
+    TextPlacement placed;
     const bool justified = !mtext && !(e.hAlign == 0 && e.vAlign == 0) && e.hAlign != 3 && e.hAlign != 5;
-    if (justified)
-        anchor = e.alignment;
-    frame.translate(anchor[0], anchor[1]);
-    frame.rotateRadians(e.rotation);
-    frame.scale(k * widthFactor, -k);
-    const QTransform toPixels = frame * toDevice;
+    const Point& anchor = justified ? e.alignment : e.insertion;
+    placed.frame.translate(anchor[0], anchor[1]);
+    placed.frame.rotateRadians(e.rotation);
+    placed.frame.scale(k * widthFactor, -k);
 
-    std::vector<double> widths;
-    double widest = 0;
-    for (const auto& l : lines) {
-        widths.push_back(tf.metrics.horizontalAdvance(l));
-        widest = std::max(widest, widths.back());
-    }
-    const double cap = tf.unitHeight, pitch = cap * kLinePitch;
-
-    // Baseline of the first line and the horizontal placement of each line, in layout pixels
-    // (y down, as Qt draws glyphs).
+    const double unit = tf.unitHeight, pitch = unit * kLinePitch;
     double firstBaseline = 0;
     int column = 0;   // 0 left, 1 centre, 2 right
     if (mtext) {
         const int a = std::clamp(e.attachment, 1, 9);
         const int row = (a - 1) / 3;
         column = (a - 1) % 3;
-        const double block = cap + pitch * (lines.size() - 1);
-        firstBaseline = row == 0 ? cap : row == 1 ? cap - block / 2 : cap - block;
+        const double block = unit + pitch * (lines.size() - 1);
+        firstBaseline = row == 0 ? unit : row == 1 ? unit - block / 2 : unit - block;
     } else if (justified) {
         column = e.hAlign == 1 || e.hAlign == 4 ? 1 : e.hAlign == 2 ? 2 : 0;
         if (e.hAlign == 4 || e.vAlign == 2)
-            firstBaseline = cap / 2;
+            firstBaseline = unit / 2;
         else if (e.vAlign == 3)
-            firstBaseline = cap;
+            firstBaseline = unit;
         else if (e.vAlign == 1)
             firstBaseline = -tf.metrics.descent();
     }
-
-    p.save();
-    const QTransform base = p.transform();
-    p.setPen(color);
-    if (lengthOn(toDevice, 0, h) < kGreekPixels) {
-        // Too small to read: a bar along each line, as long as the line would be.
-        p.setTransform(toPixels * base);
-        p.setPen(QPen(color, 0));
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const double w = widths[static_cast<std::size_t>(i)];
-            const double x = column == 0 ? 0 : column == 1 ? -w / 2 : -w;
-            const double y = firstBaseline + i * pitch - cap / 2;
-            if (w > 0)
-                p.drawLine(QPointF(x, y), QPointF(x + w, y));
-        }
-        p.restore();
-        return;
-    }
-    p.setTransform(toPixels * base);
-    p.setFont(tf.font);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const double w = widths[static_cast<std::size_t>(i)];
-        const double x = column == 0 ? 0 : column == 1 ? -w / 2 : -w;
-        p.drawText(QPointF(x, firstBaseline + i * pitch), lines[i]);
+        TextLine line;
+        line.text = lines[i];
+        line.width = lineWidth(line.text, measure);
+        line.x = column == 0 ? 0 : column == 1 ? -line.width / 2 : -line.width;
+        line.baseline = firstBaseline + i * pitch;
+        placed.lines.push_back(std::move(line));
     }
+    return placed;
+}
+
+} // namespace
+
+bool textTooSmall(const EntityData& e, double pixelsPerUnit)
+{
+    return (e.height > 0 ? e.height : 1.0) * pixelsPerUnit < kGreekPixels;
+}
+
+void textBars(const EntityData& e, std::vector<QLineF>& out)
+{
+    const TextPlacement placed = placeText(e, false);
+    const double middle = textFont().unitHeight / 2;
+    for (const auto& l : placed.lines)
+        if (l.width > 0)
+            out.push_back(placed.frame.map(QLineF(l.x, l.baseline - middle, l.x + l.width, l.baseline - middle)));
+}
+
+void drawTextEntity(QPainter& p, const EntityData& e, const QTransform& toDevice, const QColor& color)
+{
+    const TextPlacement placed = placeText(e, true);
+    p.save();
+    p.setTransform(placed.frame * toDevice * p.transform());
+    p.setPen(color);
+    p.setFont(textFont().font);
+    for (const auto& l : placed.lines)
+        p.drawText(QPointF(l.x, l.baseline), l.text);
     p.restore();
 }
 

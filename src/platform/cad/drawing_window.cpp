@@ -83,7 +83,10 @@ DrawingWindow::DrawingWindow(Engine& engine) : m_engine(&engine)
     connect(&engine, &Engine::documentActivated, this, &DrawingWindow::onDocumentActivated);
     connect(&engine, &Engine::documentChanged, this, &DrawingWindow::onDocumentChanged);
     connect(&engine, &Engine::entityAdded, this, [this](const Document&, const Entity& e) { onEntityAdded(e); });
-    connect(&engine, &Engine::entityChanged, this, [this](const Document&, const Entity& e) { onEntityChangedOrErased(e); });
+    connect(&engine, &Engine::entityChanged, this, [this](const Document&, const Entity& e) {
+        if (auto model = e.documentModel().lock())
+            m_view->entityChanged(model.get(), e.handleValue());
+    });
     connect(&engine, &Engine::entityErased, this, [this](const Document&, const Entity& e) { onEntityChangedOrErased(e); });
     connect(&engine, &Engine::updateRequested, this, [this] {
         if (auto doc = m_view->document())

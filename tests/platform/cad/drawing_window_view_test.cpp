@@ -78,12 +78,7 @@ QImage render(const DocumentModel& model, const ViewTransform& view)
     QImage image(view.size.toSize(), QImage::Format_ARGB32_Premultiplied);
     image.fill(drawingBackground());
     QPainter p(&image);
-    std::vector<std::uint64_t> inserts;
-    model.forEach([&](const EntityData& e) {
-        if (e.kind == EntityKind::Insert)
-            inserts.push_back(e.handle);
-    });
-    DrawingRenderer(model, view).paintView(p, inserts);
+    DrawingRenderer(model, view).paintView(p, placedReferences(model));
     return image;
 }
 
@@ -93,7 +88,7 @@ TEST(DrawingRenderer, SitePlanShowsColoursLayersBlocksAndHidesWhatIsHidden)
     readDxfFile(QStringLiteral(RIDE_TEST_DATA_DIR "/cad/site_plan.dxf"), model);
     ViewTransform view;
     view.size = QSizeF(600, 600);
-    view.fit(*drawingExtents(model, {}));
+    view.fit(*drawingExtents(model, placedReferences(model)));
     const QImage image = render(model, view);
     auto at = [&](double x, double y) { return view.toScreen(x, y); };
 
