@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/main_window.h"
+#include "platform/cad/drawing_window.h"
 #include "platform/desktop/app_info.h"
 #include "platform/desktop/single_instance.h"
 
@@ -38,6 +39,7 @@ int runApplication(int argc, char** argv)
     desktop::SingleInstance instance(desktop::exeName());
     if (instance.PrevInstance())
         return 0;
+    cad::installDrawingWindow();
 
     MainWindow window;
     window.show();
