@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/link_execute_topic.h"
 #include "app/main_window.h"
 #include "platform/desktop/app_info.h"
 #include "platform/desktop/single_instance.h"
@@ -40,6 +41,7 @@ int runApplication(int argc, char** argv)
         return 0;
 
     MainWindow window;
+    LinkExecuteTopic topic(window); // other programs drive the window over the session bus
     window.show();
     return application.exec();
 }
