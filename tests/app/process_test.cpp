@@ -1,0 +1,79 @@
+// The real program as a process: one instance at a time, a stale lock, a start without a display.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <csignal>
+
+namespace {
+
+const QString kProgram = QStringLiteral(RIDE_BIN_DIR "/RIDE");
+
+QProcessEnvironment environmentWith(const QString& runtimeDir, const QString& platform = QStringLiteral("offscreen"))
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    return env;
+}
+
+void start(QProcess& p, const QProcessEnvironment& env)
+{
+    p.setProcessEnvironment(env);
+    p.start(kProgram, {});
+    ASSERT_TRUE(p.waitForStarted(10000));
+}
+
+} // namespace
+
+TEST(Program, SecondInstanceEndsAtOnceSilentlyAndTheFirstRunsOn)
+{
+    QTemporaryDir runtime;
+    const auto env = environmentWith(runtime.path());
+    const QString lock = QDir(runtime.path()).filePath(QStringLiteral("RIDE.instance.lock"));
+
+    QProcess first;
+    start(first, env);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 15000);
+
+    QProcess second;
+    start(second, env);
+    ASSERT_TRUE(second.waitForFinished(15000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(second.readAllStandardOutput().isEmpty());
+
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    // A crashed first instance leaves its lock behind; the next start must not be blocked by it.
+    ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
+    ASSERT_TRUE(first.waitForFinished(10000));
+    EXPECT_TRUE(QFile::exists(lock));
+
+    QProcess third;
+    start(third, env);
+    EXPECT_FALSE(third.waitForFinished(1500)) << "the third start must keep running";
+    EXPECT_EQ(third.state(), QProcess::Running);
+    third.terminate();
+    if (!third.waitForFinished(5000)) {
+        third.kill();
+        third.waitForFinished(5000);
+    }
+}
+
+TEST(Program, StartWithoutADisplayFailsWithQtsMessageNotACrash)
+{
+    QTemporaryDir runtime;
+    QProcessEnvironment env = environmentWith(runtime.path(), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    QProcess p;
+    start(p, env);
+    ASSERT_TRUE(p.waitForFinished(15000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << "no signal, no core dump";
+    EXPECT_NE(p.exitCode(), 0);
+    EXPECT_FALSE(p.readAllStandardError().isEmpty());
+}
