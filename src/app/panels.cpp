@@ -1,5 +1,6 @@
 #include "app/panels.h"
 
+#include "app/tools_menu.h"
 #include "services/form.h"
 
 namespace app {
@@ -7,6 +8,7 @@ namespace app {
 void installPanels(services::Form& form)
 {
     (void)form;
+    installToolsMenu(form);
 }
 
 } // namespace app
