@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   python3 python3-xlwt python3-ezdxf
   dbus dbus-bin dbus-daemon libglib2.0-bin
-  fonts-arphic-gbsn00lp fonts-wqy-microhei
+  fonts-arphic-gbsn00lp fonts-wqy-microhei fonts-noto-cjk fonts-dejavu-core
 )
 
 missing=()

@@ -1,3 +1,4 @@
+// The two faces of the window, with fall-backs that cover the Chinese captions.
 #include "app/fonts.h"
 
 #include <QStringList>
@@ -14,7 +15,9 @@ QFont windowFont()
 
 QFont boldSansFont()
 {
-    QFont f(QStringLiteral("WenQuanYi Micro Hei"));
+    // A sans face with a drawn bold weight and full GB coverage, so that the province names stay bold.
+    QFont f(QStringLiteral("Noto Sans CJK SC"));
+    f.setFamilies(QStringList() << QStringLiteral("Noto Sans CJK SC") << QStringLiteral("WenQuanYi Micro Hei"));
     f.setPointSizeF(8.25);
     f.setBold(true);
     return f;

@@ -6,6 +6,7 @@
 #include "app/menu_bar.h"
 #include "app/menu_execute.h"
 #include "app/panel_catalogue.h"
+#include "app/panel_pictures.h"
 #include "app/panels.h"
 #include "app/tip_line.h"
 #include "app/twips.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     buildControls(client, panelCatalogue(), m_controls);
+    loadPanelPictures(panelCatalogue(), m_controls);
 
     m_tmrDelete = new QTimer(this);
     m_tmrDelete->setObjectName(QStringLiteral("tmrDelete"));

@@ -1,10 +1,24 @@
+// The whole catalogue in design order: the panel frames and pictures, each panel's controls, the tip line.
 #include "app/panel_catalogue.h"
+
+#include "app/panel_catalogue_rows.h"
 
 namespace app {
 
-using K = services::ControlKind;
+namespace catalogue {
+
+void helpPanel(Rows& c)
+{
+    // The help text fills the frame below its caption and scrolls vertically.
+    add(c, QStringLiteral("txtHelp"), -1, Kind::TextBox, In{QStringLiteral("fraFrame"), 0},
+        QStringLiteral(":/help/help.txt"), 90, 270, 7290, 5670, MultiLine | ReadOnly | TextResource);
+}
+
+} // namespace catalogue
 
 namespace {
+
+using namespace catalogue;
 
 const char* const kPanelCaptions[19] = {
     "主题", "建(构)筑物落雷次数", "选择单支避雷针高度", "单支避雷针", "双支避雷针",
@@ -14,25 +28,29 @@ const char* const kPanelCaptions[19] = {
     "三支等高避雷针正三角布置", "图选三支等高避雷针正三角布置",
 };
 
-// comClass(i) lies in panel kClassPanel[i].
-const int kClassPanel[13] = {8, 2, 3, 4, 5, 6, 7, 13, 14, 15, 16, 17, 18};
+// The panels whose picture box shows a drawing of the arrangement; the others stay empty.
+bool hasPicture(int n) { return (n >= 3 && n <= 7) || n >= 13; }
 
 std::vector<CatalogueEntry> build()
 {
-    std::vector<CatalogueEntry> c;
+    Rows c;
     for (int n = 0; n < 19; ++n) {
-        c.push_back({"fraFrame", n, K::Frame, {}, -1, QString::fromUtf8(kPanelCaptions[n]), 90, 90, 7470, 6030});
-        c.push_back({"picShow", n, K::PictureBox, {}, -1, {}, 7600, 90, 3300, 6030, Borderless});
+        add(c, QStringLiteral("fraFrame"), n, Kind::Frame, {}, u8(kPanelCaptions[n]), 90, 90, 7470, 6030);
+        add(c, QStringLiteral("picShow"), n, Kind::PictureBox, {},
+            hasPicture(n) ? QStringLiteral(":/pictures/picShow%1.svg").arg(n) : QString(), 7600, 90, 3300, 6030,
+            Borderless);
     }
-    for (int i = 0; i < 13; ++i) {
-        c.push_back({"lblClass", i, K::Label, "fraFrame", kClassPanel[i], QString::fromUtf8("建(构)筑物防雷类别"),
-                     120, 2400, 3700, 300, RightAligned});
-        c.push_back({"comClass", i, K::ComboBox, "fraFrame", kClassPanel[i], {}, 3900, 2400, 2295, 300, NoFlags,
-                     FontKind::BoldSans});
-    }
-    c.push_back({"fraType", -1, K::Frame, "fraFrame", 9, QString::fromUtf8("接地极材料"), 3840, 240, 3510, 2970});
-    c.push_back({"lblTips", -1, K::Label, {}, -1, {}, 90, 6240, 10860, 300});
-    c.push_back({"cmdTest", -1, K::CommandButton, {}, -1, "Test", 9600, 6200, 900, 300});
+    void (*const panels[19])(Rows&) = {
+        helpPanel,           strikeCountPanel,    rodHeightPanel,      oneRodPanel,
+        twoRodPanel,         fourRodPanel,        oneStripPanel,       twoStripPanel,
+        buildingDesignPanel, verticalPanel,       horizontalPanel,     gridPanel,
+        supportPanel,        twoRodPickedPanel,   fourRodPickedPanel,  oneStripPickedPanel,
+        twoStripPickedPanel, threeRodPanel,       threeRodPickedPanel,
+    };
+    for (auto* panel : panels)
+        panel(c);
+    add(c, QStringLiteral("lblTips"), -1, Kind::Label, {}, {}, 90, 6240, 10860, 300);
+    add(c, QStringLiteral("cmdTest"), -1, Kind::CommandButton, {}, QStringLiteral("Test"), 9600, 6200, 1200, 300);
     return c;
 }
 

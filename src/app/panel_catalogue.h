@@ -16,7 +16,7 @@ enum class FontKind {
 
 enum CatalogueFlag : unsigned {
     NoFlags = 0,
-    Ticked = 1u << 0,    // check box ticked, option button chosen
+    Ticked = 1u << 0,    // check box ticked, option button chosen; a selector's picture or caption chosen
     Disabled = 1u << 1,
     Hidden = 1u << 2,
     ReadOnly = 1u << 3,  // result boxes, the help text
@@ -24,6 +24,10 @@ enum CatalogueFlag : unsigned {
     Editable = 1u << 5,  // a combo box whose text can be typed
     Borderless = 1u << 6,
     RightAligned = 1u << 7,
+    Centred = 1u << 8,        // a caption centred in its box
+    WordWrap = 1u << 9,       // a caption that breaks into lines within its box
+    DividerLine = 1u << 10,   // a label drawn as a horizontal line across its box
+    TextResource = 1u << 11,  // the caption names a resource whose text the box holds
 };
 
 struct CatalogueEntry {
@@ -41,5 +45,8 @@ struct CatalogueEntry {
 
 // Every control of the window except the menus and the timer, in design order.
 const std::vector<CatalogueEntry>& panelCatalogue();
+
+// The colour of a selector's chosen caption (the original's &H40C0).
+inline constexpr unsigned kChosenCaptionRgb = 0xC04000;
 
 } // namespace app

@@ -36,6 +36,7 @@ constexpr std::int32_t KeyNotFound = fromHex(0x8020000C);     // no entity bears
 constexpr std::int32_t Disconnected = fromHex(0x80010108);    // the server behind a reference has ended
 constexpr std::int32_t FileError = fromHex(0x80200022);       // a drawing file that cannot be read or written
 constexpr std::int32_t PickInterrupted = fromHex(0x80010001); // a pick ended by closing the window
+constexpr std::int32_t NoActiveDocument = fromHex(0x80200031); // ActiveDocument with no drawing open
 } // namespace errors
 
 } // namespace automation

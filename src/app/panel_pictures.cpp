@@ -1,0 +1,89 @@
+// Renders the panels' SVG drawings into their picture labels, at the label's size and pixel ratio.
+#include "app/panel_pictures.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
+
+static void initResourcesOutsideNamespace() { Q_INIT_RESOURCE(panel_resources); }
+
+namespace app {
+
+namespace {
+
+// Keeps one label's pixmap in step with its size. The drawing leaves a pixel free on each side so
+// that a selector's border, when the picture is chosen, never covers it.
+class PictureFitter : public QObject {
+public:
+    PictureFitter(QLabel* label, QString path) : QObject(label), m_label(label), m_path(std::move(path))
+    {
+        label->installEventFilter(this);
+        refresh();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_label)
+            return false;
+        // A move to a screen of another pixel ratio shows up at the next paint.
+        if (event->type() == QEvent::Resize ||
+            (event->type() == QEvent::Paint && m_label->pixmap().devicePixelRatio() != m_label->devicePixelRatioF()))
+            refresh();
+        return false;
+    }
+
+private:
+    void refresh()
+    {
+        const QSize room = m_label->size() - QSize(2, 2);
+        if (room.isEmpty())
+            return;
+        m_label->setPixmap(renderPicture(m_path, room, m_label->devicePixelRatioF()));
+    }
+
+    QLabel* m_label;
+    QString m_path;
+};
+
+} // namespace
+
+void initPanelResources()
+{
+    static const bool done = [] {
+        initResourcesOutsideNamespace();
+        return true;
+    }();
+    (void)done;
+}
+
+QPixmap renderPicture(const QString& path, const QSize& size, qreal devicePixelRatio)
+{
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid() || size.isEmpty())
+        return {};
+    const QSizeF drawn = renderer.defaultSize().toSizeF().scaled(size.toSizeF(), Qt::KeepAspectRatio);
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF origin((size.width() - drawn.width()) / 2.0, (size.height() - drawn.height()) / 2.0);
+    renderer.render(&painter, QRectF(origin, drawn));
+    return pixmap;
+}
+
+void loadPanelPictures(const std::vector<CatalogueEntry>& catalogue, const services::ControlRegistry& registry)
+{
+    initPanelResources();
+    for (const CatalogueEntry& e : catalogue) {
+        if ((e.kind != services::ControlKind::PictureBox && e.kind != services::ControlKind::Image) ||
+            e.caption.isEmpty())
+            continue;
+        const services::Control* c = registry.find(e.name, e.index >= 0 ? std::optional<int>(e.index) : std::nullopt);
+        if (auto* label = c ? qobject_cast<QLabel*>(c->widget()) : nullptr)
+            new PictureFitter(label, e.caption);
+    }
+}
+
+} // namespace app

@@ -1,0 +1,328 @@
+// The store of one drawing: handles, drawing order, erased entities, spatial queries, change signals.
+#include "platform/cad/document_model.h"
+
+#include "platform/cad/document.h"
+#include "platform/cad/engine.h"
+#include "platform/cad/geometry_transform.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace cad {
+
+const char* objectName(EntityKind kind)
+{
+    switch (kind) {
+    case EntityKind::Line: return "AcDbLine";
+    case EntityKind::Arc: return "AcDbArc";
+    case EntityKind::Circle: return "AcDbCircle";
+    case EntityKind::Text: return "AcDbText";
+    case EntityKind::Polyline: return "AcDbPolyline";
+    case EntityKind::MText: return "AcDbMText";
+    case EntityKind::Insert: return "AcDbBlockReference";
+    }
+    return "AcDbEntity";
+}
+
+DocumentModel::DocumentModel(Engine* engine) : m_engine(engine) {}
+
+void DocumentModel::setFileName(const QString& fullName, const QString& name)
+{
+    m_fullName = fullName;
+    m_name = name;
+}
+
+std::uint64_t DocumentModel::add(EntityData entity)
+{
+    const std::uint64_t h = m_nextHandle++;
+    entity.handle = h;
+    m_index.insert(h, boundingBox(entity));
+    m_entities.emplace(h, Slot{std::move(entity), false});
+    m_order.push_back(h);
+    m_saved = false;
+    if (m_engine)
+        m_engine->notifyEntityAdded(reference(), entityReference(h));
+    return h;
+}
+
+const EntityData* DocumentModel::find(std::uint64_t handle) const
+{
+    auto it = m_entities.find(handle);
+    if (it == m_entities.end() || it->second.erased)
+        return nullptr;
+    return &it->second.data;
+}
+
+bool DocumentModel::wasErased(std::uint64_t handle) const
+{
+    auto it = m_entities.find(handle);
+    return it != m_entities.end() && it->second.erased;
+}
+
+void DocumentModel::replace(std::uint64_t handle, const EntityData& entity)
+{
+    auto it = m_entities.find(handle);
+    if (it == m_entities.end() || it->second.erased)
+        return;
+    it->second.data = entity;
+    it->second.data.handle = handle;
+    m_index.update(handle, boundingBox(entity));
+    m_saved = false;
+    if (m_engine)
+        m_engine->notifyEntityChanged(reference(), entityReference(handle));
+}
+
+void DocumentModel::erase(std::uint64_t handle)
+{
+    auto it = m_entities.find(handle);
+    if (it == m_entities.end() || it->second.erased)
+        return;
+    it->second.erased = true;
+    // The data is no longer needed; the slot stays so the handle is known as erased and never reused.
+    const EntityKind kind = it->second.data.kind;
+    it->second.data = EntityData();
+    it->second.data.kind = kind;
+    ++m_erasedCount;
+    m_index.remove(handle);
+    m_saved = false;
+    if (m_engine)
+        m_engine->notifyEntityErased(reference(), entityReference(handle));
+}
+
+void DocumentModel::reserveHandles(std::uint64_t next) { m_nextHandle = std::max(m_nextHandle, next); }
+
+std::uint64_t DocumentModel::handleAt(std::size_t index) const
+{
+    if (m_erasedCount == 0)
+        return index < m_order.size() ? m_order[index] : 0;
+    std::size_t i = 0;
+    for (auto h : m_order) {
+        if (m_entities.at(h).erased)
+            continue;
+        if (i++ == index)
+            return h;
+    }
+    return 0;
+}
+
+std::vector<std::uint64_t> DocumentModel::entitiesIn(const Box& window) const { return m_index.query(window); }
+
+std::uint64_t DocumentModel::nearestEntity(const Point& p, double radius) const
+{
+    std::uint64_t best = 0;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (auto h : m_index.near(p[0], p[1], radius)) {
+        const EntityData* e = find(h);
+        if (!e)
+            continue;
+        const double d = distanceToEntity(*e, p);
+        if (d <= radius && d < bestDistance) {
+            bestDistance = d;
+            best = h;
+        }
+    }
+    return best;
+}
+
+int DocumentModel::osmode() const
+{
+    auto it = m_tables.variables.find(QStringLiteral("OSMODE"));
+    return it == m_tables.variables.end() ? 0 : it->toInt();
+}
+
+std::optional<SnapCandidate> DocumentModel::snapPoint(const Point& p, double aperture, int mode) const
+{
+    if (mode < 0)
+        mode = osmode();
+    if (mode == 0)
+        return std::nullopt;
+    std::vector<SnapCandidate> candidates;
+    for (auto h : m_index.near(p[0], p[1], aperture)) {
+        if (const EntityData* e = find(h))
+            snapCandidates(*e, mode, candidates);
+    }
+    return snap(candidates, p, aperture, mode);
+}
+
+void DocumentModel::adopt(DocumentModel&& other)
+{
+    m_entities = std::move(other.m_entities);
+    m_order = std::move(other.m_order);
+    m_erasedCount = other.m_erasedCount;
+    m_tables = std::move(other.m_tables);
+    m_index = std::move(other.m_index);
+    m_nextHandle = std::max(m_nextHandle, other.m_nextHandle);
+    m_saved = true;
+}
+
+Document DocumentModel::reference() { return Document(weak_from_this()); }
+
+Entity DocumentModel::entityReference(std::uint64_t handle) { return Entity(weak_from_this(), handle); }
+
+namespace {
+void grow(Box& b, double x, double y)
+{
+    b.minX = std::min(b.minX, x);
+    b.maxX = std::max(b.maxX, x);
+    b.minY = std::min(b.minY, y);
+    b.maxY = std::max(b.maxY, y);
+}
+
+Box pointBox(double x, double y) { return {x, y, x, y}; }
+
+// The box of an arc: its ends and whichever axis directions it sweeps over.
+Box arcBox(const Point& c, double r, double start, double end)
+{
+    const Point s = geom::pointAtAngle(c, r, start), e = geom::pointAtAngle(c, r, end);
+    Box b = pointBox(s[0], s[1]);
+    grow(b, e[0], e[1]);
+    for (int q = 0; q < 4; ++q) {
+        const double a = q * geom::kTwoPi / 4;
+        if (geom::angleOnArc(a, start, end)) {
+            const Point p = geom::pointAtAngle(c, r, a);
+            grow(b, p[0], p[1]);
+        }
+    }
+    return b;
+}
+
+double segmentDistance(double ax, double ay, double bx, double by, double px, double py)
+{
+    const double dx = bx - ax, dy = by - ay;
+    const double len2 = dx * dx + dy * dy;
+    double t = len2 > 0 ? ((px - ax) * dx + (py - ay) * dy) / len2 : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(ax + t * dx - px, ay + t * dy - py);
+}
+
+double arcDistance(const Point& c, double r, double start, double end, bool full, const Point& p)
+{
+    const double toCentre = std::hypot(p[0] - c[0], p[1] - c[1]);
+    if (full || (toCentre > 0 && geom::angleOnArc(std::atan2(p[1] - c[1], p[0] - c[0]), start, end)))
+        return std::abs(toCentre - r);
+    return std::min(geom::distance(p, geom::pointAtAngle(c, r, start)), geom::distance(p, geom::pointAtAngle(c, r, end)));
+}
+
+// A polyline segment with a bulge is an arc: its centre, radius and angles.
+struct BulgeArc {
+    Point c;
+    double r, start, end;
+};
+BulgeArc bulgeArc(const PolyVertex& a, const PolyVertex& b)
+{
+    const double theta = 4 * std::atan(a.bulge);
+    const double chord = std::hypot(b.x - a.x, b.y - a.y);
+    const double r = chord / (2 * std::sin(std::abs(theta) / 2));
+    const double mx = (a.x + b.x) / 2, my = (a.y + b.y) / 2;
+    const double h = std::sqrt(std::max(0.0, r * r - chord * chord / 4));
+    // Centre on the left of a->b for a counter-clockwise (positive) bulge less than a half turn.
+    const double ux = (b.x - a.x) / chord, uy = (b.y - a.y) / chord;
+    const double side = ((theta > 0) == (std::abs(theta) < geom::kTwoPi / 2)) ? 1.0 : -1.0;
+    const Point c{mx - uy * h * side, my + ux * h * side, 0};
+    double s = std::atan2(a.y - c[1], a.x - c[0]), e = std::atan2(b.y - c[1], b.x - c[0]);
+    if (theta < 0)
+        std::swap(s, e);
+    return {c, r, geom::normalizeAngle(s), geom::normalizeAngle(e)};
+}
+
+template <typename F> void forEachPolySegment(const EntityData& e, F&& f)
+{
+    const std::size_t n = e.vertices.size();
+    const std::size_t segments = e.closed ? n : (n ? n - 1 : 0);
+    for (std::size_t i = 0; i < segments; ++i)
+        f(e.vertices[i], e.vertices[(i + 1) % n]);
+}
+
+Box textBox(const EntityData& e)
+{
+    const double h = e.height > 0 ? e.height : 1;
+    const double w = std::max<qsizetype>(1, e.text.size()) * h * (e.kind == EntityKind::MText ? 1.0 : e.widthFactor);
+    const double width = e.kind == EntityKind::MText && e.mtextWidth > 0 ? e.mtextWidth : w;
+    const Point& p = e.insertion;
+    Box b = pointBox(p[0], p[1]);
+    const Point corners[3] = {geom::rotatePoint({p[0] + width, p[1], 0}, p, e.rotation),
+                              geom::rotatePoint({p[0] + width, p[1] + h, 0}, p, e.rotation),
+                              geom::rotatePoint({p[0], p[1] + h, 0}, p, e.rotation)};
+    for (const auto& c : corners)
+        grow(b, c[0], c[1]);
+    return b;
+}
+} // namespace
+
+double Box::distanceTo(double x, double y) const
+{
+    const double dx = std::max({minX - x, 0.0, x - maxX});
+    const double dy = std::max({minY - y, 0.0, y - maxY});
+    return std::hypot(dx, dy);
+}
+
+Box boundingBox(const EntityData& e)
+{
+    switch (e.kind) {
+    case EntityKind::Line: {
+        Box b = pointBox(e.start[0], e.start[1]);
+        grow(b, e.end[0], e.end[1]);
+        return b;
+    }
+    case EntityKind::Circle:
+        return {e.center[0] - e.radius, e.center[1] - e.radius, e.center[0] + e.radius, e.center[1] + e.radius};
+    case EntityKind::Arc:
+        return arcBox(e.center, e.radius, e.startAngle, e.endAngle);
+    case EntityKind::Polyline: {
+        if (e.vertices.empty())
+            return pointBox(0, 0);
+        Box b = pointBox(e.vertices[0].x, e.vertices[0].y);
+        forEachPolySegment(e, [&](const PolyVertex& a, const PolyVertex& v) {
+            grow(b, v.x, v.y);
+            if (a.bulge != 0 && std::isfinite(a.bulge) && (a.x != v.x || a.y != v.y)) {
+                const BulgeArc arc = bulgeArc(a, v);
+                const Box ab = arcBox(arc.c, arc.r, arc.start, arc.end);
+                grow(b, ab.minX, ab.minY);
+                grow(b, ab.maxX, ab.maxY);
+            }
+        });
+        return b;
+    }
+    case EntityKind::Text:
+    case EntityKind::MText:
+        return textBox(e);
+    case EntityKind::Insert:
+        // The block's extent is not known here; the insertion point stands for it.
+        return pointBox(e.insertion[0], e.insertion[1]);
+    }
+    return {};
+}
+
+double distanceToEntity(const EntityData& e, const Point& p)
+{
+    switch (e.kind) {
+    case EntityKind::Line:
+        return segmentDistance(e.start[0], e.start[1], e.end[0], e.end[1], p[0], p[1]);
+    case EntityKind::Circle:
+        return arcDistance(e.center, e.radius, 0, 0, true, p);
+    case EntityKind::Arc:
+        return arcDistance(e.center, e.radius, e.startAngle, e.endAngle, false, p);
+    case EntityKind::Polyline: {
+        double best = std::numeric_limits<double>::infinity();
+        if (e.vertices.size() == 1)
+            best = std::hypot(e.vertices[0].x - p[0], e.vertices[0].y - p[1]);
+        forEachPolySegment(e, [&](const PolyVertex& a, const PolyVertex& b) {
+            if (a.bulge != 0 && std::isfinite(a.bulge) && (a.x != b.x || a.y != b.y)) {
+                const BulgeArc arc = bulgeArc(a, b);
+                best = std::min(best, arcDistance(arc.c, arc.r, arc.start, arc.end, false, p));
+            } else {
+                best = std::min(best, segmentDistance(a.x, a.y, b.x, b.y, p[0], p[1]));
+            }
+        });
+        return best;
+    }
+    case EntityKind::Text:
+    case EntityKind::MText:
+    case EntityKind::Insert:
+        return boundingBox(e).distanceTo(p[0], p[1]);
+    }
+    return std::numeric_limits<double>::infinity();
+}
+
+} // namespace cad

@@ -1,0 +1,128 @@
+// The engine's own store of one drawing: entities by handle in drawing order, tables, blocks, index.
+#pragma once
+
+#include "platform/cad/entity_data.h"
+#include "platform/cad/snap.h"
+#include "platform/cad/spatial_index.h"
+
+#include <QString>
+#include <QVariant>
+#include <QMap>
+#include <QVariantMap>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+namespace cad {
+
+class Engine;
+class Document;
+class Entity;
+
+// What a drawing holds besides the model-space entities, kept so that saving loses nothing read.
+struct DrawingTables {
+    std::vector<LayerData> layers;
+    std::vector<LinetypeData> linetypes;
+    std::vector<TextStyleData> styles;
+    std::vector<BlockDefinition> blocks;
+    QVariantMap variables;             // header variables read ($INSUNITS, ...) and set (OSMODE, ...)
+    QMap<QString, int> variableCodes;  // the group code each header variable was read with
+    QString codepage;                  // $DWGCODEPAGE the file came with
+};
+
+class DocumentModel : public std::enable_shared_from_this<DocumentModel> {
+public:
+    explicit DocumentModel(Engine* engine);
+
+    // False once the document is closed or its instance has ended.
+    bool isOpen() const { return m_engine != nullptr; }
+    Engine* engine() const { return m_engine; }
+    void detach() { m_engine = nullptr; }
+    // Joins an instance (a drawing read without one, signals off while it filled).
+    void attach(Engine* engine) { m_engine = engine; }
+
+    QString name() const { return m_name; }
+    QString fullName() const { return m_fullName; }
+    void setFileName(const QString& fullName, const QString& name);
+    bool saved() const { return m_saved; }
+    void setSaved(bool saved) { m_saved = saved; }
+    bool orthoOn() const { return m_orthoOn; }
+    // System variables: OSMODE (0..16383), ORTHOMODE (tied to the viewport's OrthoOn), TEXTSIZE,
+    // and the header variables a file brought ("INSUNITS" or "$INSUNITS"). Unknown names and
+    // refused values throw InvalidInput.
+    void setVariable(const QString& name, const QVariant& value);
+    QVariant variable(const QString& name) const;
+    // The text style new texts take: the one that shows Chinese when the drawing has it.
+    QString defaultTextStyle() const;
+    // A drawing's starting tables: layer "0", the continuous line type, the Chinese text style.
+    void setDefaultTables();
+    void setOrthoOn(bool on) { m_orthoOn = on; }
+
+    // Adds an entity (its handle is assigned here) and returns the handle.
+    std::uint64_t add(EntityData entity);
+    // The live entity or null.
+    const EntityData* find(std::uint64_t handle) const;
+    bool wasErased(std::uint64_t handle) const;
+    // Replaces an entity's data (the handle stays), reindexes it.
+    void replace(std::uint64_t handle, const EntityData& entity);
+    void erase(std::uint64_t handle);
+    std::uint64_t nextHandle() const { return m_nextHandle; }
+    // Handles below this are never handed out (a file's own handles are kept when read).
+    void reserveHandles(std::uint64_t next);
+
+    std::size_t count() const { return m_order.size() - m_erasedCount; }
+    // Live entities in drawing order.
+    template <typename F> void forEach(F&& f) const
+    {
+        for (auto h : m_order) {
+            auto it = m_entities.find(h);
+            if (it != m_entities.end() && !it->second.erased)
+                f(it->second.data);
+        }
+    }
+    // The index-th live entity in drawing order, or 0.
+    std::uint64_t handleAt(std::size_t index) const;
+
+    DrawingTables& tables() { return m_tables; }
+    const DrawingTables& tables() const { return m_tables; }
+
+    // Spatial queries over the live entities.
+    const SpatialIndex& index() const { return m_index; }
+    std::vector<std::uint64_t> entitiesIn(const Box& window) const;
+    // The entity whose curve passes nearest to p within radius, or 0.
+    std::uint64_t nearestEntity(const Point& p, double radius) const;
+    // The snap point nearest to p within aperture under osmode (OSMODE when osmode < 0).
+    std::optional<SnapCandidate> snapPoint(const Point& p, double aperture, int osmode = -1) const;
+    int osmode() const;
+
+    // Swaps in the content of another model (a drawing read from a file), keeping this identity.
+    void adopt(DocumentModel&& other);
+
+    Document reference();
+    Entity entityReference(std::uint64_t handle);
+
+private:
+    struct Slot {
+        EntityData data;
+        bool erased = false;
+    };
+    Engine* m_engine;
+    QString m_name, m_fullName;
+    bool m_saved = true;
+    bool m_orthoOn = false;
+    std::uint64_t m_nextHandle = 0x30;   // below: the handles of tables and blocks in saved files
+    std::unordered_map<std::uint64_t, Slot> m_entities;
+    std::vector<std::uint64_t> m_order;
+    std::size_t m_erasedCount = 0;
+    DrawingTables m_tables;
+    SpatialIndex m_index;
+};
+
+// The bounding box of an entity's geometry (texts: an estimate from height and length).
+Box boundingBox(const EntityData& entity);
+// The distance from p to the entity's curve (texts and inserts: to their box).
+double distanceToEntity(const EntityData& entity, const Point& p);
+
+} // namespace cad

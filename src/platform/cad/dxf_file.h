@@ -1,0 +1,24 @@
+// Reading and writing drawings as DXF through dxflib, recognised by content whatever the file name.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace cad {
+
+class DocumentModel;
+
+// Reads a DXF file into `model` (which must be empty); throws AutomationError(FileError or
+// FileNotFound) for a missing, unreadable, non-DXF or malformed file.
+void readDxfFile(const QString& path, DocumentModel& model);
+// The same from bytes in memory.
+void readDxf(const QByteArray& bytes, DocumentModel& model);
+// True when the bytes look like a text DXF file.
+bool looksLikeDxf(const QByteArray& head);
+
+// Writes the model as DXF R2000; texts outside ASCII are written as \U+XXXX escapes so every
+// reader shows them whatever its code page. The file is replaced only once written completely;
+// throws AutomationError(FileError) when it cannot be written.
+void writeDxfFile(const QString& path, const DocumentModel& model);
+
+} // namespace cad

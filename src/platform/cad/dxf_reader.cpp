@@ -1,0 +1,414 @@
+// Reading DXF: the first pass checks and filters, dxflib parses, this adapter fills the drawing.
+#include "platform/cad/dxf_file.h"
+
+#include "platform/automation/automation_error.h"
+#include "platform/cad/document_model.h"
+#include "platform/cad/dxf_scan.h"
+#include "platform/cad/dxf_text.h"
+#include "platform/cad/geometry_transform.h"
+
+#include <dxflib/dl_creationadapter.h>
+#include <dxflib/dl_dxf.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+#include <sstream>
+
+namespace cad {
+
+using automation::AutomationError;
+namespace errors = automation::errors;
+
+namespace {
+
+constexpr double kDegree = geom::kTwoPi / 360.0;
+
+double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
+
+Point point(double x, double y, double z) { return {finiteOr(x, 0), finiteOr(y, 0), finiteOr(z, 0)}; }
+
+class Adapter : public DL_CreationAdapter {
+public:
+    Adapter(DocumentModel& model, const ScannedDxf& scan) : m_model(model), m_scan(scan)
+    {
+        m_text.configure(scan.acadver, scan.codepage);
+    }
+
+    void finish()
+    {
+        flushPolyline();
+        endBlockDefinition();
+    }
+
+    // ---- header and tables
+
+    void setVariableString(const std::string& key, const std::string& value, int code) override
+    {
+        variable(key, m_text.decode(value), code);
+    }
+    void setVariableInt(const std::string& key, int value, int code) override { variable(key, value, code); }
+    void setVariableDouble(const std::string& key, double value, int code) override
+    {
+        if (std::isfinite(value))
+            variable(key, value, code);
+    }
+    void setVariableVector(const std::string& key, double v1, double v2, double v3, int code) override
+    {
+        variable(key, QVariantList{finiteOr(v1, 0), finiteOr(v2, 0), finiteOr(v3, 0)}, code);
+    }
+
+    void addLayer(const DL_LayerData& data) override
+    {
+        LayerData layer;
+        layer.name = m_text.decode(data.name);
+        if (layer.name.isEmpty())
+            return;
+        const DL_Attributes& a = getAttributes();
+        int color = a.getColor();
+        if (color == 0 || color == 256 || std::abs(color) > 255)
+            color = 7;
+        layer.color = static_cast<short>(data.off ? -std::abs(color) : std::abs(color));
+        layer.linetype = m_text.decode(a.getLinetype());
+        if (layer.linetype.isEmpty())
+            layer.linetype = QStringLiteral("CONTINUOUS");
+        layer.flags = data.flags;
+        layer.lineweight = a.getWidth();
+        auto& layers = m_model.tables().layers;
+        for (auto& l : layers)
+            if (l.name.compare(layer.name, Qt::CaseInsensitive) == 0) {
+                l = layer;
+                return;
+            }
+        layers.push_back(layer);
+    }
+
+    void addLinetype(const DL_LinetypeData& data) override
+    {
+        LinetypeData lt;
+        lt.name = m_text.decode(data.name);
+        if (lt.name.isEmpty())
+            return;
+        lt.description = m_text.decode(data.description);
+        lt.flags = data.flags;
+        lt.patternLength = finiteOr(data.patternLength, 0);
+        m_model.tables().linetypes.push_back(lt);
+    }
+
+    void addLinetypeDash(double length) override
+    {
+        auto& lts = m_model.tables().linetypes;
+        if (!lts.empty() && lts.back().dashes.size() < 64)
+            lts.back().dashes.push_back(finiteOr(length, 0));
+    }
+
+    void addTextStyle(const DL_StyleData& data) override
+    {
+        TextStyleData s;
+        s.name = m_text.decode(data.name);
+        if (s.name.isEmpty())
+            return;   // shape files (flag 1) have no name
+        s.font = m_text.decode(data.primaryFontFile);
+        s.bigFont = m_text.decode(data.bigFontFile);
+        s.height = finiteOr(data.fixedTextHeight, 0);
+        s.widthFactor = data.widthFactor > 0 && std::isfinite(data.widthFactor) ? data.widthFactor : 1;
+        s.oblique = finiteOr(data.obliqueAngle, 0);
+        s.flags = data.flags;
+        m_model.tables().styles.push_back(s);
+    }
+
+    // ---- blocks
+
+    void addBlock(const DL_BlockData& data) override
+    {
+        flushPolyline();
+        endBlockDefinition();
+        const QString name = m_text.decode(data.name);
+        // The engine writes the layout blocks itself; entities of paper space are not kept.
+        if (name.startsWith(QLatin1String("*Model_Space"), Qt::CaseInsensitive)
+            || name.startsWith(QLatin1String("*Paper_Space"), Qt::CaseInsensitive)) {
+            m_skipBlock = true;
+            return;
+        }
+        m_block = BlockDefinition{};
+        m_block->name = name;
+        m_block->base = point(data.bpx, data.bpy, data.bpz);
+        m_block->flags = data.flags;
+    }
+
+    void endBlock() override
+    {
+        flushPolyline();
+        endBlockDefinition();
+    }
+
+    void endSection() override
+    {
+        flushPolyline();
+        endBlockDefinition();
+    }
+
+    // ---- entities
+
+    void addLine(const DL_LineData& d) override
+    {
+        EntityData e = start(EntityKind::Line);
+        e.start = point(d.x1, d.y1, d.z1);
+        e.end = point(d.x2, d.y2, d.z2);
+        put(std::move(e));
+    }
+
+    void addArc(const DL_ArcData& d) override
+    {
+        if (!(d.radius > 0) || !std::isfinite(d.radius))
+            return start(EntityKind::Arc), void();
+        EntityData e = start(EntityKind::Arc);
+        e.center = point(d.cx, d.cy, d.cz);
+        e.radius = d.radius;
+        e.startAngle = geom::normalizeAngle(finiteOr(d.angle1, 0) * kDegree);
+        e.endAngle = geom::normalizeAngle(finiteOr(d.angle2, 0) * kDegree);
+        put(std::move(e));
+    }
+
+    void addCircle(const DL_CircleData& d) override
+    {
+        if (!(d.radius > 0) || !std::isfinite(d.radius))
+            return start(EntityKind::Circle), void();
+        EntityData e = start(EntityKind::Circle);
+        e.center = point(d.cx, d.cy, d.cz);
+        e.radius = d.radius;
+        put(std::move(e));
+    }
+
+    void addText(const DL_TextData& d) override
+    {
+        EntityData e = start(EntityKind::Text);
+        e.insertion = point(d.ipx, d.ipy, d.ipz);
+        e.alignment = point(d.apx, d.apy, d.apz);
+        e.height = d.height > 0 && std::isfinite(d.height) ? d.height : 1;
+        e.widthFactor = d.xScaleFactor > 0 && std::isfinite(d.xScaleFactor) ? d.xScaleFactor : 1;
+        e.hAlign = d.hJustification;
+        e.vAlign = d.vJustification;
+        e.text = m_text.decode(d.text);
+        e.style = m_text.decode(d.style);
+        e.rotation = geom::normalizeAngle(finiteOr(d.angle, 0));   // dxflib gives radians here
+        put(std::move(e));
+    }
+
+    void addMTextChunk(const std::string& text) override
+    {
+        if (m_mtextChunks.size() < (1u << 20))
+            m_mtextChunks += text;
+    }
+
+    void addMText(const DL_MTextData& d) override
+    {
+        EntityData e = start(EntityKind::MText);
+        e.insertion = point(d.ipx, d.ipy, d.ipz);
+        e.height = d.height > 0 && std::isfinite(d.height) ? d.height : 1;
+        e.mtextWidth = finiteOr(d.width, 0);
+        e.attachment = d.attachmentPoint >= 1 && d.attachmentPoint <= 9 ? d.attachmentPoint : 1;
+        e.text = m_text.decode(m_mtextChunks + d.text);
+        m_mtextChunks.clear();
+        e.style = m_text.decode(d.style);
+        // dxflib gives this one in degrees; a direction vector, when given, wins.
+        double angle = finiteOr(d.angle, 0) * kDegree;
+        if ((d.dirx != 0 || d.diry != 0) && std::isfinite(d.dirx) && std::isfinite(d.diry))
+            angle = std::atan2(d.diry, d.dirx);
+        e.rotation = geom::normalizeAngle(angle);
+        put(std::move(e));
+    }
+
+    void addInsert(const DL_InsertData& d) override
+    {
+        EntityData e = start(EntityKind::Insert);
+        e.blockName = m_text.decode(d.name);
+        e.insertion = point(d.ipx, d.ipy, d.ipz);
+        e.scaleX = d.sx != 0 && std::isfinite(d.sx) ? d.sx : 1;
+        e.scaleY = d.sy != 0 && std::isfinite(d.sy) ? d.sy : 1;
+        e.scaleZ = d.sz != 0 && std::isfinite(d.sz) ? d.sz : 1;
+        e.rotation = geom::normalizeAngle(finiteOr(d.angle, 0) * kDegree);
+        e.columns = std::clamp(d.cols, 1, 32767);
+        e.rows = std::clamp(d.rows, 1, 32767);
+        e.columnSpacing = finiteOr(d.colSp, 0);
+        e.rowSpacing = finiteOr(d.rowSp, 0);
+        if (e.blockName.isEmpty())
+            return;
+        put(std::move(e));
+    }
+
+    void addPolyline(const DL_PolylineData& d) override
+    {
+        flushPolyline();
+        EntityData e = start(EntityKind::Polyline);
+        e.closed = (d.flags & 1) != 0;
+        e.elevation = finiteOr(d.elevation, 0);
+        m_polyline = std::move(e);
+    }
+
+    void addVertex(const DL_VertexData& d) override
+    {
+        if (!m_polyline || m_polyline->vertices.size() >= (1u << 22))
+            return;
+        const double bulge = std::isfinite(d.bulge) && std::abs(d.bulge) < 1e6 ? d.bulge : 0;
+        m_polyline->vertices.push_back({finiteOr(d.x, 0), finiteOr(d.y, 0), bulge});
+    }
+
+    void endSequence() override { flushPolyline(); }
+
+private:
+    void variable(const std::string& key, const QVariant& value, int code)
+    {
+        const QString name = QString::fromLatin1(key).toUpper();
+        if (name.isEmpty())
+            return;
+        m_model.tables().variables.insert(name, value);
+        m_model.tables().variableCodes.insert(name, code);
+    }
+
+    // A new entity with the attributes dxflib holds for it.
+    EntityData start(EntityKind kind)
+    {
+        flushPolyline();
+        EntityData e;
+        e.kind = kind;
+        const DL_Attributes& a = getAttributes();
+        e.layer = m_text.decode(a.getLayer());
+        if (e.layer.isEmpty())
+            e.layer = QStringLiteral("0");
+        const int color = a.getColor();
+        e.color = static_cast<short>(color >= 0 && color <= 256 ? color : kColorByLayer);
+        const QString lt = m_text.decode(a.getLinetype());
+        e.linetype = lt.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0 ? QString() : lt;
+        const int sequence = a.getHandle();
+        if (sequence >= 1 && static_cast<std::size_t>(sequence) <= m_scan.extras.size())
+            e.visible = !m_scan.extras[static_cast<std::size_t>(sequence) - 1].invisible;
+        return e;
+    }
+
+    void put(EntityData e)
+    {
+        if (m_skipBlock)
+            return;
+        if (m_block) {
+            e.handle = 0;
+            if (m_block->entities.size() < (1u << 22))
+                m_block->entities.push_back(std::move(e));
+            return;
+        }
+        m_model.add(std::move(e));
+    }
+
+    void flushPolyline()
+    {
+        if (!m_polyline)
+            return;
+        EntityData e = std::move(*m_polyline);
+        m_polyline.reset();
+        if (!e.vertices.empty())
+            put(std::move(e));
+    }
+
+    void endBlockDefinition()
+    {
+        if (m_block) {
+            auto& blocks = m_model.tables().blocks;
+            const bool known = std::any_of(blocks.begin(), blocks.end(), [&](const BlockDefinition& b) {
+                return b.name.compare(m_block->name, Qt::CaseInsensitive) == 0;
+            });
+            if (!known && !m_block->name.isEmpty())
+                blocks.push_back(std::move(*m_block));
+        }
+        m_block.reset();
+        m_skipBlock = false;
+    }
+
+    DocumentModel& m_model;
+    const ScannedDxf& m_scan;
+    DxfTextDecoder m_text;
+    std::optional<BlockDefinition> m_block;
+    bool m_skipBlock = false;
+    std::optional<EntityData> m_polyline;
+    std::string m_mtextChunks;
+};
+
+// Layers, line types and styles the entities use but the file did not define are added.
+void completeTables(DocumentModel& model)
+{
+    auto& t = model.tables();
+    auto hasLayer = [&](const QString& name) {
+        return std::any_of(t.layers.begin(), t.layers.end(), [&](const LayerData& l) { return l.name.compare(name, Qt::CaseInsensitive) == 0; });
+    };
+    if (!hasLayer(QStringLiteral("0")))
+        t.layers.insert(t.layers.begin(), LayerData{QStringLiteral("0"), 7, QStringLiteral("CONTINUOUS"), 0, -3});
+    std::vector<QString> missing;
+    auto check = [&](const EntityData& e) {
+        if (!hasLayer(e.layer) && std::find(missing.begin(), missing.end(), e.layer) == missing.end())
+            missing.push_back(e.layer);
+    };
+    model.forEach(check);
+    for (const auto& b : t.blocks)
+        for (const auto& e : b.entities)
+            check(e);
+    for (const auto& name : missing)
+        t.layers.push_back(LayerData{name, 7, QStringLiteral("CONTINUOUS"), 0, -3});
+    if (t.styles.empty()) {
+        TextStyleData standard;
+        standard.name = QStringLiteral("Standard");
+        standard.font = QStringLiteral("txt");
+        t.styles.push_back(standard);
+    }
+}
+
+} // namespace
+
+bool looksLikeDxf(const QByteArray& head)
+{
+    QByteArrayView v(head);
+    if (v.startsWith("\xEF\xBB\xBF"))
+        v = v.sliced(3);
+    return looksLikeAsciiDxf(std::string_view(v.data(), static_cast<std::size_t>(v.size())));
+}
+
+void readDxf(const QByteArray& bytes, DocumentModel& model)
+{
+    if (bytes.startsWith("AutoCAD Binary DXF"))
+        throw AutomationError(errors::FileError, QStringLiteral("binary DXF files are not read; save the drawing as ASCII DXF"));
+    if (bytes.startsWith("AC10") || bytes.startsWith("AC1."))
+        throw AutomationError(errors::FileError, QStringLiteral("DWG files are not read; save the drawing as DXF"));
+    const ScannedDxf scan = scanDxf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    DocumentModel filled(nullptr);
+    Adapter adapter(filled, scan);
+    try {
+        std::istringstream in(scan.cleaned);
+        DL_Dxf dxf;
+        if (!dxf.in(in, &adapter))
+            throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be parsed"));
+        adapter.finish();
+    } catch (const AutomationError&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be parsed: %1").arg(QString::fromLocal8Bit(e.what())));
+    }
+    completeTables(filled);
+    model.adopt(std::move(filled));
+}
+
+void readDxfFile(const QString& path, DocumentModel& model)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile())
+        throw AutomationError(errors::FileNotFound, QStringLiteral("no drawing file %1").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 cannot be read").arg(path));
+    // Larger than any plan this program meets, and still far below what memory allows.
+    constexpr qint64 kMaxSize = 1024LL * 1024 * 1024;
+    if (file.size() > kMaxSize)
+        throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 is too large").arg(path));
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size())
+        throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 could not be read whole").arg(path));
+    readDxf(bytes, model);
+}
+
+} // namespace cad

@@ -1,0 +1,32 @@
+// The first pass over a DXF file: checks its structure and keeps only what the drawing engine reads.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cad {
+
+// What the first pass learnt about each entity it passed on, by the sequence number it wrote
+// into the entity's handle (group 5): dxflib does not report the invisible flag.
+struct DxfEntityExtra {
+    bool invisible = false;
+};
+
+struct ScannedDxf {
+    std::string cleaned;               // a well-formed DXF text for dxflib
+    QString acadver, codepage;         // raw header values
+    std::vector<DxfEntityExtra> extras; // index = sequence number - 1
+};
+
+// Throws AutomationError(FileError) when the text is not a well-formed ASCII DXF file: code and
+// value lines in pairs, numeric codes, numbers where numbers belong, sections closed, an EOF.
+// Only the HEADER, the LTYPE, LAYER and STYLE tables, BLOCKS and ENTITIES are passed on, with the
+// entity kinds the engine keeps (LINE, ARC, CIRCLE, TEXT, MTEXT, INSERT, LWPOLYLINE, 2D POLYLINE).
+ScannedDxf scanDxf(std::string_view text);
+
+// True when the start of a file looks like ASCII DXF (whatever its name says).
+bool looksLikeAsciiDxf(std::string_view head);
+
+} // namespace cad

@@ -1,0 +1,42 @@
+// Text encodings of DXF files: code pages and \U+ / \M+ escapes on reading, GBK with escapes on writing.
+#pragma once
+
+#include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <string>
+#include <string_view>
+
+namespace cad {
+
+// Turns the bytes of one string of a DXF file into text. Files of AutoCAD 2007 and later are
+// UTF-8; older ones are in their $DWGCODEPAGE, except that text which is valid UTF-8 with
+// multi-byte sequences is taken as UTF-8 (what many programs write whatever they declare).
+class DxfTextDecoder {
+public:
+    DxfTextDecoder() { configure({}, {}); }
+    void configure(const QString& acadver, const QString& codepage);
+    QString decode(std::string_view raw);
+
+private:
+    bool m_utf8 = false;
+    QStringDecoder m_codepage;
+    QStringDecoder m_gbk, m_big5, m_sjis, m_korean;
+    QString unescape(const QString& text);
+};
+
+// Text for an R2000 file declared ANSI_936: ASCII as it is, Chinese as GBK bytes, anything GBK
+// cannot hold as a \U+XXXX escape.
+class DxfTextEncoder {
+public:
+    DxfTextEncoder();
+    std::string encode(const QString& text);
+
+private:
+    QStringEncoder m_gbk;
+};
+
+// The code page the writer declares.
+inline constexpr const char* kWrittenCodepage = "ANSI_936";
+
+} // namespace cad

@@ -1,0 +1,326 @@
+// Writing a drawing as DXF R2000 through dxflib: tables, blocks, entities, the invisible flag.
+#include "platform/cad/dxf_file.h"
+
+#include "platform/automation/automation_error.h"
+#include "platform/cad/document_model.h"
+#include "platform/cad/dxf_text.h"
+#include "platform/cad/geometry_transform.h"
+
+#include <dxflib/dl_dxf.h>
+#include <dxflib/dl_writer_ascii.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <set>
+
+namespace cad {
+
+using automation::AutomationError;
+namespace errors = automation::errors;
+
+namespace {
+
+constexpr double kToDegrees = 360.0 / geom::kTwoPi;
+
+// dxflib writes no invisible flag; this writer adds group 60 right after the layer of a hidden entity.
+class Writer : public DL_WriterA {
+public:
+    using DL_WriterA::DL_WriterA;
+    void hideNext() { m_hideNext = true; }
+    void dxfString(int gc, const std::string& value) const override
+    {
+        DL_WriterA::dxfString(gc, value);
+        if (gc == 8 && m_hideNext) {
+            DL_WriterA::dxfInt(60, 1);
+            m_hideNext = false;
+        }
+    }
+    using DL_WriterA::dxfString;
+
+private:
+    mutable bool m_hideNext = false;
+};
+
+class DxfWriter {
+public:
+    DxfWriter(const DocumentModel& model, Writer& w) : m_model(model), m_w(w) {}
+
+    void write()
+    {
+        collectNames();
+        header();
+        tables();
+        blocks();
+        m_w.sectionEntities();
+        m_model.forEach([&](const EntityData& e) { entity(e); });
+        m_w.sectionEnd();
+        m_dxf.writeObjects(m_w);
+        m_dxf.writeObjectsEnd(m_w);
+        m_w.dxfEOF();
+    }
+
+private:
+    std::string text(const QString& s) { return m_encoder.encode(s); }
+
+    // Every layer, line type and block the entities name gets a table entry, so readers find them.
+    void collectNames()
+    {
+        const auto& t = m_model.tables();
+        m_layers = t.layers;
+        auto hasLayer = [&](const QString& n) {
+            for (const auto& l : m_layers)
+                if (l.name.compare(n, Qt::CaseInsensitive) == 0)
+                    return true;
+            return false;
+        };
+        if (!hasLayer(QStringLiteral("0")))
+            m_layers.insert(m_layers.begin(), LayerData{QStringLiteral("0"), 7, QStringLiteral("CONTINUOUS"), 0, -3});
+        auto note = [&](const EntityData& e) {
+            if (!e.layer.isEmpty() && !hasLayer(e.layer))
+                m_layers.push_back(LayerData{e.layer, 7, QStringLiteral("CONTINUOUS"), 0, -3});
+            if (e.kind == EntityKind::Insert)
+                m_insertedBlocks.emplace(e.blockName.toUpper(), e.blockName);
+        };
+        m_model.forEach(note);
+        for (const auto& b : t.blocks)
+            for (const auto& e : b.entities)
+                note(e);
+        for (const auto& b : t.blocks)
+            m_insertedBlocks.erase(b.name.toUpper());
+        // m_insertedBlocks now holds the blocks inserted but never defined: they get empty definitions.
+        for (const auto& lt : t.linetypes)
+            m_linetypeNames.insert(lt.name.toUpper());
+    }
+
+    void header()
+    {
+        m_dxf.writeHeader(m_w);
+        m_w.dxfString(9, "$DWGCODEPAGE");
+        m_w.dxfString(3, kWrittenCodepage);
+        const auto& t = m_model.tables();
+        static const std::set<QString> ownedByWriter = {QStringLiteral("$ACADVER"), QStringLiteral("$HANDSEED"),
+                                                         QStringLiteral("$DWGCODEPAGE")};
+        for (auto it = t.variables.begin(); it != t.variables.end(); ++it) {
+            const QString& name = it.key();
+            if (!name.startsWith(QLatin1Char('$')) || ownedByWriter.count(name))
+                continue;
+            const int code = t.variableCodes.value(name, defaultCode(it.value()));
+            const QVariant& v = it.value();
+            if (code == 10 && v.typeId() == QMetaType::QVariantList && v.toList().size() == 3) {
+                const auto l = v.toList();
+                m_w.dxfString(9, text(name));
+                m_w.dxfReal(10, l[0].toDouble());
+                m_w.dxfReal(20, l[1].toDouble());
+                m_w.dxfReal(30, l[2].toDouble());
+            } else if (code >= 1 && code <= 9) {
+                m_w.dxfString(9, text(name));
+                m_w.dxfString(code, text(v.toString()));
+            } else if (code >= 40 && code <= 59) {
+                m_w.dxfString(9, text(name));
+                m_w.dxfReal(code, v.toDouble());
+            } else if ((code >= 60 && code <= 79) || (code >= 90 && code <= 99) || (code >= 280 && code <= 289)
+                       || (code >= 370 && code <= 389)) {
+                m_w.dxfString(9, text(name));
+                m_w.dxfInt(code, v.toInt());
+            }
+        }
+        m_w.sectionEnd();
+    }
+
+    static int defaultCode(const QVariant& v)
+    {
+        switch (v.typeId()) {
+        case QMetaType::Int: return 70;
+        case QMetaType::Double: return 40;
+        case QMetaType::QVariantList: return 10;
+        default: return 1;
+        }
+    }
+
+    void tables()
+    {
+        const auto& t = m_model.tables();
+        m_w.sectionTables();
+        m_dxf.writeVPort(m_w);
+
+        std::vector<LinetypeData> extra;
+        for (const auto& lt : t.linetypes) {
+            const QString up = lt.name.toUpper();
+            if (up != QLatin1String("BYBLOCK") && up != QLatin1String("BYLAYER") && up != QLatin1String("CONTINUOUS"))
+                extra.push_back(lt);
+        }
+        m_w.tableLinetypes(static_cast<int>(3 + extra.size()));
+        m_dxf.writeLinetype(m_w, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+        m_dxf.writeLinetype(m_w, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+        m_dxf.writeLinetype(m_w, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+        for (const auto& lt : extra) {
+            std::vector<double> dashes = lt.dashes;
+            m_dxf.writeLinetype(m_w, DL_LinetypeData(text(lt.name), text(lt.description), lt.flags,
+                                                     static_cast<int>(dashes.size()), lt.patternLength,
+                                                     dashes.empty() ? nullptr : dashes.data()));
+        }
+        m_w.tableEnd();
+
+        m_w.tableLayers(static_cast<int>(m_layers.size()));
+        for (const auto& l : m_layers) {
+            QString lt = l.linetype.isEmpty() ? QStringLiteral("CONTINUOUS") : l.linetype;
+            if (!knownLinetype(lt))
+                lt = QStringLiteral("CONTINUOUS");
+            const int color = l.color == 0 ? 7 : l.color;
+            m_dxf.writeLayer(m_w, DL_LayerData(text(l.name), l.flags, color < 0),
+                             DL_Attributes("", color, static_cast<int>(l.lineweight), text(lt), 1.0));
+        }
+        m_w.tableEnd();
+
+        m_w.tableStyle(static_cast<int>(t.styles.size()));
+        for (const auto& s : t.styles)
+            m_dxf.writeStyle(m_w, DL_StyleData(text(s.name), s.flags, s.height, s.widthFactor, s.oblique, 0, 2.5,
+                                               text(s.font), text(s.bigFont)));
+        m_w.tableEnd();
+
+        m_dxf.writeView(m_w);
+        m_dxf.writeUcs(m_w);
+        m_w.tableAppid(1);
+        m_dxf.writeAppid(m_w, "ACAD");
+        m_w.tableEnd();
+        m_dxf.writeDimStyle(m_w, 1, 1, 1, 1, 1);
+        m_dxf.writeBlockRecord(m_w);
+        for (const auto& b : t.blocks)
+            m_dxf.writeBlockRecord(m_w, text(b.name));
+        for (const auto& [key, name] : m_insertedBlocks)
+            m_dxf.writeBlockRecord(m_w, text(name));
+        m_w.tableEnd();
+        m_w.sectionEnd();
+    }
+
+    bool knownLinetype(const QString& name) const
+    {
+        const QString up = name.toUpper();
+        return up == QLatin1String("BYBLOCK") || up == QLatin1String("BYLAYER") || up == QLatin1String("CONTINUOUS")
+            || m_linetypeNames.count(up);
+    }
+
+    void blocks()
+    {
+        m_w.sectionBlocks();
+        for (const char* layout : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+            m_dxf.writeBlock(m_w, DL_BlockData(layout, 0, 0.0, 0.0, 0.0));
+            m_dxf.writeEndBlock(m_w, layout);
+        }
+        for (const auto& b : m_model.tables().blocks) {
+            const std::string name = text(b.name);
+            m_dxf.writeBlock(m_w, DL_BlockData(name, b.flags, b.base[0], b.base[1], b.base[2]));
+            for (const auto& e : b.entities)
+                entity(e);
+            m_dxf.writeEndBlock(m_w, name);
+        }
+        for (const auto& [key, name] : m_insertedBlocks) {
+            m_dxf.writeBlock(m_w, DL_BlockData(text(name), 0, 0.0, 0.0, 0.0));
+            m_dxf.writeEndBlock(m_w, text(name));
+        }
+        m_w.sectionEnd();
+    }
+
+    DL_Attributes attributes(const EntityData& e)
+    {
+        QString lt = e.linetype.isEmpty() ? QStringLiteral("BYLAYER") : e.linetype;
+        if (!knownLinetype(lt))
+            lt = QStringLiteral("BYLAYER");
+        return DL_Attributes(text(e.layer.isEmpty() ? QStringLiteral("0") : e.layer), e.color, -1, text(lt), 1.0);
+    }
+
+    void entity(const EntityData& e)
+    {
+        if (!e.visible)
+            m_w.hideNext();
+        const DL_Attributes a = attributes(e);
+        switch (e.kind) {
+        case EntityKind::Line:
+            m_dxf.writeLine(m_w, DL_LineData(e.start[0], e.start[1], e.start[2], e.end[0], e.end[1], e.end[2]), a);
+            break;
+        case EntityKind::Arc:
+            m_dxf.writeArc(m_w, DL_ArcData(e.center[0], e.center[1], e.center[2], e.radius, e.startAngle * kToDegrees,
+                                           e.endAngle * kToDegrees), a);
+            break;
+        case EntityKind::Circle:
+            m_dxf.writeCircle(m_w, DL_CircleData(e.center[0], e.center[1], e.center[2], e.radius), a);
+            break;
+        case EntityKind::Text:
+            m_dxf.writeText(m_w, DL_TextData(e.insertion[0], e.insertion[1], e.insertion[2], e.alignment[0], e.alignment[1],
+                                             e.alignment[2], e.height, e.widthFactor, 0, e.hAlign, e.vAlign, text(e.text),
+                                             text(styleOf(e)), e.rotation), a);
+            break;
+        case EntityKind::MText:
+            m_dxf.writeMText(m_w, DL_MTextData(e.insertion[0], e.insertion[1], e.insertion[2], std::cos(e.rotation),
+                                               std::sin(e.rotation), 0, e.height, e.mtextWidth, e.attachment, 1, 1, 1.0,
+                                               text(e.text), text(styleOf(e)), e.rotation), a);
+            break;
+        case EntityKind::Insert:
+            m_dxf.writeInsert(m_w, DL_InsertData(text(e.blockName), e.insertion[0], e.insertion[1], e.insertion[2], e.scaleX,
+                                                 e.scaleY, e.scaleZ, e.rotation * kToDegrees, e.columns, e.rows,
+                                                 e.columnSpacing, e.rowSpacing), a);
+            break;
+        case EntityKind::Polyline:
+            m_dxf.writePolyline(m_w, DL_PolylineData(static_cast<int>(e.vertices.size()), 0, 0, e.closed ? 1 : 0, e.elevation), a);
+            for (const auto& v : e.vertices)
+                m_dxf.writeVertex(m_w, DL_VertexData(v.x, v.y, 0, v.bulge));
+            m_dxf.writePolylineEnd(m_w);
+            break;
+        }
+    }
+
+    QString styleOf(const EntityData& e) const
+    {
+        for (const auto& s : m_model.tables().styles)
+            if (s.name.compare(e.style, Qt::CaseInsensitive) == 0)
+                return s.name;
+        return m_model.tables().styles.empty() ? QStringLiteral("Standard") : m_model.tables().styles.front().name;
+    }
+
+    const DocumentModel& m_model;
+    Writer& m_w;
+    DL_Dxf m_dxf;
+    DxfTextEncoder m_encoder;
+    std::vector<LayerData> m_layers;
+    std::map<QString, QString> m_insertedBlocks;   // upper-case name -> name as inserted
+    std::set<QString> m_linetypeNames;
+};
+
+} // namespace
+
+void writeDxfFile(const QString& path, const DocumentModel& model)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        throw AutomationError(errors::FileError, QStringLiteral("%1 is a folder").arg(path));
+    if (!target.absoluteDir().exists())
+        throw AutomationError(errors::FileError, QStringLiteral("the folder of %1 does not exist").arg(path));
+    // Written beside the target and moved over it at the end, so a failed save leaves the old file whole.
+    QTemporaryFile temp(target.absoluteDir().filePath(QStringLiteral(".ride-save-XXXXXX.dxf")));
+    if (!temp.open())
+        throw AutomationError(errors::FileError, QStringLiteral("%1 cannot be written").arg(path));
+    const QByteArray tempName = QFile::encodeName(temp.fileName());
+    temp.close();
+    {
+        Writer w(tempName.constData(), DL_Codes::AC1015);
+        if (w.openFailed())
+            throw AutomationError(errors::FileError, QStringLiteral("%1 cannot be written").arg(path));
+        DxfWriter(model, w).write();
+        w.close();
+    }
+    QFile written(temp.fileName());
+    if (!written.exists() || written.size() == 0)
+        throw AutomationError(errors::FileError, QStringLiteral("%1 could not be written").arg(path));
+    if (std::rename(tempName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
+        throw AutomationError(errors::FileError, QStringLiteral("%1 cannot be replaced").arg(path));
+    temp.setAutoRemove(false);
+    QFile::setPermissions(target.absoluteFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                         QFileDevice::ReadGroup | QFileDevice::ReadOther);
+}
+
+} // namespace cad

@@ -1,0 +1,95 @@
+// What one entity of a drawing is: a value with a kind, a handle and the fields its kind uses.
+#pragma once
+
+#include "platform/cad/point.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace cad {
+
+// The four kinds the drawing code makes, plus the kinds a site plan from elsewhere brings along,
+// which are kept (drawn, moved, saved) but offer no geometry members of their own.
+enum class EntityKind : std::uint8_t { Line, Arc, Circle, Text, Polyline, MText, Insert };
+
+constexpr short kColorByBlock = 0;
+constexpr short kColorByLayer = 256;
+
+struct PolyVertex {
+    double x = 0, y = 0;
+    double bulge = 0;   // tan(quarter of the included angle) of the segment to the next vertex
+};
+
+struct EntityData {
+    EntityKind kind = EntityKind::Line;
+    std::uint64_t handle = 0;          // 0 inside block definitions
+    short color = kColorByLayer;       // colour index 0..256
+    bool visible = true;
+    QString layer = QStringLiteral("0");
+    QString linetype;                  // empty: by layer
+
+    // Line: start, end. Arc and circle: centre, radius, angles (radians, normalised to [0, 2pi)).
+    Point start{}, end{};
+    Point center{};
+    double radius = 0, startAngle = 0, endAngle = 0;
+
+    // Text and MText: insertion point, text, height, rotation (radians). Insert: insertion point.
+    Point insertion{};
+    Point alignment{};                 // second alignment point of a justified text
+    QString text;
+    QString style;
+    double height = 0;
+    double widthFactor = 1;            // the ScaleFactor of a text
+    double rotation = 0;
+    int hAlign = 0, vAlign = 0;        // text justification as the file gives it
+    double mtextWidth = 0;
+    int attachment = 1;                // MText attachment point 1..9
+
+    // Polyline (LWPOLYLINE or 2D POLYLINE), in the plane at `elevation`.
+    std::vector<PolyVertex> vertices;
+    bool closed = false;
+    double elevation = 0;
+
+    // Insert (block reference).
+    QString blockName;
+    double scaleX = 1, scaleY = 1, scaleZ = 1;
+    int columns = 1, rows = 1;
+    double columnSpacing = 0, rowSpacing = 0;
+};
+
+// A layer of the drawing: name, colour (negative when switched off), line type.
+struct LayerData {
+    QString name;
+    short color = 7;
+    QString linetype = QStringLiteral("CONTINUOUS");
+    int flags = 0;                     // frozen 1, locked 4
+    double lineweight = -3;            // by default
+};
+
+struct TextStyleData {
+    QString name;
+    QString font;                      // primary font file
+    QString bigFont;                   // big font file (CJK shapes)
+    double height = 0, widthFactor = 1, oblique = 0;
+    int flags = 0;
+};
+
+struct LinetypeData {
+    QString name;
+    QString description;
+    int flags = 0;
+    double patternLength = 0;
+    std::vector<double> dashes;
+};
+
+struct BlockDefinition {
+    QString name;
+    Point base{};
+    int flags = 0;
+    std::vector<EntityData> entities;
+};
+
+const char* objectName(EntityKind kind);
+
+} // namespace cad

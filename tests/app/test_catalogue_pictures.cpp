@@ -1,0 +1,107 @@
+// The panels' pictures load and draw, and the help text has its eight sections in order.
+#include "app/main_window.h"
+#include "app/panel_catalogue.h"
+#include "app/panel_pictures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+using K = services::ControlKind;
+
+// Pixels that differ from a transparent background.
+int inkedPixels(const QImage& image)
+{
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            inked += qAlpha(image.pixel(x, y)) > 64;
+    return inked;
+}
+
+TEST(PanelPictures, EveryPictureLoadsAndDrawsAtItsBoxSize)
+{
+    app::initPanelResources();
+    int pictures = 0;
+    for (const app::CatalogueEntry& e : app::panelCatalogue()) {
+        if ((e.kind != K::PictureBox && e.kind != K::Image) || e.caption.isEmpty())
+            continue;
+        ++pictures;
+        SCOPED_TRACE(e.caption.toStdString());
+        const QSize box(e.width / 15 - 2, e.height / 15 - 2);
+        for (qreal ratio : {1.0, 2.0}) {
+            const QImage image = app::renderPicture(e.caption, box, ratio).toImage();
+            ASSERT_FALSE(image.isNull());
+            EXPECT_EQ(image.size(), box * ratio);
+            // A line drawing: some ink, yet mostly open paper.
+            const int inked = inkedPixels(image);
+            EXPECT_GT(inked, image.width() * image.height() / 100);
+            EXPECT_LT(inked, image.width() * image.height() / 2);
+            if (const QString dir = qEnvironmentVariable("RIDE_RENDER_DIR"); !dir.isEmpty() && ratio == 2.0) {
+                QDir().mkpath(dir);
+                image.save(QStringLiteral("%1/%2.png").arg(dir, QFileInfo(e.caption).baseName()));
+            }
+        }
+    }
+    // Eleven panel pictures, the outline example, four steels, ten electrode layouts, three towers.
+    EXPECT_EQ(pictures, 11 + 1 + 4 + 10 + 3);
+}
+
+TEST(PanelPictures, MissingOrBrokenDrawingGivesNoPicture)
+{
+    EXPECT_TRUE(app::renderPicture(QStringLiteral(":/pictures/none.svg"), QSize(50, 50)).isNull());
+    EXPECT_TRUE(app::renderPicture(QStringLiteral(":/help/help.txt"), QSize(50, 50)).isNull());
+}
+
+TEST(PanelPictures, TheWindowShowsEachPictureInItsBox)
+{
+    app::MainWindow window(app::MainWindowOptions{[] { return 0.0; }, 30000});
+    for (const app::CatalogueEntry& e : app::panelCatalogue()) {
+        if (e.kind != K::PictureBox && e.kind != K::Image)
+            continue;
+        auto* label = qobject_cast<QLabel*>(window.controls().widget(e.name, e.index >= 0 ? std::optional<int>(e.index)
+                                                                                             : std::nullopt));
+        ASSERT_NE(label, nullptr) << e.name.toStdString();
+        EXPECT_EQ(label->pixmap().isNull(), e.caption.isEmpty()) << e.name.toStdString() << e.index;
+    }
+}
+
+TEST(HelpText, HasTheEightSectionsInOrderWithIndentedItems)
+{
+    app::MainWindow window(app::MainWindowOptions{[] { return 0.0; }, 30000});
+    auto* help = qobject_cast<QPlainTextEdit*>(window.controls().widget(QStringLiteral("txtHelp")));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isReadOnly());
+    EXPECT_EQ(help->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+    const QStringList headings = {"一、功能", "二、依据及方法", "三、软件要求：", "四、名称及代号",
+                                  "五、图形说明", "六、图选避雷针", "七、数据说明", "八、建(构)筑物避雷装置设计"};
+    QStringList found;
+    const QStringList lines = help->toPlainText().split(QLatin1Char('\n'));
+    QString previous;
+    for (const QString& line : lines) {
+        if (line.isEmpty())
+            continue;
+        // A heading starts at the margin with its section number; the section before it ends in "。".
+        if (QString::fromUtf8("一二三四五六七八").contains(line.at(0)) && line.mid(1, 1) == QString::fromUtf8("、")) {
+            if (!found.isEmpty()) {
+                EXPECT_TRUE(previous.endsWith(QString::fromUtf8("。"))) << previous.toStdString();
+            }
+            found << line;
+        }
+        previous = line;
+    }
+    EXPECT_TRUE(previous.endsWith(QString::fromUtf8("。")));
+    EXPECT_EQ(found, headings);
+
+    // Twenty functions, numbered in order.
+    const QString text = help->toPlainText();
+    for (int i = 1; i <= 20; ++i)
+        EXPECT_TRUE(text.contains(QStringLiteral("\n  %1.").arg(i))) << i;
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+// Snapping as a pure function, and the spatial index against a brute-force scan.
+#include "engine_fixture.h"
+
+#include "platform/cad/document_model.h"
+#include "platform/cad/snap.h"
+#include "platform/cad/spatial_index.h"
+
+#include <random>
+
+using namespace cad;
+
+namespace {
+
+TEST(Snap, NearestCandidateWithinTheApertureWins)
+{
+    const std::vector<SnapCandidate> c = {
+        {{0, 0, 0}, SnapEnd, 1}, {{1, 0, 0}, SnapMid, 2}, {{1, 0, 0}, SnapEnd, 3}, {{5, 5, 0}, SnapCenter, 4}};
+    struct Row {
+        Point cursor;
+        double aperture;
+        int osmode;
+        std::uint64_t expected;   // 0: nothing
+    };
+    const std::vector<Row> rows = {
+        {{0.1, 0, 0}, 1, 7, 1},      // nearest end point
+        {{0.9, 0, 0}, 1, 7, 3},      // end before mid at the same place
+        {{0.9, 0, 0}, 1, 2, 2},      // only mid points on
+        {{0.9, 0, 0}, 0.05, 7, 0},   // nothing within the aperture
+        {{4.5, 4.5, 0}, 1, 3, 0},    // the centre is off
+        {{4.5, 4.5, 0}, 1, 4, 4},
+        {{0.5, 0, 0}, 1, 0, 0},      // snapping off
+    };
+    for (const auto& r : rows) {
+        auto s = snap(c, r.cursor, r.aperture, r.osmode);
+        EXPECT_EQ(s ? s->handle : 0, r.expected) << r.cursor[0] << "," << r.cursor[1] << " mode " << r.osmode;
+    }
+}
+
+TEST(Snap, CandidatesOfEachKind)
+{
+    EntityData arc;
+    arc.kind = EntityKind::Arc;
+    arc.center = {0, 0, 0};
+    arc.radius = 2;
+    arc.startAngle = 0;
+    arc.endAngle = 3.14159265358979323846;
+    std::vector<SnapCandidate> out;
+    snapCandidates(arc, SnapEnd | SnapMid | SnapCenter, out);
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_NEAR(out[2].point[0], 0, 1e-12);   // the middle of the upper half
+    EXPECT_NEAR(out[2].point[1], 2, 1e-12);
+    EntityData poly;
+    poly.kind = EntityKind::Polyline;
+    poly.vertices = {{0, 0, 1}, {2, 0, 0}};   // a half circle below the chord
+    out.clear();
+    snapCandidates(poly, SnapMid, out);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_NEAR(out[0].point[0], 1, 1e-12);
+    EXPECT_NEAR(out[0].point[1], -1, 1e-12);
+}
+
+TEST(SpatialIndexTest, AgreesWithABruteForceScan)
+{
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> pos(-1000, 1000), size(0, 30);
+    SpatialIndex index;
+    std::map<std::uint64_t, Box> boxes;
+    for (std::uint64_t id = 1; id <= 3000; ++id) {
+        const double x = pos(rng), y = pos(rng);
+        Box b{x, y, x + size(rng), y + size(rng)};
+        if (id % 500 == 0)
+            b = {-900, -900, 900, 900};   // a few huge outlines
+        index.insert(id, b);
+        boxes[id] = b;
+    }
+    for (std::uint64_t id = 1; id <= 3000; id += 3) {
+        index.remove(id);
+        boxes.erase(id);
+    }
+    for (int q = 0; q < 200; ++q) {
+        const double x = pos(rng), y = pos(rng), w = q % 10 == 0 ? 800 : size(rng);
+        const Box window{x, y, x + w, y + w};
+        std::vector<std::uint64_t> expected;
+        for (const auto& [id, b] : boxes)
+            if (b.intersects(window))
+                expected.push_back(id);
+        auto got = index.query(window);
+        std::sort(got.begin(), got.end());
+        ASSERT_EQ(got, expected) << "query " << q;
+    }
+}
+
+TEST_F(EngineTest, NearestEntityAndSnapFollowEdits)
+{
+    Entity line = ms.AddLine({0, 0, 0}, {10, 0, 0});
+    Entity circle = ms.AddCircle({20, 0, 0}, 3);
+    doc.SetVariable(QStringLiteral("OSMODE"), 7);
+    auto model = doc.model();
+    EXPECT_EQ(model->nearestEntity({5, 0.5, 0}, 1), line.handleValue());
+    EXPECT_EQ(model->nearestEntity({20, 3.2, 0}, 1), circle.handleValue());
+    EXPECT_EQ(model->nearestEntity({15, 10, 0}, 1), 0u);
+    auto s = model->snapPoint({9.8, 0.1, 0}, 0.5);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->point, (Point{10, 0, 0}));
+    EXPECT_EQ(s->mode, SnapEnd);
+    line.Rotate({0, 0, 0}, 3.14159265358979323846 / 2);
+    EXPECT_EQ(model->nearestEntity({5, 0.5, 0}, 1), 0u);
+    EXPECT_EQ(model->nearestEntity({0.2, 5, 0}, 1), line.handleValue());
+    circle.Erase();
+    EXPECT_EQ(model->nearestEntity({20, 3.2, 0}, 1), 0u);
+    EXPECT_FALSE(model->snapPoint({20, 0, 0}, 0.5));
+}
+
+} // namespace
