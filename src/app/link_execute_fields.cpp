@@ -1,6 +1,8 @@
 // Field reading for execute strings.
 #include "app/link_execute_fields.h"
 
+#include "services/numeric_text.h"
+
 #include <QStringList>
 #include <cmath>
 
@@ -54,15 +56,12 @@ QString GetField(const QString& sep, const QString& s, int n)
 
 std::optional<int> toInteger16(const QString& text)
 {
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return std::nullopt;
-    bool ok = false;
-    const double value = t.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    // The same reading as the numeric test of the input boxes.
+    const std::optional<double> value = services::NumericValue(text);
+    if (!value || !std::isfinite(*value))
         return std::nullopt;
     // The default rounding mode rounds halves to the even neighbour.
-    const double rounded = std::nearbyint(value);
+    const double rounded = std::nearbyint(*value);
     if (rounded < -32768.0 || rounded > 32767.0)
         return std::nullopt;
     return static_cast<int>(rounded);

@@ -1,11 +1,14 @@
 // Execute strings, Request and Poke sent to the real window over a private session bus.
+#include "app/link_execute_controls.h"
 #include "app/link_execute_look.h"
 #include "app/link_execute_topic.h"
 #include "app/main_window.h"
 #include "app/tip_line.h"
 #include "platform/dde/dde_client.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -85,15 +88,20 @@ TEST_F(DdeExecute, ComboSelectionFollowsTheValueField)
         {QStringLiteral("execute|comClass|1.5|2"), 2, 2},      // index rounded to the even neighbour
         {QStringLiteral("EXECUTE|comclass|5|2"), 5, 0},        // names compare case-sensitively
         {QStringLiteral("EXECUTE|comClass|13|2"), 12, 0},      // no such element
-        {QStringLiteral("EXECUTE|comClass|-1|1"), 0, 1},       // -1: the first of that name
     };
     for (const Case& c : cases) {
         send(c.command);
         EXPECT_EQ(comClass(c.combo)->currentIndex(), c.listIndex) << qPrintable(c.command);
     }
-    EXPECT_EQ(comClass(0)->currentText(), u8("第二类  Hr=45米"));
-    send(QStringLiteral("EXECUTE|comClass|0|-1"));
     EXPECT_TRUE(comClass(0)->currentText().isEmpty());
+    send(QStringLiteral("EXECUTE|comClass|0|1"));
+    EXPECT_EQ(comClass(0)->currentText(), u8("第二类  Hr=45米"));
+
+    // -1: the first of that name in design order.
+    const services::Control* first = app::FindControl(window.controls(), QStringLiteral("comClass"), -1);
+    ASSERT_TRUE(first);
+    send(QStringLiteral("EXECUTE|comClass|-1|2"));
+    EXPECT_EQ(qobject_cast<QComboBox*>(first->object.data())->currentIndex(), 2);
 }
 
 TEST_F(DdeExecute, ComboSelectionRunsItsClickHandler)
@@ -158,6 +166,85 @@ TEST_F(DdeExecute, PicturesAndLabelsGetTheBorderOfTheChosenOne)
     EXPECT_EQ(border("picShow", 7), 1);
 }
 
+TEST_F(DdeExecute, SteelTypeSelectorAndThePairingOfTheAngleSteelBoxes)
+{
+    auto w = [&](const char* name, int i) { return window.controls().widget(QLatin1String(name), i); };
+    // The look of a size box: border, back colour, enabled.
+    struct Look { int border; bool windowColour; bool enabled; };
+    auto look = [&](int i) {
+        QWidget* box = w("txtType", i);
+        return Look{app::borderStyle(box), app::backColor(box) == app::windowBackgroundColor(), box->isEnabled()};
+    };
+    auto expectLooks = [&](const char* after, std::initializer_list<Look> expected) {
+        int i = 0;
+        for (const Look& e : expected) {
+            const Look l = look(i);
+            EXPECT_EQ(l.border, e.border) << after << " txtType(" << i << ")";
+            EXPECT_EQ(l.windowColour, e.windowColour) << after << " txtType(" << i << ")";
+            EXPECT_EQ(l.enabled, e.enabled) << after << " txtType(" << i << ")";
+            ++i;
+        }
+    };
+
+    send(QStringLiteral("EXECUTE|imgType|2"));
+    for (int i = 0; i <= 3; ++i)
+        EXPECT_EQ(app::borderStyle(w("imgType", i)), i == 2 ? 1 : 0) << i;
+    EXPECT_TRUE(w("txtType", 0)->isEnabled()) << "no click handler runs";
+    EXPECT_FALSE(w("txtType", 2)->isEnabled());
+
+    const Look off{0, false, false};
+    send(QStringLiteral("EXECUTE|txtType|4"));
+    expectLooks("txtType 4", {off, off, off, {1, true, true}, {1, true, true}});
+    send(QStringLiteral("EXECUTE|txtType|3"));
+    expectLooks("txtType 3", {off, off, off, {0, false, false}, off});
+    send(QStringLiteral("EXECUTE|txtType|1"));
+    expectLooks("txtType 1", {off, {1, true, true}, off, off, off});
+
+    // The label of the second width follows the first, after any EXECUTE, even one that finds nothing.
+    send(QStringLiteral("EXECUTE|lblType|4"));
+    EXPECT_EQ(app::borderStyle(w("lblType", 3)), 1);
+    app::setBorderStyle(w("lblType", 4), 0);
+    send(QStringLiteral("EXECUTE|noSuchControl|0"));
+    EXPECT_EQ(app::borderStyle(w("lblType", 3)), 0);
+    w("txtType", 4)->setEnabled(true);
+    send(QStringLiteral("EXECUTE|noSuchControl|0"));
+    EXPECT_TRUE(w("txtType", 3)->isEnabled());
+    // Only EXECUTE pairs them.
+    w("txtType", 4)->setEnabled(false);
+    send(QStringLiteral("SHOW|x"));
+    EXPECT_TRUE(w("txtType", 3)->isEnabled());
+}
+
+TEST_F(DdeExecute, SingleTextBoxAndThePanelButtons)
+{
+    QWidget* td = window.controls().widget(QStringLiteral("txtTD"));
+    td->setEnabled(false);
+    QWidget* other = window.controls().widget(QStringLiteral("txtOneRodIn"), 0);
+    send(QStringLiteral("EXECUTE|txtTD|-1"));
+    EXPECT_TRUE(td->isEnabled());
+    EXPECT_EQ(app::borderStyle(td), 1);
+    EXPECT_EQ(app::backColor(td), app::windowBackgroundColor());
+    EXPECT_TRUE(other->isEnabled());
+    EXPECT_EQ(app::borderStyle(other), 1);
+
+    QList<int> clicks;
+    for (int i = 0; i <= 1; ++i) {
+        auto* b = window.controls().button(QStringLiteral("cmdOneRod"), i);
+        ASSERT_TRUE(b);
+        QObject::connect(b, &QAbstractButton::clicked, [&clicks, i] { clicks << i; });
+    }
+    send(QStringLiteral("EXECUTE|cmdOneRod|0"));
+    send(QStringLiteral("EXECUTE|cmdOneRod|1.5")); // rounds to 2: no such element
+    send(QStringLiteral("EXECUTE|cmdOneRod|0.5")); // rounds to 0
+    send(QStringLiteral("EXECUTE|cmdOneRod|-1"));  // the first of the array
+    EXPECT_EQ(clicks, (QList<int>{0, 0, 0}));
+
+    auto* tick = window.controls().checkBox(QStringLiteral("chkOneRodIn"), 2);
+    tick->setChecked(false);
+    send(QStringLiteral("EXECUTE|chkOneRodIn|2"));
+    EXPECT_EQ(tick->checkState(), Qt::Checked);
+}
+
 TEST_F(DdeExecute, RequestReadsTipLineAndCombos)
 {
     send(u8("SHOW|请输入数据"));
@@ -167,6 +254,9 @@ TEST_F(DdeExecute, RequestReadsTipLineAndCombos)
     EXPECT_EQ(client.request(QStringLiteral(" comClass ( 6 ) ")), u8("第三类  Hr=60米"));
     EXPECT_EQ(client.request(QStringLiteral("comClass")), u8("第一类  Hr=30米"));
     EXPECT_EQ(client.request(QStringLiteral("lblClass(0)")), u8("建(构)筑物防雷类别"));
+    EXPECT_TRUE(client.poke(QStringLiteral("txtOneRodIn(0)"), QStringLiteral("30")));
+    EXPECT_EQ(client.request(QStringLiteral("txtOneRodIn(0)")), QStringLiteral("30"));
+    EXPECT_EQ(client.request(QStringLiteral("txtOneRodOut(1)")), QString());
     for (const char* unknown : {"", "nothing", "comClass(99)", "comClass(x)", "lblTips(0)", "fraFrame(0)", "(((", "comClass(1"})
         EXPECT_EQ(client.request(QLatin1String(unknown)), QString()) << unknown;
 }

@@ -50,6 +50,7 @@ TEST(LinkExecuteFields, IndexesRoundHalvesToEvenAndFailOutside16Bits)
         {"-0.5", 0},      {"-1.5", -2},     {"3.49", 3},       {"1e2", 100},    {"32767", 32767},
         {"32767.5", {}},  {"-32768", -32768}, {"-32768.5", -32768}, {"-32769", {}}, {"99999999999", {}},
         {"", {}},         {"abc", {}},      {"1x", {}},        {"inf", {}},     {"nan", {}},
+        {"&H10", 16},     {"&HFFFF", -1},   {" 7 ", 7},
     };
     for (const Case& c : cases)
         EXPECT_EQ(toInteger16(QString::fromUtf8(c.text)), c.value) << c.text;
