@@ -1,5 +1,6 @@
 #include "app/panels.h"
 
+#include "app/tools_menu.h"
 #include "buildings/install.h"
 #include "earthing/install.h"
 #include "rods/install.h"
@@ -12,6 +13,7 @@ void installPanels(services::Form& form)
     rods::installRodPanels(form);
     buildings::installStrikeCountPanel(form);
     earthing::installEarthingPanels(form);
+    installToolsMenu(form);
 }
 
 } // namespace app
