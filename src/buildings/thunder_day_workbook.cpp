@@ -85,14 +85,12 @@ void ThunderDayWorkbook::LoadPlaces(const QString& province)
     if (g_excelApp.isNothing())
         return;
 
-    // The spreadsheet keeps an open workbook as it was read; closing it first makes the open below
-    // read the file as last saved, with the user's edits. The listed places' sheet is found again
-    // in the fresh workbook by its name, so that place choices keep working.
+    // Opening the workbook again reads the file afresh when it was saved meanwhile, with the user's
+    // edits; the listed places' sheet is then found again by its name, so that place choices keep
+    // working. A failing open leaves the workbook and the listed sheet as they were.
     QString listedSheet;
     resume(err, [&] { listedSheet = g_worksheet.name(); });
-    resume(err, [] { g_workbook.close(); });
     err.clear();
-    g_worksheet = {};
     resume(err, [&] { g_workbook = g_excelApp.workbooks().open(workbookPath()); });
     if (err.failed()) {
         err.clear();

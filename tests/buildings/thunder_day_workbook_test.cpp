@@ -137,6 +137,15 @@ TEST_F(ThunderDays, MissingWorkbookChangesAndShowsNothing)
     EXPECT_EQ(county()->count(), 0);
     EXPECT_EQ(days(), QStringLiteral("121"));
     EXPECT_EQ(tip(), u8("提示: earlier!"));
+
+    // Gone after a list was shown: the list and the sheet behind it stay, its places still give days.
+    install("thunder-days-fixture.xls");
+    choose(province(), "河北省");
+    QFile::remove(workbookPath());
+    choose(province(), "广东省");
+    EXPECT_EQ(county()->count(), 3);
+    choose(county(), "石家庄市");
+    EXPECT_EQ(days(), QStringLiteral("31.2"));
 }
 
 TEST_F(ThunderDays, EditsSavedInTheWorkbookAreSeenAtTheNextProvinceChoice)
