@@ -44,8 +44,11 @@ ThunderDayWorkbook::ThunderDayWorkbook(services::Form& form, QObject* parent) : 
     // A choice from the list, also of the entry already shown: every province choice reads afresh.
     if (QComboBox* province = combo(form, "cboProvince"))
         connect(province, &QComboBox::activated, this, [this] { cboProvince_Click(); });
-    if (QComboBox* county = combo(form, "cboCounty"))
+    if (QComboBox* county = combo(form, "cboCounty")) {
+        // The list holds the workbook's places only: a name typed into the edit field is not added.
+        county->setInsertPolicy(QComboBox::NoInsert);
         connect(county, &QComboBox::activated, this, [this] { cboCounty_Click(); });
+    }
     form.registerHandler(QStringLiteral("mnuTD_Click"), [this](int) { mnuTD_Click(); });
 }
 

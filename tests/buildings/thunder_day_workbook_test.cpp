@@ -148,6 +148,15 @@ TEST_F(ThunderDays, MissingWorkbookChangesAndShowsNothing)
     EXPECT_EQ(days(), QStringLiteral("31.2"));
 }
 
+TEST_F(ThunderDays, PlaceTypedIntoTheEditFieldIsNotListed)
+{
+    choose(province(), "河北省");
+    county()->lineEdit()->setText(u8("某地"));
+    QTest::keyClick(county()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(items(county()), QStringList({u8("沧州市"), u8("石家庄市"), u8("保定市")}));
+    EXPECT_EQ(days(), QStringLiteral("23.5"));
+}
+
 TEST_F(ThunderDays, EditsSavedInTheWorkbookAreSeenAtTheNextProvinceChoice)
 {
     choose(province(), "河北省");
