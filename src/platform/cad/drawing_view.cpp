@@ -258,7 +258,7 @@ void DrawingView::paintOverlay(QPainter& p)
     const QPointF c = *m_cursor;
     if (m_picking && m_base) {
         // The rubber band runs to where a click would pick: the snap point or the ortho point.
-        const QPointF to = m_snap ? toScreen(m_snap->point) : toScreen(pickAt(c));
+        const QPointF to = toScreen(m_hoverPoint);
         p.setPen(QPen(QColor(255, 255, 255), 1));
         p.drawLine(toScreen(*m_base), to);
     }
@@ -348,7 +348,10 @@ void DrawingView::updateHover(const QPointF& pixel)
 {
     m_cursor = pixel;
     m_snap = m_picking ? snapAt(pixel) : std::nullopt;
-    emit cursorMoved(toDrawing(pixel));
+    const Point p = toDrawing(pixel);
+    auto doc = m_document.lock();
+    m_hoverPoint = m_snap ? m_snap->point : (m_base && doc && doc->orthoOn()) ? orthoPoint(*m_base, p) : p;
+    emit cursorMoved(p);
 }
 
 void DrawingView::mousePressEvent(QMouseEvent* event)

@@ -109,6 +109,7 @@ private:
     std::optional<Point> m_base;
     std::optional<QPointF> m_cursor;
     std::optional<SnapCandidate> m_snap;
+    Point m_hoverPoint{};   // where a click would pick now
     std::optional<QPointF> m_panFrom;
     QWidget* m_keyTarget = nullptr;
 };
