@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/link_execute_topic.h"
 #include "app/main_window.h"
 #include "platform/cad/drawing_window.h"
 #include "platform/desktop/app_info.h"
@@ -42,6 +43,7 @@ int runApplication(int argc, char** argv)
     cad::installDrawingWindow();
 
     MainWindow window;
+    LinkExecuteTopic topic(window); // other programs drive the window over the session bus
     window.show();
     return application.exec();
 }

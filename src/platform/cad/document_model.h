@@ -90,6 +90,8 @@ public:
 
     // Spatial queries over the live entities.
     const SpatialIndex& index() const { return m_index; }
+    // Many entities are about to be added at once (a file being read): index them in one pass at the end.
+    void setBulkLoading(bool bulk) { m_index.setDeferred(bulk); }
     std::vector<std::uint64_t> entitiesIn(const Box& window) const;
     // The entity whose curve passes nearest to p within radius, or 0.
     std::uint64_t nearestEntity(const Point& p, double radius) const;

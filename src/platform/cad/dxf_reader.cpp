@@ -374,6 +374,7 @@ void readDxf(const QByteArray& bytes, DocumentModel& model)
         throw AutomationError(errors::FileError, QStringLiteral("DWG files are not read; save the drawing as DXF"));
     const ScannedDxf scan = scanDxf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     DocumentModel filled(nullptr);
+    filled.setBulkLoading(true);
     Adapter adapter(filled, scan);
     try {
         std::istringstream in(scan.cleaned);
@@ -387,6 +388,7 @@ void readDxf(const QByteArray& bytes, DocumentModel& model)
         throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be parsed: %1").arg(QString::fromLocal8Bit(e.what())));
     }
     completeTables(filled);
+    filled.setBulkLoading(false);
     model.adopt(std::move(filled));
 }
 

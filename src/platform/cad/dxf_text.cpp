@@ -145,7 +145,7 @@ QString DxfTextDecoder::unescape(const QString& s)
                 case '5': d = &m_gbk; break;
                 default: break;
                 }
-                if (v > 0 && d && d->isValid()) {
+                if (v >= 0x8100 && d && d->isValid()) {   // a double-byte character: lead byte 0x81 or above
                     const char two[2] = {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)};
                     out.append(d->decode(QByteArrayView(two, 2)));
                     i += 7;
@@ -168,8 +168,9 @@ std::string DxfTextEncoder::encode(const QString& text)
         const QChar c = text[i];
         const ushort u = c.unicode();
         if (u < 0x80) {
-            // Line breaks would split the code/value pair; they have no place in a DXF string.
-            out.push_back(u == '\n' || u == '\r' ? ' ' : static_cast<char>(u));
+            // Line breaks would split the code/value pair and a NUL ends the line for some readers:
+            // control characters have no place in a DXF string.
+            out.push_back(u < 0x20 && u != '\t' ? ' ' : static_cast<char>(u));
             continue;
         }
         QByteArray bytes;

@@ -13,7 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QSaveFile>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -28,23 +29,80 @@ namespace {
 
 constexpr double kToDegrees = 360.0 / geom::kTwoPi;
 
-// dxflib writes no invisible flag; this writer adds group 60 right after the layer of a hidden entity.
+// dxflib's ASCII writer flushes the file after every line and writes reals with 16 digits. This
+// one collects the text in memory, writes every real in its shortest exact form (a saved drawing
+// reads back to the same doubles) and adds what dxflib leaves out: the invisible flag (group 60
+// after the layer of a hidden entity) and a style's font files.
 class Writer : public DL_WriterA {
 public:
-    using DL_WriterA::DL_WriterA;
+    Writer() : DL_WriterA("/dev/null", DL_Codes::AC1015) { m_text.reserve(1 << 20); }
+
+    const std::string& text() const { return m_text; }
     void hideNext() { m_hideNext = true; }
-    void dxfString(int gc, const std::string& value) const override
+    // dxflib leaves a style's font file (3) and big font file (4) empty and puts the font only in
+    // extended data, where most readers do not look; these are written in their place.
+    void styleFonts(std::string font, std::string bigFont)
     {
-        DL_WriterA::dxfString(gc, value);
+        m_font = std::move(font);
+        m_bigFont = std::move(bigFont);
+        m_inStyle = true;
+    }
+    void endStyle() { m_inStyle = false; }
+
+    void dxfReal(int gc, double value) const override
+    {
+        char buf[32];
+        const auto r = std::to_chars(buf, buf + sizeof buf, std::isfinite(value) ? value : 0.0);
+        std::string_view v(buf, static_cast<std::size_t>(r.ptr - buf));
+        code(gc);
+        m_text.append(v);
+        // Readers expect a decimal point in a real.
+        if (v.find_first_of(".eE") == std::string_view::npos)
+            m_text.append(".0");
+        m_text.push_back('\n');
+    }
+    void dxfInt(int gc, int value) const override
+    {
+        code(gc);
+        m_text.append(std::to_string(value));
+        m_text.push_back('\n');
+    }
+    void dxfHex(int gc, int value) const override
+    {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(value));
+        code(gc);
+        m_text.append(buf);
+        m_text.push_back('\n');
+    }
+    void dxfString(int gc, const std::string& value) const override { put(gc, value.c_str()); }
+    void dxfString(int gc, const char* value) const override { put(gc, value); }
+
+private:
+    void code(int gc) const
+    {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%3d\n", gc);
+        m_text.append(buf);
+    }
+    void put(int gc, const char* value) const
+    {
+        if (m_inStyle && gc == 3)
+            value = m_font.c_str();
+        if (m_inStyle && gc == 4)
+            value = m_bigFont.c_str();
+        code(gc);
+        m_text.append(value ? value : "");
+        m_text.push_back('\n');
         if (gc == 8 && m_hideNext) {
-            DL_WriterA::dxfInt(60, 1);
+            dxfInt(60, 1);
             m_hideNext = false;
         }
     }
-    using DL_WriterA::dxfString;
-
-private:
+    mutable std::string m_text;
     mutable bool m_hideNext = false;
+    bool m_inStyle = false;
+    std::string m_font, m_bigFont;
 };
 
 class DxfWriter {
@@ -191,9 +249,12 @@ private:
         m_w.tableEnd();
 
         m_w.tableStyle(static_cast<int>(t.styles.size()));
-        for (const auto& s : t.styles)
+        for (const auto& s : t.styles) {
+            m_w.styleFonts(text(s.font), text(s.bigFont));
             m_dxf.writeStyle(m_w, DL_StyleData(text(s.name), s.flags, s.height, s.widthFactor, s.oblique, 0, 2.5,
-                                               text(s.font), text(s.bigFont)));
+                                               text(s.family.isEmpty() ? s.font : s.family), text(s.bigFont)));
+            m_w.endStyle();
+        }
         m_w.tableEnd();
 
         m_dxf.writeView(m_w);
@@ -313,27 +374,15 @@ void writeDxfFile(const QString& path, const DocumentModel& model)
         throw AutomationError(errors::FileError, QStringLiteral("%1 is a folder").arg(path));
     if (!target.absoluteDir().exists())
         throw AutomationError(errors::FileError, QStringLiteral("the folder of %1 does not exist").arg(path));
+    Writer w;
+    DxfWriter(model, w).write();
     // Written beside the target and moved over it at the end, so a failed save leaves the old file whole.
-    QTemporaryFile temp(target.absoluteDir().filePath(QStringLiteral(".ride-save-XXXXXX.dxf")));
-    if (!temp.open())
+    QSaveFile file(target.absoluteFilePath());
+    if (!file.open(QIODevice::WriteOnly))
         throw AutomationError(errors::FileError, QStringLiteral("%1 cannot be written").arg(path));
-    const QByteArray tempName = QFile::encodeName(temp.fileName());
-    temp.close();
-    {
-        Writer w(tempName.constData(), DL_Codes::AC1015);
-        if (w.openFailed())
-            throw AutomationError(errors::FileError, QStringLiteral("%1 cannot be written").arg(path));
-        DxfWriter(model, w).write();
-        w.close();
-    }
-    QFile written(temp.fileName());
-    if (!written.exists() || written.size() == 0)
+    const std::string& text = w.text();
+    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit())
         throw AutomationError(errors::FileError, QStringLiteral("%1 could not be written").arg(path));
-    if (std::rename(tempName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
-        throw AutomationError(errors::FileError, QStringLiteral("%1 cannot be replaced").arg(path));
-    temp.setAutoRemove(false);
-    QFile::setPermissions(target.absoluteFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                         QFileDevice::ReadGroup | QFileDevice::ReadOther);
 }
 
 } // namespace cad

@@ -71,6 +71,7 @@ struct TextStyleData {
     QString name;
     QString font;                      // primary font file
     QString bigFont;                   // big font file (CJK shapes)
+    QString family;                    // TrueType family name, written where AutoCAD keeps it
     double height = 0, widthFactor = 1, oblique = 0;
     int flags = 0;
 };

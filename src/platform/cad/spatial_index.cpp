@@ -102,10 +102,21 @@ void SpatialIndex::insert(std::uint64_t id, const Box& box)
     if (auto it = m_boxes.find(id); it != m_boxes.end())
         remove(id);
     m_boxes.emplace(id, box);
+    if (m_deferred)
+        return;
     if (m_cell == 0 || m_boxes.size() > 2 * m_sizedFor + 64)
         rebuild();
     else
         place(id, box);
+}
+
+void SpatialIndex::setDeferred(bool deferred)
+{
+    if (m_deferred == deferred)
+        return;
+    m_deferred = deferred;
+    if (!deferred)
+        rebuild();
 }
 
 void SpatialIndex::remove(std::uint64_t id)
@@ -113,7 +124,7 @@ void SpatialIndex::remove(std::uint64_t id)
     auto it = m_boxes.find(id);
     if (it == m_boxes.end())
         return;
-    if (m_cell > 0)
+    if (m_cell > 0 && !m_deferred)
         unplace(id, it->second);
     m_boxes.erase(it);
 }

@@ -21,6 +21,9 @@ struct Box {
 class SpatialIndex {
 public:
     void insert(std::uint64_t id, const Box& box);
+    // While deferred, inserts only note the box; the grid is built once when deferring ends
+    // (a drawing read from a file is indexed in one pass).
+    void setDeferred(bool deferred);
     void remove(std::uint64_t id);
     void update(std::uint64_t id, const Box& box) { remove(id); insert(id, box); }
     void clear();
@@ -49,6 +52,7 @@ private:
     void unplace(std::uint64_t id, const Box& box);
     std::int64_t cellOf(double v) const;
 
+    bool m_deferred = false;
     double m_cell = 0;                   // 0: not yet sized
     std::size_t m_sizedFor = 0;          // item count the cell size was chosen for
     std::unordered_map<std::uint64_t, Box> m_boxes;

@@ -271,6 +271,35 @@ TEST_F(EngineTest, BadFilesFailAndLeaveTheEngineAsItWas)
     EXPECT_FALSE(doc.Saved());
 }
 
+TEST_F(EngineTest, TheShippedDrawingsOpenBesideTheProgram)
+{
+    const QString bin = QStringLiteral(RIDE_BIN_DIR);
+    Document tmpl = app.Documents().Add(bin + QStringLiteral("/RIDE.dwt"));
+    EXPECT_EQ(tmpl.ModelSpace().Count(), 0);
+    EXPECT_TRUE(layer(tmpl, QStringLiteral("地面范围")));
+    EXPECT_TRUE(layer(tmpl, QStringLiteral("目标高度范围")));
+    EXPECT_TRUE(layer(tmpl, QStringLiteral("剖面")));
+    EXPECT_EQ(tmpl.GetVariable(QStringLiteral("INSUNITS")).toInt(), 4);
+    // New texts take the style that shows Chinese, with its font file.
+    Entity text = tmpl.ModelSpace().AddText(QStringLiteral("剖面"), {0, 0, 0}, 2);
+    EXPECT_EQ(text.data().style, QStringLiteral("HZ"));
+    bool fontKept = false;
+    for (const auto& st : tmpl.model()->tables().styles)
+        fontKept = fontKept || (st.name == QLatin1String("HZ") && st.font.endsWith(QLatin1String(".ttf")));
+    EXPECT_TRUE(fontKept);
+
+    Document glossary = app.Documents().Open(bin + QStringLiteral("/软件名称代号图文对照.dwg"));
+    EXPECT_GT(glossary.ModelSpace().Count(), 100);
+    QStringList texts;
+    glossary.model()->forEach([&](const EntityData& e) {
+        if (e.kind == EntityKind::Text)
+            texts << e.text;
+    });
+    for (const char* symbol : {"Hr", "hx", "rx", "r0", "h0", "b0", "bx", "D", "L", "f"})
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(symbol))) << symbol;
+    EXPECT_TRUE(texts.contains(QStringLiteral("滚球半径 (第一类30m, 第二类45m, 第三类60m)")));
+}
+
 TEST(DxfText, EscapesAndCodePagesAreDecoded)
 {
     // \U+ escapes, \M+ (code page 5: GBK) and raw GBK under ANSI_936.
@@ -324,18 +353,29 @@ TEST(DxfRobustness, LongTextsStayWithinWhatALineHolds)
     EXPECT_EQ(texts[1], mtext.text);
 }
 
-// Inputs that once broke the reader: each must now either read or fail with an automation error.
+// Inputs that once broke the reader: each must now either read or fail with an automation error,
+// and what reads must save and read back with as many entities (as the fuzz target demands).
 TEST(DxfRobustness, KeptCrashingInputsNoLongerCrash)
 {
+    QTemporaryDir tmp;
     const QDir dir(kData + QStringLiteral("/crashes"));
-    for (const QFileInfo& info : dir.entryInfoList(QDir::Files)) {
+    const auto inputs = dir.entryInfoList(QDir::Files);
+    EXPECT_FALSE(inputs.isEmpty());
+    for (const QFileInfo& info : inputs) {
+        SCOPED_TRACE(info.fileName().toStdString());
         QFile f(info.filePath());
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         DocumentModel model(nullptr);
         try {
             readDxf(f.readAll(), model);
         } catch (const automation::AutomationError&) {
+            continue;
         }
+        const QString saved = tmp.filePath(QStringLiteral("again.dxf"));
+        writeDxfFile(saved, model);
+        DocumentModel again(nullptr);
+        readDxfFile(saved, again);
+        EXPECT_EQ(again.count(), model.count());
     }
 }
 
