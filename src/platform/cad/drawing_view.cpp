@@ -86,9 +86,12 @@ void DrawingView::setDocument(const std::shared_ptr<DocumentModel>& document)
 
 void DrawingView::forgetDocument(const DocumentModel* document)
 {
+    if (m_document.lock().get() == document) {
+        m_document.reset();
+        m_snap.reset();
+        invalidate();
+    }
     m_states.erase(document);
-    if (m_document.lock().get() == document)
-        setDocument(nullptr);
 }
 
 void DrawingView::setView(const ViewTransform& view)
@@ -197,22 +200,6 @@ void DrawingView::renderCache()
     m_cacheView = m_view;
     m_cacheValid = true;
     m_pendingAdds.clear();
-}
-
-QImage DrawingView::renderDrawing() const
-{
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(drawingBackground());
-    if (auto doc = m_document.lock()) {
-        auto* self = const_cast<DrawingView*>(this);
-        DocumentState* s = self->state();
-        QPainter p(&image);
-        ViewTransform v = m_view;
-        v.size = size();
-        DrawingRenderer renderer(*doc, v);
-        renderer.paintView(p, self->references(*s, *doc));
-    }
-    return image;
 }
 
 void DrawingView::paintEvent(QPaintEvent*)

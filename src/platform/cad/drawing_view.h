@@ -59,9 +59,6 @@ public:
     void entitiesChanged(const DocumentModel* document);
     void documentReplaced(const DocumentModel* document);
 
-    // Paints the drawing (no overlay) into an image of the view's size, for screenshots and checks.
-    QImage renderDrawing() const;
-
 signals:
     void cursorMoved(const cad::Point& drawingPoint);
     void pointPicked(const cad::Point& point);
