@@ -108,7 +108,9 @@ void operate(MainWindow& frm, const Control& target, int value)
     case ControlKind::PictureBox:
     case ControlKind::Image:
     case ControlKind::Label:
-        markChosen(controls, target);
+        // Divider lines are drawn by labels but are lines, on which EXECUTE does nothing.
+        if (!isLine(target.widget()))
+            markChosen(controls, target);
         break;
     case ControlKind::TextBox:
         enableOnly(controls, target);

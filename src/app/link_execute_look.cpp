@@ -9,17 +9,25 @@
 
 namespace app {
 
+bool isLine(const QWidget* w)
+{
+    const auto* frame = qobject_cast<const QFrame*>(w);
+    return frame && (frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine);
+}
+
 int borderStyle(const QWidget* w)
 {
     if (const auto* edit = qobject_cast<const QLineEdit*>(w))
         return edit->hasFrame() ? 1 : 0;
     if (const auto* frame = qobject_cast<const QFrame*>(w))
-        return frame->frameShape() == QFrame::NoFrame ? 0 : 1;
+        return frame->frameShape() == QFrame::NoFrame || isLine(frame) ? 0 : 1;
     return 0;
 }
 
 void setBorderStyle(QWidget* w, int style)
 {
+    if (isLine(w))
+        return;
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         edit->setFrame(style != 0);
     } else if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {

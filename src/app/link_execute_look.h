@@ -11,6 +11,9 @@ class QWidget;
 
 namespace app {
 
+// A label drawn as a line (a divider) stands for a line control, which has no border style.
+bool isLine(const QWidget* w);
+
 int borderStyle(const QWidget* w);
 void setBorderStyle(QWidget* w, int style);
 

@@ -1,9 +1,16 @@
-// The About box, the start of the system-information tool and the calculator of the tools menu.
+// The About box, the start of the system-information tool, and the calculator and glossary drawing of the tools menu.
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/tip_line.h"
 #include "app/tools_menu.h"
+#include "platform/automation/automation_error.h"
+#include "platform/cad/application.h"
+#include "platform/cad/engine.h"
+#include "platform/cad/faults.h"
+#include "platform/desktop/app_info.h"
 #include "platform/desktop/system_info.h"
+#include "services/acad_connection.h"
+#include "services/acad_refs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -234,4 +241,60 @@ TEST(ToolsMenu, CalculatorIsTheFirstFoundAndItsAbsenceIsSilent)
     FakePrograms none;
     w.menuCommand(QStringLiteral("mnuCalculater"));
     EXPECT_TRUE(tips(w).isEmpty());
+}
+
+namespace {
+
+// No drawing engine, no references and no faults before and after each test.
+class GlossaryTest : public testing::Test {
+protected:
+    static void endEngine()
+    {
+        cad::faults().reset();
+        services::ReleaseAcadObjects();
+        if (auto engine = cad::Engine::running())
+            engine->end();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void SetUp() override { endEngine(); }
+    void TearDown() override
+    {
+        QFile::remove(glossaryPath());
+        endEngine();
+    }
+
+    static QString glossaryPath() { return QDir(desktop::appPath()).filePath(app::glossaryDrawingName()); }
+
+    MainWindow w{firstPanel()};
+};
+
+} // namespace
+
+TEST_F(GlossaryTest, OpensTheGlossaryDrawingAsAFurtherDrawingAndKeepsTheConnection)
+{
+    // Without the file beside the executable it counts as lost, after the connection's tips.
+    QFile::remove(glossaryPath());
+    w.menuCommand(QStringLiteral("mnuNote"));
+    EXPECT_EQ(tips(w), QString::fromUtf8("提示: 《软件名称代号图文对照.dwg》文件丢失!"));
+    ASSERT_FALSE(services::g_acadApp.isNothing()) << "the connection is kept";
+    const int before = services::g_acadApp.Documents().Count();
+
+    ASSERT_TRUE(QFile::copy(QString::fromUtf8(RIDE_BIN_DIR "/软件名称代号图文对照.dwg"), glossaryPath()));
+    const cad::Application connected = services::g_acadApp;
+    w.ShowMsg(QString());
+    w.menuCommand(QStringLiteral("mnuNote"));
+    EXPECT_EQ(services::g_acadApp.Documents().Count(), before + 1);
+    EXPECT_EQ(services::g_acadApp.ActiveDocument().Name(), app::glossaryDrawingName());
+    EXPECT_GT(services::g_acadApp.ActiveDocument().ModelSpace().Count(), 0);
+    EXPECT_EQ(services::g_acadApp.engine(), connected.engine()) << "the running engine is reused";
+    EXPECT_TRUE(tips(w).isEmpty()) << "connected already: no tips at all";
+}
+
+TEST_F(GlossaryTest, AnEngineThatCannotStartLeavesOnlyTheConnectionTip)
+{
+    ASSERT_TRUE(QFile::copy(QString::fromUtf8(RIDE_BIN_DIR "/软件名称代号图文对照.dwg"), glossaryPath()));
+    cad::faults().failNext(QStringLiteral("CreateObject"), automation::errors::CannotCreateObject);
+    w.menuCommand(QStringLiteral("mnuNote"));
+    EXPECT_TRUE(services::g_acadApp.isNothing());
+    EXPECT_EQ(tips(w), app::tipCaption(QString::fromUtf8("没有正确安装 AutoCAD")));
 }

@@ -164,6 +164,11 @@ TEST_F(DdeExecute, PicturesAndLabelsGetTheBorderOfTheChosenOne)
     send(QStringLiteral("EXECUTE|lblTips|-1"));
     EXPECT_EQ(app::borderStyle(window.controls().widget(QStringLiteral("lblTips"))), 1);
     EXPECT_EQ(border("picShow", 7), 1);
+
+    // Divider lines are lines, not labels with a border.
+    send(QStringLiteral("EXECUTE|linDivide|1"));
+    for (int i = 0; i <= 1; ++i)
+        EXPECT_TRUE(app::isLine(window.controls().widget(QStringLiteral("linDivide"), i))) << i;
 }
 
 TEST_F(DdeExecute, SteelTypeSelectorAndThePairingOfTheAngleSteelBoxes)
@@ -259,6 +264,22 @@ TEST_F(DdeExecute, RequestReadsTipLineAndCombos)
     EXPECT_EQ(client.request(QStringLiteral("txtOneRodOut(1)")), QString());
     for (const char* unknown : {"", "nothing", "comClass(99)", "comClass(x)", "lblTips(0)", "fraFrame(0)", "(((", "comClass(1"})
         EXPECT_EQ(client.request(QLatin1String(unknown)), QString()) << unknown;
+}
+
+TEST_F(DdeExecute, AnotherProgramComputesTheOneRodPanel)
+{
+    // rx = W(h) - W(hx) and r0 = W(h) with W(x) = sqrt(x (2 Hr - x)); class 2 gives Hr = 45 m.
+    EXPECT_TRUE(client.poke(QStringLiteral("txtOneRodIn(0)"), QStringLiteral("24")));
+    EXPECT_TRUE(client.poke(QStringLiteral("txtOneRodIn(1)"), QStringLiteral("12")));
+    send(QStringLiteral("EXECUTE|comClass|2|1"));
+    send(QStringLiteral("EXECUTE|cmdOneRod|0"));
+    EXPECT_EQ(client.request(QStringLiteral("txtOneRodOut(0)")), QStringLiteral("9.205"));
+    EXPECT_EQ(client.request(QStringLiteral("txtOneRodOut(1)")), QStringLiteral("39.799"));
+
+    // A bad input is told on the tip line, as when the user clicks.
+    EXPECT_TRUE(client.poke(QStringLiteral("txtOneRodIn(0)"), QStringLiteral("abc")));
+    send(QStringLiteral("EXECUTE|cmdOneRod|0"));
+    EXPECT_FALSE(client.request(QStringLiteral("lblTips")).isEmpty());
 }
 
 TEST_F(DdeExecute, PokedInputIsWhatThePressedButtonReads)
