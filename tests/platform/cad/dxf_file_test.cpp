@@ -313,6 +313,18 @@ TEST(DxfText, EscapesAndCodePagesAreDecoded)
     model.forEach([](const EntityData& e) { EXPECT_EQ(e.text, QStringLiteral("中文中")); });
 }
 
+TEST(DxfReading, PaperSpaceEntitiesAreNotPartOfThePlan)
+{
+    const QByteArray dxf = "0\nSECTION\n2\nENTITIES\n"
+                           "0\nLINE\n8\n0\n67\n1\n10\n0\n20\n0\n11\n297\n21\n0\n"
+                           "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n1\n21\n1\n"
+                           "0\nENDSEC\n0\nEOF\n";
+    DocumentModel model(nullptr);
+    readDxf(dxf, model);
+    ASSERT_EQ(model.count(), 1u);
+    model.forEach([](const EntityData& e) { EXPECT_EQ(e.end[0], 1); });
+}
+
 TEST(DxfText, Utf8FilesOfLaterVersions)
 {
     const QByteArray dxf = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1032\n0\nENDSEC\n"
