@@ -98,6 +98,10 @@ TEST_F(EngineTest, ASitePlanFromAnotherProgramOpensWhole)
     EXPECT_LT(layer(plan, QStringLiteral("HIDDEN_OFF"))->color, 0);   // switched off
     EXPECT_EQ(layer(plan, QStringLiteral("ROAD"))->linetype, QStringLiteral("DASHED"));
     EXPECT_EQ(plan.GetVariable(QStringLiteral("INSUNITS")).toInt(), 4);
+    // By-layer colours show in their layer's colour, also on a layer that is off.
+    EXPECT_EQ(displayColor(text, plan.model()->tables()), 5);
+    EXPECT_EQ(displayColor(lines[2], plan.model()->tables()), 2);
+    EXPECT_EQ(displayColor(arc, plan.model()->tables()), 6);
     // Entities of the file get handles of this drawing and are found by them.
     EXPECT_EQ(plan.HandleToObject(handleText(text.handle)).TextString(), text.text);
 }
