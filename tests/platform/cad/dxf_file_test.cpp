@@ -329,6 +329,38 @@ TEST(DxfReading, PaperSpaceEntitiesAreNotPartOfThePlan)
     model.forEach([](const EntityData& e) { EXPECT_EQ(e.end[0], 1); });
 }
 
+TEST(DxfReading, BlocksThatInsertThemselvesAreCut)
+{
+    auto block = [](const char* name, const char* inserts) {
+        QByteArray b = QByteArray("0\nBLOCK\n2\n") + name + "\n70\n0\n10\n0\n20\n0\n"
+                       "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n1\n21\n1\n";
+        if (*inserts)
+            b += QByteArray("0\nINSERT\n2\n") + inserts + "\n10\n0\n20\n0\n";
+        return b + "0\nENDBLK\n";
+    };
+    const QByteArray dxf = "0\nSECTION\n2\nBLOCKS\n" + block("A", "B") + block("B", "A") + block("C", "C")
+        + block("D", "A") + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n2\nA\n10\n0\n20\n0\n0\nENDSEC\n0\nEOF\n";
+    DocumentModel model(nullptr);
+    readDxf(dxf, model);
+    const auto& blocks = model.tables().blocks;
+    ASSERT_EQ(blocks.size(), 4u);
+    // Following the inserts from any block ends within as many steps as there are blocks.
+    for (const auto& start : blocks) {
+        QString name = start.name;
+        int steps = 0;
+        for (; steps <= 4; ++steps) {
+            auto it = std::find_if(blocks.begin(), blocks.end(), [&](const BlockDefinition& b) { return b.name == name; });
+            auto ins = std::find_if(it->entities.begin(), it->entities.end(), [](const EntityData& e) { return e.kind == EntityKind::Insert; });
+            if (ins == it->entities.end())
+                break;
+            name = ins->blockName;
+        }
+        EXPECT_LE(steps, 3) << start.name.toStdString();
+        EXPECT_FALSE(start.entities.empty());   // the lines stay
+    }
+    EXPECT_EQ(model.count(), 1u);
+}
+
 TEST(DxfText, Utf8FilesOfLaterVersions)
 {
     const QByteArray dxf = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1032\n0\nENDSEC\n"
