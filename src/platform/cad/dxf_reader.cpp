@@ -415,25 +415,26 @@ void readDxf(const QByteArray& bytes, DocumentModel& model)
         throw AutomationError(errors::FileError, QStringLiteral("binary DXF files are not read; save the drawing as ASCII DXF"));
     if (bytes.startsWith("AC10") || bytes.startsWith("AC1."))
         throw AutomationError(errors::FileError, QStringLiteral("DWG files are not read; save the drawing as DXF"));
-    const ScannedDxf scan = scanDxf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    DocumentModel filled(nullptr);
-    filled.setBulkLoading(true);
-    Adapter adapter(filled, scan);
     try {
+        const ScannedDxf scan = scanDxf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        DocumentModel filled(nullptr);
+        filled.setBulkLoading(true);
+        Adapter adapter(filled, scan);
         std::istringstream in(scan.cleaned);
         DL_Dxf dxf;
         if (!dxf.in(in, &adapter))
             throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be parsed"));
         adapter.finish();
+        breakBlockCycles(filled.tables());
+        completeTables(filled);
+        filled.setBulkLoading(false);
+        model.adopt(std::move(filled));
     } catch (const AutomationError&) {
         throw;
     } catch (const std::exception& e) {
-        throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be parsed: %1").arg(QString::fromLocal8Bit(e.what())));
+        // dxflib's own failures and running out of memory on a huge file end here.
+        throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be read: %1").arg(QString::fromLocal8Bit(e.what())));
     }
-    breakBlockCycles(filled.tables());
-    completeTables(filled);
-    filled.setBulkLoading(false);
-    model.adopt(std::move(filled));
 }
 
 void readDxfFile(const QString& path, DocumentModel& model)
@@ -444,7 +445,7 @@ void readDxfFile(const QString& path, DocumentModel& model)
     if (!file.open(QIODevice::ReadOnly))
         throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 cannot be read").arg(path));
     // Larger than any plan this program meets, and still far below what memory allows.
-    constexpr qint64 kMaxSize = 1024LL * 1024 * 1024;
+    constexpr qint64 kMaxSize = 512LL * 1024 * 1024;
     if (file.size() > kMaxSize)
         throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 is too large").arg(path));
     const QByteArray bytes = file.readAll();
