@@ -46,7 +46,7 @@ class Svg:
         self.add(f'<text x="{x:.2f}" y="{y:.2f}" font-family="{font}" font-size="{size}"{st} '
                  f'text-anchor="{anchor}" fill="{INK}">{s}</text>')
 
-    def sym(self, x, y, s, size=11, anchor="middle"):
+    def sym(self, x, y, s, size=13, anchor="middle"):
         """An italic symbol with its index as a subscript: "r0" is r with a subscript 0."""
         main, sub = s[0], s[1:]
         if s in ("D",) or not sub:
@@ -67,7 +67,7 @@ class Svg:
         self.add(f'<path d="M{x:.2f},{y:.2f} L{bx + px:.2f},{by + py:.2f} L{bx - px:.2f},{by - py:.2f} Z" '
                  f'fill="{INK}"/>')
 
-    def dim(self, x1, y1, x2, y2, label, lx=None, ly=None, arrows=2, size=11):
+    def dim(self, x1, y1, x2, y2, label, lx=None, ly=None, arrows=2, size=13):
         """A dimension line with arrowheads at its ends and its symbol beside it."""
         self.line(x1, y1, x2, y2, 0.6)
         if arrows >= 1:
@@ -94,7 +94,8 @@ class Svg:
 
     def write(self, name, title):
         body = "\n  ".join(self.items)
-        svg = (f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
+        svg = (f'<!-- {title}: a line drawing made by draw_pictures.py; edit the script, not this file. -->\n'
+               f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
                f'width="{self.w}" height="{self.h}" viewBox="0 0 {self.w} {self.h}">\n'
                f'  <title>{title}</title>\n  {body}\n</svg>\n')
         with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), name + ".svg"), "w",
@@ -184,7 +185,7 @@ def vdim(svg, sec, x_from, h, x_dim, label, h_label=None, label_x=None):
 
 
 def caption(svg, x, y, text):
-    svg.text(x, y, text, 11, "middle", CJK_FONT)
+    svg.text(x, y, text, 13, "middle", CJK_FONT)
 
 
 # ---- plan outlines: rods (or wire ends) on a convex polygon, joined with waists ----
@@ -256,16 +257,16 @@ class Plan:
         self.s.circle(px, py, 2.6, 1.0, fill="#fff")
         self.s.dot(px, py, 1.2)
         if number:
-            self.s.circle(px + offset[0], py + offset[1], 6.0, 0.7, fill="#fff")
-            self.s.text(px + offset[0], py + offset[1] + 3.8, number, 10, "middle", SYM_FONT)
+            self.s.circle(px + offset[0], py + offset[1], 6.5, 0.7, fill="#fff")
+            self.s.text(px + offset[0], py + offset[1] + 4.0, number, 11, "middle", SYM_FONT)
 
     def pick(self, x, y, number, offset=(0, 0)):
         """A picked point that is no rod: a small cross with its number."""
         px, py = self.P(x, y)
         self.s.line(px - 3, py - 3, px + 3, py + 3, 1.0)
         self.s.line(px - 3, py + 3, px + 3, py - 3, 1.0)
-        self.s.circle(px + offset[0], py + offset[1], 6.0, 0.7, fill="#fff")
-        self.s.text(px + offset[0], py + offset[1] + 3.8, number, 10, "middle", SYM_FONT)
+        self.s.circle(px + offset[0], py + offset[1], 6.5, 0.7, fill="#fff")
+        self.s.text(px + offset[0], py + offset[1] + 4.0, number, 11, "middle", SYM_FONT)
 
 
 W, H = 220, 400  # the pictures beside the panels
@@ -284,7 +285,7 @@ def frame_titles(svg, section_y=16, plan_y=222):
 
 def one_rod():
     s = Svg(W, H)
-    frame_titles(s)
+    frame_titles(s, 16, 238)
     h, hx = 24.0, 12.0
     sec = Section(s, 6, W - 6, 184, 3.0, W / 2)
     sec.ground()
@@ -311,7 +312,7 @@ def one_rod():
     s.dim(cx, cy, cx + HR * sec.sc * math.cos(a), cy - HR * sec.sc * math.sin(a), "hr",
           cx - 22, cy + 2, arrows=1)
 
-    pl = Plan(s, W / 2, 320, 2.55)
+    pl = Plan(s, W / 2, 322, 2.45)
     pl.poly(arc_points(0, 0, r0, 0, 2 * math.pi, 72))
     pl.poly(arc_points(0, 0, rx, 0, 2 * math.pi, 48), 1.0, "4,2")
     pl.rod(0, 0)
@@ -389,7 +390,7 @@ def picked_two_rods():
     sc = 1.75
     sec, r1, r2, low = pair_section(s, -d / 2, h, d / 2, h, hx, sc, W / 2, ("h", "h", "D", "h0"))
     rx = rx_of(h, hx)
-    two_rod_plan(s, -d / 2, d / 2, r1, r2, rx, rx, r0_of(low) * 0.62, rx * 0.35, W / 2, PLAN_CENTRE, 1.8,
+    two_rod_plan(s, -d / 2, d / 2, r1, r2, rx, rx, r0_of(low) * 0.62, rx * 0.35, W / 2, PLAN_CENTRE, 1.98,
                  angle=math.radians(28), numbered=True)
     return s
 
@@ -405,14 +406,13 @@ def polygon_plan(s, pts, r0, rx, b0s, bxs, cx, cy, scale, angle=0.0):
 def four_rods(picked=False):
     s = Svg(W, H)
     frame_titles(s, SEC_TITLE, PLAN_TITLE)
-    h, hx, a, b = 21.0, 12.0, 44.0, 26.0
-    sc = 1.7
-    sec, r0, _, low = pair_section(s, -a / 2, h, a / 2, h, hx, sc, W / 2, ("h", "h", "" if picked else "长边", "h0"))
+    h, hx, a, b = 21.0, 12.0, 60.0, 36.0
+    sec, r0, _, low = pair_section(s, -22, h, 22, h, hx, 1.7, W / 2, ("h", "h", "" if picked else "长边", "h0"))
     rx = rx_of(h, hx)
     pts = [(-a / 2, -b / 2), (a / 2, -b / 2), (a / 2, b / 2), (-a / 2, b / 2)]
     angle = math.radians(24) if picked else 0.0
-    scale = 1.6 if picked else 1.75
-    pl = polygon_plan(s, pts, r0, rx, [r0 * 0.55, r0 * 0.75, r0 * 0.55, r0 * 0.75],
+    scale = 1.58 if picked else 1.72
+    pl = polygon_plan(s, pts, r0, rx, [r0 * 0.45, r0 * 0.7, r0 * 0.45, r0 * 0.7],
                       [rx * 0.3, rx * 0.6, rx * 0.3, rx * 0.6], W / 2, PLAN_CENTRE + 4, scale, angle)
     if picked:
         pl.rod(*pts[0], "1", (-10, 6))
@@ -439,21 +439,20 @@ def four_rods(picked=False):
     cxp, cyp = pl.P(0, 0)
     s.line(cxp - 3, cyp, cxp + 3, cyp, 0.6)
     s.line(cxp, cyp - 3, cxp, cyp + 3, 0.6)
-    s.sym(cxp + 9, cyp - 3, "h0", 10)
+    s.sym(cxp + 9, cyp - 3, "h0", 12)
     return s
 
 
 def three_rods(picked=False):
     s = Svg(W, H)
     frame_titles(s, SEC_TITLE, PLAN_TITLE)
-    h, hx, d = 21.0, 12.0, 40.0
-    sc = 1.75
-    sec, r0, _, low = pair_section(s, -d / 2, h, d / 2, h, hx, sc, W / 2, ("h", "h", "D", "h0"))
+    h, hx, d = 21.0, 12.0, 54.0
+    sec, r0, _, low = pair_section(s, -20, h, 20, h, hx, 1.75, W / 2, ("h", "h", "D", "h0"))
     rx = rx_of(h, hx)
     # two rods at the bottom, the third above them
     tri = [(-d / 2, -d * math.sqrt(3) / 6), (d / 2, -d * math.sqrt(3) / 6), (0, d * math.sqrt(3) / 3)]
     angle = math.radians(20) if picked else 0.0
-    pl = polygon_plan(s, tri, r0, rx, [r0 * 0.62] * 3, [rx * 0.3] * 3, W / 2, PLAN_CENTRE + 8, 1.6, angle)
+    pl = polygon_plan(s, tri, r0, rx, [r0 * 0.5] * 3, [rx * 0.3] * 3, W / 2, PLAN_CENTRE + 10, 1.68 if picked else 1.75, angle)
     if picked:
         pl.rod(*tri[0], "1", (-9, 8))
         pl.rod(*tri[1], "2", (9, 8))
@@ -472,11 +471,11 @@ def three_rods(picked=False):
     cxp, cyp = pl.P(0, -3)
     s.line(cxp - 3, cyp, cxp + 3, cyp, 0.6)
     s.line(cxp, cyp - 3, cxp, cyp + 3, 0.6)
-    s.sym(cxp + 9, cyp + 4, "h0", 10)
+    s.sym(cxp + 9, cyp + 4, "h0", 12)
     return s
 
 
-def wire_section(s, xs, h, hx, labels):
+def wire_section(s, xs, h, hx):
     """The cross-section of one or two wires at their lowest point."""
     sc = 2.6 if len(xs) == 1 else 1.9
     sec = Section(s, 6, W - 6, SEC_GROUND, sc, W / 2)
@@ -514,15 +513,15 @@ def support(pl, x, y, number=None, offset=(0, 0)):
     pl.s.add(f'<rect x="{px - 2.8:.2f}" y="{py - 2.8:.2f}" width="5.6" height="5.6" fill="#fff" '
              f'stroke="{INK}" stroke-width="1"/>')
     if number:
-        pl.s.circle(px + offset[0], py + offset[1], 6.0, 0.7, fill="#fff")
-        pl.s.text(px + offset[0], py + offset[1] + 3.8, number, 10, "middle", SYM_FONT)
+        pl.s.circle(px + offset[0], py + offset[1], 6.5, 0.7, fill="#fff")
+        pl.s.text(px + offset[0], py + offset[1] + 4.0, number, 11, "middle", SYM_FONT)
 
 
 def one_wire(picked=False):
     s = Svg(W, H)
     frame_titles(s, SEC_TITLE, PLAN_TITLE)
     h, hx, length = 21.0, 12.0, 50.0
-    r0, bx = wire_section(s, [0.0], h, hx, None)
+    r0, bx = wire_section(s, [0.0], h, hx)
     angle = math.radians(30) if picked else 0.0
     sc = 1.8 if picked else 1.85
     pl = Plan(s, W / 2, PLAN_CENTRE, sc, angle)
@@ -538,7 +537,7 @@ def one_wire(picked=False):
         support(pl, *ends[1])
         pl.dim((-length / 2, -r0 - 6), (length / 2, -r0 - 6), None)
         lx, ly = pl.P(0, -r0 - 6)
-        s.text(lx, ly + 12, "避雷线长度", 10)
+        s.text(lx, ly + 12, "避雷线长度", 12)
         for x in (-length / 2, length / 2):
             s.line(*pl.P(x, -2), *pl.P(x, -r0 - 9), 0.4)
     pl.dim((0, 0), (0, r0 * 0.8), "b0", (10, 0))
@@ -551,7 +550,7 @@ def two_wires(picked=False):
     s = Svg(W, H)
     frame_titles(s, SEC_TITLE, PLAN_TITLE)
     h, hx, d, length = 24.0, 12.0, 30.0, 52.0
-    r0, bx = wire_section(s, [-d / 2, d / 2], h, hx, None)
+    r0, bx = wire_section(s, [-d / 2, d / 2], h, hx)
     angle = math.radians(26) if picked else 0.0
     pl = Plan(s, W / 2, PLAN_CENTRE, 1.55 if picked else 1.7, angle)
     ends = [(-length / 2, -d / 2), (length / 2, -d / 2), (length / 2, d / 2), (-length / 2, d / 2)]
@@ -644,42 +643,32 @@ def building():
 
 # ---- steel types, electrode layouts, tower arrangements ----
 
-def hatch_defs(svg, ident="h"):
-    svg.add(f'<defs><pattern id="{ident}" width="4" height="4" patternUnits="userSpaceOnUse">'
-            f'<path d="M0,4 L4,0" stroke="{INK}" stroke-width="0.6"/></pattern></defs>')
-
-
 def steel(kind):
     s = Svg(70, 70)
-    if kind == 0:  # solid round bar
-        s.circle(35, 32, 17, 1.4, fill="#ccc")
-        s.dim(18, 59, 52, 59, None)
-        s.line(18, 34, 18, 62, 0.4)
-        s.line(52, 34, 52, 62, 0.4)
-        s.sym(35, 70, "d", 13)
-    elif kind == 1:  # pipe
-        s.circle(35, 32, 17, 1.4, fill="#ccc")
-        s.circle(35, 32, 12, 1.2, fill="#fff")
-        s.dim(18, 59, 52, 59, None)
-        s.line(18, 34, 18, 62, 0.4)
-        s.line(52, 34, 52, 62, 0.4)
-        s.sym(35, 70, "d", 13)
+    if kind in (0, 1):  # solid round bar, pipe
+        s.circle(35, 28, 17, 1.4, fill="#ccc")
+        if kind == 1:
+            s.circle(35, 28, 12, 1.2, fill="#fff")
+        s.dim(18, 54, 52, 54, None)
+        s.line(18, 30, 18, 57, 0.4)
+        s.line(52, 30, 52, 57, 0.4)
+        s.sym(35, 66, "d", 13)
     elif kind == 2:  # flat bar
-        s.add(f'<rect x="12" y="27" width="46" height="10" fill="#ccc" stroke="{INK}" stroke-width="1.4"/>')
-        s.dim(12, 55, 58, 55, None)
-        s.line(12, 39, 12, 58, 0.4)
-        s.line(58, 39, 58, 58, 0.4)
-        s.sym(35, 68, "b", 13)
+        s.add(f'<rect x="12" y="24" width="46" height="10" fill="#ccc" stroke="{INK}" stroke-width="1.4"/>')
+        s.dim(12, 50, 58, 50, None)
+        s.line(12, 36, 12, 53, 0.4)
+        s.line(58, 36, 58, 53, 0.4)
+        s.sym(35, 64, "b", 13)
     else:  # equal angle
-        s.path("M24,6 L32,6 L32,42 L64,42 L64,50 L24,50 Z", 1.4, fill="#ccc")
-        s.dim(15, 6, 15, 50, None)
-        s.line(13, 6, 22, 6, 0.4)
-        s.line(13, 50, 22, 50, 0.4)
-        s.sym(7, 32, "b1", 12)
-        s.dim(24, 58, 64, 58, None)
-        s.line(24, 52, 24, 61, 0.4)
-        s.line(64, 52, 64, 61, 0.4)
-        s.sym(44, 70, "b2", 12)
+        s.path("M24,4 L32,4 L32,40 L64,40 L64,48 L24,48 Z", 1.4, fill="#ccc")
+        s.dim(15, 4, 15, 48, None)
+        s.line(13, 4, 22, 4, 0.4)
+        s.line(13, 48, 22, 48, 0.4)
+        s.sym(7, 30, "b1", 12)
+        s.dim(24, 55, 64, 55, None)
+        s.line(24, 50, 24, 58, 0.4)
+        s.line(64, 50, 64, 58, 0.4)
+        s.sym(44, 65, "b2", 12)
     return s
 
 

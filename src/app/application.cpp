@@ -1,6 +1,8 @@
 #include "app/application.h"
 
+#include "app/link_execute_topic.h"
 #include "app/main_window.h"
+#include "platform/cad/drawing_window.h"
 #include "platform/desktop/app_info.h"
 #include "platform/desktop/single_instance.h"
 
@@ -38,8 +40,10 @@ int runApplication(int argc, char** argv)
     desktop::SingleInstance instance(desktop::exeName());
     if (instance.PrevInstance())
         return 0;
+    cad::installDrawingWindow();
 
     MainWindow window;
+    LinkExecuteTopic topic(window); // other programs drive the window over the session bus
     window.show();
     return application.exec();
 }

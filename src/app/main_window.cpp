@@ -2,7 +2,9 @@
 
 #include "app/catalogue_builder.h"
 #include "app/fonts.h"
+#include "app/link_execute_controls.h"
 #include "app/menu_bar.h"
+#include "app/menu_execute.h"
 #include "app/panel_catalogue.h"
 #include "app/panel_pictures.h"
 #include "app/panels.h"
@@ -209,7 +211,7 @@ QString MainWindow::caption() const { return windowTitle(); }
 
 void MainWindow::tmrDelete_Timer() { ShowMsg(QString()); }
 
-void MainWindow::cmdTest_Click() { menuCommand(QStringLiteral("mnuBuildDesign")); }
+void MainWindow::cmdTest_Click() { MenuExecute(*this, FindControl(m_controls, QStringLiteral("mnuBuildDesign"), -1)); }
 
 void MainWindow::registerHandler(const QString& name, Handler handler)
 {

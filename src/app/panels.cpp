@@ -1,12 +1,19 @@
 #include "app/panels.h"
 
+#include "app/tools_menu.h"
+#include "buildings/install.h"
+#include "earthing/install.h"
+#include "rods/install.h"
 #include "services/form.h"
 
 namespace app {
 
 void installPanels(services::Form& form)
 {
-    (void)form;
+    rods::installRodPanels(form);
+    buildings::installStrikeCountPanel(form);
+    earthing::installEarthingPanels(form);
+    installToolsMenu(form);
 }
 
 } // namespace app

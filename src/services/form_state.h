@@ -33,6 +33,24 @@ struct FormState {
     bool m_presetFourRod = false;
     bool m_presetOneStrip = false;
     int m_pairId = 0;
+
+    // The zone values of the last rod computation, in metres, for the drawing steps that follow it.
+    double m_height = 0.0;           // one rod: h as typed (the section caps it at Hr)
+    double m_targetHeight = 0.0;     // hx
+    double m_targetHalfWidth = 0.0;  // one rod: rx (rounded to the three decimals shown)
+    double m_groundHalfWidth = 0.0;  // one rod: r0 (rounded to the three decimals shown)
+    double m_lowRodHeight = 0.0;     // two rods: h1, the low rod, as typed
+    double m_highRodHeight = 0.0;    // two rods: h2, the high rod, as typed
+    double m_spacing = 0.0;          // D
+    double m_lowOffset1 = 0.0;       // D1: from rod 1 along the axis to the lowest point of the zone top
+    double m_lowOffset2 = 0.0;       // D2 = D − D1
+    double m_waistHalfWidth = 0.0;   // b0
+    double m_lowestHeight = 0.0;     // h0
+    double m_axisGap = 0.0;          // half-length of the axis stretch where the zone top is below hx
+    double m_targetHalfWidth1 = 0.0; // rx and r0 of rod 1 and rod 2, unrounded
+    double m_targetHalfWidth2 = 0.0;
+    double m_groundHalfWidth1 = 0.0;
+    double m_groundHalfWidth2 = 0.0;
 };
 
 } // namespace services

@@ -78,6 +78,25 @@ TEST_F(PanelLayout, ControlsLieInsideTheirFramesWithoutOverlap)
     }
 }
 
+TEST_F(PanelLayout, SteelTypeFrameFitsBesideTheInputsOfEveryEarthingPanel)
+{
+    QWidget* type = window.controls().widget(QStringLiteral("fraType"));
+    ASSERT_NE(type, nullptr);
+    for (const char* item : {"mnuVerticality", "mnuHorizontal", "mnuGird", "mnuSupport"}) {
+        window.menuCommand(QString::fromLatin1(item));
+        auto* panel = qobject_cast<QGroupBox*>(type->parentWidget());
+        ASSERT_NE(panel, nullptr);
+        EXPECT_TRUE(fitsInFrame(panel, type->geometry())) << item;
+        for (QObject* o : panel->children()) {
+            auto* sibling = qobject_cast<QWidget*>(o);
+            if (sibling && sibling != type) {
+                EXPECT_FALSE(sibling->geometry().intersects(type->geometry()))
+                    << item << ": " << sibling->objectName().toStdString();
+            }
+        }
+    }
+}
+
 TEST_F(PanelLayout, NoCaptionOrTextIsCut)
 {
     for (const services::Control& c : window.controls().all()) {

@@ -2,11 +2,13 @@
 #include "app/main_window.h"
 #include "app/panel_catalogue.h"
 #include "app/panel_pictures.h"
+#include "app/twips.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,7 +34,7 @@ TEST(PanelPictures, EveryPictureLoadsAndDrawsAtItsBoxSize)
             continue;
         ++pictures;
         SCOPED_TRACE(e.caption.toStdString());
-        const QSize box(e.width / 15 - 2, e.height / 15 - 2);
+        const QSize box(app::px(e.width) - 2, app::px(e.height) - 2);
         for (qreal ratio : {1.0, 2.0}) {
             const QImage image = app::renderPicture(e.caption, box, ratio).toImage();
             ASSERT_FALSE(image.isNull());
@@ -97,6 +99,12 @@ TEST(HelpText, HasTheEightSectionsInOrderWithIndentedItems)
     }
     EXPECT_TRUE(previous.endsWith(QString::fromUtf8("。")));
     EXPECT_EQ(found, headings);
+
+    // Lines are broken by hand, so none may run wider than the box and wrap a second time.
+    const int room = help->width() - 2 * help->frameWidth() - help->verticalScrollBar()->sizeHint().width() -
+                     2 * static_cast<int>(help->document()->documentMargin());
+    for (const QString& line : lines)
+        EXPECT_LE(help->fontMetrics().horizontalAdvance(line), room) << line.toStdString();
 
     // Twenty functions, numbered in order.
     const QString text = help->toPlainText();

@@ -1,0 +1,91 @@
+// Renders the drawing window offscreen to PNG files: a drawn protection zone on a site plan, and a pick with snap marker and rubber band.
+#include "platform/automation/automation_error.h"
+#include "platform/cad/application.h"
+#include "platform/cad/command_line.h"
+#include "platform/cad/document.h"
+#include "platform/cad/document_model.h"
+#include "platform/cad/drawing_view.h"
+#include "platform/cad/drawing_window.h"
+#include "platform/cad/engine.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// One rod of height h with the rolling sphere Hr and target height hx, as the one-rod command draws it.
+void drawOneRodZone(cad::ModelSpace ms, const cad::Point& rod, const cad::Point& section)
+{
+    const double h = 21, hx = 12, hr = 45;
+    const double r0 = std::sqrt(h * (2 * hr - h));
+    const double rx = r0 - std::sqrt(hx * (2 * hr - hx));
+    ms.AddCircle(rod, r0).setColor(1);
+    ms.AddCircle(rod, rx).setColor(6);
+    const double sx = section[0], sy = section[1];
+    ms.AddLine({sx, sy, 0}, {sx, sy + h, 0}).setColor(1);
+    const double tipLeft = std::atan2(h - hr, r0), tipRight = std::atan2(h - hr, -r0);
+    ms.AddArc({sx - r0, sy + hr, 0}, hr, 1.5 * kPi, tipLeft + 2 * kPi).setColor(1);
+    ms.AddArc({sx + r0, sy + hr, 0}, hr, tipRight + 2 * kPi, 1.5 * kPi).setColor(1);
+    ms.AddLine({sx - r0 - 5, sy, 0}, {sx + r0 + 5, sy, 0}).setColor(7);
+    ms.AddLine({sx - r0 - 5, sy + hx, 0}, {sx + r0 + 5, sy + hx, 0}).setColor(7);
+    ms.AddText(QStringLiteral("单支避雷针保护范围剖面"), {sx - 20, sy - 8, 0}, 3).setColor(3);
+}
+
+void sendMove(QWidget* view, const QPointF& at)
+{
+    QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &move);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(outDir);
+
+    cad::installDrawingWindow();
+    cad::Application acad = cad::Application::CreateObject();
+    acad.setVisible(true);
+    cad::Document doc = acad.Documents().Open(QStringLiteral(RIDE_TEST_DATA_DIR "/cad/site_plan.dxf"));
+    auto* window = cad::DrawingWindow::of(acad.engine().get());
+    window->resize(1100, 760);
+    QCoreApplication::processEvents();
+
+    const cad::Point rod{70, 45, 0};
+    drawOneRodZone(doc.ModelSpace(), rod, {170, 10, 0});
+    window->view()->zoomExtents();
+    QCoreApplication::processEvents();
+    window->grab().save(outDir + QStringLiteral("/drawing_window_zone.png"));
+
+    // A second rod picked from the first: running snaps on, the cursor near the end of the red road line.
+    doc.SetVariable(QStringLiteral("OSMODE"), 7);
+    QTimer::singleShot(0, [&] {
+        cad::DrawingView* view = window->view();
+        sendMove(view, view->toScreen({99.3, 20.8, 0}));
+        window->grab().save(outDir + QStringLiteral("/drawing_window_pick.png"));
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(window->commandLine()->input(), &esc);
+    });
+    try {
+        doc.Utility().GetPoint(rod, QStringLiteral("选择第二支避雷针的位置: "));
+    } catch (const automation::AutomationError& e) {
+        std::printf("pick ended with %08x\n", static_cast<unsigned>(e.number()));
+    }
+    for (const auto& d : acad.engine()->documents())
+        d->setSaved(true);
+    acad.Quit();
+    std::printf("screenshots in %s\n", qPrintable(QDir(outDir).absolutePath()));
+    return 0;
+}

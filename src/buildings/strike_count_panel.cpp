@@ -1,0 +1,152 @@
+// The strike-count panel: reads the boxes of the chosen shape, computes and shows N on the tip line.
+#include "buildings/strike_count_panel.h"
+
+#include "buildings/strike_count.h"
+#include "services/form.h"
+#include "services/input_checks_rules.h"
+#include "services/number_format.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <optional>
+
+namespace buildings {
+
+namespace {
+
+struct Box {
+    const char* name;
+    std::optional<int> index;
+    const char* message;
+};
+
+Box boxOf(StrikeField field)
+{
+    switch (field) {
+    case StrikeField::ThunderDays: return {"txtTD", std::nullopt, "年雷暴日数无效!"};
+    case StrikeField::Length: return {"txtLength", std::nullopt, "建筑物长度数值无效!"};
+    case StrikeField::Width: return {"txtWidth", std::nullopt, "建筑物宽度数值无效!"};
+    case StrikeField::CuboidHeight: return {"txtAltitude", 0, "建筑物高度数值无效!"};
+    case StrikeField::Radius: return {"txtRadius", std::nullopt, "建筑物半径数值无效!"};
+    case StrikeField::CylinderHeight: return {"txtAltitude", 1, "建筑物高度数值无效!"};
+    case StrikeField::Area: return {"txtArea", std::nullopt, "建筑物等效面积数值无效!"};
+    }
+    return {"txtTD", std::nullopt, "年雷暴日数无效!"};
+}
+
+// The field test of the panel: numeric and not negative; a bad box is marked and named.
+std::optional<double> field(services::checks::Rules& rules, StrikeField f)
+{
+    const Box b = boxOf(f);
+    const QString name = QString::fromUtf8(b.name);
+    if (!rules.nonNegative(name, b.index, QString::fromUtf8(b.message)))
+        return std::nullopt;
+    return rules.value(name, b.index);
+}
+
+} // namespace
+
+StrikeCountPanel::StrikeCountPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
+{
+    const services::ControlRegistry& c = form.controls();
+    const int last = c.maxIndex(QStringLiteral("optShape"));
+    for (int i = 0; i <= last; ++i) {
+        if (QRadioButton* option = c.optionButton(QStringLiteral("optShape"), i)) {
+            // An option's click also comes when it is chosen from code, as its Value set to True did.
+            connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+                if (on)
+                    optShape_Click(i);
+            });
+        }
+    }
+    if (QAbstractButton* button = c.button(QStringLiteral("cmdNumber")))
+        connect(button, &QAbstractButton::clicked, this, [this] { cmdNumber_Click(); });
+}
+
+void StrikeCountPanel::optShape_Click(int index)
+{
+    const std::optional<ShapeBoxes> boxes = shapeBoxes(index);
+    if (!boxes)
+        return;
+    const services::ControlRegistry& c = m_form.controls();
+    const auto enable = [&](const char* name, std::optional<int> i, bool on) {
+        if (QWidget* w = c.widget(QString::fromUtf8(name), i))
+            w->setEnabled(on);
+    };
+    enable("txtArea", std::nullopt, boxes->area);
+    enable("txtLength", std::nullopt, boxes->length);
+    enable("txtWidth", std::nullopt, boxes->width);
+    enable("txtAltitude", 0, boxes->cuboidHeight);
+    enable("txtAltitude", 1, boxes->cylinderHeight);
+    enable("txtRadius", std::nullopt, boxes->radius);
+}
+
+void StrikeCountPanel::cmdNumber_Click()
+{
+    const services::ControlRegistry& c = m_form.controls();
+    const auto chosen = [&](const char* name, int i) {
+        const QRadioButton* option = c.optionButton(QString::fromUtf8(name), i);
+        return option && option->isChecked();
+    };
+    services::checks::Rules rules(m_form);
+
+    const std::optional<double> td = field(rules, StrikeField::ThunderDays);
+    if (!td)
+        return;
+
+    // Only the chosen shape's boxes are tested and read; with no shape chosen the area stays 0.
+    BuildingDimensions b;
+    b.shape = BuildingShape::Special;
+    if (chosen("optShape", 0)) {
+        const auto l = field(rules, StrikeField::Length);
+        if (!l)
+            return;
+        const auto w = field(rules, StrikeField::Width);
+        if (!w)
+            return;
+        const auto h = field(rules, StrikeField::CuboidHeight);
+        if (!h)
+            return;
+        b.shape = BuildingShape::Cuboid;
+        b.length = *l;
+        b.width = *w;
+        b.cuboidHeight = *h;
+    }
+    if (chosen("optShape", 1)) {
+        const auto r = field(rules, StrikeField::Radius);
+        if (!r)
+            return;
+        const auto h = field(rules, StrikeField::CylinderHeight);
+        if (!h)
+            return;
+        b.shape = BuildingShape::Cylinder;
+        b.radius = *r;
+        b.cylinderHeight = *h;
+    }
+    if (chosen("optShape", 2)) {
+        const auto a = field(rules, StrikeField::Area);
+        if (!a)
+            return;
+        b.shape = BuildingShape::Special;
+        b.area = *a;
+    }
+
+    double k = 0;
+    for (int i = 0; i <= c.maxIndex(QStringLiteral("optAdjust")); ++i) {
+        if (chosen("optAdjust", i))
+            k = correctionFactor(i);
+    }
+
+    const StrikeCount n = strikeCount(*td, b, k);
+    if (n.overflow) {
+        const Box box = boxOf(*n.overflow);
+        rules.fail(QString::fromUtf8(box.name), box.index, QString::fromUtf8(box.message));
+        return;
+    }
+    m_form.ShowMsg(QString::fromUtf8(kStrikeCountLabel) + services::FormatFixed3(n.strikes)
+                   + QString::fromUtf8(kStrikeCountUnit));
+}
+
+} // namespace buildings

@@ -1,0 +1,55 @@
+// The rod-height panel: the height a single rod needs for a target at a given distance and height.
+#include "rods/height_panel.h"
+
+#include "rods/panel_io.h"
+#include "rods/rod_height.h"
+#include "services/form.h"
+#include "services/input_checks.h"
+
+#include <QAbstractButton>
+
+namespace rods {
+
+namespace {
+const QString kIn = QStringLiteral("txtHeightIn");
+constexpr int kClassCombo = 1;
+const QString kTooHigh = QStringLiteral("被保护物高度不应超过所选Hr的两倍!");
+const QString kOutOfReach = QStringLiteral("可能目标与避雷针的距离rx过大,或目标高度过大!");
+} // namespace
+
+HeightPanel::HeightPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
+{
+    if (QAbstractButton* button = form.controls().button(QStringLiteral("cmdHeight")))
+        connect(button, &QAbstractButton::clicked, this, [this] { cmdHeight_Click(); });
+    form.registerHandler(QStringLiteral("cmdHeight_Click"), [this](int) { cmdHeight_Click(); });
+}
+
+void HeightPanel::cmdHeight_Click()
+{
+    if (!services::CheckHeightInput(m_form))
+        return;
+    const auto rx = boxNumber(m_form, kIn, 0);
+    const auto hx = boxNumber(m_form, kIn, 1);
+    if (!rx || !hx)
+        return;
+    // Unlike the one-rod panel, no earlier Hr is kept: a combo without a class means Hr 0.
+    const double hr = classSphereRadius(m_form, kClassCombo).value_or(0.0);
+
+    const RodHeight h = RequiredRodHeight(*rx, *hx, hr);
+    switch (h.stop) {
+    case RodHeightStop::TargetTooHigh:
+        refuse(m_form, kIn, 1, kTooHigh);
+        return;
+    case RodHeightStop::OutOfReach:
+        refuse(m_form, kIn, 0, kOutOfReach);
+        return;
+    case RodHeightStop::BelowTarget:
+        refuse(m_form, kIn, 1, kOutOfReach);
+        return;
+    case RodHeightStop::None:
+        showResult(m_form, QStringLiteral("txtHeightOut"), std::nullopt, h.height);
+        return;
+    }
+}
+
+} // namespace rods

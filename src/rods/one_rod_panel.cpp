@@ -1,0 +1,167 @@
+// The one-rod panel: rx and r0 of a rod ("计算"), and its drawing ("绘图"), also the single-rod engine.
+#include "rods/one_rod_panel.h"
+
+#include "geometry/colours.h"
+#include "rods/frame_drawing.h"
+#include "rods/one_rod_zone.h"
+#include "rods/panel_io.h"
+#include "rods/sections.h"
+#include "services/acad_refs.h"
+#include "services/compute_then_draw.h"
+#include "services/form.h"
+#include "services/input_checks.h"
+#include "services/number_format.h"
+#include "services/numeric_text.h"
+#include "services/pick_prompts.h"
+#include "services/pick_protocol.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace rods {
+
+using automation::resume;
+
+namespace {
+
+const QString kIn = QStringLiteral("txtOneRodIn");
+const QString kOut = QStringLiteral("txtOneRodOut");
+const QString kHandler = QStringLiteral("cmdOneRod_Click");
+constexpr int kClassCombo = 2;
+
+// The radius as the result box shows it: the drawing works with the three decimals shown.
+double shownValue(double value)
+{
+    return services::NumericValue(services::FormatFixed3(value)).value_or(value);
+}
+
+} // namespace
+
+OneRodPanel::OneRodPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
+{
+    const services::ControlRegistry& c = form.controls();
+    for (int i = 0; i <= c.maxIndex(QStringLiteral("cmdOneRod")); ++i) {
+        if (QAbstractButton* button = c.button(QStringLiteral("cmdOneRod"), i))
+            connect(button, &QAbstractButton::clicked, this, [this, i] { cmdOneRod_Click(i); });
+    }
+    form.registerHandler(kHandler, [this](int index) { cmdOneRod_Click(index); });
+}
+
+void OneRodPanel::cmdOneRod_Click(int index)
+{
+    services::RunTypedButton(m_form, index,
+                             {kHandler, 2, false, [this] { return services::CheckOneRodInput(m_form); },
+                              [this] { return compute(); },
+                              [this](int, automation::ErrObject& err) { return draw(err); }});
+    if (index == 1) {
+        // Preset mode lasts one run, whichever way the run ended.
+        services::FormState& st = m_form.state();
+        st.m_presetFourRod = false;
+        st.m_presetThreeRod = false;
+        st.m_presetTwoRod = false;
+    }
+}
+
+bool OneRodPanel::compute()
+{
+    services::FormState& st = m_form.state();
+    const auto h = boxNumber(m_form, kIn, 0);
+    const auto hx = boxNumber(m_form, kIn, 1);
+    if (!h || !hx)
+        return false;
+    st.m_height = *h;
+    st.m_targetHeight = *hx;
+    if (const auto hr = classSphereRadius(m_form, kClassCombo))
+        st.m_sphereRadius = *hr;
+
+    const auto radii = OneRodRadiiOf(st.m_height, st.m_targetHeight, st.m_sphereRadius);
+    if (!radii) {
+        refuse(m_form, kIn, 1, QStringLiteral("被保护物高度不应超过所选Hr的两倍!"));
+        return false;
+    }
+    if (radii->taller)
+        m_form.ShowMsg(tallerRodWarning(QStringLiteral("避雷针超过"), st.m_sphereRadius));
+
+    st.m_targetHalfWidth = shownValue(radii->rx);
+    st.m_groundHalfWidth = shownValue(radii->r0);
+    showResult(m_form, kOut, 0, st.m_targetHalfWidth);
+    showResult(m_form, kOut, 1, st.m_groundHalfWidth);
+    return true;
+}
+
+bool OneRodPanel::ticked(int box) const
+{
+    const QCheckBox* check = m_form.controls().checkBox(QStringLiteral("chkOneRodIn"), box);
+    return check && check->checkState() == Qt::Checked;
+}
+
+bool OneRodPanel::draw(automation::ErrObject& err)
+{
+    services::FormState& st = m_form.state();
+    const bool preset = st.m_presetTwoRod || st.m_presetThreeRod || st.m_presetFourRod;
+    const bool ground = ticked(0);
+    const bool target = ticked(1);
+    const bool section = ticked(2);
+    auto scaleText = [this] {
+        const QLineEdit* box = m_form.controls().textBox(kIn, 2);
+        return box ? box->text() : QString();
+    };
+
+    if (preset) {
+        st.m_pickedPoint = st.m_point1;
+    } else {
+        services::bringDrawingToFront(m_form, err);
+        if (ground || target) {
+            cad::Point rod{};
+            if (services::pickPoint(m_form, std::nullopt, services::prompts::OneRodPosition, rod)
+                != services::PickResult::Picked)
+                return false;
+        }
+    }
+    m_form.ShowMsg(QString());
+    if (err.failed()) {
+        err.clear();
+        return false;
+    }
+
+    const Placement rodAt(st.m_pickedPoint, scaleText);
+    auto circle = [&](short colour, double radiusMetres) {
+        st.m_color = colour;
+        st.m_centrePoint = st.m_pickedPoint;
+        st.m_radius = rodAt.length(radiusMetres);
+        if (st.m_radius > 0.0001) {
+            if (resume(err, [&] { services::g_lastCircle = services::g_modelSpace.AddCircle(st.m_centrePoint, st.m_radius); })) {
+                resume(err, [&] { services::g_lastCircle.setColor(st.m_color); });
+                resume(err, [] { services::g_lastCircle.Update(); });
+            }
+        }
+        if (err.failed()) {
+            err.clear();
+            return false;
+        }
+        return true;
+    };
+    if (ground && !circle(geometry::kColorGround, st.m_groundHalfWidth))
+        return false;
+    if (target && !circle(geometry::kColorTarget, st.m_targetHalfWidth))
+        return false;
+
+    if (section) {
+        st.m_color = geometry::kColorGround;
+        cad::Point q{};
+        if (services::pickPoint(m_form, std::nullopt, services::prompts::SectionPosition, q)
+            != services::PickResult::Picked)
+            return false;
+        m_form.ShowMsg(QString());
+        const double h = st.m_height;
+        if (h > st.m_sphereRadius)
+            st.m_height = st.m_sphereRadius;
+        drawFrameItems(st, Placement(q, scaleText),
+                       OneRodSection(h, st.m_targetHeight, st.m_sphereRadius, st.m_groundHalfWidth), err);
+        err.clear();
+    }
+    return true;
+}
+
+} // namespace rods

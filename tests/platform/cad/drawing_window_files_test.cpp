@@ -1,0 +1,195 @@
+// The drawing window's documents and files: tabs and caption, open, save, the unsaved-changes question, closing.
+#include "drawing_window_fixture.h"
+
+#include "platform/cad/dxf_file.h"
+#include "platform/desktop/window_activation.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+using namespace cad;
+using Choice = DrawingWindow::SaveChoice;
+
+namespace {
+
+const QString kSitePlan = QStringLiteral(RIDE_TEST_DATA_DIR "/cad/site_plan.dxf");
+
+TEST_F(DrawingWindowTest, TitleIsTheCaptionAndTabsFollowTheDocuments)
+{
+    EXPECT_EQ(window->windowTitle(), app.Caption());
+    Document second = app.Documents().Add();
+    EXPECT_EQ(window->tabs()->count(), 2);
+    EXPECT_EQ(window->tabs()->currentIndex(), 1);
+    EXPECT_EQ(window->tabs()->tabText(1), second.Name());
+    EXPECT_EQ(window->windowTitle(), app.Caption());
+    EXPECT_NO_THROW(desktop::AppActivate(app.Caption()));
+
+    window->tabs()->setCurrentIndex(0);   // the engineer picks the first tab
+    EXPECT_TRUE(app.ActiveDocument() == doc);
+    EXPECT_EQ(window->windowTitle(), app.Caption());
+
+    second.Close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->tabs()->count(), 1);
+    EXPECT_EQ(window->windowTitle(), app.Caption());
+}
+
+TEST_F(DrawingWindowTest, OpensASitePlanAndTellsWhenAFileCannotBeOpened)
+{
+    fileAnswer = kSitePlan;
+    ASSERT_TRUE(window->openDrawing());
+    EXPECT_EQ(app.Documents().Count(), 2);
+    EXPECT_EQ(app.ActiveDocument().Name(), QStringLiteral("site_plan.dxf"));
+    EXPECT_EQ(window->tabs()->tabText(window->tabs()->currentIndex()), QStringLiteral("site_plan.dxf"));
+    EXPECT_EQ(window->windowTitle(), app.Caption());
+
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("not_a_drawing.dxf"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("this is no drawing\n");
+    f.close();
+    fileAnswer = bad;
+    EXPECT_FALSE(window->openDrawing());
+    EXPECT_EQ(app.Documents().Count(), 2);
+    EXPECT_TRUE(window->commandLine()->history().contains(QStringLiteral("无法打开图形")));
+
+    fileAnswer.clear();   // the engineer cancels the file dialog
+    EXPECT_FALSE(window->openDrawing());
+    EXPECT_EQ(app.Documents().Count(), 2);
+}
+
+TEST_F(DrawingWindowTest, SaveAsWritesDxfAndSaveWritesBack)
+{
+    QTemporaryDir dir;
+    doc.ModelSpace().AddLine({0, 0, 0}, {10, 0, 0});
+    fileAnswer = dir.filePath(QStringLiteral("zone"));   // no suffix: .dxf is added
+    ASSERT_TRUE(window->saveDrawing(doc.model()));       // untitled: save asks for a name
+    const QString path = dir.filePath(QStringLiteral("zone.dxf"));
+    EXPECT_TRUE(doc.Saved());
+    EXPECT_EQ(doc.FullName(), path);
+    EXPECT_EQ(window->tabs()->tabText(0), QStringLiteral("zone.dxf"));
+    EXPECT_EQ(window->windowTitle(), app.Caption());
+
+    doc.ModelSpace().AddCircle({5, 5, 0}, 2);
+    fileAnswer.clear();   // Save must not ask again
+    ASSERT_TRUE(window->saveDrawing(doc.model()));
+    EXPECT_TRUE(doc.Saved());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(looksLikeDxf(f.read(256)));
+    const QByteArray all = f.readAll();
+    EXPECT_TRUE(all.contains("CIRCLE"));
+}
+
+TEST_F(DrawingWindowTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel)
+{
+    QTemporaryDir dir;
+    struct Case {
+        Choice answer;
+        QString saveAs;        // the file dialog's answer when saving
+        bool windowStays;
+    };
+    const Case cases[] = {
+        {Choice::Cancel, QString(), true},
+        {Choice::Save, QString(), true},                                            // file dialog cancelled
+        {Choice::Save, dir.filePath(QStringLiteral("missing/folder/x.dxf")), true}, // the save fails
+        {Choice::Save, dir.filePath(QStringLiteral("kept.dxf")), false},
+        {Choice::Discard, QString(), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        SCOPED_TRACE(c.saveAs.toStdString());
+        if (!app.isAlive()) {
+            app = Application::CreateObject();
+            app.setVisible(true);
+            doc = app.Documents().Add();
+            window = DrawingWindow::of(app.engine().get());
+            ASSERT_NE(window, nullptr);
+            window->setSaveQuestion([this](const QString& name) {
+                saveQuestions << name;
+                return saveAnswers.empty() ? Choice::Cancel : saveAnswers.front();
+            });
+            window->setFileQuestion([this](DrawingWindow::FileDialogKind, const QString&) { return fileAnswer; });
+        }
+        doc.ModelSpace().AddLine({0, 0, 0}, {1, 1, 0});
+        const QString name = doc.Name();
+        saveQuestions.clear();
+        saveAnswers = {c.answer};
+        fileAnswer = c.saveAs;
+        window->close();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(saveQuestions, QStringList{name});
+        EXPECT_EQ(app.isAlive(), c.windowStays);
+        if (c.windowStays) {
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_FALSE(doc.Saved());
+        }
+        if (c.answer == Choice::Save && !c.windowStays) {
+            EXPECT_TRUE(QFile::exists(c.saveAs));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(DrawingWindowTest, ClosingADrawingAsksOnlyWhenItHasUnsavedChanges)
+{
+    Document second = app.Documents().Add();
+    window->closeDrawing(second.model());   // nothing drawn: no question
+    EXPECT_TRUE(saveQuestions.isEmpty());
+    EXPECT_EQ(app.Documents().Count(), 1);
+
+    doc.ModelSpace().AddLine({0, 0, 0}, {1, 1, 0});
+    saveAnswers = {Choice::Cancel, Choice::Discard};
+    EXPECT_FALSE(window->closeDrawing(doc.model()));
+    EXPECT_EQ(app.Documents().Count(), 1);
+    EXPECT_TRUE(window->closeDrawing(doc.model()));
+    EXPECT_EQ(app.Documents().Count(), 0);
+    EXPECT_EQ(saveQuestions.size(), 2);
+    EXPECT_TRUE(app.isAlive());   // the window stays without drawings
+    EXPECT_EQ(window->windowTitle(), app.Caption());
+}
+
+TEST_F(DrawingWindowTest, ClosingTheWindowDuringAPickEndsThePickAndTheInstance)
+{
+    doc.ModelSpace().AddLine({0, 0, 0}, {1, 1, 0});
+    saveAnswers = {Choice::Discard};
+    later([&] { window->close(); });
+    try {
+        doc.Utility().GetPoint(std::nullopt, QStringLiteral("指定避雷针平面安装位置: "));
+        ADD_FAILURE() << "the pick did not fail";
+    } catch (const automation::AutomationError& e) {
+        EXPECT_NE(e.number(), errors::UserCancelled);
+        EXPECT_EQ(e.number(), errors::PickInterrupted);
+    }
+    EXPECT_EQ(saveQuestions.size(), 1);
+    EXPECT_FALSE(app.isAlive());
+    EXPECT_AUTOMATION_ERROR(Application::GetObject(), errors::CannotCreateObject);
+}
+
+TEST_F(DrawingWindowTest, CancellingTheCloseKeepsThePickWaiting)
+{
+    doc.ModelSpace().AddLine({0, 0, 0}, {1, 1, 0});
+    saveAnswers = {Choice::Cancel};
+    later([&] {
+        window->close();
+        EXPECT_TRUE(window->isVisible());
+        type(QStringLiteral("3,4"));
+    });
+    const Point p = doc.Utility().GetPoint(std::nullopt, QStringLiteral("指定剖面图位置: "));
+    EXPECT_EQ(p, (Point{3, 4, 0}));
+    EXPECT_TRUE(app.isAlive());
+}
+
+TEST_F(DrawingWindowTest, QuitEndsAWaitingPickWithoutACancel)
+{
+    QPointer<DrawingWindow> w = window;
+    later([&] { app.Quit(); });
+    EXPECT_AUTOMATION_ERROR(doc.Utility().GetPoint(std::nullopt, QStringLiteral("指定一点: ")), errors::PickInterrupted);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.isNull());
+}
+
+} // namespace

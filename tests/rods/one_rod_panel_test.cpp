@@ -1,0 +1,192 @@
+// The one-rod panel through the real window: "计算" against worked values, "绘图" into the drawing.
+#include "rod_window.h"
+
+#include "platform/automation/automation_error.h"
+
+namespace {
+
+using namespace rodtest;
+
+class OneRodPanel : public RodWindow {
+protected:
+    void inputs(const char* h, const char* hx, int cls = 0, const char* scale = "1:500")
+    {
+        type("txtOneRodIn", 0, h);
+        type("txtOneRodIn", 1, hx);
+        type("txtOneRodIn", 2, scale);
+        setClass(2, cls);
+    }
+    void choose(bool ground, bool target, bool section)
+    {
+        tick("chkOneRodIn", 0, ground);
+        tick("chkOneRodIn", 1, target);
+        tick("chkOneRodIn", 2, section);
+    }
+};
+
+TEST_F(OneRodPanel, ComputesRadiiWarnsAndRefuses)
+{
+    struct Row {
+        const char *h, *hx;
+        int cls;
+        const char *rx, *r0, *tip;
+        bool computed;
+        int marked = -1;
+    };
+    const Row rows[] = {
+        {"24", "12", 0, "5.394", "29.394", "", true},
+        {"24", "12", 1, "9.205", "39.799", "", true},
+        {"24", "12", 2, "12.000", "48.000", "", true},
+        {"30", "12", 0, "6.000", "30.000", "", true},
+        {"100", "50", 0, "7.639", "30.000", "避雷针超过30米部分无效!", true},
+        {"60", "60", 0, "30.000", "30.000", "避雷针超过30米部分无效!", true},
+        {"24", "24", 0, "0.000", "29.394", "", true},
+        {"0", "0", 0, "0.000", "0.000", "", true},
+        {"100", "70", 0, "old", "old", "被保护物高度不应超过所选Hr的两倍!", false, 1},
+        {"abc", "12", 0, "old", "old", "避雷针高度数值无效!", true, 0}, // the check: the flag is left as it was
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.h << " " << r.hx << " class " << r.cls);
+        state().m_computed = true;
+        box("txtOneRodOut", 0)->setText(QStringLiteral("old"));
+        box("txtOneRodOut", 1)->setText(QStringLiteral("old"));
+        inputs(r.h, r.hx, r.cls);
+        press("cmdOneRod", 0);
+        EXPECT_EQ(text("txtOneRodOut", 0), QString::fromUtf8(r.rx));
+        EXPECT_EQ(text("txtOneRodOut", 1), QString::fromUtf8(r.r0));
+        EXPECT_EQ(tip(), tipOf(r.tip));
+        EXPECT_EQ(state().m_computed, r.computed);
+        if (r.marked >= 0)
+            expectMarked("txtOneRodIn", r.marked);
+    }
+    // "计算" never touches the drawing engine.
+    EXPECT_TRUE(services::g_acadApp.isNothing());
+}
+
+TEST_F(OneRodPanel, ComboWithoutClassKeepsTheLastSphereRadius)
+{
+    state().m_sphereRadius = 45;
+    inputs("24", "12");
+    setClass(2, -1);
+    press("cmdOneRod", 0);
+    EXPECT_EQ(text("txtOneRodOut", 0), QStringLiteral("9.205"));
+    EXPECT_EQ(state().m_sphereRadius, 45.0);
+}
+
+TEST_F(OneRodPanel, DrawsPlanCirclesAndSections)
+{
+    struct Row {
+        const char* what;
+        const char *h, *hx, *scale;
+        bool ground, target, section;
+        std::vector<cad::Point> points;
+        QStringList prompts;
+        std::vector<Expected> drawn; // relative to the last picked point of its kind, see below
+    };
+    const QString rodPrompt = QString::fromUtf8("指定避雷针平面安装位置: ");
+    const QString sectionPrompt = QString::fromUtf8("指定剖面图位置: ");
+    // Plan entities are given about the rod at (100, 200); sections about (500, 0).
+    const std::vector<Row> rows = {
+        {"defaults", "24", "12", "1:500", true, true, false, {{100, 200, 0}}, {rodPrompt},
+         {circle(1, 100, 200, 58.788), circle(6, 100, 200, 10.788)}},
+        {"target at rod height: no target circle", "24", "24", "1:500", true, true, false, {{100, 200, 0}}, {rodPrompt},
+         {circle(1, 100, 200, 58.788)}},
+        {"scale 1:1000", "24", "12", "1:1000", true, false, false, {{100, 200, 0}}, {rodPrompt},
+         {circle(1, 100, 200, 29.394)}},
+        {"section of a rod taller than Hr", "40", "12", "1:500", false, false, true, {{500, 0, 0}}, {sectionPrompt},
+         {line(1, 500, 0, 500, 80), arc(1, 560, 60, 60, 500, 60, 560, 0), arc(1, 440, 60, 60, 440, 0, 500, 60),
+          line(7, 440, 0, 560, 0), line(7, 440, 24, 560, 24)}},
+        {"section of the defaults", "24", "12", "1:500", false, false, true, {{500, 0, 0}}, {sectionPrompt},
+         {line(1, 500, 0, 500, 48), arc(1, 558.788, 60, 60, 500, 48, 558.788, 0),
+          arc(1, 441.212, 60, 60, 441.212, 0, 500, 48), line(7, 441.212, 0, 558.788, 0),
+          line(7, 441.212, 24, 558.788, 24)}},
+        {"rod of height 0: lines of length 0, no arcs", "0", "0", "1:500", true, true, true, {{100, 200, 0}, {500, 0, 0}},
+         {rodPrompt, sectionPrompt},
+         {line(1, 500, 0, 500, 0), line(7, 500, 0, 500, 0), line(7, 500, 0, 500, 0)}},
+        {"nothing ticked", "24", "12", "1:500", false, false, false, {}, {}, {}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        for (const cad::Point& p : r.points)
+            picks->point(p);
+        inputs(r.h, r.hx, 0, r.scale);
+        choose(r.ground, r.target, r.section);
+        press("cmdOneRod", 1);
+        EXPECT_EQ(picks->prompts(), r.prompts);
+        expectEntities(r.drawn);
+        EXPECT_EQ(tip(), QString());
+        // The normal end lets the engine go; it keeps running with its drawing.
+        EXPECT_TRUE(services::g_acadApp.isNothing());
+        if (r.section && r.h == std::string("40")) {
+            EXPECT_EQ(state().m_height, 30.0);
+        }
+        saveForLooking(r.what);
+        endEngine();
+    }
+}
+
+TEST_F(OneRodPanel, PresetRodStandsAtPointOneAndClearsTheFlags)
+{
+    startDrawing();
+    picks->point(500, 0);
+    inputs("24", "12");
+    choose(true, false, true);
+    state().m_point1 = {10, 20, 0};
+    state().m_presetThreeRod = true;
+    press("cmdOneRod", 1);
+    // No rod position is asked, the section position is.
+    EXPECT_EQ(picks->prompts(), QStringList{QString::fromUtf8("指定剖面图位置: ")});
+    const auto drawn = entities();
+    ASSERT_EQ(drawn.size(), 6u);
+    EXPECT_EQ(drawn[0].kind, EntityKind::Circle);
+    EXPECT_NEAR(drawn[0].center[0], 10, 1e-9);
+    EXPECT_NEAR(drawn[0].center[1], 20, 1e-9);
+    EXPECT_FALSE(state().m_presetTwoRod || state().m_presetThreeRod || state().m_presetFourRod);
+    EXPECT_EQ(state().m_point1, (cad::Point{10, 20, 0}));
+
+    // A refused computation in preset mode: nothing drawn, the flags cleared all the same.
+    state().m_presetTwoRod = true;
+    inputs("100", "70");
+    press("cmdOneRod", 1);
+    EXPECT_EQ(entities().size(), 6u);
+    EXPECT_FALSE(state().m_presetTwoRod);
+}
+
+TEST_F(OneRodPanel, EarlyEndsDrawNothingFurtherAndKeepTheConnection)
+{
+    inputs("24", "12");
+    choose(true, true, true);
+
+    // A refused computation: the engine is not even contacted.
+    inputs("100", "70");
+    press("cmdOneRod", 1);
+    EXPECT_TRUE(services::g_acadApp.isNothing());
+    EXPECT_EQ(cad::Engine::running(), nullptr);
+    EXPECT_EQ(tip(), tipOf("被保护物高度不应超过所选Hr的两倍!"));
+
+    // The rod pick cancelled: nothing drawn, the references kept.
+    inputs("24", "12");
+    startDrawing();
+    picks->cancel();
+    press("cmdOneRod", 1);
+    EXPECT_TRUE(entities().empty());
+    EXPECT_EQ(tip(), tipOf("选点被取消。"));
+    EXPECT_FALSE(services::g_acadApp.isNothing());
+
+    // The section pick fails (not a cancel): the circles stay, no section at the earlier point.
+    picks->point(100, 200).fail(automation::errors::InvalidProcedureCall);
+    press("cmdOneRod", 1);
+    EXPECT_EQ(entities().size(), 2u);
+    EXPECT_EQ(tip(), QString());
+    EXPECT_FALSE(services::g_acadApp.isNothing());
+
+    // A refused circle ends the run: the target circle is not drawn after it.
+    picks->point(100, 200);
+    cad::faults().failNext(QStringLiteral("AddCircle"), automation::errors::InvalidProcedureCall);
+    press("cmdOneRod", 1);
+    EXPECT_EQ(entities().size(), 2u);
+    EXPECT_EQ(picks->prompts().size(), 4);
+}
+
+} // namespace

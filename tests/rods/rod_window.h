@@ -1,0 +1,188 @@
+// The real main window with a running drawing engine whose picks come from a script, for the rod panels.
+#pragma once
+
+#include "app/main_window.h"
+#include "platform/cad/application.h"
+#include "platform/cad/engine.h"
+#include "platform/cad/entity_data.h"
+#include "platform/cad/faults.h"
+#include "platform/cad/point_source.h"
+#include "services/acad_connection.h"
+#include "services/acad_refs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace rodtest {
+
+using cad::EntityKind;
+
+// An entity as the worked values give it, in drawing units. Arcs: centre, radius and their two
+// end points; circles: centre and radius; lines: both ends.
+struct Expected {
+    EntityKind kind;
+    short colour;
+    double ax, ay;          // line start, or centre
+    double bx, by;          // line end (unused for circles and arcs)
+    double radius = 0;
+    double sx = 0, sy = 0;  // arc start point
+    double ex = 0, ey = 0;  // arc end point
+};
+
+inline Expected line(short colour, double x1, double y1, double x2, double y2)
+{
+    return {EntityKind::Line, colour, x1, y1, x2, y2};
+}
+inline Expected circle(short colour, double cx, double cy, double r)
+{
+    return {EntityKind::Circle, colour, cx, cy, 0, 0, r};
+}
+inline Expected arc(short colour, double cx, double cy, double r, double sx, double sy, double ex, double ey)
+{
+    return {EntityKind::Arc, colour, cx, cy, 0, 0, r, sx, sy, ex, ey};
+}
+
+class RodWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        cad::faults().reset();
+        services::ReleaseAcadObjects();
+        endEngine();
+        // The drawing window stand-in: titled with the engine's caption, so it can be brought to the front.
+        cad::setFrontEndFactory([](cad::Engine& engine) -> QObject* {
+            auto* w = new QWidget;
+            w->setWindowTitle(engine.caption());
+            QObject::connect(&engine, &cad::Engine::documentActivated, w,
+                             [w, &engine] { w->setWindowTitle(engine.caption()); });
+            w->show();
+            return w;
+        });
+        app::MainWindowOptions o;
+        o.random = [] { return 3.5 / 19.0; }; // starts on the one-rod panel
+        o.tipClearIntervalMs = 3600000;
+        window = std::make_unique<app::MainWindow>(o);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override
+    {
+        cad::faults().reset();
+        services::ReleaseAcadObjects();
+        window.reset();
+        endEngine();
+        cad::setFrontEndFactory({});
+    }
+
+    static void endEngine()
+    {
+        if (auto engine = cad::Engine::running())
+            engine->end();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The engine the program will attach to, with one empty drawing (the engineer's site plan).
+    void startDrawing()
+    {
+        acad = cad::Application::CreateObject();
+        doc = acad.Documents().Add();
+        picks = std::make_shared<cad::ScriptedPointSource>();
+        acad.engine()->setPointSource(picks);
+    }
+
+    services::FormState& state() { return window->state(); }
+    QLineEdit* box(const char* name, std::optional<int> index = std::nullopt)
+    {
+        QLineEdit* b = window->controls().textBox(QString::fromUtf8(name), index);
+        EXPECT_NE(b, nullptr) << name;
+        return b;
+    }
+    void type(const char* name, int index, const char* text) { box(name, index)->setText(QString::fromUtf8(text)); }
+    QString text(const char* name, std::optional<int> index = std::nullopt) { return box(name, index)->text(); }
+    void setClass(int combo, int item) { window->controls().comboBox(QStringLiteral("comClass"), combo)->setCurrentIndex(item); }
+    void tick(const char* name, int index, bool on)
+    {
+        window->controls().checkBox(QString::fromUtf8(name), index)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    }
+    void press(const char* name, std::optional<int> index = std::nullopt)
+    {
+        window->controls().button(QString::fromUtf8(name), index)->click();
+    }
+    QString tip() { return window->controls().label(QStringLiteral("lblTips"))->text(); }
+    static QString tipOf(const char* msg) { return *msg ? QString::fromUtf8("提示: ") + QString::fromUtf8(msg) : QString(); }
+
+    // The box marked as bad: focused, its whole text selected.
+    void expectMarked(const char* name, int index)
+    {
+        QLineEdit* b = box(name, index);
+        EXPECT_EQ(QApplication::focusWidget(), b) << name << "(" << index << ")";
+        EXPECT_EQ(b->selectedText(), b->text()) << name << "(" << index << ")";
+    }
+
+    std::vector<cad::EntityData> entities()
+    {
+        std::vector<cad::EntityData> out;
+        cad::ModelSpace ms = doc.ModelSpace();
+        for (int i = 0; i < ms.Count(); ++i)
+            out.push_back(ms.Item(i).data());
+        return out;
+    }
+
+    // Every entity drawn, in order, shown, of the expected kind, colour and geometry (placed at origin).
+    void expectEntities(const std::vector<Expected>& expected, double ox = 0, double oy = 0, double tol = 0.0015)
+    {
+        const auto got = entities();
+        ASSERT_EQ(got.size(), expected.size());
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << "entity " << i);
+            const cad::EntityData& g = got[i];
+            const Expected& e = expected[i];
+            EXPECT_EQ(g.kind, e.kind);
+            EXPECT_EQ(g.color, e.colour);
+            EXPECT_TRUE(g.visible);
+            if (e.kind == EntityKind::Line) {
+                EXPECT_NEAR(g.start[0], ox + e.ax, tol);
+                EXPECT_NEAR(g.start[1], oy + e.ay, tol);
+                EXPECT_NEAR(g.end[0], ox + e.bx, tol);
+                EXPECT_NEAR(g.end[1], oy + e.by, tol);
+                continue;
+            }
+            EXPECT_NEAR(g.center[0], ox + e.ax, tol);
+            EXPECT_NEAR(g.center[1], oy + e.ay, tol);
+            EXPECT_NEAR(g.radius, e.radius, tol);
+            if (e.kind == EntityKind::Arc) {
+                EXPECT_NEAR(g.center[0] + g.radius * std::cos(g.startAngle), ox + e.sx, tol);
+                EXPECT_NEAR(g.center[1] + g.radius * std::sin(g.startAngle), oy + e.sy, tol);
+                EXPECT_NEAR(g.center[0] + g.radius * std::cos(g.endAngle), ox + e.ex, tol);
+                EXPECT_NEAR(g.center[1] + g.radius * std::sin(g.endAngle), oy + e.ey, tol);
+            }
+        }
+    }
+
+    // Writes the drawing for a look with another reader, when RIDE_ROD_DXF_DIR is set.
+    void saveForLooking(const char* name)
+    {
+        const QByteArray dir = qgetenv("RIDE_ROD_DXF_DIR");
+        if (!dir.isEmpty())
+            doc.SaveAs(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".dxf"));
+    }
+
+    std::unique_ptr<app::MainWindow> window;
+    cad::Application acad;
+    cad::Document doc;
+    std::shared_ptr<cad::ScriptedPointSource> picks;
+};
+
+} // namespace rodtest
