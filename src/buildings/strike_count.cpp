@@ -1,6 +1,8 @@
 // The strike-count formulas, with the box to blame when a Double overflows.
 #include "buildings/strike_count.h"
 
+#include "geometry/angles.h"
+
 #include <array>
 #include <cstddef>
 #include <cmath>
@@ -11,8 +13,7 @@ namespace buildings {
 
 namespace {
 
-// The program's own pi, used by every formula of the panel.
-constexpr double kPi = 3.1415925;
+using geometry::kPi;
 
 // Square metres to square kilometres, computed as the power the formulas are written with.
 double squareMetresToKm2() { return std::pow(10.0, -6); }

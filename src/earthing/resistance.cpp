@@ -2,6 +2,7 @@
 #include "earthing/resistance.h"
 
 #include "earthing/magnitude.h"
+#include "geometry/angles.h"
 #include "services/numeric_routines.h"
 
 #include <cmath>
@@ -10,9 +11,7 @@ namespace earthing {
 
 namespace {
 
-// 2π as the program writes it.
-constexpr double kTwoPi = 6.283185;
-
+using geometry::kTwoPi;
 using services::Ln;
 using F = EarthingField;
 

@@ -57,7 +57,7 @@ void OneRodPanel::cmdOneRod_Click(int index)
     if (index == 1) {
         // Preset mode lasts one run, whichever way the run ended.
         services::FormState& st = m_form.state();
-        st.m_presetFourRod = false;
+        st.m_presetFourRod[0] = false;
         st.m_presetThreeRod = false;
         st.m_presetTwoRod = false;
     }
@@ -99,7 +99,7 @@ bool OneRodPanel::ticked(int box) const
 bool OneRodPanel::draw(automation::ErrObject& err)
 {
     services::FormState& st = m_form.state();
-    const bool preset = st.m_presetTwoRod || st.m_presetThreeRod || st.m_presetFourRod;
+    const bool preset = st.m_presetTwoRod || st.m_presetThreeRod || st.m_presetFourRod[0];
     const bool ground = ticked(0);
     const bool target = ticked(1);
     const bool section = ticked(2);

@@ -14,7 +14,7 @@ public:
     explicit OneRodPanel(services::Form& form, QObject* parent = nullptr);
 
     // 0 computes; 1 draws what the check boxes choose. With a preset flag set (m_presetTwoRod,
-    // m_presetThreeRod or m_presetFourRod) element 1 is the single-rod engine: the rod stands at
+    // m_presetThreeRod or m_presetFourRod[0]) element 1 is the single-rod engine: the rod stands at
     // m_point1 and no rod position is asked; the flags are false again when it returns.
     void cmdOneRod_Click(int index);
 

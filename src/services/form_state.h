@@ -4,6 +4,7 @@
 #include "platform/cad/point.h"
 
 #include <QString>
+#include <array>
 #include <QStringList>
 
 namespace services {
@@ -30,7 +31,9 @@ struct FormState {
 
     bool m_presetTwoRod = false;  // a reused handler runs on preset points and asks for none
     bool m_presetThreeRod = false;
-    bool m_presetFourRod = false;
+    // Element 0: the four-rod flows' single-rod and pair runs of the first group; element 1: the pair
+    // engine's runs for the second group, which only the pair engine reads and clears.
+    std::array<bool, 2> m_presetFourRod{};
     bool m_presetOneStrip = false;
     int m_pairId = 0;
 

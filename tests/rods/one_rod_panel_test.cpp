@@ -142,7 +142,7 @@ TEST_F(OneRodPanel, PresetRodStandsAtPointOneAndClearsTheFlags)
     EXPECT_EQ(drawn[0].kind, EntityKind::Circle);
     EXPECT_NEAR(drawn[0].center[0], 10, 1e-9);
     EXPECT_NEAR(drawn[0].center[1], 20, 1e-9);
-    EXPECT_FALSE(state().m_presetTwoRod || state().m_presetThreeRod || state().m_presetFourRod);
+    EXPECT_FALSE(state().m_presetTwoRod || state().m_presetThreeRod || state().m_presetFourRod[0]);
     EXPECT_EQ(state().m_point1, (cad::Point{10, 20, 0}));
 
     // A refused computation in preset mode: nothing drawn, the flags cleared all the same.
@@ -155,11 +155,13 @@ TEST_F(OneRodPanel, PresetRodStandsAtPointOneAndClearsTheFlags)
     // The section pick cancelled in a driven run: the circle stays, the flag is cleared, nothing is
     // released, and the main window keeps the cancel's word.
     inputs("24", "12");
-    state().m_presetFourRod = true;
+    state().m_presetFourRod[0] = true;
+    state().m_presetFourRod[1] = true; // the pair engine's own flag: neither read nor cleared here
     picks->cancel();
     press("cmdOneRod", 1);
     EXPECT_EQ(entities().size(), 7u);
-    EXPECT_FALSE(state().m_presetFourRod);
+    EXPECT_FALSE(state().m_presetFourRod[0]);
+    EXPECT_TRUE(state().m_presetFourRod[1]);
     EXPECT_FALSE(services::g_acadApp.isNothing());
     EXPECT_EQ(tip(), tipOf("选点被取消。"));
 }
