@@ -28,13 +28,6 @@ void addTemplateTables(cad::DocumentModel& model)
     t.layers.push_back({QStringLiteral("避雷针避雷线"), 1, QStringLiteral("CONTINUOUS"), 0, -3});
     t.layers.push_back({QStringLiteral("标注"), 3, QStringLiteral("CONTINUOUS"), 0, -3});
     t.layers.push_back({QStringLiteral("图框"), 7, QStringLiteral("CONTINUOUS"), 0, -3});
-    // The Chinese style: a Song face the program installs, and the big font other CAD programs know.
-    for (auto& s : t.styles)
-        if (s.name == QLatin1String("HZ")) {
-            s.font = QStringLiteral("gbsn00lp.ttf");
-            s.family = QStringLiteral("AR PL SungtiL GB");
-            s.widthFactor = 0.8;
-        }
     t.variables.insert(QStringLiteral("$INSUNITS"), 4);      // millimetres
     t.variables.insert(QStringLiteral("$MEASUREMENT"), 1);   // metric
     t.variables.insert(QStringLiteral("$LUNITS"), 2);        // decimal

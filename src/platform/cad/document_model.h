@@ -122,6 +122,10 @@ private:
     SpatialIndex m_index;
 };
 
+// The colour index an entity shows in: its own, or its layer's for "by layer" (7 when the layer is
+// unknown), 7 for "by block" outside a block.
+short displayColor(const EntityData& entity, const DrawingTables& tables);
+
 // The bounding box of an entity's geometry (texts: an estimate from height and length).
 Box boundingBox(const EntityData& entity);
 // The distance from p to the entity's curve (texts and inserts: to their box).

@@ -3,6 +3,8 @@
 
 #include "platform/automation/automation_error.h"
 
+#include <cstdlib>
+
 namespace cad {
 
 using automation::AutomationError;
@@ -73,11 +75,25 @@ void DocumentModel::setDefaultTables()
     TextStyleData standard;
     standard.name = QStringLiteral("Standard");
     standard.font = QStringLiteral("txt");
+    // A Song face the program installs (fonts-arphic-gbsn00lp), named as CAD programs expect.
     TextStyleData chinese;
     chinese.name = kChineseStyle;
-    chinese.font = QStringLiteral("simsun.ttf");
+    chinese.font = QStringLiteral("gbsn00lp.ttf");
+    chinese.family = QStringLiteral("AR PL SungtiL GB");
     m_tables.styles = {standard, chinese};
     m_tables.variables.insert(QStringLiteral("$INSUNITS"), 4);   // millimetres
+}
+
+short displayColor(const EntityData& entity, const DrawingTables& tables)
+{
+    if (entity.color == kColorByBlock)
+        return 7;
+    if (entity.color != kColorByLayer)
+        return entity.color;
+    for (const auto& l : tables.layers)
+        if (l.name.compare(entity.layer, Qt::CaseInsensitive) == 0)
+            return static_cast<short>(std::abs(l.color));
+    return 7;
 }
 
 } // namespace cad

@@ -86,9 +86,12 @@ void DrawingView::setDocument(const std::shared_ptr<DocumentModel>& document)
 
 void DrawingView::forgetDocument(const DocumentModel* document)
 {
+    if (m_document.lock().get() == document) {
+        m_document.reset();
+        m_snap.reset();
+        invalidate();
+    }
     m_states.erase(document);
-    if (m_document.lock().get() == document)
-        setDocument(nullptr);
 }
 
 void DrawingView::setView(const ViewTransform& view)
@@ -199,22 +202,6 @@ void DrawingView::renderCache()
     m_pendingAdds.clear();
 }
 
-QImage DrawingView::renderDrawing() const
-{
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(drawingBackground());
-    if (auto doc = m_document.lock()) {
-        auto* self = const_cast<DrawingView*>(this);
-        DocumentState* s = self->state();
-        QPainter p(&image);
-        ViewTransform v = m_view;
-        v.size = size();
-        DrawingRenderer renderer(*doc, v);
-        renderer.paintView(p, self->references(*s, *doc));
-    }
-    return image;
-}
-
 void DrawingView::paintEvent(QPaintEvent*)
 {
     fitIfNeeded();
@@ -258,7 +245,7 @@ void DrawingView::paintOverlay(QPainter& p)
     const QPointF c = *m_cursor;
     if (m_picking && m_base) {
         // The rubber band runs to where a click would pick: the snap point or the ortho point.
-        const QPointF to = m_snap ? toScreen(m_snap->point) : toScreen(pickAt(c));
+        const QPointF to = toScreen(m_hoverPoint);
         p.setPen(QPen(QColor(255, 255, 255), 1));
         p.drawLine(toScreen(*m_base), to);
     }
@@ -348,7 +335,10 @@ void DrawingView::updateHover(const QPointF& pixel)
 {
     m_cursor = pixel;
     m_snap = m_picking ? snapAt(pixel) : std::nullopt;
-    emit cursorMoved(toDrawing(pixel));
+    const Point p = toDrawing(pixel);
+    auto doc = m_document.lock();
+    m_hoverPoint = m_snap ? m_snap->point : (m_base && doc && doc->orthoOn()) ? orthoPoint(*m_base, p) : p;
+    emit cursorMoved(p);
 }
 
 void DrawingView::mousePressEvent(QMouseEvent* event)

@@ -59,9 +59,6 @@ public:
     void entitiesChanged(const DocumentModel* document);
     void documentReplaced(const DocumentModel* document);
 
-    // Paints the drawing (no overlay) into an image of the view's size, for screenshots and checks.
-    QImage renderDrawing() const;
-
 signals:
     void cursorMoved(const cad::Point& drawingPoint);
     void pointPicked(const cad::Point& point);
@@ -109,6 +106,7 @@ private:
     std::optional<Point> m_base;
     std::optional<QPointF> m_cursor;
     std::optional<SnapCandidate> m_snap;
+    Point m_hoverPoint{};   // where a click would pick now
     std::optional<QPointF> m_panFrom;
     QWidget* m_keyTarget = nullptr;
 };

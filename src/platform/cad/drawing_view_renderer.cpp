@@ -132,12 +132,12 @@ struct DrawingRenderer::Impl {
     const LayerData* lastLayer = nullptr;
     std::size_t drawn = 0;
 
+    // Curves go in as their chords: one drawLines call per colour is far cheaper than a call per
+    // polyline, and 1-pixel lines join the same either way.
     struct Batch {
         std::vector<QLineF> lines;
-        std::vector<QPointF> points;                 // vertices of the polylines, one after another
-        std::vector<std::pair<int, int>> polylines;  // (first vertex, vertex count)
         std::vector<QPointF> dots;
-        bool empty() const { return lines.empty() && polylines.empty() && dots.empty(); }
+        bool empty() const { return lines.empty() && dots.empty(); }
     };
     std::array<Batch, 256> batches;
     struct TextJob {
@@ -180,19 +180,16 @@ struct DrawingRenderer::Impl {
         return c;
     }
 
-    void addArc(Batch& b, const QTransform& t, const Point& c, double r, double start, double sweep, bool closed)
+    void addArc(Batch& b, const QTransform& t, const Point& c, double r, double start, double sweep)
     {
         const int n = segmentsFor(r * scaleOf(t), sweep);
-        const int first = static_cast<int>(b.points.size());
-        for (int i = 0; i <= n; ++i) {
-            if (closed && i == n) {
-                b.points.push_back(b.points[static_cast<std::size_t>(first)]);
-                break;
-            }
+        QPointF last = t.map(QPointF(c[0] + r * std::cos(start), c[1] + r * std::sin(start)));
+        for (int i = 1; i <= n; ++i) {
             const double a = start + sweep * i / n;
-            b.points.push_back(t.map(QPointF(c[0] + r * std::cos(a), c[1] + r * std::sin(a))));
+            const QPointF next = t.map(QPointF(c[0] + r * std::cos(a), c[1] + r * std::sin(a)));
+            b.lines.emplace_back(last, next);
+            last = next;
         }
-        b.polylines.emplace_back(first, static_cast<int>(b.points.size()) - first);
     }
 
     void addPolyline(Batch& b, const QTransform& t, const EntityData& e)
@@ -200,9 +197,12 @@ struct DrawingRenderer::Impl {
         const std::size_t n = e.vertices.size();
         if (n == 0)
             return;
-        const int first = static_cast<int>(b.points.size());
         const std::size_t segments = e.closed ? n : n - 1;
-        b.points.push_back(t.map(QPointF(e.vertices[0].x, e.vertices[0].y)));
+        QPointF last = t.map(QPointF(e.vertices[0].x, e.vertices[0].y));
+        auto to = [&](const QPointF& p) {
+            b.lines.emplace_back(last, p);
+            last = p;
+        };
         for (std::size_t i = 0; i < segments; ++i) {
             const PolyVertex& a = e.vertices[i];
             const PolyVertex& v = e.vertices[(i + 1) % n];
@@ -218,12 +218,11 @@ struct DrawingRenderer::Impl {
                 const int steps = segmentsFor(r * scaleOf(t), theta);
                 for (int k = 1; k < steps; ++k) {
                     const double ang = start + theta * k / steps;
-                    b.points.push_back(t.map(QPointF(mx + r * std::cos(ang), my + r * std::sin(ang))));
+                    to(t.map(QPointF(mx + r * std::cos(ang), my + r * std::sin(ang))));
                 }
             }
-            b.points.push_back(t.map(QPointF(v.x, v.y)));
+            to(t.map(QPointF(v.x, v.y)));
         }
-        b.polylines.emplace_back(first, static_cast<int>(b.points.size()) - first);
     }
 
     void draw(const EntityData& e, const QTransform& t, short byBlock, const LayerData* inherited, int depth)
@@ -238,13 +237,13 @@ struct DrawingRenderer::Impl {
             b.lines.emplace_back(t.map(QPointF(e.start[0], e.start[1])), t.map(QPointF(e.end[0], e.end[1])));
             break;
         case EntityKind::Circle:
-            addArc(b, t, e.center, e.radius, 0, 2 * kPi, true);
+            addArc(b, t, e.center, e.radius, 0, 2 * kPi);
             break;
         case EntityKind::Arc: {
             double sweep = e.endAngle - e.startAngle;
             if (sweep <= 0)
                 sweep += 2 * kPi;
-            addArc(b, t, e.center, e.radius, e.startAngle, sweep, false);
+            addArc(b, t, e.center, e.radius, e.startAngle, sweep);
             break;
         }
         case EntityKind::Polyline:
@@ -285,17 +284,21 @@ struct DrawingRenderer::Impl {
     void drawTop(const EntityData& e)
     {
         ++drawn;
-        if (e.kind != EntityKind::Insert) {
-            if (const Box* box = model.index().box(e.handle)) {
-                const double w = (box->maxX - box->minX) * view.scale, h = (box->maxY - box->minY) * view.scale;
-                if (w < kDotPixels && h < kDotPixels) {
-                    const LayerData* layer = nullptr;
-                    const short color = resolveColor(e, 7, layer, nullptr);
-                    if (color != 0)
-                        batches[static_cast<std::size_t>(color)].dots.push_back(
-                            view.toScreen((box->minX + box->maxX) / 2, (box->minY + box->maxY) / 2));
-                    return;
-                }
+        std::optional<Box> box;
+        if (e.kind == EntityKind::Insert) {
+            box = blocks.referenceExtent(e);
+        } else if (const Box* indexed = model.index().box(e.handle)) {
+            box = *indexed;
+        }
+        if (box) {
+            const double w = (box->maxX - box->minX) * view.scale, h = (box->maxY - box->minY) * view.scale;
+            if (w < kDotPixels && h < kDotPixels) {
+                const LayerData* layer = nullptr;
+                const short color = resolveColor(e, 7, layer, nullptr);
+                if (color != 0)
+                    batches[static_cast<std::size_t>(color)].dots.push_back(
+                        view.toScreen((box->minX + box->maxX) / 2, (box->minY + box->maxY) / 2));
+                return;
             }
         }
         draw(e, toDevice, 7, nullptr, 0);
@@ -310,8 +313,6 @@ struct DrawingRenderer::Impl {
             p.setPen(QPen(colorOfIndex(static_cast<int>(i)), 1));
             if (!b.lines.empty())
                 p.drawLines(b.lines.data(), static_cast<int>(b.lines.size()));
-            for (const auto& [first, count] : b.polylines)
-                p.drawPolyline(b.points.data() + first, count);
             if (!b.dots.empty())
                 p.drawPoints(b.dots.data(), static_cast<int>(b.dots.size()));
             b = Batch();

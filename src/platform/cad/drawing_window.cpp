@@ -103,6 +103,7 @@ DrawingWindow::DrawingWindow(Engine& engine) : m_engine(&engine)
     if (auto active = engine.activeDocument())
         onDocumentActivated(active->reference());
     m_commandLine->idle();
+    m_commandLine->input()->setFocus();
     refreshTitle();
     if (engine.visible())
         show();

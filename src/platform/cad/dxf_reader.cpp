@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cmath>
+#include <map>
 #include <sstream>
 
 namespace cad {
@@ -328,6 +329,48 @@ private:
     std::string m_mtextChunks;
 };
 
+// A block that inserts itself, directly or through others, would be drawn for ever: such inserts
+// are dropped from the block definitions (the model-space inserts stay).
+void breakBlockCycles(DrawingTables& t)
+{
+    std::map<QString, std::size_t> index;
+    for (std::size_t i = 0; i < t.blocks.size(); ++i)
+        index.emplace(t.blocks[i].name.toUpper(), i);
+    enum class Mark { None, Open, Done };
+    std::vector<Mark> mark(t.blocks.size(), Mark::None);
+    // Iterative depth-first search: block files can nest deeply.
+    for (std::size_t root = 0; root < t.blocks.size(); ++root) {
+        if (mark[root] != Mark::None)
+            continue;
+        std::vector<std::pair<std::size_t, std::size_t>> stack{{root, 0}};
+        mark[root] = Mark::Open;
+        while (!stack.empty()) {
+            auto& [block, next] = stack.back();
+            auto& entities = t.blocks[block].entities;
+            if (next >= entities.size()) {
+                mark[block] = Mark::Done;
+                stack.pop_back();
+                continue;
+            }
+            const EntityData& e = entities[next];
+            if (e.kind != EntityKind::Insert) {
+                ++next;
+                continue;
+            }
+            auto target = index.find(e.blockName.toUpper());
+            if (target == index.end() || mark[target->second] == Mark::Done) {
+                ++next;
+            } else if (mark[target->second] == Mark::Open) {
+                entities.erase(entities.begin() + static_cast<std::ptrdiff_t>(next));   // closes a cycle
+            } else {
+                ++next;
+                mark[target->second] = Mark::Open;
+                stack.push_back({target->second, 0});
+            }
+        }
+    }
+}
+
 // Layers, line types and styles the entities use but the file did not define are added.
 void completeTables(DocumentModel& model)
 {
@@ -372,24 +415,26 @@ void readDxf(const QByteArray& bytes, DocumentModel& model)
         throw AutomationError(errors::FileError, QStringLiteral("binary DXF files are not read; save the drawing as ASCII DXF"));
     if (bytes.startsWith("AC10") || bytes.startsWith("AC1."))
         throw AutomationError(errors::FileError, QStringLiteral("DWG files are not read; save the drawing as DXF"));
-    const ScannedDxf scan = scanDxf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    DocumentModel filled(nullptr);
-    filled.setBulkLoading(true);
-    Adapter adapter(filled, scan);
     try {
+        const ScannedDxf scan = scanDxf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        DocumentModel filled(nullptr);
+        filled.setBulkLoading(true);
+        Adapter adapter(filled, scan);
         std::istringstream in(scan.cleaned);
         DL_Dxf dxf;
         if (!dxf.in(in, &adapter))
             throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be parsed"));
         adapter.finish();
+        breakBlockCycles(filled.tables());
+        completeTables(filled);
+        filled.setBulkLoading(false);
+        model.adopt(std::move(filled));
     } catch (const AutomationError&) {
         throw;
     } catch (const std::exception& e) {
-        throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be parsed: %1").arg(QString::fromLocal8Bit(e.what())));
+        // dxflib's own failures and running out of memory on a huge file end here.
+        throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be read: %1").arg(QString::fromLocal8Bit(e.what())));
     }
-    completeTables(filled);
-    filled.setBulkLoading(false);
-    model.adopt(std::move(filled));
 }
 
 void readDxfFile(const QString& path, DocumentModel& model)
@@ -400,7 +445,7 @@ void readDxfFile(const QString& path, DocumentModel& model)
     if (!file.open(QIODevice::ReadOnly))
         throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 cannot be read").arg(path));
     // Larger than any plan this program meets, and still far below what memory allows.
-    constexpr qint64 kMaxSize = 1024LL * 1024 * 1024;
+    constexpr qint64 kMaxSize = 512LL * 1024 * 1024;
     if (file.size() > kMaxSize)
         throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 is too large").arg(path));
     const QByteArray bytes = file.readAll();

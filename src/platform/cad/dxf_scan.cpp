@@ -252,6 +252,9 @@ private:
                 if (type == "BLOCK" || type == "ENDBLK") {
                     for (std::size_t k = i; k < end; ++k)
                         out(p[k].code, p[k].value);
+                } else if (onPaper(p, i, end)) {
+                    // Layouts (title sheets) are not the plan: their entities are not kept.
+                    inPolyline = skippingPolyline = type == "POLYLINE";
                 } else if (type == "POLYLINE") {
                     inPolyline = true;
                     skippingPolyline = !flatPolyline(p, i, end);
@@ -265,6 +268,14 @@ private:
         }
         if (inPolyline && !skippingPolyline)
             out(0, "SEQEND");
+    }
+
+    static bool onPaper(const std::vector<Pair>& p, std::size_t from, std::size_t to)
+    {
+        for (std::size_t k = from + 1; k < to; ++k)
+            if (p[k].code == 67)
+                return trim(p[k].value) == "1";
+        return false;
     }
 
     // 3D meshes and polyface meshes are not plan outlines; only 2D and 3D polylines are kept.

@@ -26,7 +26,8 @@ struct ScannedDxf {
 // Throws AutomationError(FileError) when the text is not a well-formed ASCII DXF file: code and
 // value lines in pairs, numeric codes, numbers where numbers belong, sections closed, an EOF.
 // Only the HEADER, the LTYPE, LAYER and STYLE tables, BLOCKS and ENTITIES are passed on, with the
-// entity kinds the engine keeps (LINE, ARC, CIRCLE, TEXT, MTEXT, INSERT, LWPOLYLINE, 2D POLYLINE).
+// entity kinds the engine keeps (LINE, ARC, CIRCLE, TEXT, MTEXT, INSERT, LWPOLYLINE, 2D POLYLINE),
+// and only those of model space (not those flagged as paper space, group 67).
 ScannedDxf scanDxf(std::string_view text);
 
 // True when the start of a file looks like ASCII DXF (whatever its name says).

@@ -64,6 +64,18 @@ std::shared_ptr<Engine> Engine::start()
     });
     engine->m_self = engine;
     registry() = engine;
+    // An instance still running when the application goes away ends first, so that nothing of it
+    // (its window above all) is destroyed after the application object.
+    static bool routineAdded = false;
+    if (!routineAdded) {
+        routineAdded = true;
+        qAddPostRoutine([] {
+            if (auto running = registry()) {
+                running->end();
+                registry().reset();
+            }
+        });
+    }
     if (auto& factory = frontEndFactory()) {
         try {
             engine->m_frontEnd = factory(*engine);

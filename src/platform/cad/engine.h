@@ -18,6 +18,12 @@ class PointSource;
 
 // The instance. Held by the process-wide registry through a shared pointer; references hold weak
 // pointers, so they fail cleanly (Disconnected) once it has ended. Everything runs on the GUI thread.
+//
+// A drawing window plugs in without changes here: install a FrontEndFactory (setFrontEndFactory)
+// that makes the window for the engine it is given; the window reads each drawing through
+// Document::model() (forEach, entitiesIn, nearestEntity, snapPoint, tables()), follows the
+// signals below, installs its interactive PointSource with setPointSource, titles itself with
+// caption() (the text the program activates it by), and calls end() when the user closes it.
 class Engine : public QObject {
     Q_OBJECT
 public:

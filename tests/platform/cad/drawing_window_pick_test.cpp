@@ -19,6 +19,8 @@ TEST_F(DrawingWindowTest, ClickPicksTheDrawingPointUnderTheCursorAndShowsTheProm
     const QString prompt = QStringLiteral("指定避雷针平面安装位置: ");
     QString shownPrompt, shownCursor;
     later([&] {
+        // Qt drops a move to where the pointer already is (an earlier test may have left it there).
+        QTest::mouseMove(view, pixelOf(0, 0));
         QTest::mouseMove(view, pixelOf(5, 3));
         shownPrompt = window->commandLine()->prompt();
         shownCursor = window->cursorText();
@@ -102,6 +104,21 @@ TEST_F(DrawingWindowTest, TypingOverTheDrawingGoesToTheCommandLine)
         QTest::keyClick(view, Qt::Key_Return);
     });
     expectPoint(doc.Utility().GetPoint(std::nullopt, QStringLiteral("指定一点: ")), {2, 3, 0});
+}
+
+TEST_F(DrawingWindowTest, AQuestionToAHiddenWindowShowsIt)
+{
+    // Nobody could answer in a hidden window: the wait would never end.
+    app.setVisible(false);
+    ASSERT_FALSE(window->isVisible());
+    bool shown = false;
+    later([&] {
+        shown = window->isVisible();
+        type(QStringLiteral("1,1"));
+    });
+    expectPoint(doc.Utility().GetPoint(std::nullopt, QStringLiteral("指定一点: ")), {1, 1, 0});
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(app.Visible());
 }
 
 TEST_F(DrawingWindowTest, EscCancelsPointAndTextQuestions)

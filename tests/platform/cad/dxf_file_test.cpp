@@ -98,6 +98,10 @@ TEST_F(EngineTest, ASitePlanFromAnotherProgramOpensWhole)
     EXPECT_LT(layer(plan, QStringLiteral("HIDDEN_OFF"))->color, 0);   // switched off
     EXPECT_EQ(layer(plan, QStringLiteral("ROAD"))->linetype, QStringLiteral("DASHED"));
     EXPECT_EQ(plan.GetVariable(QStringLiteral("INSUNITS")).toInt(), 4);
+    // By-layer colours show in their layer's colour, also on a layer that is off.
+    EXPECT_EQ(displayColor(text, plan.model()->tables()), 5);
+    EXPECT_EQ(displayColor(lines[2], plan.model()->tables()), 2);
+    EXPECT_EQ(displayColor(arc, plan.model()->tables()), 6);
     // Entities of the file get handles of this drawing and are found by them.
     EXPECT_EQ(plan.HandleToObject(handleText(text.handle)).TextString(), text.text);
 }
@@ -311,6 +315,50 @@ TEST(DxfText, EscapesAndCodePagesAreDecoded)
     readDxf(dxf, model);
     ASSERT_EQ(model.count(), 1u);
     model.forEach([](const EntityData& e) { EXPECT_EQ(e.text, QStringLiteral("中文中")); });
+}
+
+TEST(DxfReading, PaperSpaceEntitiesAreNotPartOfThePlan)
+{
+    const QByteArray dxf = "0\nSECTION\n2\nENTITIES\n"
+                           "0\nLINE\n8\n0\n67\n1\n10\n0\n20\n0\n11\n297\n21\n0\n"
+                           "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n1\n21\n1\n"
+                           "0\nENDSEC\n0\nEOF\n";
+    DocumentModel model(nullptr);
+    readDxf(dxf, model);
+    ASSERT_EQ(model.count(), 1u);
+    model.forEach([](const EntityData& e) { EXPECT_EQ(e.end[0], 1); });
+}
+
+TEST(DxfReading, BlocksThatInsertThemselvesAreCut)
+{
+    auto block = [](const char* name, const char* inserts) {
+        QByteArray b = QByteArray("0\nBLOCK\n2\n") + name + "\n70\n0\n10\n0\n20\n0\n"
+                       "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n1\n21\n1\n";
+        if (*inserts)
+            b += QByteArray("0\nINSERT\n2\n") + inserts + "\n10\n0\n20\n0\n";
+        return b + "0\nENDBLK\n";
+    };
+    const QByteArray dxf = "0\nSECTION\n2\nBLOCKS\n" + block("A", "B") + block("B", "A") + block("C", "C")
+        + block("D", "A") + "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nINSERT\n2\nA\n10\n0\n20\n0\n0\nENDSEC\n0\nEOF\n";
+    DocumentModel model(nullptr);
+    readDxf(dxf, model);
+    const auto& blocks = model.tables().blocks;
+    ASSERT_EQ(blocks.size(), 4u);
+    // Following the inserts from any block ends within as many steps as there are blocks.
+    for (const auto& start : blocks) {
+        QString name = start.name;
+        int steps = 0;
+        for (; steps <= 4; ++steps) {
+            auto it = std::find_if(blocks.begin(), blocks.end(), [&](const BlockDefinition& b) { return b.name == name; });
+            auto ins = std::find_if(it->entities.begin(), it->entities.end(), [](const EntityData& e) { return e.kind == EntityKind::Insert; });
+            if (ins == it->entities.end())
+                break;
+            name = ins->blockName;
+        }
+        EXPECT_LE(steps, 3) << start.name.toStdString();
+        EXPECT_FALSE(start.entities.empty());   // the lines stay
+    }
+    EXPECT_EQ(model.count(), 1u);
 }
 
 TEST(DxfText, Utf8FilesOfLaterVersions)
