@@ -3,6 +3,7 @@
 
 #include "app/fonts.h"
 #include "app/twips.h"
+#include "platform/automation/automation_error.h"
 #include "platform/desktop/app_info.h"
 #include "platform/desktop/program_launcher.h"
 #include "platform/desktop/system_info.h"
@@ -116,16 +117,20 @@ void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 void frmAbout::StartSysInfo()
 {
     QString path;
-    if (GetKeyValue(desktop::kHKeyLocalMachine, QLatin1String(desktop::kSysInfoPathKey),
-                    QLatin1String(desktop::kSysInfoPathValue), path)) {
-        // The full path is trusted as it stands: started without testing that the file exists.
-        if (desktop::startProgram(path))
-            return;
-    } else if (GetKeyValue(desktop::kHKeyLocalMachine, QLatin1String(desktop::kSysInfoFolderKey),
-                           QLatin1String(desktop::kSysInfoFolderValue), path)) {
-        const QString program = path + QStringLiteral("/MSINFO32.EXE");
-        if (QFileInfo::exists(program) && desktop::startProgram(program))
-            return;
+    try {
+        if (GetKeyValue(desktop::kHKeyLocalMachine, QLatin1String(desktop::kSysInfoPathKey),
+                        QLatin1String(desktop::kSysInfoPathValue), path)) {
+            // The full path is trusted as it stands: started without testing that the file exists.
+            if (desktop::startProgram(path))
+                return;
+        } else if (GetKeyValue(desktop::kHKeyLocalMachine, QLatin1String(desktop::kSysInfoFolderKey),
+                               QLatin1String(desktop::kSysInfoFolderValue), path)) {
+            const QString program = path + QStringLiteral("/MSINFO32.EXE");
+            if (QFileInfo::exists(program) && desktop::startProgram(program))
+                return;
+        }
+    } catch (const automation::AutomationError&) {
+        // A value that could not be read ends the search: the message below.
     }
     m_main.ShowMsg(QStringLiteral("System Information Is Unavailable At This Time"));
 }
@@ -141,11 +146,11 @@ bool frmAbout::GetKeyValue(std::int32_t KeyRoot, const QString& KeyName, const Q
     switch (value->type) {
     case desktop::kRegSz: {
         const qsizetype end = value->data.indexOf('\0');
-        // A text that fills the buffer without its closing NUL is no text.
-        if (end < 0 && value->data.size() == kBufferSize) {
-            KeyVal.clear();
-            return false;
-        }
+        // A text that fills the buffer without its closing NUL cannot be cut: the failure goes to
+        // the caller, which then looks no further.
+        if (end < 0 && value->data.size() == kBufferSize)
+            throw automation::AutomationError(automation::errors::InvalidProcedureCall,
+                                              QStringLiteral("Invalid procedure call or argument"));
         KeyVal = QString::fromLocal8Bit(end < 0 ? value->data : value->data.left(end));
         break;
     }

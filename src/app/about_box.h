@@ -25,6 +25,7 @@ public:
     void StartSysInfo();
     // Reads the value SubKeyRef of key KeyName under KeyRoot into KeyVal; false (and KeyVal empty)
     // when it cannot be read. A value of an unknown type answers true and leaves KeyVal as it was.
+    // A text that fills the whole buffer without a closing NUL throws automation::AutomationError.
     bool GetKeyValue(std::int32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef, QString& KeyVal);
 
     static QString versionText();

@@ -1,3 +1,4 @@
+// The start of the program: one instance only, the main window with its topic, the event loop.
 #include "app/application.h"
 
 #include "app/link_execute_topic.h"

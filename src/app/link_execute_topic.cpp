@@ -47,12 +47,18 @@ LinkExecuteTopic::~LinkExecuteTopic() { m_server.stop(); }
 
 void LinkExecuteTopic::execute(const QString& command)
 {
+    // The topic ends with the exit command: the process may live on for the drawing window, but a
+    // client must no longer drive a window the user has closed.
+    if (m_frm.hasExited())
+        return;
     int cancel = 0;
     Form_LinkExecute(m_frm, command, cancel);
 }
 
 QString LinkExecuteTopic::request(const QString& item)
 {
+    if (m_frm.hasExited())
+        return {};
     const services::Control* c = findItem(m_frm.controls(), item);
     if (!c)
         return {};
@@ -80,6 +86,8 @@ QString LinkExecuteTopic::request(const QString& item)
 
 void LinkExecuteTopic::poke(const QString& item, const QString& text)
 {
+    if (m_frm.hasExited())
+        return;
     const services::Control* c = findItem(m_frm.controls(), item);
     if (!c || c->kind != services::ControlKind::TextBox)
         return;

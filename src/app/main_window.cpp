@@ -1,3 +1,4 @@
+// frmMain: start-up, the panel switch, the menu commands, the exit command and the tip line.
 #include "app/main_window.h"
 
 #include "app/catalogue_builder.h"

@@ -43,6 +43,8 @@ public:
     // Runs the command of a menu item by its name, as a click on it would.
     void menuCommand(const QString& itemName);
     void mnuExit_Click();
+    // True once the exit command has run: the window is gone for the user and for other programs.
+    bool hasExited() const { return m_exiting; }
     bool Compiled() const { return true; }
 
     // The panel on show, or -1.

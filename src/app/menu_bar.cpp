@@ -1,3 +1,4 @@
+// The menu table of the main window: items in order, their captions and the panels they show.
 #include "app/menu_bar.h"
 
 #include <QAction>

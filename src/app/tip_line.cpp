@@ -1,3 +1,4 @@
+// The caption of the tip line for a message.
 #include "app/tip_line.h"
 
 namespace app {

@@ -34,8 +34,11 @@ ThunderDayWorkbook::ThunderDayWorkbook(services::Form& form, QObject* parent) : 
     // A choice from the list, also of the entry already shown: every province choice reads afresh.
     if (QComboBox* province = combo(form, "cboProvince"))
         connect(province, &QComboBox::activated, this, [this] { cboProvince_Click(); });
-    if (QComboBox* county = combo(form, "cboCounty"))
+    if (QComboBox* county = combo(form, "cboCounty")) {
+        // The list holds the workbook's places only: a name typed into the edit field is not added.
+        county->setInsertPolicy(QComboBox::NoInsert);
         connect(county, &QComboBox::activated, this, [this] { cboCounty_Click(); });
+    }
     form.registerHandler(QStringLiteral("mnuTD_Click"), [this](int) { mnuTD_Click(); });
 }
 
@@ -75,14 +78,12 @@ void ThunderDayWorkbook::LoadPlaces(const QString& province)
     if (g_excelApp.isNothing())
         return;
 
-    // The spreadsheet keeps an open workbook as it was read; closing it first makes the open below
-    // read the file as last saved, with the user's edits. The listed places' sheet is found again
-    // in the fresh workbook by its name, so that place choices keep working.
+    // Opening the workbook again reads the file afresh when it was saved meanwhile, with the user's
+    // edits; the listed places' sheet is then found again by its name, so that place choices keep
+    // working. A failing open leaves the workbook and the listed sheet as they were.
     QString listedSheet;
     resume(err, [&] { listedSheet = g_worksheet.name(); });
-    resume(err, [] { g_workbook.close(); });
     err.clear();
-    g_worksheet = {};
     resume(err, [&] { g_workbook = g_excelApp.workbooks().open(workbookPath()); });
     if (err.failed()) {
         err.clear();

@@ -175,6 +175,15 @@ TEST(AboutBox, RegistryValuesThatLocateTheTool)
                                        RegistryValue{desktop::kRegSz, (p.path() + QStringLiteral("/gone")).toLocal8Bit()});
          },
          nullptr},
+        {"a path value without its closing NUL, beside a good folder value",
+         [&](FakePrograms& p) {
+             p.add(QStringLiteral("MSINFO32.EXE"));
+             desktop::setRegistryValue(desktop::kHKeyLocalMachine, pathKey, QStringLiteral("PATH"),
+                                       RegistryValue{desktop::kRegSz, QByteArray(1024, 'a')});
+             desktop::setRegistryValue(desktop::kHKeyLocalMachine, folderKey, QStringLiteral("MSINFO"),
+                                       RegistryValue{desktop::kRegSz, p.path().toLocal8Bit() + '\0'});
+         },
+         nullptr},
     };
     for (const Case& c : cases) {
         MainWindow w(firstPanel());
@@ -206,7 +215,6 @@ TEST(AboutBox, GetKeyValueReadsTextsAndNumbersWithinTheBuffer)
     const Case cases[] = {
         {{desktop::kRegSz, QByteArray("C:\\tool.exe\0junk", 16)}, true, "C:\\tool.exe"},
         {{desktop::kRegSz, QByteArray(1023, 'a') + '\0'}, true, nullptr},
-        {{desktop::kRegSz, QByteArray(1024, 'a')}, false, ""},            // no room for the closing NUL
         {{desktop::kRegSz, QByteArray(1025, 'a')}, false, ""},            // longer than the buffer
         {{desktop::kRegDword, QByteArray("\x00\x01\x00\x00", 4)}, true, "256"},
         {{desktop::kRegDword, QByteArray("\x0A\x00\x00\x00", 4)}, true, "10"},
@@ -218,6 +226,13 @@ TEST(AboutBox, GetKeyValueReadsTextsAndNumbersWithinTheBuffer)
         EXPECT_EQ(box.GetKeyValue(desktop::kHKeyLocalMachine, key, QStringLiteral("Value"), keyVal), c.read);
         EXPECT_EQ(keyVal, c.keyVal ? QString::fromUtf8(c.keyVal) : QString(1023, QLatin1Char('a')));
     }
+    // No room for the closing NUL: the text cannot be cut and the failure goes to the caller.
+    desktop::setRegistryValue(desktop::kHKeyLocalMachine, key, QStringLiteral("Value"),
+                              RegistryValue{desktop::kRegSz, QByteArray(1024, 'a')});
+    QString unread = QStringLiteral("kept");
+    EXPECT_THROW(box.GetKeyValue(desktop::kHKeyLocalMachine, key, QStringLiteral("Value"), unread),
+                 automation::AutomationError);
+
     QString keyVal = QStringLiteral("kept");
     EXPECT_FALSE(box.GetKeyValue(desktop::kHKeyLocalMachine, key, QStringLiteral("Missing"), keyVal));
     EXPECT_TRUE(keyVal.isEmpty());

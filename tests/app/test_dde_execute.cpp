@@ -300,3 +300,23 @@ TEST_F(DdeExecute, PokedInputIsWhatThePressedButtonReads)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DdeExecute, AfterTheExitCommandNothingIsCarriedOut)
+{
+    window.ShowMsg(QStringLiteral("before"));
+    const QString before = tips();
+    window.mnuExit_Click();
+
+    // Still answered, as every execute string is, but the closed window is left as it was.
+    send(QStringLiteral("EXECUTE|mnuBuildDesign|-1"));
+    send(QStringLiteral("SHOW|after exit"));
+    EXPECT_EQ(window.shownPanel(), 3);
+    EXPECT_EQ(tips(), before);
+    EXPECT_TRUE(client.poke(QStringLiteral("txtOneRodIn(0)"), QStringLiteral("99")));
+    EXPECT_NE(window.controls().textBox(QStringLiteral("txtOneRodIn"), 0)->text(), QStringLiteral("99"));
+    EXPECT_TRUE(client.request(QStringLiteral("lblTips")).isEmpty());
+}
+
+} // namespace

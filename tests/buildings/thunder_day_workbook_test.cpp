@@ -137,6 +137,24 @@ TEST_F(ThunderDays, MissingWorkbookChangesAndShowsNothing)
     EXPECT_EQ(county()->count(), 0);
     EXPECT_EQ(days(), QStringLiteral("121"));
     EXPECT_EQ(tip(), u8("提示: earlier!"));
+
+    // Gone after a list was shown: the list and the sheet behind it stay, its places still give days.
+    install("thunder-days-fixture.xls");
+    choose(province(), "河北省");
+    QFile::remove(workbookPath());
+    choose(province(), "广东省");
+    EXPECT_EQ(county()->count(), 3);
+    choose(county(), "石家庄市");
+    EXPECT_EQ(days(), QStringLiteral("31.2"));
+}
+
+TEST_F(ThunderDays, PlaceTypedIntoTheEditFieldIsNotListed)
+{
+    choose(province(), "河北省");
+    county()->lineEdit()->setText(u8("某地"));
+    QTest::keyClick(county()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(items(county()), QStringList({u8("沧州市"), u8("石家庄市"), u8("保定市")}));
+    EXPECT_EQ(days(), QStringLiteral("23.5"));
 }
 
 TEST_F(ThunderDays, EditsSavedInTheWorkbookAreSeenAtTheNextProvinceChoice)

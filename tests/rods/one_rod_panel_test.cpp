@@ -151,6 +151,17 @@ TEST_F(OneRodPanel, PresetRodStandsAtPointOneAndClearsTheFlags)
     press("cmdOneRod", 1);
     EXPECT_EQ(entities().size(), 6u);
     EXPECT_FALSE(state().m_presetTwoRod);
+
+    // The section pick cancelled in a driven run: the circle stays, the flag is cleared, nothing is
+    // released, and the main window keeps the cancel's word.
+    inputs("24", "12");
+    state().m_presetFourRod = true;
+    picks->cancel();
+    press("cmdOneRod", 1);
+    EXPECT_EQ(entities().size(), 7u);
+    EXPECT_FALSE(state().m_presetFourRod);
+    EXPECT_FALSE(services::g_acadApp.isNothing());
+    EXPECT_EQ(tip(), tipOf("选点被取消。"));
 }
 
 TEST_F(OneRodPanel, EarlyEndsDrawNothingFurtherAndKeepTheConnection)

@@ -1,3 +1,4 @@
+// The program's folder, its file name and its version numbers.
 #include "platform/desktop/app_info.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// Finding programs on the PATH and starting them detached, with an argument list.
 #include "platform/desktop/program_launcher.h"
 
 #include <QProcess>

@@ -1,3 +1,4 @@
+// A wait that keeps the GUI thread's events flowing, as the drawing connection's short pause needs.
 #include "platform/desktop/pumping_wait.h"
 
 #include <QCoreApplication>
@@ -5,6 +6,7 @@
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 
 namespace desktop {
 
@@ -17,16 +19,15 @@ void pumpingWait(int ms)
         QThread::msleep(static_cast<unsigned long>(ms));
         return;
     }
-    // The timer only wakes the loop; the deadline decides, so a timer that never fires cannot hang us.
+    // Sleeps until an event arrives or the wake timer fires, handles what came, and waits on until
+    // the deadline; the deadline decides, so a timer that fires early only wakes us once more.
     QTimer wake;
     wake.setSingleShot(true);
     wake.setTimerType(Qt::PreciseTimer);
-    wake.start(ms);
     while (!deadline.hasExpired()) {
-        const qint64 left = deadline.remainingTime();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(left > 0 ? left : 1));
-        if (!deadline.hasExpired() && !wake.isActive())
-            QThread::msleep(1);
+        if (!wake.isActive())
+            wake.start(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

@@ -1,3 +1,4 @@
+// The previous-instance flag, held by a lock that lives as long as the program.
 #include "platform/desktop/single_instance.h"
 
 #include <QDir>

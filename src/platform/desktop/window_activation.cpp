@@ -1,3 +1,4 @@
+// AppActivate: the top-level window with a given title to the front.
 #include "platform/desktop/window_activation.h"
 
 #include "platform/automation/automation_error.h"

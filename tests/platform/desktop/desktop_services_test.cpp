@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
+#include <ctime>
 #include <gtest/gtest.h>
 
 TEST(PumpingWait, ReturnsAfterTheTimeWithEventsDispatched)
@@ -27,6 +28,15 @@ TEST(PumpingWait, ReturnsAfterTheTimeWithEventsDispatched)
     EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_TRUE(posted);
     EXPECT_GE(ticks, 2) << "the window's own timers keep running during the wait";
+}
+
+TEST(PumpingWait, SleepsRatherThanSpins)
+{
+    // The wait blocks until an event or its timer; a polling loop would burn the whole time on the CPU.
+    const std::clock_t before = std::clock();
+    desktop::pumpingWait(300);
+    const double cpuMs = 1000.0 * static_cast<double>(std::clock() - before) / CLOCKS_PER_SEC;
+    EXPECT_LT(cpuMs, 100.0);
 }
 
 TEST(PumpingWait, ZeroAndNegativeReturnAtOnce)
