@@ -2,27 +2,12 @@
 #include "app/link_execute_fields.h"
 
 #include "services/numeric_text.h"
+#include "services/text_trim.h"
 
 #include <QStringList>
 #include <cmath>
 
 namespace app {
-
-namespace {
-
-// Only the ASCII blank is trimmed, as the original trimming did; tabs and other spaces stay.
-QString trimBlanks(const QString& s)
-{
-    qsizetype first = 0;
-    qsizetype last = s.size();
-    while (first < last && s.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && s.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return s.mid(first, last - first);
-}
-
-} // namespace
 
 int CountOccurrences(QString s, const QString& sub)
 {
@@ -47,11 +32,11 @@ QString GetField(const QString& sep, const QString& s, int n)
     const int c = CountOccurrences(s, sep);
     if (n > c + 1)
         return {};
-    const QStringList pieces = trimBlanks(s).split(sep, Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    const QStringList pieces = services::TrimBlanks(s).split(sep, Qt::KeepEmptyParts, Qt::CaseInsensitive);
     // Trimming can only remove separators that are blanks themselves, so a piece may be missing.
     if (n > pieces.size())
         return {};
-    return trimBlanks(pieces.at(n - 1));
+    return services::TrimBlanks(pieces.at(n - 1));
 }
 
 std::optional<int> toInteger16(const QString& text)

@@ -1,44 +1,11 @@
-// Border style and back colour of controls, mapped onto Qt frames and palettes.
+// Back colour of controls, mapped onto Qt palettes.
 #include "app/link_execute_look.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
-#include <QFrame>
-#include <QLineEdit>
 #include <QPalette>
+#include <QWidget>
 
 namespace app {
-
-bool isLine(const QWidget* w)
-{
-    const auto* frame = qobject_cast<const QFrame*>(w);
-    return frame && (frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine);
-}
-
-int borderStyle(const QWidget* w)
-{
-    if (const auto* edit = qobject_cast<const QLineEdit*>(w))
-        return edit->hasFrame() ? 1 : 0;
-    if (const auto* frame = qobject_cast<const QFrame*>(w))
-        return frame->frameShape() == QFrame::NoFrame || isLine(frame) ? 0 : 1;
-    return 0;
-}
-
-void setBorderStyle(QWidget* w, int style)
-{
-    if (isLine(w))
-        return;
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        edit->setFrame(style != 0);
-    } else if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
-        // A multi-line text box: its ordinary sunken frame.
-        area->setFrameShape(style != 0 ? QFrame::StyledPanel : QFrame::NoFrame);
-    } else if (auto* frame = qobject_cast<QFrame*>(w)) {
-        frame->setFrameShape(style != 0 ? QFrame::Box : QFrame::NoFrame);
-        frame->setFrameShadow(QFrame::Plain);
-        frame->setLineWidth(1);
-    }
-}
 
 QColor backColor(const QWidget* w) { return w ? w->palette().color(QPalette::Active, QPalette::Base) : QColor(); }
 

@@ -1,9 +1,8 @@
 // The look that execute strings set on controls by property name: BorderStyle (0 none, 1 a single
-// line), BackColor, and the system colours they use.
-//
-// BorderStyle is the frame of the widget: a text box's frame, a label's or picture's QFrame shape
-// (Box for 1). A selector that marks its chosen picture by a border reads it back with borderStyle().
+// line, services/control_looks.h), BackColor, and the system colours they use.
 #pragma once
+
+#include "services/control_looks.h"
 
 #include <QColor>
 
@@ -11,11 +10,9 @@ class QWidget;
 
 namespace app {
 
-// A label drawn as a line (a divider) stands for a line control, which has no border style.
-bool isLine(const QWidget* w);
-
-int borderStyle(const QWidget* w);
-void setBorderStyle(QWidget* w, int style);
+using services::borderStyle;
+using services::isLine;
+using services::setBorderStyle;
 
 // The background of a text box (its base colour).
 QColor backColor(const QWidget* w);

@@ -1,6 +1,7 @@
 // The catalogue of the main window's controls: one row per control, in design order.
 #pragma once
 
+#include "services/control_looks.h"
 #include "services/control_registry.h"
 
 #include <QString>
@@ -46,7 +47,6 @@ struct CatalogueEntry {
 // Every control of the window except the menus and the timer, in design order.
 const std::vector<CatalogueEntry>& panelCatalogue();
 
-// The colour of a selector's chosen caption (the original's &H40C0).
-inline constexpr unsigned kChosenCaptionRgb = 0xC04000;
+using services::kChosenCaptionRgb;
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include "services/excel_connection.h"
 #include "services/form.h"
 #include "services/number_format.h"
+#include "services/text_trim.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -20,17 +21,6 @@ using services::g_workbook;
 using services::g_worksheet;
 
 namespace {
-
-// Only the ASCII blank is trimmed, as the platform's Trim did.
-QString trimmed(const QString& s)
-{
-    qsizetype first = 0, last = s.size();
-    while (first < last && s.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && s.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return s.mid(first, last - first);
-}
 
 // The last row of an .xls sheet: a list reaching it ends there.
 constexpr int kLastRow = 65536;
@@ -133,7 +123,7 @@ void ThunderDayWorkbook::LoadPlaces(const QString& province)
         county->clear();
         county->setEditText(placeText);
         for (int row = 1; row <= kLastRow; ++row) {
-            const QString place = trimmed(services::VariantText(g_worksheet.cells(row, 1)));
+            const QString place = services::TrimBlanks(services::VariantText(g_worksheet.cells(row, 1)));
             if (place.isEmpty())
                 break;
             county->addItem(place);
@@ -155,7 +145,7 @@ void ThunderDayWorkbook::LookupThunderDays(const QString& place)
     try {
         // The list shows the names trimmed, so they are compared trimmed; of equal names the lowest row decides.
         for (int i = 1; i <= county->count(); ++i) {
-            if (trimmed(services::VariantText(g_worksheet.cells(i, 1))) == place)
+            if (services::TrimBlanks(services::VariantText(g_worksheet.cells(i, 1))) == place)
                 days->setText(services::VariantText(g_worksheet.cells(i, 2)));
         }
     } catch (const AutomationError&) {

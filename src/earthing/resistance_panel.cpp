@@ -4,13 +4,13 @@
 #include "earthing/equivalent_diameter.h"
 #include "earthing/resistance.h"
 #include "earthing/selectors.h"
+#include "services/button_arrays.h"
 #include "services/form.h"
 #include "services/input_checks.h"
 #include "services/input_checks_rules.h"
 #include "services/number_format.h"
 #include "services/numeric_text.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 
 #include <optional>
@@ -71,12 +71,7 @@ Box boxOf(int panel, EarthingField field)
 
 ResistancePanel::ResistancePanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
 {
-    const services::ControlRegistry& c = form.controls();
-    const int last = c.maxIndex(QStringLiteral("cmdResistance"));
-    for (int i = 0; i <= last; ++i) {
-        if (QAbstractButton* button = c.button(QStringLiteral("cmdResistance"), i))
-            connect(button, &QAbstractButton::clicked, this, [this, i] { cmdResistance_Click(i); });
-    }
+    services::connectClicks(form, QStringLiteral("cmdResistance"), this, [this](int index) { cmdResistance_Click(index); });
 }
 
 bool ResistancePanel::GetEquivalentDiameter(double& d)

@@ -2,12 +2,10 @@
 #include "earthing/selectors.h"
 
 #include "earthing/click_filter.h"
+#include "services/control_looks.h"
 #include "services/form.h"
 
-#include <QApplication>
-#include <QFrame>
 #include <QLineEdit>
-#include <QPalette>
 #include <QWidget>
 
 namespace earthing {
@@ -24,39 +22,11 @@ const QString kTowerLabels = QStringLiteral("lblPic");
 
 } // namespace
 
-QColor chosenCaptionColour() { return QColor(192, 64, 0); }
-
-QColor plainCaptionColour() { return QApplication::palette().color(QPalette::ButtonText); }
-
-int borderStyle(const QWidget* picture)
-{
-    const auto* frame = qobject_cast<const QFrame*>(picture);
-    return frame && frame->frameShape() == QFrame::Box ? 1 : 0;
-}
-
-void setBorderStyle(QWidget* picture, int style)
-{
-    if (auto* frame = qobject_cast<QFrame*>(picture)) {
-        frame->setFrameShape(style == 1 ? QFrame::Box : QFrame::NoFrame);
-        frame->setFrameShadow(QFrame::Plain);
-        frame->setLineWidth(1);
-    }
-}
-
-void setCaptionColour(QWidget* label, const QColor& colour)
-{
-    if (!label)
-        return;
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
-
 int chosenElement(const services::ControlRegistry& controls, const QString& pictures)
 {
     const int last = controls.maxIndex(pictures);
     for (int i = 0; i <= last; ++i) {
-        if (borderStyle(controls.widget(pictures, i)) == 1)
+        if (services::borderStyle(controls.widget(pictures, i)) == 1)
             return i;
     }
     return -1;
@@ -83,10 +53,10 @@ void Selectors::choose(const QString& pictures, const QString& labels, int index
     const services::ControlRegistry& c = m_form.controls();
     const int last = c.maxIndex(pictures);
     for (int i = 0; i <= last; ++i) {
-        setBorderStyle(c.widget(pictures, i), 0);
+        services::setBorderStyle(c.widget(pictures, i), 0);
         setCaptionColour(c.widget(labels, i), plainCaptionColour());
     }
-    setBorderStyle(c.widget(pictures, index), 1);
+    services::setBorderStyle(c.widget(pictures, index), 1);
     setCaptionColour(c.widget(labels, index), chosenCaptionColour());
 }
 

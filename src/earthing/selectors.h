@@ -2,7 +2,8 @@
 // tower arrangement. The choice lives in the controls: the chosen picture has the single-line border.
 #pragma once
 
-#include <QColor>
+#include "services/control_looks.h"
+
 #include <QObject>
 #include <QString>
 
@@ -12,14 +13,9 @@ namespace services { class ControlRegistry; class Form; }
 
 namespace earthing {
 
-// A chosen element's caption colour (&H40C0) and the others' (the system's button text, &H80000012).
-QColor chosenCaptionColour();
-QColor plainCaptionColour();
-
-// The picture's border style: 1 with the single-line border, 0 without.
-int borderStyle(const QWidget* picture);
-void setBorderStyle(QWidget* picture, int style);
-void setCaptionColour(QWidget* label, const QColor& colour);
+using services::chosenCaptionColour;
+using services::plainCaptionColour;
+using services::setCaptionColour;
 
 // The element of a picture array whose border style is 1, or -1 when none is.
 int chosenElement(const services::ControlRegistry& controls, const QString& pictures);

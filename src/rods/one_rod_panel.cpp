@@ -7,6 +7,7 @@
 #include "rods/panel_io.h"
 #include "rods/sections.h"
 #include "services/acad_refs.h"
+#include "services/button_arrays.h"
 #include "services/compute_then_draw.h"
 #include "services/form.h"
 #include "services/input_checks.h"
@@ -15,7 +16,6 @@
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLineEdit>
 
@@ -40,11 +40,7 @@ double shownValue(double value)
 
 OneRodPanel::OneRodPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
 {
-    const services::ControlRegistry& c = form.controls();
-    for (int i = 0; i <= c.maxIndex(QStringLiteral("cmdOneRod")); ++i) {
-        if (QAbstractButton* button = c.button(QStringLiteral("cmdOneRod"), i))
-            connect(button, &QAbstractButton::clicked, this, [this, i] { cmdOneRod_Click(i); });
-    }
+    services::connectClicks(form, QStringLiteral("cmdOneRod"), this, [this](int index) { cmdOneRod_Click(index); });
     form.registerHandler(kHandler, [this](int index) { cmdOneRod_Click(index); });
 }
 

@@ -2,7 +2,7 @@
 #include "rods/panel_io.h"
 
 #include "services/form.h"
-#include "services/input_checks.h"
+#include "services/input_checks_rules.h"
 #include "services/number_format.h"
 #include "services/numeric_text.h"
 #include "services/rolling_sphere.h"
@@ -36,8 +36,7 @@ void showResult(services::Form& form, const QString& name, std::optional<int> in
 
 void refuse(services::Form& form, const QString& name, std::optional<int> index, const QString& message)
 {
-    services::SelectAllText(form.controls().textBox(name, index));
-    form.ShowMsg(message);
+    services::checks::Rules(form).fail(name, index, message);
 }
 
 QString tallerRodWarning(const QString& prefix, double sphereRadius)

@@ -6,13 +6,13 @@
 #include "rods/panel_io.h"
 #include "rods/sections.h"
 #include "rods/two_rod_zone.h"
+#include "services/button_arrays.h"
 #include "services/compute_then_draw.h"
 #include "services/form.h"
 #include "services/input_checks.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
 
 namespace rods {
@@ -27,11 +27,7 @@ constexpr int kClassCombo = 3;
 
 TwoRodPanel::TwoRodPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
 {
-    const services::ControlRegistry& c = form.controls();
-    for (int i = 0; i <= c.maxIndex(QStringLiteral("cmdTwoRod")); ++i) {
-        if (QAbstractButton* button = c.button(QStringLiteral("cmdTwoRod"), i))
-            connect(button, &QAbstractButton::clicked, this, [this, i] { cmdTwoRod_Click(i); });
-    }
+    services::connectClicks(form, QStringLiteral("cmdTwoRod"), this, [this](int index) { cmdTwoRod_Click(index); });
     form.registerHandler(kHandler, [this](int index) { cmdTwoRod_Click(index); });
 }
 

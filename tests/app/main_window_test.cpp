@@ -1,5 +1,6 @@
 // The main window: start state, panel switching by menu and F1, fraType travelling, exit.
 #include "app/main_window.h"
+#include "support/main_window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,16 +16,9 @@
 
 using app::MainWindow;
 using app::MainWindowOptions;
+using testsupport::firstPanel;
 
 namespace {
-
-MainWindowOptions firstPanel(int n)
-{
-    MainWindowOptions o;
-    // u = Int(r * 19): the middle of panel n's interval.
-    o.random = [n] { return (n + 0.5) / 19.0; };
-    return o;
-}
 
 int visibleCount(MainWindow& w, const QString& name)
 {

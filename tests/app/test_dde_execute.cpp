@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/tip_line.h"
 #include "platform/dde/dde_client.h"
+#include "support/main_window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -26,15 +27,8 @@ QString u8(const char* s) { return QString::fromUtf8(s); }
 
 class DdeExecute : public testing::Test {
 protected:
-    static app::MainWindowOptions firstPanel(int n)
-    {
-        app::MainWindowOptions o;
-        o.random = [n] { return (n + 0.5) / 19.0; };
-        return o;
-    }
-
     DdeExecute()
-        : window(firstPanel(3)),
+        : window(testsupport::firstPanel(3)),
           application(QStringLiteral("RIDEtest%1").arg(QCoreApplication::applicationPid())),
           topic(window, application),
           client(dde::serviceName(application))

@@ -2,7 +2,7 @@
 #include "earthing/selectors.h"
 #include "window_fixture.h"
 
-using earthing::borderStyle;
+using services::borderStyle;
 using earthing::chosenCaptionColour;
 using earthing::plainCaptionColour;
 

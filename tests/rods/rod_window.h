@@ -1,7 +1,6 @@
 // The real main window with a running drawing engine whose picks come from a script, for the rod panels.
 #pragma once
 
-#include "app/main_window.h"
 #include "platform/cad/application.h"
 #include "platform/cad/engine.h"
 #include "platform/cad/entity_data.h"
@@ -9,19 +8,10 @@
 #include "platform/cad/point_source.h"
 #include "services/acad_connection.h"
 #include "services/acad_refs.h"
-
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-#include <gtest/gtest.h>
+#include "support/main_window_fixture.h"
 
 #include <cmath>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace rodtest {
@@ -53,8 +43,10 @@ inline Expected arc(short colour, double cx, double cy, double r, double sx, dou
     return {EntityKind::Arc, colour, cx, cy, 0, 0, r, sx, sy, ex, ey};
 }
 
-class RodWindow : public testing::Test {
+class RodWindow : public testsupport::MainWindowFixture {
 protected:
+    RodWindow() : MainWindowFixture(3) {} // the one-rod panel
+
     void SetUp() override
     {
         cad::faults().reset();
@@ -69,12 +61,7 @@ protected:
             w->show();
             return w;
         });
-        app::MainWindowOptions o;
-        o.random = [] { return 3.5 / 19.0; }; // starts on the one-rod panel
-        o.tipClearIntervalMs = 3600000;
-        window = std::make_unique<app::MainWindow>(o);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        MainWindowFixture::SetUp();
     }
 
     void TearDown() override
@@ -102,34 +89,11 @@ protected:
         acad.engine()->setPointSource(picks);
     }
 
-    services::FormState& state() { return window->state(); }
-    QLineEdit* box(const char* name, std::optional<int> index = std::nullopt)
-    {
-        QLineEdit* b = window->controls().textBox(QString::fromUtf8(name), index);
-        EXPECT_NE(b, nullptr) << name;
-        return b;
-    }
-    void type(const char* name, int index, const char* text) { box(name, index)->setText(QString::fromUtf8(text)); }
-    QString text(const char* name, std::optional<int> index = std::nullopt) { return box(name, index)->text(); }
-    void setClass(int combo, int item) { window->controls().comboBox(QStringLiteral("comClass"), combo)->setCurrentIndex(item); }
-    void tick(const char* name, int index, bool on)
-    {
-        window->controls().checkBox(QString::fromUtf8(name), index)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
-    }
-    void press(const char* name, std::optional<int> index = std::nullopt)
-    {
-        window->controls().button(QString::fromUtf8(name), index)->click();
-    }
-    QString tip() { return window->controls().label(QStringLiteral("lblTips"))->text(); }
+    void setClass(int combo, int item) { controls().comboBox(QStringLiteral("comClass"), combo)->setCurrentIndex(item); }
     static QString tipOf(const char* msg) { return *msg ? QString::fromUtf8("提示: ") + QString::fromUtf8(msg) : QString(); }
 
-    // The box marked as bad: focused, its whole text selected.
-    void expectMarked(const char* name, int index)
-    {
-        QLineEdit* b = box(name, index);
-        EXPECT_EQ(QApplication::focusWidget(), b) << name << "(" << index << ")";
-        EXPECT_EQ(b->selectedText(), b->text()) << name << "(" << index << ")";
-    }
+    // The drawing window stand-in is another top level: a marked box holds the application's focus.
+    QWidget* focused() override { return QApplication::focusWidget(); }
 
     std::vector<cad::EntityData> entities()
     {
@@ -179,7 +143,6 @@ protected:
             doc.SaveAs(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".dxf"));
     }
 
-    std::unique_ptr<app::MainWindow> window;
     cad::Application acad;
     cad::Document doc;
     std::shared_ptr<cad::ScriptedPointSource> picks;

@@ -1,0 +1,20 @@
+// Click connections for button arrays.
+#include "services/button_arrays.h"
+
+#include "services/form.h"
+
+#include <QAbstractButton>
+
+namespace services {
+
+void connectClicks(Form& form, const QString& name, QObject* receiver, const std::function<void(int)>& handler)
+{
+    const ControlRegistry& c = form.controls();
+    const int last = c.maxIndex(name);
+    for (int i = 0; i <= last; ++i) {
+        if (QAbstractButton* button = c.button(name, i))
+            QObject::connect(button, &QAbstractButton::clicked, receiver, [handler, i] { handler(i); });
+    }
+}
+
+} // namespace services
