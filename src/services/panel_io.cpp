@@ -1,5 +1,5 @@
-// Reading a rod panel's boxes and class combo, and writing its result boxes.
-#include "rods/panel_io.h"
+// Reading a panel's boxes, check boxes and class combo, writing its result boxes, and telling a refused box.
+#include "services/panel_io.h"
 
 #include "services/form.h"
 #include "services/input_checks_rules.h"
@@ -7,41 +7,66 @@
 #include "services/numeric_text.h"
 #include "services/rolling_sphere.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
-namespace rods {
+namespace services {
 
-std::optional<double> boxNumber(services::Form& form, const QString& name, std::optional<int> index)
+std::optional<double> boxNumber(Form& form, const QString& name, std::optional<int> index)
 {
     const QLineEdit* box = form.controls().textBox(name, index);
     if (!box)
         return std::nullopt;
-    return services::NumericValue(box->text());
+    return NumericValue(box->text());
 }
 
-std::optional<double> classSphereRadius(services::Form& form, int comboIndex)
+std::optional<double> boxNumber(Form& form, const PanelField& field) { return boxNumber(form, field.name, field.index); }
+
+QString boxText(Form& form, const QString& name, std::optional<int> index)
+{
+    const QLineEdit* box = form.controls().textBox(name, index);
+    return box ? box->text() : QString();
+}
+
+QString boxText(Form& form, const PanelField& field) { return boxText(form, field.name, field.index); }
+
+std::optional<double> classSphereRadius(Form& form, int comboIndex)
 {
     const QComboBox* combo = form.controls().comboBox(QStringLiteral("comClass"), comboIndex);
     if (!combo)
         return std::nullopt;
-    return services::SphereRadiusOfClass(combo->currentText());
+    return SphereRadiusOfClass(combo->currentText());
 }
 
-void showResult(services::Form& form, const QString& name, std::optional<int> index, double value)
+bool isTicked(Form& form, const QString& name, std::optional<int> index)
+{
+    const QCheckBox* check = form.controls().checkBox(name, index);
+    return check && check->checkState() == Qt::Checked;
+}
+
+double shownValue(double value) { return NumericValue(FormatFixed3(value)).value_or(value); }
+
+void showResult(Form& form, const QString& name, std::optional<int> index, double value)
 {
     if (QLineEdit* box = form.controls().textBox(name, index))
-        box->setText(services::FormatFixed3(value));
+        box->setText(FormatFixed3(value));
 }
 
-void refuse(services::Form& form, const QString& name, std::optional<int> index, const QString& message)
+void showResult(Form& form, const PanelField& field, double value) { showResult(form, field.name, field.index, value); }
+
+void refuse(Form& form, const QString& name, std::optional<int> index, const QString& message)
 {
-    services::checks::Rules(form).fail(name, index, message);
+    checks::Rules(form).fail(name, index, message);
 }
+
+void refuse(Form& form, const PanelField& field, const QString& message) { refuse(form, field.name, field.index, message); }
+
+void blame(Form& form, const PanelField& field) { refuse(form, field.name, field.index, field.message); }
 
 QString tallerRodWarning(const QString& prefix, double sphereRadius)
 {
-    return prefix + services::DecimalText(sphereRadius) + QStringLiteral("米部分无效!");
+    return prefix + DecimalText(sphereRadius) + QStringLiteral("米部分无效!");
 }
 
-} // namespace rods
+} // namespace services
