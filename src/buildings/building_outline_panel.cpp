@@ -13,7 +13,6 @@
 #include "services/scale.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 
 namespace buildings {
 
@@ -54,8 +53,7 @@ void BuildingOutlinePanel::cmdBuilding_Click()
     m_form.ShowMsg(QString());
 
     services::FormState& st = m_form.state();
-    const QLineEdit* scaleBox = m_form.controls().textBox(QStringLiteral("txtBuilding"), 0);
-    st.m_radius = hr * 1000 * services::ParseScale(scaleBox ? scaleBox->text() : QString());
+    st.m_radius = hr * 1000 * services::ParseScale(services::boxText(m_form, QStringLiteral("txtBuilding"), 0));
     if (!pairStep(p1, p2))
         return;
 

@@ -12,7 +12,6 @@
 #include "wires/one_strip_drawing.h"
 #include "wires/one_strip_values.h"
 
-#include <QLineEdit>
 
 namespace wires {
 
@@ -26,8 +25,8 @@ constexpr int kScaleBox = 4;
 
 OneStripPanel::OneStripPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
 {
-    services::connectClicks(form, QStringLiteral("cmdOneStrip"), this, [this](int index) { cmdOneStrip_Click(index); });
-    form.registerHandler(kHandler, [this](int index) { cmdOneStrip_Click(index); });
+    services::wireButtonArray(form, QStringLiteral("cmdOneStrip"), kHandler, this,
+                              [this](int index) { cmdOneStrip_Click(index); });
 }
 
 void OneStripPanel::cmdOneStrip_Click(int index)
@@ -67,10 +66,8 @@ bool OneStripPanel::draw(int index, automation::ErrObject& err)
     m_form.ShowMsg(QString());
 
     // The scale box is read again for every length, unturned: the wire runs from the point along +y.
-    const geometry::Placement at(st.m_pickedPoint, [this] {
-        const QLineEdit* box = m_form.controls().textBox(kTypedOneStripBoxes.inputs, kScaleBox);
-        return box ? box->text() : QString();
-    });
+    const geometry::Placement at(st.m_pickedPoint,
+                                 [this] { return services::boxText(m_form, kTypedOneStripBoxes.inputs, kScaleBox); });
     if (index == 3)
         DrawOneStripSection(st, at, err);
     else

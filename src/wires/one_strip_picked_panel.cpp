@@ -15,7 +15,6 @@
 #include "wires/one_strip_drawing.h"
 #include "wires/one_strip_values.h"
 
-#include <QLineEdit>
 #include <cmath>
 
 namespace wires {
@@ -32,9 +31,8 @@ constexpr int kScaleBox = 3;
 
 OneStripPickedPanel::OneStripPickedPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
 {
-    services::connectClicks(form, QStringLiteral("cmdOneStripPicked"), this,
-                            [this](int index) { cmdOneStripPicked_Click(index); });
-    form.registerHandler(kHandler, [this](int index) { cmdOneStripPicked_Click(index); });
+    services::wireButtonArray(form, QStringLiteral("cmdOneStripPicked"), kHandler, this,
+                              [this](int index) { cmdOneStripPicked_Click(index); });
 }
 
 void OneStripPickedPanel::cmdOneStripPicked_Click(int index)
@@ -54,8 +52,7 @@ bool OneStripPickedPanel::run(int index)
 
     services::FormState& st = m_form.state();
     // One factor for the whole run, taken from a copy of the text: the box keeps what was typed.
-    const QLineEdit* scaleBox = m_form.controls().textBox(kPickedOneStripBoxes.inputs, kScaleBox);
-    st.m_scale = services::ParseScale(scaleBox ? scaleBox->text() : QString());
+    st.m_scale = services::ParseScale(services::boxText(m_form, kPickedOneStripBoxes.inputs, kScaleBox));
     if (!BeginOneStripComputation(m_form, kPickedOneStripBoxes))
         return false;
 
