@@ -1,11 +1,13 @@
 // The three circles of a four-rod symmetry-axis section and where they cross, in the section frame.
 #pragma once
 
-#include "rods/frame_shapes.h"
+#include "geometry/frame_shapes.h"
 
 #include <optional>
 
 namespace rods {
+
+using geometry::FramePoint;
 
 enum class FourRodAxisKind { Long, Short };
 

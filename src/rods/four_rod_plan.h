@@ -1,7 +1,7 @@
 // Plan outlines of four rods on a rectangle: at the ground, and at the target height with its centre hole.
 #pragma once
 
-#include "rods/frame_shapes.h"
+#include "geometry/frame_shapes.h"
 
 #include <array>
 #include <optional>
@@ -9,6 +9,9 @@
 #include <vector>
 
 namespace rods {
+
+using geometry::FrameArc;
+using geometry::FramePoint;
 
 // The values the outlines are built from, in metres, in the rectangle's own frame: the rods stand
 // at (0, 0), (a, 0), (a, b) and (0, b), the long side a along +x. The caller places (and, for a

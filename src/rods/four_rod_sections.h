@@ -1,12 +1,16 @@
 // The three section views of four rods on a rectangle, in their view frames (x along the section, y up), in metres.
 #pragma once
 
-#include "rods/frame_shapes.h"
+#include "geometry/frame_shapes.h"
 
 #include <QString>
 #include <array>
 
 namespace rods {
+
+using geometry::FrameItems;
+using geometry::arcItem;
+using geometry::lineItem;
 
 // The values the views are drawn from; nothing here depends on how the rectangle was given.
 struct FourRodSectionInput {

@@ -9,7 +9,7 @@
 
 namespace {
 
-using rods::FramePoint;
+using geometry::FramePoint;
 using rods::FourRodSide;
 
 constexpr double kTol = 0.0006; // worked values are given to three decimals

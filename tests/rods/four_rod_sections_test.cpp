@@ -8,8 +8,8 @@
 
 namespace {
 
-using rods::FrameItem;
-using rods::FramePoint;
+using geometry::FrameItem;
+using geometry::FramePoint;
 
 constexpr double kTol = 0.0006;
 
@@ -27,9 +27,9 @@ void expectPoint(const FramePoint& p, double x, double y)
     EXPECT_NEAR(p.y, y, kTol);
 }
 
-std::vector<rods::FrameArc> arcsOf(const rods::FrameItems& items)
+std::vector<geometry::FrameArc> arcsOf(const geometry::FrameItems& items)
 {
-    std::vector<rods::FrameArc> arcs;
+    std::vector<geometry::FrameArc> arcs;
     for (const FrameItem& item : items)
         if (item.kind == FrameItem::Kind::Arc)
             arcs.push_back(item.arc);
