@@ -2,7 +2,7 @@
 #include "drawing_window_fixture.h"
 
 #include "platform/cad/document_model.h"
-#include "platform/cad/drawing_view_renderer.h"
+#include "platform/cad/window/drawing_view_renderer.h"
 #include "platform/cad/dxf_file.h"
 
 #include <QFile>
