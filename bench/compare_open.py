@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # Generates the 10k/100k/1M-entity site plans and times opening them in RIDE, LibreCAD and ezdxf, alternating.
-"""Open + first render of large site plans: RIDE (bench_open) beside LibreCAD (dxf2pdf) and ezdxf (readfile).
+"""Open + first render of large site plans: RIDE (bench_open) beside LibreCAD (dxf2pdf) and ezdxf (readfile);
+then startup to the first paint of the main window beside a bare Qt window (bench_startup).
 
-Usage: bench/compare_open.py [--bin build/bin/bench_open] [--plans DIR] [--runs N] [--sizes 10000,100000,1000000]
+Usage: bench/compare_open.py [--bin build/bin] [--plans DIR] [--runs N] [--sizes 10000,100000,1000000]
 
 The plans are written once with ezdxf into DIR (default /tmp/ride-plans) and reused. Every tool runs
 as its own process, in turn, N times per plan; time is wall clock of the whole process, memory its
@@ -93,15 +94,15 @@ def ratio(a, b):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--bin", default=os.path.join(HERE, "..", "build", "bin", "bench_open"))
+    parser.add_argument("--bin", default=os.path.join(HERE, "..", "build", "bin"), help="folder of the benchmarks")
     parser.add_argument("--plans", default=os.path.join(tempfile.gettempdir(), "ride-plans"))
     parser.add_argument("--runs", type=int, default=5)
-    parser.add_argument("--sizes", default="10000,100000,1000000")
+    parser.add_argument("--sizes", default="10000,100000,1000000", help="empty: startup only")
     args = parser.parse_args()
     os.makedirs(args.plans, exist_ok=True)
     with tempfile.TemporaryDirectory() as scratch:
-        found = tools(os.path.abspath(args.bin), scratch)
-        for size in (int(s) for s in args.sizes.split(",")):
+        found = tools(os.path.join(os.path.abspath(args.bin), "bench_open"), scratch)
+        for size in (int(s) for s in args.sizes.split(",") if s):
             plan = os.path.join(args.plans, f"site_{size}.dxf")
             if not os.path.exists(plan):
                 print(f"writing {plan} ...", flush=True)
@@ -125,6 +126,25 @@ def main():
                       f"memory {ratio(ride[1], lc[1])} (goal <= 1x)")
             if ride and ez:
                 print(f"  RIDE / ezdxf:    time {ratio(ride[0], ez[0])}")
+    startup(os.path.join(os.path.abspath(args.bin), "bench_startup"), args.runs)
+
+
+def startup(program, runs):
+    """Startup to the first paint, the main window against a bare window of its size, alternating."""
+    if not os.access(program, os.X_OK):
+        print(f"\nnote: {program} not built; startup skipped")
+        return
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    times = {"main": [], "bare": []}
+    for _ in range(max(runs, 5)):
+        for kind in times:
+            r = run([program, kind], env)
+            if r:
+                times[kind].append(r[0])
+    if times["main"] and times["bare"]:
+        main_s, bare_s = statistics.median(times["main"]), statistics.median(times["bare"])
+        print(f"\nstartup to the first paint (process wall time, medians): main window {main_s * 1000:.0f} ms, "
+              f"bare window {bare_s * 1000:.0f} ms, ratio {ratio(main_s, bare_s)} (goal <= 1.5x)")
 
 
 if __name__ == "__main__":

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -69,5 +70,7 @@ int main(int argc, char** argv)
     if (const QByteArray out = qgetenv("RIDE_OPEN_PNG"); !out.isEmpty())
         picture.save(QString::fromLocal8Bit(out));
     std::printf("open_s=%.3f peak_mib=%.1f\n", seconds, peakMib());
-    return 0;
+    // Opening is what is measured: the process ends here rather than take the drawing apart.
+    std::fflush(stdout);
+    std::_Exit(0);
 }

@@ -1,76 +1,62 @@
-// Startup of the main window to its first paint, beside a bare Qt window of the same size.
+// Startup to the first paint: the main window (`bench_startup main`) or a bare Qt window of its size (`bare`).
 #include "app/main_window.h"
+#include "app/twips.h"
+#include "platform/cad/window/drawing_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
 
-// Notes the first paint of the watched window.
+// Ends the process at the first paint of the watched window, saying how long it took from main().
 class FirstPaint : public QObject {
 public:
-    bool seen = false;
+    explicit FirstPaint(const QElapsedTimer& since) : m_since(since) {}
     bool eventFilter(QObject*, QEvent* event) override
     {
-        seen = seen || event->type() == QEvent::Paint;
+        if (event->type() == QEvent::Paint) {
+            std::printf("first_paint_ms=%.1f\n", double(m_since.nsecsElapsed()) / 1e6);
+            std::fflush(stdout);
+            std::_Exit(0);
+        }
         return false;
     }
+
+private:
+    const QElapsedTimer& m_since;
 };
-
-// Builds a window, shows it and pumps events until it has painted once.
-template <typename Make> void untilPainted(benchmark::State& state, Make make)
-{
-    for (auto _ : state) {
-        FirstPaint watch;
-        std::unique_ptr<QWidget> window = make();
-        window->installEventFilter(&watch);
-        window->show();
-        QElapsedTimer waited;
-        waited.start();
-        while (!watch.seen && waited.elapsed() < 5000)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-        state.PauseTiming();
-        window.reset();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
-
-QSize mainWindowSize()
-{
-    app::MainWindow w;
-    return w.size();
-}
-
-void BM_MainWindowToFirstPaint(benchmark::State& state)
-{
-    untilPainted(state, [] { return std::make_unique<app::MainWindow>(); });
-}
-BENCHMARK(BM_MainWindowToFirstPaint)->Unit(benchmark::kMillisecond);
-
-void BM_BareWindowToFirstPaint(benchmark::State& state)
-{
-    static const QSize size = mainWindowSize();
-    untilPainted(state, [] {
-        auto w = std::make_unique<QWidget>();
-        w->setFixedSize(size);
-        return w;
-    });
-}
-BENCHMARK(BM_BareWindowToFirstPaint)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    QElapsedTimer since;
+    since.start();
+    const bool bare = argc == 2 && std::strcmp(argv[1], "bare") == 0;
+    if (argc != 2 || (!bare && std::strcmp(argv[1], "main") != 0)) {
+        std::fprintf(stderr, "usage: %s main|bare\n", argv[0]);
+        return 2;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    QApplication application(argc, argv);
+    FirstPaint watch(since);
+    std::unique_ptr<QWidget> window;
+    if (bare) {
+        window = std::make_unique<QWidget>();
+        // The main window's outer size (its client area is a little smaller).
+        window->setFixedSize(app::px(app::MainWindow::kWidthTwips), app::px(app::MainWindow::kHeightTwips));
+    } else {
+        // As the program starts: the drawing engine's window provider, then the main window.
+        cad::installDrawingWindow();
+        window = std::make_unique<app::MainWindow>();
+    }
+    window->installEventFilter(&watch);
+    window->show();
+    return application.exec();
 }
