@@ -1,8 +1,8 @@
 // The drawing view: one drawing's model space on a dark background, zoom, pan, crosshair and point picking.
 #pragma once
 
-#include "platform/cad/drawing_view_renderer.h"
-#include "platform/cad/drawing_view_transform.h"
+#include "platform/cad/window/drawing_view_renderer.h"
+#include "platform/cad/window/drawing_view_transform.h"
 #include "platform/cad/point.h"
 #include "platform/cad/snap.h"
 

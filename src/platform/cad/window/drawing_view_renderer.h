@@ -1,7 +1,7 @@
 // Paints the model space of a drawing for one view: only what the view shows, found through the spatial index.
 #pragma once
 
-#include "platform/cad/drawing_view_transform.h"
+#include "platform/cad/window/drawing_view_transform.h"
 #include "platform/cad/entity_data.h"
 #include "platform/cad/spatial_index.h"
 

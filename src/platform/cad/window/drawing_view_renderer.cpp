@@ -1,9 +1,9 @@
 // Painting the model space: entities batched by colour, arcs tessellated to the pixel, blocks expanded.
-#include "platform/cad/drawing_view_renderer.h"
+#include "platform/cad/window/drawing_view_renderer.h"
 
 #include "platform/cad/document_model.h"
-#include "platform/cad/drawing_view_colors.h"
-#include "platform/cad/drawing_view_text.h"
+#include "platform/cad/window/drawing_view_colors.h"
+#include "platform/cad/window/drawing_view_text.h"
 
 #include <QHash>
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-namespace rods {
+namespace geometry {
 
 struct FramePoint {
     double x = 0.0;
@@ -51,4 +51,4 @@ inline FrameItem arcItem(FramePoint centre, double radius, FramePoint from, Fram
 
 using FrameItems = std::vector<FrameItem>;
 
-} // namespace rods
+} // namespace geometry
