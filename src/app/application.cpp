@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "app/qt_translations.h"
 #include "app/window_icon.h"
-#include "platform/cad/drawing_window.h"
+#include "platform/cad/window/drawing_window.h"
 #include "platform/desktop/app_info.h"
 #include "platform/desktop/single_instance.h"
 

@@ -5,13 +5,16 @@
 #include "earthing/install.h"
 #include "rods/install.h"
 #include "services/form.h"
+#include "wires/install.h"
 
 namespace app {
 
 void installPanels(services::Form& form)
 {
     rods::installRodPanels(form);
+    wires::installOneStripPanels(form);
     buildings::installStrikeCountPanel(form);
+    buildings::installBuildingOutlinePanel(form);
     earthing::installEarthingPanels(form);
     installToolsMenu(form);
 }

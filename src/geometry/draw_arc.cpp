@@ -26,10 +26,9 @@ double ArcEndDirection(const cad::Point& centre, const cad::Point& p)
 }
 
 EntityHandle DrawArc(const services::FormState& state, const cad::Point& centre, double radius,
-                     const cad::Point& fromPt, const cad::Point& toPt, ErrObject* pending)
+                     const cad::Point& fromPt, const cad::Point& toPt)
 {
-    if (pending)
-        pending->clear();
+    const automation::ClearsCallersError leavesNothingPending;
     EntityHandle result = kNoEntity;
     const double startAngle = ArcEndDirection(centre, fromPt);
     const double endAngle = ArcEndDirection(centre, toPt);

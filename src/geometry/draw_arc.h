@@ -19,10 +19,10 @@ using services::EntityHandle;
 // updated; sets g_lastEntity to it and returns its handle. Returns kNoEntity and draws nothing when
 // |radius| < 0.0001 or the two directions differ by less than 0.0001, and when the engine refuses the
 // arc (g_lastEntity then keeps the earlier arc). Error 0x80200080 while the new arc's properties are
-// set also gives kNoEntity (the hidden arc stays). Never throws. Like every routine with its own
-// error policy it leaves nothing pending: pass the caller's error object as `pending` to clear it.
+// set also gives kNoEntity (the hidden arc stays). Never throws, and returns with no failure pending,
+// the caller's included.
 EntityHandle DrawArc(const services::FormState& state, const cad::Point& centre, double radius,
-                     const cad::Point& fromPt, const cad::Point& toPt, automation::ErrObject* pending = nullptr);
+                     const cad::Point& fromPt, const cad::Point& toPt);
 
 // DrawArc's own direction rule for an arc end: in (0, 2pi], level right gives 2pi, a point on the
 // centre gives 3pi/2. Plan directions between two points use DirectionAngle, which differs on purpose.

@@ -8,10 +8,9 @@ using automation::resume;
 using automation::resumeAssign;
 using services::g_acadApp;
 
-bool HandleExists(const EntityHandle& handle, ErrObject* pending)
+bool HandleExists(const EntityHandle& handle)
 {
-    if (pending)
-        pending->clear();
+    const automation::ClearsCallersError leavesNothingPending;
     if (g_acadApp.isNothing())
         return false;
     ErrObject err;

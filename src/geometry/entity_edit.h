@@ -9,8 +9,8 @@ namespace geometry {
 using services::EntityHandle;
 
 // True when the active drawing of g_acadApp holds an entity with that handle; false for kNoEntity,
-// an erased entity, or no connection. Never throws; clears `pending` (the caller's error object) if given.
-bool HandleExists(const EntityHandle& handle, automation::ErrObject* pending = nullptr);
+// an erased entity, or no connection. Never throws, and returns with no failure pending, the caller's included.
+bool HandleExists(const EntityHandle& handle);
 
 // Lengthens a line or an arc by delta at its start (mode 0), its end (1) or both (2); other modes move
 // nothing. A line's moved ends go outward by delta on each axis on which the ends differ (drawing

@@ -1,10 +1,10 @@
 // The rod-height panel: the height a single rod needs for a target at a given distance and height.
 #include "rods/height_panel.h"
 
-#include "rods/panel_io.h"
 #include "rods/rod_height.h"
 #include "services/form.h"
 #include "services/input_checks.h"
+#include "services/panel_io.h"
 
 #include <QAbstractButton>
 
@@ -28,26 +28,26 @@ void HeightPanel::cmdHeight_Click()
 {
     if (!services::CheckHeightInput(m_form))
         return;
-    const auto rx = boxNumber(m_form, kIn, 0);
-    const auto hx = boxNumber(m_form, kIn, 1);
+    const auto rx = services::boxNumber(m_form, kIn, 0);
+    const auto hx = services::boxNumber(m_form, kIn, 1);
     if (!rx || !hx)
         return;
     // Unlike the one-rod panel, no earlier Hr is kept: a combo without a class means Hr 0.
-    const double hr = classSphereRadius(m_form, kClassCombo).value_or(0.0);
+    const double hr = services::classSphereRadius(m_form, kClassCombo).value_or(0.0);
 
     const RodHeight h = RequiredRodHeight(*rx, *hx, hr);
     switch (h.stop) {
     case RodHeightStop::TargetTooHigh:
-        refuse(m_form, kIn, 1, kTooHigh);
+        services::refuse(m_form, kIn, 1, kTooHigh);
         return;
     case RodHeightStop::OutOfReach:
-        refuse(m_form, kIn, 0, kOutOfReach);
+        services::refuse(m_form, kIn, 0, kOutOfReach);
         return;
     case RodHeightStop::BelowTarget:
-        refuse(m_form, kIn, 1, kOutOfReach);
+        services::refuse(m_form, kIn, 1, kOutOfReach);
         return;
     case RodHeightStop::None:
-        showResult(m_form, QStringLiteral("txtHeightOut"), std::nullopt, h.height);
+        services::showResult(m_form, QStringLiteral("txtHeightOut"), std::nullopt, h.height);
         return;
     }
 }

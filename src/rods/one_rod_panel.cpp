@@ -2,46 +2,51 @@
 #include "rods/one_rod_panel.h"
 
 #include "geometry/colours.h"
-#include "rods/frame_drawing.h"
+#include "geometry/frame_drawing.h"
 #include "rods/one_rod_zone.h"
-#include "rods/panel_io.h"
 #include "rods/sections.h"
 #include "services/acad_refs.h"
 #include "services/button_arrays.h"
 #include "services/compute_then_draw.h"
 #include "services/form.h"
 #include "services/input_checks.h"
-#include "services/number_format.h"
-#include "services/numeric_text.h"
+#include "services/input_checks_rules.h"
+#include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
 
 namespace rods {
 
 using automation::resume;
+using geometry::Placement;
 
 namespace {
 
-const QString kIn = QStringLiteral("txtOneRodIn");
-const QString kOut = QStringLiteral("txtOneRodOut");
 const QString kHandler = QStringLiteral("cmdOneRod_Click");
+const QString kTicks = QStringLiteral("chkOneRodIn");
 constexpr int kClassCombo = 2;
 
-// The radius as the result box shows it: the drawing works with the three decimals shown.
-double shownValue(double value)
+enum class Box { Height, TargetHeight, Scale, TargetRadius, GroundRadius };
+enum Tick { GroundRange = 0, TargetRange = 1, Section = 2 };
+
+const services::FieldTable<Box>& boxes()
 {
-    return services::NumericValue(services::FormatFixed3(value)).value_or(value);
+    static const services::FieldTable<Box> table{
+        {Box::Height, {QStringLiteral("txtOneRodIn"), 0, services::checks::rodHeightMessage()}},
+        {Box::TargetHeight, {QStringLiteral("txtOneRodIn"), 1, services::checks::targetHeightMessage()}},
+        {Box::Scale, {QStringLiteral("txtOneRodIn"), 2, services::checks::scaleMessage()}},
+        {Box::TargetRadius, {QStringLiteral("txtOneRodOut"), 0, {}}},
+        {Box::GroundRadius, {QStringLiteral("txtOneRodOut"), 1, {}}},
+    };
+    return table;
 }
 
 } // namespace
 
 OneRodPanel::OneRodPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
 {
-    services::connectClicks(form, QStringLiteral("cmdOneRod"), this, [this](int index) { cmdOneRod_Click(index); });
-    form.registerHandler(kHandler, [this](int index) { cmdOneRod_Click(index); });
+    services::wireButtonArray(form, QStringLiteral("cmdOneRod"), kHandler, this,
+                              [this](int index) { cmdOneRod_Click(index); });
 }
 
 void OneRodPanel::cmdOneRod_Click(int index)
@@ -62,47 +67,38 @@ void OneRodPanel::cmdOneRod_Click(int index)
 bool OneRodPanel::compute()
 {
     services::FormState& st = m_form.state();
-    const auto h = boxNumber(m_form, kIn, 0);
-    const auto hx = boxNumber(m_form, kIn, 1);
+    const auto h = services::boxNumber(m_form, boxes()[Box::Height]);
+    const auto hx = services::boxNumber(m_form, boxes()[Box::TargetHeight]);
     if (!h || !hx)
         return false;
     st.m_height = *h;
     st.m_targetHeight = *hx;
-    if (const auto hr = classSphereRadius(m_form, kClassCombo))
+    if (const auto hr = services::classSphereRadius(m_form, kClassCombo))
         st.m_sphereRadius = *hr;
 
     const auto radii = OneRodRadiiOf(st.m_height, st.m_targetHeight, st.m_sphereRadius);
     if (!radii) {
-        refuse(m_form, kIn, 1, QStringLiteral("被保护物高度不应超过所选Hr的两倍!"));
+        services::refuse(m_form, boxes()[Box::TargetHeight], QStringLiteral("被保护物高度不应超过所选Hr的两倍!"));
         return false;
     }
     if (radii->taller)
-        m_form.ShowMsg(tallerRodWarning(QStringLiteral("避雷针超过"), st.m_sphereRadius));
+        m_form.ShowMsg(services::tallerRodWarning(QStringLiteral("避雷针超过"), st.m_sphereRadius));
 
-    st.m_targetHalfWidth = shownValue(radii->rx);
-    st.m_groundHalfWidth = shownValue(radii->r0);
-    showResult(m_form, kOut, 0, st.m_targetHalfWidth);
-    showResult(m_form, kOut, 1, st.m_groundHalfWidth);
+    st.m_targetHalfWidth = services::shownValue(radii->rx);
+    st.m_groundHalfWidth = services::shownValue(radii->r0);
+    services::showResult(m_form, boxes()[Box::TargetRadius], st.m_targetHalfWidth);
+    services::showResult(m_form, boxes()[Box::GroundRadius], st.m_groundHalfWidth);
     return true;
-}
-
-bool OneRodPanel::ticked(int box) const
-{
-    const QCheckBox* check = m_form.controls().checkBox(QStringLiteral("chkOneRodIn"), box);
-    return check && check->checkState() == Qt::Checked;
 }
 
 bool OneRodPanel::draw(automation::ErrObject& err)
 {
     services::FormState& st = m_form.state();
     const bool preset = st.m_presetTwoRod || st.m_presetThreeRod || st.m_presetFourRod[0];
-    const bool ground = ticked(0);
-    const bool target = ticked(1);
-    const bool section = ticked(2);
-    auto scaleText = [this] {
-        const QLineEdit* box = m_form.controls().textBox(kIn, 2);
-        return box ? box->text() : QString();
-    };
+    const bool ground = services::isTicked(m_form, kTicks, GroundRange);
+    const bool target = services::isTicked(m_form, kTicks, TargetRange);
+    const bool section = services::isTicked(m_form, kTicks, Section);
+    auto scaleText = [this] { return services::boxText(m_form, boxes()[Box::Scale]); };
 
     if (preset) {
         st.m_pickedPoint = st.m_point1;
@@ -153,8 +149,8 @@ bool OneRodPanel::draw(automation::ErrObject& err)
         const double h = st.m_height;
         if (h > st.m_sphereRadius)
             st.m_height = st.m_sphereRadius;
-        drawFrameItems(st, Placement(q, scaleText),
-                       OneRodSection(h, st.m_targetHeight, st.m_sphereRadius, st.m_groundHalfWidth), err);
+        geometry::drawFrameItems(st, Placement(q, scaleText),
+                                 OneRodSection(h, st.m_targetHeight, st.m_sphereRadius, st.m_groundHalfWidth), err);
         err.clear();
     }
     return true;

@@ -21,7 +21,6 @@ public:
 private:
     bool compute();
     bool draw(automation::ErrObject& err);
-    bool ticked(int box) const;
 
     services::Form& m_form;
 };

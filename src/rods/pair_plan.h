@@ -1,11 +1,14 @@
 // Plan outlines of two rods' joint zone in the pair frame: at the ground and at the target height.
 #pragma once
 
-#include "rods/frame_shapes.h"
+#include "geometry/frame_shapes.h"
 
 #include <vector>
 
 namespace rods {
+
+using geometry::FrameArc;
+using geometry::FramePoint;
 
 // The pair-zone values the outlines are built from, in metres. Rod 1 stands at the origin of the
 // pair frame, rod 2 at (D, 0); +y lies to the left of the direction from rod 1 to rod 2.

@@ -1,9 +1,13 @@
 // Section views of one rod and of two rods in the section frame (x along the ground, y up), in metres.
 #pragma once
 
-#include "rods/frame_shapes.h"
+#include "geometry/frame_shapes.h"
 
 namespace rods {
+
+using geometry::arcItem;
+using geometry::FrameItems;
+using geometry::lineItem;
 
 // One rod at the origin: the rod line (h as typed), the two sphere arcs through the rod at
 // min(h, Hr), the ground line and the target-height line over ±r0. r0 is the ground radius the

@@ -1,34 +1,63 @@
 // The two-rod panel (typed layout, unequal heights): the joint zone, its plan outlines and its section.
 #include "rods/two_rod_panel.h"
 
-#include "rods/frame_drawing.h"
+#include "geometry/frame_drawing.h"
 #include "rods/pair_plan.h"
-#include "rods/panel_io.h"
 #include "rods/sections.h"
 #include "rods/two_rod_zone.h"
 #include "services/button_arrays.h"
 #include "services/compute_then_draw.h"
 #include "services/form.h"
 #include "services/input_checks.h"
+#include "services/input_checks_rules.h"
+#include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
 
-#include <QLineEdit>
-
 namespace rods {
 
+using geometry::Placement;
+
 namespace {
-const QString kIn = QStringLiteral("txtTwoRodIn");
-const QString kOut = QStringLiteral("txtTwoRodOut");
+
 const QString kHandler = QStringLiteral("cmdTwoRod_Click");
 const QString kHeightUnsuitable = QStringLiteral("避雷针高度选择不当!");
 constexpr int kClassCombo = 3;
+
+enum class Box {
+    LowRodHeight, HighRodHeight, TargetHeight, Spacing, Scale,
+    TargetRadius1, TargetRadius2, GroundRadius1, GroundRadius2, AxisGap, LowestHeight, WaistHalfWidth
+};
+
+const services::FieldTable<Box>& boxes()
+{
+    const QString in = QStringLiteral("txtTwoRodIn");
+    const QString out = QStringLiteral("txtTwoRodOut");
+    static const services::FieldTable<Box> table{
+        {Box::LowRodHeight, {in, 0, services::checks::rodHeightMessage()}},
+        {Box::HighRodHeight, {in, 1, services::checks::rodHeightMessage()}},
+        {Box::TargetHeight, {in, 2, services::checks::targetHeightMessage()}},
+        {Box::Spacing, {in, 3, services::checks::rodSpacingMessage()}},
+        {Box::Scale, {in, 4, services::checks::scaleMessage()}},
+        {Box::TargetRadius1, {out, 0, {}}},
+        {Box::TargetRadius2, {out, 1, {}}},
+        {Box::GroundRadius1, {out, 2, {}}},
+        {Box::GroundRadius2, {out, 3, {}}},
+        {Box::AxisGap, {out, 4, {}}},
+        {Box::LowestHeight, {out, 5, {}}},
+        {Box::WaistHalfWidth, {out, 6, {}}},
+    };
+    return table;
+}
+
+void show(services::Form& form, Box box, double value) { services::showResult(form, boxes()[box], value); }
+
 } // namespace
 
 TwoRodPanel::TwoRodPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
 {
-    services::connectClicks(form, QStringLiteral("cmdTwoRod"), this, [this](int index) { cmdTwoRod_Click(index); });
-    form.registerHandler(kHandler, [this](int index) { cmdTwoRod_Click(index); });
+    services::wireButtonArray(form, QStringLiteral("cmdTwoRod"), kHandler, this,
+                              [this](int index) { cmdTwoRod_Click(index); });
 }
 
 void TwoRodPanel::cmdTwoRod_Click(int index)
@@ -42,54 +71,54 @@ void TwoRodPanel::cmdTwoRod_Click(int index)
 bool TwoRodPanel::compute()
 {
     services::FormState& st = m_form.state();
-    const auto h1 = boxNumber(m_form, kIn, 0);
-    const auto h2 = boxNumber(m_form, kIn, 1);
-    const auto hx = boxNumber(m_form, kIn, 2);
-    const auto d = boxNumber(m_form, kIn, 3);
+    const auto h1 = services::boxNumber(m_form, boxes()[Box::LowRodHeight]);
+    const auto h2 = services::boxNumber(m_form, boxes()[Box::HighRodHeight]);
+    const auto hx = services::boxNumber(m_form, boxes()[Box::TargetHeight]);
+    const auto d = services::boxNumber(m_form, boxes()[Box::Spacing]);
     if (!h1 || !h2 || !hx || !d)
         return false;
     st.m_lowRodHeight = *h1;
     st.m_highRodHeight = *h2;
     st.m_spacing = *d;
     st.m_targetHeight = *hx;
-    if (const auto hr = classSphereRadius(m_form, kClassCombo))
+    if (const auto hr = services::classSphereRadius(m_form, kClassCombo))
         st.m_sphereRadius = *hr;
 
     const TwoRodZone z = TwoRodZoneOf(*h1, *h2, *hx, *d, st.m_sphereRadius);
     if (z.stop == TwoRodStop::SpacingTooLarge) {
-        refuse(m_form, kIn, 3, QStringLiteral("避雷针间距过大,两针宜独立计算!"));
+        services::refuse(m_form, boxes()[Box::Spacing], QStringLiteral("避雷针间距过大,两针宜独立计算!"));
         return false;
     }
     st.m_lowOffset1 = z.lowOffset1;
     st.m_lowOffset2 = z.lowOffset2;
     if (!z.hasWaist()) {
-        refuse(m_form, kIn, 0, kHeightUnsuitable);
+        services::refuse(m_form, boxes()[Box::LowRodHeight], kHeightUnsuitable);
         return false;
     }
     st.m_waistHalfWidth = z.waistHalfWidth;
     st.m_lowestHeight = z.lowestHeight;
-    showResult(m_form, kOut, 6, z.waistHalfWidth);
-    showResult(m_form, kOut, 5, z.lowestHeight);
+    show(m_form, Box::WaistHalfWidth, z.waistHalfWidth);
+    show(m_form, Box::LowestHeight, z.lowestHeight);
     if (!z.complete()) {
-        refuse(m_form, kIn, 0, kHeightUnsuitable);
+        services::refuse(m_form, boxes()[Box::LowRodHeight], kHeightUnsuitable);
         return false;
     }
     st.m_axisGap = z.axisGap;
-    showResult(m_form, kOut, 4, z.axisGap);
+    show(m_form, Box::AxisGap, z.axisGap);
 
     st.m_targetHalfWidth1 = z.rod1.rx;
     st.m_groundHalfWidth1 = z.rod1.r0;
     if (z.rod1.taller)
-        m_form.ShowMsg(tallerRodWarning(QStringLiteral("低避雷针超过"), st.m_sphereRadius));
-    showResult(m_form, kOut, 0, z.rod1.rx);
-    showResult(m_form, kOut, 2, z.rod1.r0);
+        m_form.ShowMsg(services::tallerRodWarning(QStringLiteral("低避雷针超过"), st.m_sphereRadius));
+    show(m_form, Box::TargetRadius1, z.rod1.rx);
+    show(m_form, Box::GroundRadius1, z.rod1.r0);
 
     st.m_targetHalfWidth2 = z.rod2.rx;
     st.m_groundHalfWidth2 = z.rod2.r0;
     if (z.rod2.taller)
-        m_form.ShowMsg(tallerRodWarning(QStringLiteral("高避雷针超过"), st.m_sphereRadius));
-    showResult(m_form, kOut, 1, z.rod2.rx);
-    showResult(m_form, kOut, 3, z.rod2.r0);
+        m_form.ShowMsg(services::tallerRodWarning(QStringLiteral("高避雷针超过"), st.m_sphereRadius));
+    show(m_form, Box::TargetRadius2, z.rod2.rx);
+    show(m_form, Box::GroundRadius2, z.rod2.r0);
     return true;
 }
 
@@ -103,12 +132,9 @@ bool TwoRodPanel::draw(int index, automation::ErrObject& err)
         return false;
     m_form.ShowMsg(QString());
 
-    const Placement at(p, [this] {
-        const QLineEdit* box = m_form.controls().textBox(kIn, 4);
-        return box ? box->text() : QString();
-    });
+    const Placement at(p, [this] { return services::boxText(m_form, boxes()[Box::Scale]); });
     if (index == 3) {
-        drawFrameItems(st, at,
+        geometry::drawFrameItems(st, at,
                        TwoRodSection({st.m_lowRodHeight, st.m_highRodHeight, st.m_spacing, st.m_targetHeight,
                                       st.m_sphereRadius, st.m_lowOffset1, st.m_groundHalfWidth1,
                                       st.m_groundHalfWidth2}),
@@ -117,8 +143,8 @@ bool TwoRodPanel::draw(int index, automation::ErrObject& err)
         const PairPlanInput plan{st.m_spacing, st.m_lowOffset1, st.m_lowOffset2, st.m_waistHalfWidth, st.m_axisGap,
                                  st.m_targetHalfWidth1, st.m_targetHalfWidth2, st.m_groundHalfWidth1,
                                  st.m_groundHalfWidth2};
-        for (const FrameArc& arc : index == 1 ? PairGroundArcs(plan) : PairTargetArcs(plan))
-            drawFrameArc(st, at, arc, err);
+        for (const geometry::FrameArc& arc : index == 1 ? PairGroundArcs(plan) : PairTargetArcs(plan))
+            geometry::drawFrameArc(st, at, arc, err);
     }
     err.clear();
     return true;

@@ -16,6 +16,7 @@ using automation::resumeIf;
 
 void ConnectAutoCAD(Form& form, bool visible)
 {
+    const automation::ClearsCallersError leavesNothingPending;
     // A reference to an instance that has ended (its window was closed) is as good as none:
     // keeping it would make every later command fail silently until a picked one reconnects.
     if (!g_acadApp.isNothing()) {
@@ -46,6 +47,7 @@ void ConnectAutoCAD(Form& form, bool visible)
 
 void ReleaseAcadObjects()
 {
+    const automation::ClearsCallersError leavesNothingPending;
     // Dropping a reference cannot fail here; the order is kept as the drawing commands know it.
     g_acadApp = cad::Application();
     g_modelSpace = cad::ModelSpace();

@@ -10,6 +10,7 @@ cad::Entity g_lastLine;
 cad::Entity g_lastText;
 cad::Entity g_lastCircle;
 cad::Entity g_lastEntity;
+cad::Point g_sphereCentre{};
 EntityHandle g_lastHandle;
 
 } // namespace services

@@ -21,6 +21,7 @@ extern cad::Entity g_lastLine;       // the line a drawing command added last
 extern cad::Entity g_lastText;       // the text a drawing command added last
 extern cad::Entity g_lastCircle;     // the circle a drawing command added last
 extern cad::Entity g_lastEntity;     // the arc of the last DrawArc that drew one (set by DrawArc only)
+extern cad::Point g_sphereCentre;    // the rolling sphere's centre found for the current pair
 
 // Every caller moves each DrawArc result here at once, kNoEntity included. Never cleared by the release.
 extern EntityHandle g_lastHandle;

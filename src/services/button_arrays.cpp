@@ -1,4 +1,4 @@
-// Click connections for button arrays.
+// Click connections for button arrays, and the registration of their handler by name.
 #include "services/button_arrays.h"
 
 #include "services/form.h"
@@ -15,6 +15,13 @@ void connectClicks(Form& form, const QString& name, QObject* receiver, const std
         if (QAbstractButton* button = c.button(name, i))
             QObject::connect(button, &QAbstractButton::clicked, receiver, [handler, i] { handler(i); });
     }
+}
+
+void wireButtonArray(Form& form, const QString& arrayName, const QString& handlerName, QObject* receiver,
+                     const std::function<void(int)>& handler)
+{
+    connectClicks(form, arrayName, receiver, handler);
+    form.registerHandler(handlerName, handler);
 }
 
 } // namespace services

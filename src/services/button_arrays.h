@@ -14,4 +14,9 @@ class Form;
 // Each element of the array name, pressed, calls handler(its index); the connections end with receiver.
 void connectClicks(Form& form, const QString& name, QObject* receiver, const std::function<void(int)>& handler);
 
+// A panel's wiring in one line: connects the button array and registers the handler under handlerName,
+// through which other flows (and the drawing elements of the typed-button protocol) run it.
+void wireButtonArray(Form& form, const QString& arrayName, const QString& handlerName, QObject* receiver,
+                     const std::function<void(int)>& handler);
+
 } // namespace services

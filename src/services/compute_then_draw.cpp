@@ -34,6 +34,8 @@ void RunTypedButton(Form& form, int index, const TypedButtonSteps& steps)
             done = false; // a failed step leaves the results incomplete: nothing may be drawn on them
         }
         st.m_computed = done;
+        if (done && steps.releaseAfterCompute)
+            endDrawingCommand();
         return;
     }
     if (index < 1 || index >= steps.elements)
@@ -43,6 +45,8 @@ void RunTypedButton(Form& form, int index, const TypedButtonSteps& steps)
         st.m_color = colourOfElement(index);
     form.runHandler(steps.handlerName, 0);
     if (!st.m_computed)
+        return;
+    if (steps.beforeConnect && !steps.beforeConnect(index))
         return;
 
     if (!connectForDrawing(form, PanelKind::Typed))

@@ -3,7 +3,7 @@
 #include "app/link_execute_topic.h"
 #include "app/main_window.h"
 #include "platform/cad/application.h"
-#include "platform/cad/drawing_window.h"
+#include "platform/cad/window/drawing_window.h"
 #include "platform/cad/engine.h"
 #include "platform/dde/dde_server.h"
 #include "platform/desktop/single_instance.h"

@@ -160,7 +160,7 @@ TEST_F(DrawArcTest, UnderInjectedFaults)
         automation::ErrObject pending;
         pending.record(automation::AutomationError(errors::InvalidInput));
 
-        const auto handle = DrawArc(state, P(0, 0), 5, P(5, 0), P(-5, 0), &pending);
+        const auto handle = DrawArc(state, P(0, 0), 5, P(5, 0), P(-5, 0));
 
         cad::faults().reset();
         EXPECT_EQ(handle != kNoEntity, c.handleReturned);

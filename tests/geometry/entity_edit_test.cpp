@@ -38,7 +38,7 @@ TEST_F(EntityEditTest, HandleExists)
     automation::ErrObject pending;
     pending.record(automation::AutomationError(automation::errors::InvalidInput));
     services::ReleaseAcadObjects();
-    EXPECT_FALSE(HandleExists(drawn, &pending)) << "no connection";
+    EXPECT_FALSE(HandleExists(drawn)) << "no connection";
     EXPECT_FALSE(pending.failed());
 }
 

@@ -32,7 +32,8 @@ protected:
                                       drawn.push_back(index);
                                       colourAtDraw = state().m_color;
                                       return normalEnd;
-                                  }});
+                                  },
+                                  beforeConnect, releaseAfterCompute});
     }
 
     bool checkPasses = true;
@@ -41,6 +42,8 @@ protected:
     int checks = 0, computes = 0;
     std::vector<int> drawn;
     short colourAtDraw = 0;
+    std::function<bool(int)> beforeConnect;
+    bool releaseAfterCompute = false;
 };
 
 TEST_F(ComputeThenDraw, DrawsOnlyOnAComputationOfTheSameClick)
@@ -98,6 +101,55 @@ TEST_F(ComputeThenDraw, ChecksTwiceColoursAndReleasesOnlyAtTheNormalEnd)
     EXPECT_EQ(computes, 2);
     EXPECT_TRUE(state().m_computed);
     EXPECT_EQ(tip(), tipOf("bad!"));
+}
+
+TEST_F(ComputeThenDraw, TheHookBetweenComputeAndConnectRefusesWithNothingConnected)
+{
+    startDrawing();
+    std::vector<int> asked;
+    beforeConnect = [&](int index) {
+        asked.push_back(index);
+        EXPECT_TRUE(state().m_computed) << "the hook runs on the computation of the same click";
+        EXPECT_TRUE(services::g_acadApp.isNothing()) << "and before the connection";
+        if (index == 2) {
+            window->ShowMsg(QStringLiteral("目标高度无保护范围!"));
+            return false;
+        }
+        return true;
+    };
+    click(2);
+    EXPECT_TRUE(drawn.empty());
+    EXPECT_TRUE(services::g_acadApp.isNothing()) << "nothing was connected for a refusal";
+    EXPECT_EQ(tip(), tipOf("目标高度无保护范围!"));
+
+    compute = Compute::Refused;
+    click(3);
+    EXPECT_EQ(asked, std::vector<int>{2}) << "no hook without a computation";
+
+    compute = Compute::Done;
+    normalEnd = false;
+    click(3);
+    EXPECT_EQ(asked, (std::vector<int>{2, 3}));
+    EXPECT_EQ(drawn, std::vector<int>{3});
+}
+
+TEST_F(ComputeThenDraw, ComputeReleasesTheDrawingOnlyWhenAskedAndOnlyAtItsNormalEnd)
+{
+    startDrawing();
+    services::g_acadApp = acad; // left connected by an earlier drawing command
+    services::g_modelSpace = doc.ModelSpace();
+    click(0);
+    EXPECT_FALSE(services::g_acadApp.isNothing());
+
+    releaseAfterCompute = true;
+    compute = Compute::Refused;
+    click(0);
+    EXPECT_FALSE(services::g_acadApp.isNothing()) << "an early end keeps the references";
+
+    compute = Compute::Done;
+    click(0);
+    EXPECT_TRUE(services::g_acadApp.isNothing());
+    EXPECT_TRUE(services::g_modelSpace.isNothing());
 }
 
 } // namespace

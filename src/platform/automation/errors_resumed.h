@@ -10,14 +10,42 @@
 #include "platform/automation/automation_error.h"
 
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace automation {
 
+class ErrObject;
+
+namespace detail {
+// The error objects alive on this thread, oldest first: the last one is the innermost caller's.
+inline thread_local std::vector<ErrObject*> t_liveErrObjects;
+} // namespace detail
+
 class ErrObject {
 public:
+    ErrObject() { detail::t_liveErrObjects.push_back(this); }
+    ErrObject(const ErrObject& other) : m_number(other.m_number), m_description(other.m_description)
+    {
+        detail::t_liveErrObjects.push_back(this);
+    }
+    ErrObject& operator=(const ErrObject& other)
+    {
+        m_number = other.m_number;
+        m_description = other.m_description;
+        return *this;
+    }
+    ~ErrObject()
+    {
+        auto& live = detail::t_liveErrObjects;
+        const auto it = std::find(live.rbegin(), live.rend(), this);
+        if (it != live.rend())
+            live.erase(std::next(it).base());
+    }
+
     std::int32_t number() const noexcept { return m_number; }
     QString description() const { return m_description; }
     bool failed() const noexcept { return m_number != 0; }
@@ -63,5 +91,19 @@ bool resumeAssign(ErrObject& err, T& target, Getter&& getter)
 {
     return resume(err, [&] { target = std::forward<Getter>(getter)(); });
 }
+
+// Routines that leave no failure pending, the caller's included, declare one of these first: when the
+// routine returns, the innermost error object still alive (its own are gone by then) is cleared.
+class ClearsCallersError {
+public:
+    ClearsCallersError() = default;
+    ClearsCallersError(const ClearsCallersError&) = delete;
+    ClearsCallersError& operator=(const ClearsCallersError&) = delete;
+    ~ClearsCallersError()
+    {
+        if (!detail::t_liveErrObjects.empty())
+            detail::t_liveErrObjects.back()->clear();
+    }
+};
 
 } // namespace automation

@@ -1,7 +1,7 @@
 // Picking in the drawing window: clicks, snaps, ortho, typed coordinates, Esc, typed texts, nested questions.
 #include "drawing_window_fixture.h"
 
-#include "platform/cad/command_line_input.h"
+#include "platform/cad/window/command_line_input.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,0 +1,419 @@
+// Painting the model space: entities batched by colour, arcs tessellated to the pixel, blocks expanded.
+#include "platform/cad/window/drawing_view_renderer.h"
+
+#include "platform/cad/document_model.h"
+#include "platform/cad/window/drawing_view_colors.h"
+#include "platform/cad/window/drawing_view_text.h"
+
+#include <QHash>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace cad {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// Nesting of block references drawn; deeper (or circular) nesting is cut off.
+constexpr int kMaxBlockDepth = 8;
+// A block reference array beyond this many cells is drawn as its first cell only.
+constexpr int kMaxArrayCells = 10000;
+// Entities smaller than this on screen are a dot.
+constexpr double kDotPixels = 1.5;
+// Antialiasing only while the view shows fewer entities than this: beyond, speed matters more.
+constexpr std::size_t kAntialiasLimit = 20000;
+// The largest gap between a tessellated curve and the true one, in pixels.
+constexpr double kCurveTolerance = 0.3;
+
+double scaleOf(const QTransform& t) { return std::sqrt(std::abs(t.determinant())); }
+
+int segmentsFor(double radiusPixels, double sweep)
+{
+    if (radiusPixels <= kCurveTolerance)
+        return 2;
+    const double step = std::clamp(2 * std::acos(1 - kCurveTolerance / radiusPixels), 2 * kPi / 720, kPi / 4);
+    return std::max(2, static_cast<int>(std::ceil(std::abs(sweep) / step)));
+}
+
+void grow(Box& b, const Box& o)
+{
+    b.minX = std::min(b.minX, o.minX);
+    b.minY = std::min(b.minY, o.minY);
+    b.maxX = std::max(b.maxX, o.maxX);
+    b.maxY = std::max(b.maxY, o.maxY);
+}
+
+Box mapBox(const QTransform& t, const Box& b)
+{
+    const QPointF c[4] = {t.map(QPointF(b.minX, b.minY)), t.map(QPointF(b.maxX, b.minY)),
+                          t.map(QPointF(b.minX, b.maxY)), t.map(QPointF(b.maxX, b.maxY))};
+    Box r{c[0].x(), c[0].y(), c[0].x(), c[0].y()};
+    for (const auto& p : c)
+        grow(r, {p.x(), p.y(), p.x(), p.y()});
+    return r;
+}
+
+// Block coordinates of array cell (row, column) to the coordinates the reference stands in.
+QTransform cellTransform(const EntityData& ref, const Point& base, int row, int column)
+{
+    QTransform m;
+    m.translate(ref.insertion[0], ref.insertion[1]);
+    m.rotateRadians(ref.rotation);
+    m.translate(column * ref.columnSpacing, row * ref.rowSpacing);
+    m.scale(ref.scaleX, ref.scaleY);
+    m.translate(-base[0], -base[1]);
+    return m;
+}
+
+QString upper(const QString& s) { return s.toUpper(); }
+
+// Block definitions by name and their extents, worked out once per paint.
+class Blocks {
+public:
+    explicit Blocks(const DrawingTables& tables)
+    {
+        for (const auto& b : tables.blocks)
+            m_byName.insert(upper(b.name), &b);
+    }
+    const BlockDefinition* find(const QString& name) const { return m_byName.value(upper(name), nullptr); }
+
+    // The extent of a block reference in the coordinates it stands in.
+    std::optional<Box> referenceExtent(const EntityData& ref, int depth = 0)
+    {
+        const BlockDefinition* b = find(ref.blockName);
+        if (!b || depth >= kMaxBlockDepth)
+            return std::nullopt;
+        const auto inner = blockExtent(*b, depth);
+        if (!inner)
+            return std::nullopt;
+        const int rows = std::max(1, ref.rows), cols = std::max(1, ref.columns);
+        Box r = mapBox(cellTransform(ref, b->base, 0, 0), *inner);
+        grow(r, mapBox(cellTransform(ref, b->base, rows - 1, cols - 1), *inner));
+        return r;
+    }
+
+private:
+    std::optional<Box> blockExtent(const BlockDefinition& b, int depth)
+    {
+        auto it = m_extents.find(&b);
+        if (it != m_extents.end())
+            return it.value();
+        m_extents.insert(&b, std::nullopt);   // a block that contains itself adds nothing
+        std::optional<Box> box;
+        for (const auto& e : b.entities) {
+            const std::optional<Box> part = e.kind == EntityKind::Insert ? referenceExtent(e, depth + 1)
+                                                                         : std::optional<Box>(boundingBox(e));
+            if (!part)
+                continue;
+            if (box)
+                grow(*box, *part);
+            else
+                box = part;
+        }
+        m_extents.insert(&b, box);
+        return box;
+    }
+
+    QHash<QString, const BlockDefinition*> m_byName;
+    QHash<const BlockDefinition*, std::optional<Box>> m_extents;
+};
+
+} // namespace
+
+struct DrawingRenderer::Impl {
+    const DocumentModel& model;
+    ViewTransform view;
+    QTransform toDevice;
+    Blocks blocks;
+    QHash<QString, const LayerData*> layers;
+    QString lastLayerName;
+    const LayerData* lastLayer = nullptr;
+    std::size_t drawn = 0;
+
+    // Curves go in as their chords: one drawLines call per colour is far cheaper than a call per
+    // polyline, and 1-pixel lines join the same either way.
+    struct Batch {
+        std::vector<QLineF> lines;
+        std::vector<QPointF> dots;
+        bool empty() const { return lines.empty() && dots.empty(); }
+    };
+    std::array<Batch, 256> batches;
+    struct TextJob {
+        const EntityData* entity;
+        QTransform toDevice;
+        short color;
+    };
+    std::vector<TextJob> texts;
+    std::vector<QLineF> bars;
+
+    Impl(const DocumentModel& m, const ViewTransform& v)
+        : model(m), view(v), toDevice(v.matrix()), blocks(m.tables())
+    {
+        for (const auto& l : m.tables().layers)
+            layers.insert(upper(l.name), &l);
+    }
+
+    const LayerData* layerOf(const QString& name)
+    {
+        if (name != lastLayerName) {
+            lastLayerName = name;
+            lastLayer = layers.value(upper(name), nullptr);
+        }
+        return lastLayer;
+    }
+
+    // The colour index the entity shows in; 0 when its layer is off or frozen.
+    short resolveColor(const EntityData& e, short byBlock, const LayerData*& layer, const LayerData* inherited)
+    {
+        layer = (inherited && e.layer == QLatin1String("0")) ? inherited : layerOf(e.layer);
+        if (layer && (layer->color < 0 || (layer->flags & 1)))
+            return 0;
+        short c = e.color;
+        if (c == kColorByLayer)
+            c = layer ? static_cast<short>(std::abs(layer->color)) : 7;
+        else if (c == kColorByBlock)
+            c = byBlock;
+        if (c < 1 || c > 255)
+            c = 7;
+        return c;
+    }
+
+    void addArc(Batch& b, const QTransform& t, const Point& c, double r, double start, double sweep)
+    {
+        const int n = segmentsFor(r * scaleOf(t), sweep);
+        QPointF last = t.map(QPointF(c[0] + r * std::cos(start), c[1] + r * std::sin(start)));
+        for (int i = 1; i <= n; ++i) {
+            const double a = start + sweep * i / n;
+            const QPointF next = t.map(QPointF(c[0] + r * std::cos(a), c[1] + r * std::sin(a)));
+            b.lines.emplace_back(last, next);
+            last = next;
+        }
+    }
+
+    void addPolyline(Batch& b, const QTransform& t, const EntityData& e)
+    {
+        const std::size_t n = e.vertices.size();
+        if (n == 0)
+            return;
+        const std::size_t segments = e.closed ? n : n - 1;
+        QPointF last = t.map(QPointF(e.vertices[0].x, e.vertices[0].y));
+        auto to = [&](const QPointF& p) {
+            b.lines.emplace_back(last, p);
+            last = p;
+        };
+        for (std::size_t i = 0; i < segments; ++i) {
+            const PolyVertex& a = e.vertices[i];
+            const PolyVertex& v = e.vertices[(i + 1) % n];
+            const double dx = v.x - a.x, dy = v.y - a.y, len = std::hypot(dx, dy);
+            if (a.bulge != 0 && std::isfinite(a.bulge) && len > 0) {
+                // A bulged segment is an arc of included angle 4 atan(bulge), its centre on the
+                // left of a->v for a positive bulge.
+                const double theta = 4 * std::atan(a.bulge);
+                const double d = (len / 2) / std::tan(theta / 2);
+                const double mx = (a.x + v.x) / 2 - dy / len * d, my = (a.y + v.y) / 2 + dx / len * d;
+                const double r = std::hypot(a.x - mx, a.y - my);
+                const double start = std::atan2(a.y - my, a.x - mx);
+                const int steps = segmentsFor(r * scaleOf(t), theta);
+                for (int k = 1; k < steps; ++k) {
+                    const double ang = start + theta * k / steps;
+                    to(t.map(QPointF(mx + r * std::cos(ang), my + r * std::sin(ang))));
+                }
+            }
+            to(t.map(QPointF(v.x, v.y)));
+        }
+    }
+
+    void draw(const EntityData& e, const QTransform& t, short byBlock, const LayerData* inherited, int depth)
+    {
+        const LayerData* layer = nullptr;
+        const short color = resolveColor(e, byBlock, layer, inherited);
+        if (color == 0)
+            return;
+        Batch& b = batches[static_cast<std::size_t>(color)];
+        switch (e.kind) {
+        case EntityKind::Line:
+            b.lines.emplace_back(t.map(QPointF(e.start[0], e.start[1])), t.map(QPointF(e.end[0], e.end[1])));
+            break;
+        case EntityKind::Circle:
+            addArc(b, t, e.center, e.radius, 0, 2 * kPi);
+            break;
+        case EntityKind::Arc: {
+            double sweep = e.endAngle - e.startAngle;
+            if (sweep <= 0)
+                sweep += 2 * kPi;
+            addArc(b, t, e.center, e.radius, e.startAngle, sweep);
+            break;
+        }
+        case EntityKind::Polyline:
+            addPolyline(b, t, e);
+            break;
+        case EntityKind::Text:
+        case EntityKind::MText:
+            if (textTooSmall(e, scaleOf(t))) {
+                bars.clear();
+                textBars(e, bars);
+                for (const auto& bar : bars)
+                    b.lines.push_back(t.map(bar));
+            } else {
+                texts.push_back({&e, t, color});
+            }
+            break;
+        case EntityKind::Insert: {
+            const BlockDefinition* block = blocks.find(e.blockName);
+            if (!block || depth >= kMaxBlockDepth)
+                return;
+            int rows = std::max(1, e.rows), cols = std::max(1, e.columns);
+            if (static_cast<long long>(rows) * cols > kMaxArrayCells)
+                rows = cols = 1;
+            const LayerData* inner = layer ? layer : inherited;
+            for (int r = 0; r < rows; ++r)
+                for (int c = 0; c < cols; ++c) {
+                    const QTransform m = cellTransform(e, block->base, r, c) * t;
+                    for (const auto& child : block->entities)
+                        if (child.visible)
+                            draw(child, m, color, inner, depth + 1);
+                }
+            break;
+        }
+        }
+    }
+
+    // A model-space entity: a dot when it is smaller on screen than a pixel or so.
+    void drawTop(const EntityData& e)
+    {
+        ++drawn;
+        std::optional<Box> box;
+        if (e.kind == EntityKind::Insert) {
+            box = blocks.referenceExtent(e);
+        } else if (const Box* indexed = model.index().box(e.handle)) {
+            box = *indexed;
+        }
+        if (box) {
+            const double w = (box->maxX - box->minX) * view.scale, h = (box->maxY - box->minY) * view.scale;
+            if (w < kDotPixels && h < kDotPixels) {
+                const LayerData* layer = nullptr;
+                const short color = resolveColor(e, 7, layer, nullptr);
+                if (color != 0)
+                    batches[static_cast<std::size_t>(color)].dots.push_back(
+                        view.toScreen((box->minX + box->maxX) / 2, (box->minY + box->maxY) / 2));
+                return;
+            }
+        }
+        draw(e, toDevice, 7, nullptr, 0);
+    }
+
+    void flush(QPainter& p)
+    {
+        for (std::size_t i = 1; i < batches.size(); ++i) {
+            Batch& b = batches[i];
+            if (b.empty())
+                continue;
+            p.setPen(QPen(colorOfIndex(static_cast<int>(i)), 1));
+            if (!b.lines.empty())
+                p.drawLines(b.lines.data(), static_cast<int>(b.lines.size()));
+            if (!b.dots.empty())
+                p.drawPoints(b.dots.data(), static_cast<int>(b.dots.size()));
+            b = Batch();
+        }
+        for (const auto& job : texts)
+            drawTextEntity(p, *job.entity, job.toDevice, colorOfIndex(job.color));
+        texts.clear();
+    }
+};
+
+DrawingRenderer::DrawingRenderer(const DocumentModel& model, const ViewTransform& view)
+    : d(std::make_unique<Impl>(model, view))
+{
+}
+
+DrawingRenderer::~DrawingRenderer() = default;
+
+std::size_t DrawingRenderer::drawnCount() const { return d->drawn; }
+
+void DrawingRenderer::paintView(QPainter& painter, const std::vector<PlacedReference>& references)
+{
+    d->drawn = 0;
+    const Box window = d->view.window();
+    std::vector<std::uint64_t> handles = d->model.entitiesIn(window);
+    // Drawing order, so that later entities lie over earlier ones as the engineer drew them.
+    std::sort(handles.begin(), handles.end());
+    painter.setRenderHint(QPainter::Antialiasing, handles.size() < kAntialiasLimit);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    for (auto h : handles) {
+        const EntityData* e = d->model.find(h);
+        if (e && e->visible)
+            d->drawTop(*e);
+    }
+    // References standing outside the view whose block reaches into it.
+    for (const auto& r : references) {
+        if (!r.extent.intersects(window))
+            continue;
+        const EntityData* e = d->model.find(r.handle);
+        if (!e || !e->visible || e->kind != EntityKind::Insert)
+            continue;
+        const Box at{e->insertion[0], e->insertion[1], e->insertion[0], e->insertion[1]};
+        if (!at.intersects(window))   // else the index found it already
+            d->drawTop(*e);
+    }
+    d->flush(painter);
+}
+
+void DrawingRenderer::paintEntities(QPainter& painter, const std::vector<std::uint64_t>& handles)
+{
+    d->drawn = 0;
+    painter.setRenderHint(QPainter::Antialiasing, handles.size() < kAntialiasLimit);
+    for (auto h : handles) {
+        const EntityData* e = d->model.find(h);
+        if (e && e->visible)
+            d->drawTop(*e);
+    }
+    d->flush(painter);
+}
+
+std::vector<PlacedReference> placedReferences(const DocumentModel& model)
+{
+    std::vector<PlacedReference> out;
+    Blocks blocks(model.tables());
+    model.forEach([&](const EntityData& e) {
+        if (e.kind == EntityKind::Insert)
+            out.push_back({e.handle, blocks.referenceExtent(e).value_or(Box{e.insertion[0], e.insertion[1],
+                                                                            e.insertion[0], e.insertion[1]})});
+    });
+    return out;
+}
+
+Box referenceExtent(const DocumentModel& model, const EntityData& reference)
+{
+    Blocks blocks(model.tables());
+    const Point& p = reference.insertion;
+    return blocks.referenceExtent(reference).value_or(Box{p[0], p[1], p[0], p[1]});
+}
+
+std::optional<Box> drawingExtents(const DocumentModel& model, const std::vector<PlacedReference>& references)
+{
+    std::optional<Box> all;
+    auto add = [&](const Box& b) {
+        if (!std::isfinite(b.minX) || !std::isfinite(b.minY) || !std::isfinite(b.maxX) || !std::isfinite(b.maxY))
+            return;
+        if (all)
+            grow(*all, b);
+        else
+            all = b;
+    };
+    model.forEach([&](const EntityData& e) {
+        if (!e.visible || e.kind == EntityKind::Insert)
+            return;
+        const Box* b = model.index().box(e.handle);
+        add(b ? *b : boundingBox(e));
+    });
+    for (const auto& r : references) {
+        const EntityData* e = model.find(r.handle);
+        if (e && e->visible)
+            add(r.extent);
+    }
+    return all;
+}
+
+} // namespace cad

@@ -1,0 +1,223 @@
+// Texts drawn with the window's Song face, scaled so a Chinese character is as high as the text height.
+#include "platform/cad/window/drawing_view_text.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+namespace cad {
+
+namespace {
+
+// Glyphs are laid out at this pixel size and scaled, so small and large texts keep their shapes.
+constexpr int kLayoutPixels = 100;
+// Below this height in pixels a text is only a bar.
+constexpr double kGreekPixels = 3.0;
+// MText line pitch in text heights.
+constexpr double kLinePitch = 5.0 / 3.0;
+
+struct TextFont {
+    QFont font;
+    QFontMetricsF metrics;
+    double unitHeight;
+    TextFont() : font(QStringLiteral("AR PL SungtiL GB")), metrics(font), unitHeight(1)
+    {
+        font.setPixelSize(kLayoutPixels);
+        font.setStyleStrategy(QFont::PreferAntialias);
+        metrics = QFontMetricsF(font);
+        // A Chinese character stands as high as the text height, as with the big fonts of CAD
+        // text styles; Latin capitals come out a little lower.
+        const double hanzi = metrics.tightBoundingRect(QStringLiteral("国")).height();
+        unitHeight = hanzi > 0 ? hanzi : metrics.ascent();
+    }
+};
+
+const TextFont& textFont()
+{
+    static const TextFont f;
+    return f;
+}
+
+QString resolvePercentCodes(const QString& s)
+{
+    if (!s.contains(QLatin1String("%%")))
+        return s;
+    QString out;
+    out.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] == QLatin1Char('%') && i + 2 < s.size() && s[i + 1] == QLatin1Char('%')) {
+            const QChar code = s[i + 2].toLower();
+            if (code == QLatin1Char('c')) { out += QChar(0x2205); i += 2; continue; }
+            if (code == QLatin1Char('d')) { out += QChar(0x00B0); i += 2; continue; }
+            if (code == QLatin1Char('p')) { out += QChar(0x00B1); i += 2; continue; }
+            if (code == QLatin1Char('%')) { out += QLatin1Char('%'); i += 2; continue; }
+            if (code == QLatin1Char('u') || code == QLatin1Char('o')) { i += 2; continue; }   // under/overline switches
+        }
+        out += s[i];
+    }
+    return out;
+}
+
+QStringList mtextLines(const QString& raw)
+{
+    QStringList lines{QString()};
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QChar c = raw[i];
+        if (c == QLatin1Char('{') || c == QLatin1Char('}'))
+            continue;
+        if (c != QLatin1Char('\\') || i + 1 >= raw.size()) {
+            lines.back() += c;
+            continue;
+        }
+        const QChar code = raw[++i];
+        switch (code.toLatin1()) {
+        case 'P': lines.append(QString()); break;
+        case '~': lines.back() += QLatin1Char(' '); break;
+        case '\\': case '{': case '}': lines.back() += code; break;
+        case 'L': case 'l': case 'O': case 'o': case 'K': case 'k': case 'N': break;
+        case 'U':
+            if (i + 5 < raw.size() && raw[i + 1] == QLatin1Char('+')) {
+                bool ok = false;
+                const uint u = raw.mid(i + 2, 4).toUInt(&ok, 16);
+                if (ok) {
+                    lines.back() += QChar(static_cast<char16_t>(u));
+                    i += 5;
+                    break;
+                }
+            }
+            lines.back() += code;
+            break;
+        case 'S': {
+            // Stacked fraction "\Sa^b;": shown flat as a/b.
+            const qsizetype end = raw.indexOf(QLatin1Char(';'), i);
+            QString stack = raw.mid(i + 1, end < 0 ? -1 : end - i - 1);
+            stack.replace(QLatin1Char('^'), QLatin1Char('/')).replace(QLatin1Char('#'), QLatin1Char('/'));
+            lines.back() += stack;
+            i = end < 0 ? raw.size() : end;
+            break;
+        }
+        case 'f': case 'F': case 'H': case 'W': case 'Q': case 'T': case 'A': case 'C': case 'c': case 'p': {
+            const qsizetype end = raw.indexOf(QLatin1Char(';'), i);
+            i = end < 0 ? raw.size() : end;
+            break;
+        }
+        default: lines.back() += QLatin1Char('\\'); lines.back() += code; break;
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+QStringList shownTextLines(const EntityData& e)
+{
+    if (e.kind == EntityKind::MText) {
+        QStringList lines = mtextLines(e.text);
+        for (auto& l : lines)
+            l = resolvePercentCodes(l);
+        return lines;
+    }
+    return {resolvePercentCodes(e.text)};
+}
+
+namespace {
+
+// Where the lines of a text go: `frame` maps layout pixels (y down, as Qt draws glyphs) to
+// drawing units; each line starts at x and stands on its baseline, both in layout pixels.
+struct TextLine {
+    QString text;
+    double x = 0, baseline = 0, width = 0;
+};
+struct TextPlacement {
+    QTransform frame;
+    std::vector<TextLine> lines;
+};
+
+// A line's width in layout pixels: measured with the font, or (for bars) estimated, a Chinese
+// character as wide as high and others about half that.
+double lineWidth(const QString& line, bool measure)
+{
+    if (measure)
+        return textFont().metrics.horizontalAdvance(line);
+    double w = 0;
+    for (const QChar c : line)
+        w += c.unicode() >= 0x2E80 ? 1.0 : 0.55;
+    return w * textFont().unitHeight;
+}
+
+TextPlacement placeText(const EntityData& e, bool measure)
+{
+    const TextFont& tf = textFont();
+    const double h = e.height > 0 ? e.height : 1.0;
+    const bool mtext = e.kind == EntityKind::MText;
+    const double widthFactor = mtext || !(e.widthFactor > 0) ? 1.0 : e.widthFactor;
+    const QStringList lines = shownTextLines(e);
+
+    // Layout pixels to drawing units: a Chinese character becomes h high; y flips so glyphs stand upright.
+    const double k = h / tf.unitHeight;
+    TextPlacement placed;
+    const bool justified = !mtext && !(e.hAlign == 0 && e.vAlign == 0) && e.hAlign != 3 && e.hAlign != 5;
+    const Point& anchor = justified ? e.alignment : e.insertion;
+    placed.frame.translate(anchor[0], anchor[1]);
+    placed.frame.rotateRadians(e.rotation);
+    placed.frame.scale(k * widthFactor, -k);
+
+    const double unit = tf.unitHeight, pitch = unit * kLinePitch;
+    double firstBaseline = 0;
+    int column = 0;   // 0 left, 1 centre, 2 right
+    if (mtext) {
+        const int a = std::clamp(e.attachment, 1, 9);
+        const int row = (a - 1) / 3;
+        column = (a - 1) % 3;
+        const double block = unit + pitch * (lines.size() - 1);
+        firstBaseline = row == 0 ? unit : row == 1 ? unit - block / 2 : unit - block;
+    } else if (justified) {
+        column = e.hAlign == 1 || e.hAlign == 4 ? 1 : e.hAlign == 2 ? 2 : 0;
+        if (e.hAlign == 4 || e.vAlign == 2)
+            firstBaseline = unit / 2;
+        else if (e.vAlign == 3)
+            firstBaseline = unit;
+        else if (e.vAlign == 1)
+            firstBaseline = -tf.metrics.descent();
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        TextLine line;
+        line.text = lines[i];
+        line.width = lineWidth(line.text, measure);
+        line.x = column == 0 ? 0 : column == 1 ? -line.width / 2 : -line.width;
+        line.baseline = firstBaseline + i * pitch;
+        placed.lines.push_back(std::move(line));
+    }
+    return placed;
+}
+
+} // namespace
+
+bool textTooSmall(const EntityData& e, double pixelsPerUnit)
+{
+    return (e.height > 0 ? e.height : 1.0) * pixelsPerUnit < kGreekPixels;
+}
+
+void textBars(const EntityData& e, std::vector<QLineF>& out)
+{
+    const TextPlacement placed = placeText(e, false);
+    const double middle = textFont().unitHeight / 2;
+    for (const auto& l : placed.lines)
+        if (l.width > 0)
+            out.push_back(placed.frame.map(QLineF(l.x, l.baseline - middle, l.x + l.width, l.baseline - middle)));
+}
+
+void drawTextEntity(QPainter& p, const EntityData& e, const QTransform& toDevice, const QColor& color)
+{
+    const TextPlacement placed = placeText(e, true);
+    p.save();
+    p.setTransform(placed.frame * toDevice * p.transform());
+    p.setPen(color);
+    p.setFont(textFont().font);
+    for (const auto& l : placed.lines)
+        p.drawText(QPointF(l.x, l.baseline), l.text);
+    p.restore();
+}
+
+} // namespace cad
