@@ -196,6 +196,10 @@ void DrawingView::renderCache()
         QPainter p(&m_cache);
         DrawingRenderer renderer(*doc, m_view);
         renderer.paintView(p, references(*s, *doc));
+        if (renderer.drawnInPart() && m_toldInPart != doc.get()) {
+            m_toldInPart = doc.get();
+            emit drawnInPart();
+        }
     }
     m_cacheView = m_view;
     m_cacheValid = true;

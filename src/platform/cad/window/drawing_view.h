@@ -62,6 +62,8 @@ public:
 signals:
     void cursorMoved(const cad::Point& drawingPoint);
     void pointPicked(const cad::Point& point);
+    // A paint left some block contents out; told once per drawing.
+    void drawnInPart();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -99,6 +101,7 @@ private:
     ViewTransform m_cacheView;
     bool m_cacheValid = false;
     qint64 m_lastRenderMs = 0;
+    const DocumentModel* m_toldInPart = nullptr;
     std::vector<std::uint64_t> m_pendingAdds;
     QTimer m_settle;
 

@@ -41,6 +41,8 @@ public:
 
     // How many entities the last paint drew.
     std::size_t drawnCount() const;
+    // True when the last paint left some block contents out (nested arrays beyond what one paint draws).
+    bool drawnInPart() const;
 
 private:
     struct Impl;

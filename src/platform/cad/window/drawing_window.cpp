@@ -83,6 +83,8 @@ DrawingWindow::DrawingWindow(Engine& engine) : m_engine(&engine)
     });
     connect(m_view, &DrawingView::cursorMoved, this, [this](const Point& p) { m_cursorLabel->setText(coordinates(p)); });
     connect(m_view, &DrawingView::pointPicked, this, &DrawingWindow::onPointPicked);
+    connect(m_view, &DrawingView::drawnInPart, this,
+            [this] { m_commandLine->addHistory(QStringLiteral("图形中嵌套的块太多，只画出了一部分。")); });
     connect(m_commandLine, &CommandLine::submitted, this, &DrawingWindow::onSubmitted);
     connect(m_commandLine, &CommandLine::cancelled, this, &DrawingWindow::onCancelled);
 
