@@ -5,6 +5,7 @@
 #include "earthing/install.h"
 #include "rods/install.h"
 #include "services/form.h"
+#include "wires/install.h"
 
 namespace app {
 
@@ -13,6 +14,7 @@ void installPanels(services::Form& form)
     rods::installRodPanels(form);
     buildings::installStrikeCountPanel(form);
     earthing::installEarthingPanels(form);
+    wires::installWirePanels(form);
     installToolsMenu(form);
 }
 
