@@ -1,7 +1,7 @@
 // Speed of the drawing window on a 100 000-entity site plan: full redraw, working-zoom redraw, added entity, extents, snap under the cursor.
 #include "platform/cad/document_model.h"
-#include "platform/cad/drawing_view_colors.h"
-#include "platform/cad/drawing_view_renderer.h"
+#include "platform/cad/window/drawing_view_colors.h"
+#include "platform/cad/window/drawing_view_renderer.h"
 
 #include <QApplication>
 #include <QImage>

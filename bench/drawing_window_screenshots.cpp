@@ -1,11 +1,11 @@
 // Renders the drawing window offscreen to PNG files: a drawn protection zone on a site plan, and a pick with snap marker and rubber band.
 #include "platform/automation/automation_error.h"
 #include "platform/cad/application.h"
-#include "platform/cad/command_line.h"
+#include "platform/cad/window/command_line.h"
 #include "platform/cad/document.h"
 #include "platform/cad/document_model.h"
-#include "platform/cad/drawing_view.h"
-#include "platform/cad/drawing_window.h"
+#include "platform/cad/window/drawing_view.h"
+#include "platform/cad/window/drawing_window.h"
 #include "platform/cad/engine.h"
 
 #include <QApplication>

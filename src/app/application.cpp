@@ -3,7 +3,7 @@
 
 #include "app/link_execute_topic.h"
 #include "app/main_window.h"
-#include "platform/cad/drawing_window.h"
+#include "platform/cad/window/drawing_window.h"
 #include "platform/desktop/app_info.h"
 #include "platform/desktop/single_instance.h"
 

@@ -12,9 +12,11 @@ namespace app {
 void installPanels(services::Form& form)
 {
     rods::installRodPanels(form);
+    wires::installOneStripPanels(form);
     buildings::installStrikeCountPanel(form);
+    buildings::installBuildingOutlinePanel(form);
     earthing::installEarthingPanels(form);
-    wires::installWirePanels(form);
+    wires::installTwoStripPanels(form);
     installToolsMenu(form);
 }
 

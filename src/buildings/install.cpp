@@ -1,6 +1,7 @@
-// The strike-count panel's objects live as children of the main window.
+// The building panels' objects live as children of the main window.
 #include "buildings/install.h"
 
+#include "buildings/building_outline_panel.h"
 #include "buildings/strike_count_panel.h"
 #include "buildings/thunder_day_workbook.h"
 #include "services/form.h"
@@ -13,6 +14,11 @@ void installStrikeCountPanel(services::Form& form)
 {
     new StrikeCountPanel(form, form.window());
     new ThunderDayWorkbook(form, form.window());
+}
+
+void installBuildingOutlinePanel(services::Form& form)
+{
+    new BuildingOutlinePanel(form, form.window());
 }
 
 } // namespace buildings

@@ -1,4 +1,4 @@
-// Attaches the strike-count panel (panel 1) and its thunderstorm-day look-ups to the window.
+// Attaches the building panels to the window: the strike count with its thunderstorm-day look-ups, and the outline design.
 #pragma once
 
 namespace services { class Form; }
@@ -6,5 +6,8 @@ namespace services { class Form; }
 namespace buildings {
 
 void installStrikeCountPanel(services::Form& form);
+
+// The building-outline panel; its handler is offered through the form as "cmdBuilding_Click".
+void installBuildingOutlinePanel(services::Form& form);
 
 } // namespace buildings

@@ -2,12 +2,14 @@
 // and a line tower's earthing.
 #pragma once
 
+#include "services/earthing_fields.h"
+
 #include <optional>
 
 namespace earthing {
 
-// The inputs of the formulas; Diameter stands for the chosen steel's size boxes.
-enum class EarthingField { Resistivity, Length, Depth, Area, Perimeter, L1, L2, Diameter };
+// The inputs of the formulas (their boxes are in services/earthing_fields.h).
+using services::EarthingField;
 
 // R in ohms, or the input to report instead: the formula left the range of a Double on its way, or
 // gave a negative resistance, which means the electrode lies outside what the formula holds for.

@@ -3,10 +3,10 @@
 
 #include "geometry/draw_arc.h"
 #include "geometry/plan_geometry.h"
+#include "services/crossing_list.h"
 
 #include <cmath>
 #include <functional>
-#include <vector>
 
 namespace geometry {
 
@@ -27,11 +27,6 @@ struct ArcGeometry {
 };
 
 double planDistance(const cad::Point& a, const cad::Point& b) { return std::abs(SignedDistance(a, b)); }
-
-cad::Point pointAt(const std::vector<double>& flat, std::size_t index)
-{
-    return {flat[3 * index], flat[3 * index + 1], flat[3 * index + 2]};
-}
 
 // Draws arc k anew from `from` to `to` on its own circle; only when that worked is the new arc shown,
 // its handle filed in place of the old one and the old arc erased.
@@ -78,12 +73,12 @@ void extendToCircleCrossing(services::FormState& state, const ArcGeometry& a1, E
                             const ArcGeometry& a2, EntityHandle& h2)
 {
     ErrObject err;
-    std::vector<double> y;
+    services::CrossingList y;
     // When the query on the full circles fails there is no point to meet at: nothing is replaced.
-    if (!resumeAssign(err, y, [&] { return a1.entity.IntersectWith(a2.entity, 3); }) || y.size() < 3)
+    if (!resumeAssign(err, y, [&] { return services::crossingsOf(a1.entity, a2.entity, 3); }) || y.pointCount() < 1)
         return;
-    const cad::Point p1 = pointAt(y, 0);
-    const cad::Point p2 = y.size() >= 6 ? pointAt(y, 1) : p1;
+    const cad::Point p1 = y.pointAt(0);
+    const cad::Point p2 = y.pointCount() >= 2 ? y.pointAt(1) : p1;
     const double d1 = planDistance(a1.start, a2.end);
     const double d2 = planDistance(a2.start, a1.end);
     if (d1 > d2) {
@@ -113,8 +108,8 @@ bool JoinArcs(services::FormState& state, EntityHandle& handle1, EntityHandle& h
             return false;
     }
 
-    std::vector<double> x;
-    const bool crossingsKnown = resumeAssign(err, x, [&] { return a1.entity.IntersectWith(a2.entity, 0); });
+    services::CrossingList x;
+    const bool crossingsKnown = resumeAssign(err, x, [&] { return services::crossingsOf(a1.entity, a2.entity, 0); });
 
     for (ArcGeometry* a : {&a1, &a2}) {
         readPoint(state, err, a->centre, [&] { return a->entity.Center(); });
@@ -126,11 +121,11 @@ bool JoinArcs(services::FormState& state, EntityHandle& handle1, EntityHandle& h
 
     if (!crossingsKnown)
         return false;
-    if (x.size() == 3) {
-        trimAtCrossing(state, a1, handle1, a2, handle2, pointAt(x, 0));
+    if (x.count() == 3) {
+        trimAtCrossing(state, a1, handle1, a2, handle2, x.pointAt(0));
         return true;
     }
-    if (x.empty())
+    if (x.isEmpty())
         extendToCircleCrossing(state, a1, handle1, a2, handle2);
     return false;
 }

@@ -1,11 +1,13 @@
-// The colour indexes of the drawings: what each range, line and title is drawn in.
+// The drawings' colour indexes under the names the drawing code uses; they are defined in services/colours.h.
 #pragma once
+
+#include "services/colours.h"
 
 namespace geometry {
 
-constexpr short kColorGround = 1;        // ranges at ground level, rods, section arcs and rod lines
-constexpr short kColorTarget = 6;        // ranges at the height of the protected object
-constexpr short kColorSectionLine = 7;   // ground and target-height lines of section views
-constexpr short kColorTitle = 3;         // titles of section views
+using services::kColorGround;
+using services::kColorSectionLine;
+using services::kColorTarget;
+using services::kColorTitle;
 
 } // namespace geometry

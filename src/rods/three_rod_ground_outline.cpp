@@ -1,6 +1,10 @@
 // The ground-level union outline of three equal rods on an equilateral triangle.
 #include "rods/three_rod_ground_outline.h"
 
+#include "geometry/colours.h"
+#include "rods/union_outline_drawing.h"
+#include "services/form.h"
+#include "services/handle_lists.h"
 
 #include <QString>
 
@@ -42,13 +46,37 @@ ThreeRodGroundArcs ThreeRodGroundOutline(const WorkFrame& frame, const std::arra
     a.outer[0] = arcBetween(circle[0], chooseCrossing(x20, C::SmallerX), chooseCrossing(x01, C::SmallerY));
     a.outer[1] = arcBetween(circle[1], chooseCrossing(x01, C::SmallerY), chooseCrossing(x12, C::LargerX));
     a.outer[2] = arcBetween(circle[2], chooseCrossing(x12, C::LargerX), chooseCrossing(x20, C::SmallerX));
-    a.blindZone = centreUncovered(circle);
+    // A hole needs the circles to overlap on every side; rods apart have no outline to hold one.
+    a.blindZone = x01.size() == 2 && x12.size() == 2 && x20.size() == 2 && centreUncovered(circle);
     if (a.blindZone) {
         a.inner[0] = arcBetween(circle[0], chooseCrossing(x01, C::LargerY), chooseCrossing(x20, C::LargerX));
         a.inner[1] = arcBetween(circle[1], chooseCrossing(x12, C::SmallerX), chooseCrossing(x01, C::LargerY));
         a.inner[2] = arcBetween(circle[2], chooseCrossing(x20, C::LargerX), chooseCrossing(x12, C::SmallerX));
     }
     return a;
+}
+
+void DrawThreeRodGroundUnion(services::Form& form)
+{
+    services::FormState& st = form.state();
+    UnionOutline o(st, geometry::kColorGround);
+    const ThreeRodGroundArcs arcs = ThreeRodGroundOutline(
+        o.frame(), {st.m_point1, st.m_point2, st.m_point3}, st.m_groundHalfWidth * 1000.0 * st.m_scale);
+
+    std::array<std::optional<cad::Entity>, 3> outer, inner;
+    for (int r = 0; r < 3; ++r) {
+        outer[r] = o.draw(arcs.outer[r]);
+        inner[r] = o.draw(arcs.inner[r]);
+    }
+    for (const auto& arc : outer)
+        o.place(arc);
+    if (arcs.blindZone) {
+        for (const auto& arc : inner)
+            o.place(arc);
+        form.ShowMsg(kGroundBlindZone);
+    }
+    for (const services::HandleList& list : st.m_rodGroundHandles)
+        o.eraseAll(list);
 }
 
 } // namespace rods

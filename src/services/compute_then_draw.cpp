@@ -2,6 +2,7 @@
 #include "services/compute_then_draw.h"
 
 #include "services/acad_refs.h"
+#include "services/colours.h"
 #include "services/form.h"
 #include "services/pick_protocol.h"
 
@@ -9,11 +10,10 @@ namespace services {
 
 namespace {
 
-// The colour indexes of geometry/colours.h (services sits below geometry): 1 for the ground range and
-// the section, 6 for the range at the target height.
+// The ground range and the section take the ground colour, the range at the target height its own.
 short colourOfElement(int index)
 {
-    return index == 2 ? 6 : 1;
+    return index == 2 ? kColorTarget : kColorGround;
 }
 
 } // namespace

@@ -1,53 +1,43 @@
 // Input checks of the four earthing-resistance calculations: resistivity 0 or more, dimensions above 0.
 #include "services/input_checks.h"
 
+#include "services/earthing_fields.h"
 #include "services/input_checks_rules.h"
 
 namespace services {
 
 using checks::Rules;
 
-bool CheckVerticalInput(Form& form)
+namespace {
+
+// Every box of the panel's table in its order: the first bad one is named.
+bool checkFields(Form& form, int panel)
 {
-    const QString box = QStringLiteral("txtVerticality");
+    const FieldTable<EarthingField>& fields = earthingFields(panel);
     Rules r(form);
-    return r.nonNegative(box, 0, checks::resistivityMessage())
-        && r.positive(box, 1, QStringLiteral("垂直接地极长度数值无效!"));
+    for (const EarthingField key : fields.keys()) {
+        if (!(zeroAllowed(key) ? r.nonNegative(fields[key]) : r.positive(fields[key])))
+            return false;
+    }
+    return true;
 }
 
-bool CheckHorizontalInput(Form& form)
-{
-    const QString box = QStringLiteral("txtHorizontal");
-    Rules r(form);
-    return r.nonNegative(box, 0, checks::resistivityMessage())
-        && r.positive(box, 1, QStringLiteral("水平接地极总长数值无效!"))
-        && r.positive(box, 2, QStringLiteral("接地极埋深数值无效!"));
-}
+} // namespace
 
-bool CheckGridInput(Form& form)
-{
-    const QString box = QStringLiteral("txtGird");
-    Rules r(form);
-    return r.nonNegative(box, 0, checks::resistivityMessage())
-        && r.positive(box, 1, QStringLiteral("接地网总面积S数值无效!"))
-        && r.positive(box, 2, QStringLiteral("接地极埋深h数值无效!"))
-        && r.positive(box, 3, QStringLiteral("外缘边线总长Lo数值无效!"))
-        && r.positive(box, 4, QStringLiteral("水平接地极总长L数值无效!"));
-}
+bool CheckVerticalInput(Form& form) { return checkFields(form, 0); }
+
+bool CheckHorizontalInput(Form& form) { return checkFields(form, 1); }
+
+bool CheckGridInput(Form& form) { return checkFields(form, 2); }
 
 bool CheckSupportInput(Form& form)
 {
-    const QString box = QStringLiteral("txtSupport");
-    const QString l1 = QStringLiteral("txtL1");
-    const QString l2 = QStringLiteral("txtL2");
-    Rules r(form);
-    if (!r.nonNegative(box, 0, checks::resistivityMessage())
-        || !r.positive(box, 1, QStringLiteral("接地极埋深数值无效!"))
-        || !r.nonNegative(l1, std::nullopt, QStringLiteral("L1长度数值无效!"))
-        || !r.nonNegative(l2, std::nullopt, QStringLiteral("L2长度数值无效!")))
+    if (!checkFields(form, 3))
         return false;
-    if (r.value(l1, std::nullopt) + r.value(l2, std::nullopt) == 0)
-        return r.fail(l2, std::nullopt, QStringLiteral("长度数值无效!"));
+    const FieldTable<EarthingField>& fields = earthingFields(3);
+    Rules r(form);
+    if (r.value(fields[EarthingField::L1]) + r.value(fields[EarthingField::L2]) == 0)
+        return r.fail(fields[EarthingField::L2].name, fields[EarthingField::L2].index, QStringLiteral("长度数值无效!"));
     return true;
 }
 

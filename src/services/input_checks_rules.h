@@ -1,6 +1,8 @@
 // The rules the panel input checks are made of: non-negative, positive, scale, and the report of a bad box.
 #pragma once
 
+#include "services/panel_io.h"
+
 #include <QString>
 #include <optional>
 
@@ -39,6 +41,12 @@ public:
 
     // Marks the box, shows the message, answers false.
     bool fail(const QString& box, std::optional<int> index, const QString& message);
+
+    // The same on a box of a panel's field table, with its own message.
+    bool nonNegative(const PanelField& field) { return nonNegative(field.name, field.index, field.message); }
+    bool positive(const PanelField& field) { return positive(field.name, field.index, field.message); }
+    double value(const PanelField& field) const { return value(field.name, field.index); }
+    bool fail(const PanelField& field) { return fail(field.name, field.index, field.message); }
 
 private:
     QString text(const QString& box, std::optional<int> index) const;

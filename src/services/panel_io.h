@@ -21,7 +21,8 @@ struct PanelField {
 };
 
 // A panel's boxes keyed by the panel's own named enum, so code says fields[In::Height], not element 0.
-// Every key a panel uses must be in its table; asking for one that is not is a programming error.
+// keys() lists them in the table's order (the order a check tests them). Every key a panel uses must
+// be in its table; asking for one that is not is a programming error.
 template <typename Key>
 class FieldTable {
 public:
@@ -32,8 +33,11 @@ public:
             if (slot >= m_fields.size())
                 m_fields.resize(slot + 1);
             m_fields[slot] = field;
+            m_keys.push_back(key);
         }
     }
+
+    const std::vector<Key>& keys() const { return m_keys; }
 
     const PanelField& operator[](Key key) const
     {
@@ -45,6 +49,7 @@ public:
 
 private:
     std::vector<std::optional<PanelField>> m_fields;
+    std::vector<Key> m_keys;
 };
 
 // The number in a text box (the locale-aware conversion), or nothing when the box is missing or

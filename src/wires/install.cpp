@@ -2,15 +2,24 @@
 #include "wires/install.h"
 
 #include "services/form.h"
+#include "wires/one_strip_panel.h"
+#include "wires/one_strip_picked_panel.h"
 #include "wires/two_wire_panel.h"
 
 #include <QWidget>
 
 namespace wires {
 
-void installWirePanels(services::Form& form)
+// The window owns the panel objects; they live as long as its controls.
+
+void installOneStripPanels(services::Form& form)
 {
-    // The window owns the panel objects; they live as long as its controls.
+    new OneStripPanel(form, form.window());
+    new OneStripPickedPanel(form, form.window());
+}
+
+void installTwoStripPanels(services::Form& form)
+{
     new TwoWirePanel(form, form.window());
 }
 

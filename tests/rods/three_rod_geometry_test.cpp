@@ -205,6 +205,7 @@ TEST(ThreeRodGroundOutline, OuterArcsRunBetweenTheOuterCrossingsInnerArcsCloseTh
         EXPECT_TRUE(groundOf(40, 22.361, o, turn).blindZone);
         // Circles that do not cross make no arc at all.
         a = groundOf(60, 28.618, o, turn);
+        EXPECT_FALSE(a.blindZone);
         for (int r = 0; r < 3; ++r)
             EXPECT_FALSE(a.outer[r].has_value() || a.inner[r].has_value());
     }

@@ -12,6 +12,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 #include <cmath>
 #include <map>
 #include <sstream>
@@ -77,12 +79,14 @@ public:
             layer.linetype = QStringLiteral("CONTINUOUS");
         layer.flags = data.flags;
         layer.lineweight = a.getWidth();
+        // A name met again replaces the earlier entry; found by hash, as plans can hold many layers.
         auto& layers = m_model.tables().layers;
-        for (auto& l : layers)
-            if (l.name.compare(layer.name, Qt::CaseInsensitive) == 0) {
-                l = layer;
-                return;
-            }
+        const QString key = layer.name.toUpper();
+        if (const auto known = m_layerIndex.constFind(key); known != m_layerIndex.cend()) {
+            layers[*known] = layer;
+            return;
+        }
+        m_layerIndex.insert(key, layers.size());
         layers.push_back(layer);
     }
 
@@ -95,15 +99,18 @@ public:
         lt.description = m_text.decode(data.description);
         lt.flags = data.flags;
         lt.patternLength = finiteOr(data.patternLength, 0);
+        // dxflib reports an entry's dashes before the entry itself.
+        lt.dashes = std::move(m_dashes);
+        m_dashes.clear();
+        if (!lt.dashes.empty()) {
+            lt.patternLength = 0;
+            for (double dash : lt.dashes)
+                lt.patternLength += std::abs(dash);
+        }
         m_model.tables().linetypes.push_back(lt);
     }
 
-    void addLinetypeDash(double length) override
-    {
-        auto& lts = m_model.tables().linetypes;
-        if (!lts.empty() && lts.back().dashes.size() < 64)
-            lts.back().dashes.push_back(finiteOr(length, 0));
-    }
+    void addLinetypeDash(double length) override { m_dashes.push_back(finiteOr(length, 0)); }
 
     void addTextStyle(const DL_StyleData& data) override
     {
@@ -186,17 +193,14 @@ public:
         e.widthFactor = d.xScaleFactor > 0 && std::isfinite(d.xScaleFactor) ? d.xScaleFactor : 1;
         e.hAlign = d.hJustification;
         e.vAlign = d.vJustification;
-        e.text = m_text.decode(d.text);
+        const auto longText = m_scan.longTexts.find(m_sequence);
+        e.text = m_text.decode(longText != m_scan.longTexts.end() ? longText->second : d.text);
         e.style = m_text.decode(d.style);
         e.rotation = geom::normalizeAngle(finiteOr(d.angle, 0));   // dxflib gives radians here
         put(std::move(e));
     }
 
-    void addMTextChunk(const std::string& text) override
-    {
-        if (m_mtextChunks.size() < (1u << 20))
-            m_mtextChunks += text;
-    }
+    void addMTextChunk(const std::string& text) override { m_mtextChunks += text; }
 
     void addMText(const DL_MTextData& d) override
     {
@@ -245,7 +249,7 @@ public:
 
     void addVertex(const DL_VertexData& d) override
     {
-        if (!m_polyline || m_polyline->vertices.size() >= (1u << 22))
+        if (!m_polyline)
             return;
         const double bulge = std::isfinite(d.bulge) && std::abs(d.bulge) < 1e6 ? d.bulge : 0;
         m_polyline->vertices.push_back({finiteOr(d.x, 0), finiteOr(d.y, 0), bulge});
@@ -278,8 +282,9 @@ private:
         const QString lt = m_text.decode(a.getLinetype());
         e.linetype = lt.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0 ? QString() : lt;
         const int sequence = a.getHandle();
-        if (sequence >= 1 && static_cast<std::size_t>(sequence) <= m_scan.extras.size())
-            e.visible = !m_scan.extras[static_cast<std::size_t>(sequence) - 1].invisible;
+        m_sequence = sequence >= 1 ? static_cast<std::size_t>(sequence) : 0;
+        if (m_sequence >= 1 && m_sequence <= m_scan.extras.size())
+            e.visible = !m_scan.extras[m_sequence - 1].invisible;
         return e;
     }
 
@@ -289,8 +294,7 @@ private:
             return;
         if (m_block) {
             e.handle = 0;
-            if (m_block->entities.size() < (1u << 22))
-                m_block->entities.push_back(std::move(e));
+            m_block->entities.push_back(std::move(e));
             return;
         }
         m_model.add(std::move(e));
@@ -327,6 +331,9 @@ private:
     bool m_skipBlock = false;
     std::optional<EntityData> m_polyline;
     std::string m_mtextChunks;
+    std::vector<double> m_dashes;                           // of the line type being read
+    QHash<QString, std::size_t> m_layerIndex;               // upper-case name -> index in the table
+    std::size_t m_sequence = 0;                             // the first pass's number of this entity
 };
 
 // A block that inserts itself, directly or through others, would be drawn for ever: such inserts
@@ -375,22 +382,25 @@ void breakBlockCycles(DrawingTables& t)
 void completeTables(DocumentModel& model)
 {
     auto& t = model.tables();
-    auto hasLayer = [&](const QString& name) {
-        return std::any_of(t.layers.begin(), t.layers.end(), [&](const LayerData& l) { return l.name.compare(name, Qt::CaseInsensitive) == 0; });
-    };
-    if (!hasLayer(QStringLiteral("0")))
+    QSet<QString> known;
+    for (const auto& l : t.layers)
+        known.insert(l.name.toUpper());
+    if (!known.contains(QStringLiteral("0")))
         t.layers.insert(t.layers.begin(), LayerData{QStringLiteral("0"), 7, QStringLiteral("CONTINUOUS"), 0, -3});
-    std::vector<QString> missing;
+    QString last;   // entities come in runs on one layer
     auto check = [&](const EntityData& e) {
-        if (!hasLayer(e.layer) && std::find(missing.begin(), missing.end(), e.layer) == missing.end())
-            missing.push_back(e.layer);
+        if (e.layer == last)
+            return;
+        last = e.layer;
+        if (!known.contains(e.layer.toUpper())) {
+            known.insert(e.layer.toUpper());
+            t.layers.push_back(LayerData{e.layer, 7, QStringLiteral("CONTINUOUS"), 0, -3});
+        }
     };
     model.forEach(check);
     for (const auto& b : t.blocks)
         for (const auto& e : b.entities)
             check(e);
-    for (const auto& name : missing)
-        t.layers.push_back(LayerData{name, 7, QStringLiteral("CONTINUOUS"), 0, -3});
     if (t.styles.empty()) {
         TextStyleData standard;
         standard.name = QStringLiteral("Standard");

@@ -16,14 +16,16 @@ namespace {
 using automation::AutomationError;
 namespace errors = automation::errors;
 
-// dxflib reads lines into 1024-byte buffers and loops for ever on a longer one; no real drawing
-// has values that long (AutoCAD keeps names and single-line texts to 255 characters), so longer
-// values are cut.
+// dxflib reads lines into 1024-byte buffers and loops for ever on a longer one: longer texts are
+// handed on beside it or in pieces, and any other value that long refuses the file.
 constexpr std::size_t kMaxValue = kDxfMaxValue;
+// What an MTEXT chunk (group 3) holds at most.
+constexpr std::size_t kMTextChunk = 250;
 
 struct Pair {
     int code;
     std::string_view value;
+    std::size_t line;   // of the value, for messages
 };
 
 [[noreturn]] void malformed(const char* why, std::size_t line = 0)
@@ -56,10 +58,36 @@ bool isIntCode(int c)
         || (c >= 1060 && c <= 1071);
 }
 
+// Plain decimal notation only: dxflib reads "0x1p10", "inf" or "nan" as something else than strtod.
 bool parsesAsReal(std::string_view v)
 {
     v = trim(v);
     if (v.empty() || v.size() > 64)
+        return false;
+    std::size_t i = 0, digits = 0;
+    auto run = [&] {
+        std::size_t n = 0;
+        while (i < v.size() && std::isdigit(static_cast<unsigned char>(v[i])))
+            ++i, ++n;
+        return n;
+    };
+    if (v[i] == '+' || v[i] == '-')
+        ++i;
+    digits = run();
+    if (i < v.size() && (v[i] == '.' || v[i] == ',')) {
+        ++i;
+        digits += run();
+    }
+    if (digits == 0)
+        return false;
+    if (i < v.size() && (v[i] == 'e' || v[i] == 'E')) {
+        ++i;
+        if (i < v.size() && (v[i] == '+' || v[i] == '-'))
+            ++i;
+        if (run() == 0)
+            return false;
+    }
+    if (i != v.size())
         return false;
     std::string s(v);
     std::replace(s.begin(), s.end(), ',', '.');
@@ -97,8 +125,6 @@ std::vector<Pair> readPairs(std::string_view text)
             line.remove_suffix(1);
         pos = nl + 1;
         ++lineNo;
-        if (line.size() > kMaxValue)
-            line = line.substr(0, kMaxValue);
         return true;
     };
     std::string_view codeLine, value;
@@ -117,14 +143,14 @@ std::vector<Pair> readPairs(std::string_view text)
         if (isIntCode(ic) && !parsesAsInt(value))
             malformed("a whole number is expected", lineNo);
         if (ic == 0 && trim(value) == "EOF") {
-            pairs.push_back({0, "EOF"});
+            pairs.push_back({0, "EOF", lineNo});
             return pairs;
         }
         if (value.find('\0') != std::string_view::npos)
             malformed("a value holds a NUL byte", lineNo);
         if (ic == 999)
             continue;
-        pairs.push_back({ic, ic == 0 || ic == 2 || ic == 9 ? trim(value) : value});
+        pairs.push_back({ic, ic == 0 || ic == 2 || ic == 9 ? trim(value) : value, lineNo});
     }
     malformed("the file has no EOF (it may be cut short)");
 }
@@ -159,6 +185,14 @@ public:
     }
 
 private:
+    // A group of the file, which dxflib must be able to read.
+    void out(const Pair& pair)
+    {
+        if (pair.value.size() > kMaxValue)
+            malformed("a value is longer than 1000 bytes", pair.line);
+        out(pair.code, pair.value);
+    }
+
     void out(int code, std::string_view value)
     {
         m_out.cleaned += std::to_string(code);
@@ -173,7 +207,7 @@ private:
             out(0, "SECTION");
             out(2, name);
             for (std::size_t i = from; i < to; ++i) {
-                out(p[i].code, p[i].value);
+                out(p[i]);
                 if (p[i].code == 9 && i + 1 < to) {
                     if (p[i].value == "$ACADVER")
                         m_out.acadver = QString::fromLatin1(trim(p[i + 1].value));
@@ -190,7 +224,7 @@ private:
         } else if (name == "BLOCKS" || name == "ENTITIES") {
             out(0, "SECTION");
             out(2, name);
-            entities(p, from, to);
+            entities(p, from, to, name == "BLOCKS");
             out(0, "ENDSEC");
         }
         // CLASSES, OBJECTS, THUMBNAILIMAGE, ACDSDATA: nothing the engine keeps.
@@ -214,7 +248,7 @@ private:
                 name = p[i + 1].value;
             if (name == "LAYER" || name == "LTYPE" || name == "STYLE") {
                 for (std::size_t k = i; k < end; ++k)
-                    out(p[k].code, p[k].value);
+                    out(p[k]);
                 out(0, "ENDTAB");
             }
             i = end + 1;
@@ -227,12 +261,16 @@ private:
             || type == "INSERT" || type == "LWPOLYLINE" || type == "POLYLINE";
     }
 
-    void entities(const std::vector<Pair>& p, std::size_t from, std::size_t to)
+    // Entities of the ENTITIES section, or block definitions of the BLOCKS section. A block left
+    // open ends where the next one begins or at the end of its section (as other readers do), so
+    // the entities after it are never taken into it; entities outside any block belong to nothing.
+    void entities(const std::vector<Pair>& p, std::size_t from, std::size_t to, bool blocks)
     {
         std::size_t i = from;
         while (i < to && p[i].code != 0)
             ++i;   // groups before the first entity belong to nothing
         bool inPolyline = false, skippingPolyline = false;
+        bool inBlock = false;
         while (i < to) {
             std::size_t end = i + 1;
             while (end < to && p[end].code != 0)
@@ -250,8 +288,15 @@ private:
                     out(0, "SEQEND");   // a sequence left open: close it for dxflib
                 inPolyline = skippingPolyline = false;
                 if (type == "BLOCK" || type == "ENDBLK") {
-                    for (std::size_t k = i; k < end; ++k)
-                        out(p[k].code, p[k].value);
+                    if (blocks && (type == "BLOCK" || inBlock)) {
+                        if (type == "BLOCK" && inBlock)
+                            out(0, "ENDBLK");
+                        for (std::size_t k = i; k < end; ++k)
+                            out(p[k]);
+                        inBlock = type == "BLOCK";
+                    }
+                } else if (blocks && !inBlock) {
+                    inPolyline = skippingPolyline = type == "POLYLINE";
                 } else if (onPaper(p, i, end)) {
                     // Layouts (title sheets) are not the plan: their entities are not kept.
                     inPolyline = skippingPolyline = type == "POLYLINE";
@@ -268,6 +313,8 @@ private:
         }
         if (inPolyline && !skippingPolyline)
             out(0, "SEQEND");
+        if (inBlock)
+            out(0, "ENDBLK");
     }
 
     static bool onPaper(const std::vector<Pair>& p, std::size_t from, std::size_t to)
@@ -295,7 +342,7 @@ private:
         out(0, "VERTEX");
         for (std::size_t k = from + 1; k < to; ++k)
             if (p[k].code != 5)
-                out(p[k].code, p[k].value);
+                out(p[k]);
     }
 
     void entity(const std::vector<Pair>& p, std::size_t from, std::size_t to)
@@ -323,7 +370,20 @@ private:
             // Extended data and reactors are not read; dxflib would take their points for the entity's.
             if (c == 102 || c >= 1000)
                 continue;
-            out(c, p[k].value);
+            if (p[k].value.size() > kMaxValue && c == 1 && type == "TEXT") {
+                m_out.longTexts[m_out.extras.size()] = std::string(p[k].value);
+                out(1, "");
+            } else if (p[k].value.size() > kMaxValue && (c == 1 || c == 3) && type == "MTEXT") {
+                // Chunks are joined as bytes before decoding, so they may part anywhere.
+                std::string_view rest = p[k].value;
+                while (rest.size() > kMTextChunk) {
+                    out(3, rest.substr(0, kMTextChunk));
+                    rest.remove_prefix(kMTextChunk);
+                }
+                out(c, rest);
+            } else {
+                out(p[k]);
+            }
         }
     }
 

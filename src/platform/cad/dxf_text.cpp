@@ -92,6 +92,7 @@ void DxfTextDecoder::configure(const QString& acadver, const QString& codepage)
     // AC1021 (2007) and later store UTF-8.
     const QString v = acadver.trimmed().toUpper();
     m_utf8 = v.startsWith(QLatin1String("AC")) && v.mid(2).toInt() >= 1021;
+    m_declared = !codepage.trimmed().isEmpty();
     const char* codec = codecForCodepage(codepage);
     QByteArray name = codec ? QByteArray(codec) : ("windows-" + codepage.trimmed().mid(5).toLatin1());
     m_codepage = QStringDecoder(name.constData(), QStringDecoder::Flag::Stateless);
@@ -111,7 +112,7 @@ QString DxfTextDecoder::decode(std::string_view raw)
     const QByteArrayView bytes(raw.data(), static_cast<qsizetype>(raw.size()));
     if (isAscii(raw))
         text = QString::fromLatin1(bytes);
-    else if (m_utf8 || isMultibyteUtf8(raw))
+    else if (m_utf8 || (!m_declared && isMultibyteUtf8(raw)))
         text = QString::fromUtf8(bytes);
     else
         text = m_codepage.decode(bytes);
@@ -158,7 +159,25 @@ QString DxfTextDecoder::unescape(const QString& s)
     return out;
 }
 
-DxfTextEncoder::DxfTextEncoder() : m_gbk("GBK", QStringEncoder::Flag::Stateless) {}
+DxfTextEncoder::DxfTextEncoder()
+    : m_gbk("GBK", QStringEncoder::Flag::Stateless), m_gbkBack("GBK", QStringDecoder::Flag::Stateless)
+{
+}
+
+// The two GBK bytes of c, or nothing when GBK cannot hold it. Judged by decoding the bytes back,
+// not by the encoder's error flag: that flag stays set once raised, whatever resets it.
+QByteArray DxfTextEncoder::gbkPair(QChar c)
+{
+    if (!m_gbk.isValid() || !m_gbkBack.isValid() || c.isSurrogate())
+        return {};
+    const QByteArray bytes = m_gbk.encode(QStringView(&c, 1));
+    // Only proper double-byte characters go out raw: GBK writes '?' for what it cannot hold, and
+    // its one-byte euro sign (0x80) is read differently by different programs.
+    if (bytes.size() != 2 || static_cast<unsigned char>(bytes[0]) < 0x81 || static_cast<unsigned char>(bytes[0]) > 0xFE)
+        return {};
+    const QString back = m_gbkBack.decode(bytes);
+    return back.size() == 1 && back[0] == c ? bytes : QByteArray();
+}
 
 std::string DxfTextEncoder::encode(const QString& text)
 {
@@ -173,19 +192,8 @@ std::string DxfTextEncoder::encode(const QString& text)
             out.push_back(u < 0x20 && u != '\t' ? ' ' : static_cast<char>(u));
             continue;
         }
-        QByteArray bytes;
-        if (m_gbk.isValid() && !c.isSurrogate()) {
-            bytes = m_gbk.encode(QStringView(&text.constData()[i], 1));
-            if (m_gbk.hasError()) {
-                m_gbk.resetState();
-                bytes.clear();
-            }
-        }
-        // Only proper double-byte characters go out raw: GBK writes '?' for what it cannot hold, and
-        // its one-byte euro sign (0x80) is read differently by different programs.
-        const bool doubleByte = bytes.size() == 2 && static_cast<unsigned char>(bytes[0]) >= 0x81
-            && static_cast<unsigned char>(bytes[0]) <= 0xFE;
-        if (!doubleByte) {
+        const QByteArray bytes = gbkPair(c);
+        if (bytes.isEmpty()) {
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\U+%04X", u);
             out.append(buf);

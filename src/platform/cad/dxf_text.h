@@ -10,8 +10,8 @@
 namespace cad {
 
 // Turns the bytes of one string of a DXF file into text. Files of AutoCAD 2007 and later are
-// UTF-8; older ones are in their $DWGCODEPAGE, except that text which is valid UTF-8 with
-// multi-byte sequences is taken as UTF-8 (what many programs write whatever they declare).
+// UTF-8; older ones are in the $DWGCODEPAGE they declare (many GBK texts are valid UTF-8 too, so
+// no guessing then). Only a file that declares no code page has its UTF-8 texts taken as UTF-8.
 class DxfTextDecoder {
 public:
     DxfTextDecoder() { configure({}, {}); }
@@ -20,20 +20,24 @@ public:
 
 private:
     bool m_utf8 = false;
+    bool m_declared = false;
     QStringDecoder m_codepage;
     QStringDecoder m_gbk, m_big5, m_sjis, m_korean;
     QString unescape(const QString& text);
 };
 
 // Text for an R2000 file declared ANSI_936: ASCII as it is, Chinese as GBK bytes, anything GBK
-// cannot hold as a \U+XXXX escape.
+// cannot hold as a \U+XXXX escape. Each character is judged on its own, so one string always
+// comes out the same bytes.
 class DxfTextEncoder {
 public:
     DxfTextEncoder();
     std::string encode(const QString& text);
 
 private:
+    QByteArray gbkPair(QChar c);
     QStringEncoder m_gbk;
+    QStringDecoder m_gbkBack;
 };
 
 // The code page the writer declares.

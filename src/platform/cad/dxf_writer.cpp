@@ -32,7 +32,8 @@ constexpr double kToDegrees = 360.0 / geom::kTwoPi;
 // dxflib's ASCII writer flushes the file after every line and writes reals with 16 digits. This
 // one collects the text in memory, writes every real in its shortest exact form (a saved drawing
 // reads back to the same doubles) and adds what dxflib leaves out: the invisible flag (group 60
-// after the layer of a hidden entity) and a style's font files.
+// after the layer of a hidden entity), a style's font files and the owners (group 330) of the
+// dictionaries and layouts in the OBJECTS section.
 class Writer : public DL_WriterA {
 public:
     Writer() : DL_WriterA("/dev/null", DL_Codes::AC1015) { m_text.reserve(1 << 20); }
@@ -48,6 +49,9 @@ public:
         m_inStyle = true;
     }
     void endStyle() { m_inStyle = false; }
+    // From here on every object gets its owner: the dictionary that lists it (the first object is
+    // the root dictionary, owned by nothing). dxflib writes each dictionary before what it lists.
+    void beginObjects() { m_inObjects = true; }
 
     void dxfReal(int gc, double value) const override
     {
@@ -71,9 +75,7 @@ public:
     {
         char buf[16];
         std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(value));
-        code(gc);
-        m_text.append(buf);
-        m_text.push_back('\n');
+        line(gc, buf);
     }
     void dxfString(int gc, const std::string& value) const override { put(gc, value.c_str()); }
     void dxfString(int gc, const char* value) const override { put(gc, value); }
@@ -91,18 +93,32 @@ private:
             value = m_font.c_str();
         if (m_inStyle && gc == 4)
             value = m_bigFont.c_str();
+        line(gc, value ? value : "");
+    }
+    void line(int gc, std::string_view value) const
+    {
         code(gc);
-        m_text.append(value ? value : "");
+        m_text.append(value);
         m_text.push_back('\n');
         if (gc == 8 && m_hideNext) {
             dxfInt(60, 1);
             m_hideNext = false;
+        }
+        if (m_inObjects && gc == 5) {
+            const auto owner = m_owners.find(std::string(value));
+            line(330, owner != m_owners.end() ? owner->second : std::string_view("0"));
+            m_object = value;
+        } else if (m_inObjects && (gc == 350 || gc == 360)) {
+            m_owners.emplace(std::string(value), m_object);
         }
     }
     mutable std::string m_text;
     mutable bool m_hideNext = false;
     bool m_inStyle = false;
     std::string m_font, m_bigFont;
+    bool m_inObjects = false;
+    mutable std::string m_object;                       // handle of the object being written
+    mutable std::map<std::string, std::string> m_owners;   // handle -> handle of its dictionary
 };
 
 class DxfWriter {
@@ -118,13 +134,14 @@ public:
         m_w.sectionEntities();
         m_model.forEach([&](const EntityData& e) { entity(e); });
         m_w.sectionEnd();
+        m_w.beginObjects();
         m_dxf.writeObjects(m_w);
         m_dxf.writeObjectsEnd(m_w);
         m_w.dxfEOF();
     }
 
 private:
-    // A single-line value, shortened to what a DXF line holds (see kDxfMaxValue).
+    // A name or other single-line value, shortened to what the reader passes to dxflib (see kDxfMaxValue).
     std::string text(const QString& s)
     {
         QString t = s;
@@ -242,8 +259,9 @@ private:
             QString lt = l.linetype.isEmpty() ? QStringLiteral("CONTINUOUS") : l.linetype;
             if (!knownLinetype(lt))
                 lt = QStringLiteral("CONTINUOUS");
-            const int color = l.color == 0 ? 7 : l.color;
-            m_dxf.writeLayer(m_w, DL_LayerData(text(l.name), l.flags, color < 0),
+            // dxflib negates the colour of a layer that is off itself.
+            const int color = l.color == 0 ? 7 : std::abs(l.color);
+            m_dxf.writeLayer(m_w, DL_LayerData(text(l.name), l.flags, l.color < 0),
                              DL_Attributes("", color, static_cast<int>(l.lineweight), text(lt), 1.0));
         }
         m_w.tableEnd();
@@ -325,8 +343,9 @@ private:
             m_dxf.writeCircle(m_w, DL_CircleData(e.center[0], e.center[1], e.center[2], e.radius), a);
             break;
         case EntityKind::Text:
+            // The text whole, however long: the reader takes long texts beside dxflib.
             m_dxf.writeText(m_w, DL_TextData(e.insertion[0], e.insertion[1], e.insertion[2], e.alignment[0], e.alignment[1],
-                                             e.alignment[2], e.height, e.widthFactor, 0, e.hAlign, e.vAlign, text(e.text),
+                                             e.alignment[2], e.height, e.widthFactor, 0, e.hAlign, e.vAlign, m_encoder.encode(e.text),
                                              text(styleOf(e)), e.rotation), a);
             break;
         case EntityKind::MText:
@@ -377,12 +396,21 @@ void writeDxfFile(const QString& path, const DocumentModel& model)
     Writer w;
     DxfWriter(model, w).write();
     // Written beside the target and moved over it at the end, so a failed save leaves the old file whole.
+    // Unbuffered: a buffered write error (disk full, file-size limit) would only surface while the
+    // save file is committed, and QSaveFile would still move the cut file over the old one.
     QSaveFile file(target.absoluteFilePath());
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw AutomationError(errors::FileError, QStringLiteral("%1 cannot be written").arg(path));
     const std::string& text = w.text();
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit())
-        throw AutomationError(errors::FileError, QStringLiteral("%1 could not be written").arg(path));
+    const bool written = file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size())
+        && file.error() == QFileDevice::NoError;
+    if (!written) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        throw AutomationError(errors::FileError, QStringLiteral("%1 could not be written: %2").arg(path, why));
+    }
+    if (!file.commit())
+        throw AutomationError(errors::FileError, QStringLiteral("%1 could not be written: %2").arg(path, file.errorString()));
 }
 
 } // namespace cad

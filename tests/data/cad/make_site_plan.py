@@ -4,8 +4,12 @@ import ezdxf
 doc = ezdxf.new("R2000")
 doc.header["$DWGCODEPAGE"] = "ANSI_936"
 doc.header["$INSUNITS"] = 4
+# Two line types with patterns of their own: each must keep its own dashes.
+doc.linetypes.add("DASHED", pattern=[0.75, 0.5, -0.25], description="Dashed __ __ __")
+doc.linetypes.add("CENTER", pattern=[2.0, 1.25, -0.25, 0.25, -0.25], description="Center ____ _ ____")
 doc.layers.add("建筑", color=5)
 doc.layers.add("ROAD", color=8, linetype="DASHED")
+doc.layers.add("道路中心线", color=1, linetype="CENTER")
 doc.layers.add("HIDDEN_OFF", color=2).off()
 doc.styles.add("HZ", font="simsun.ttf")
 

@@ -3,10 +3,10 @@
 
 #include "engine_fixture.h"
 
-#include "platform/cad/command_line.h"
+#include "platform/cad/window/command_line.h"
 #include "platform/cad/document_model.h"
-#include "platform/cad/drawing_view.h"
-#include "platform/cad/drawing_window.h"
+#include "platform/cad/window/drawing_view.h"
+#include "platform/cad/window/drawing_window.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

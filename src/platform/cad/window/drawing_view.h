@@ -1,8 +1,8 @@
 // The drawing view: one drawing's model space on a dark background, zoom, pan, crosshair and point picking.
 #pragma once
 
-#include "platform/cad/drawing_view_renderer.h"
-#include "platform/cad/drawing_view_transform.h"
+#include "platform/cad/window/drawing_view_renderer.h"
+#include "platform/cad/window/drawing_view_transform.h"
 #include "platform/cad/point.h"
 #include "platform/cad/snap.h"
 
@@ -62,6 +62,8 @@ public:
 signals:
     void cursorMoved(const cad::Point& drawingPoint);
     void pointPicked(const cad::Point& point);
+    // A paint left some block contents out; told once per drawing.
+    void drawnInPart();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -99,6 +101,7 @@ private:
     ViewTransform m_cacheView;
     bool m_cacheValid = false;
     qint64 m_lastRenderMs = 0;
+    const DocumentModel* m_toldInPart = nullptr;
     std::vector<std::uint64_t> m_pendingAdds;
     QTimer m_settle;
 

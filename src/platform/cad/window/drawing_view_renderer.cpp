@@ -1,9 +1,9 @@
 // Painting the model space: entities batched by colour, arcs tessellated to the pixel, blocks expanded.
-#include "platform/cad/drawing_view_renderer.h"
+#include "platform/cad/window/drawing_view_renderer.h"
 
 #include "platform/cad/document_model.h"
-#include "platform/cad/drawing_view_colors.h"
-#include "platform/cad/drawing_view_text.h"
+#include "platform/cad/window/drawing_view_colors.h"
+#include "platform/cad/window/drawing_view_text.h"
 
 #include <QHash>
 #include <QPainter>
@@ -20,6 +20,12 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr int kMaxBlockDepth = 8;
 // A block reference array beyond this many cells is drawn as its first cell only.
 constexpr int kMaxArrayCells = 10000;
+// Nested arrays multiply: one paint draws at most this many entities out of blocks, and queues at
+// most this many line segments (32 bytes each), so every paint of every file ends quickly.
+constexpr std::size_t kMaxBlockCopies = 200000;
+constexpr std::size_t kMaxQueuedSegments = 2000000;
+// A text drawn out of a block weighs as much as this many segments.
+constexpr std::size_t kTextWeight = 40;
 // Entities smaller than this on screen are a dot.
 constexpr double kDotPixels = 1.5;
 // Antialiasing only while the view shows fewer entities than this: beyond, speed matters more.
@@ -147,6 +153,8 @@ struct DrawingRenderer::Impl {
     };
     std::vector<TextJob> texts;
     std::vector<QLineF> bars;
+    std::size_t blockCopies = 0, queued = 0;
+    bool partial = false;   // something was left out to keep the paint short
 
     Impl(const DocumentModel& m, const ViewTransform& v)
         : model(m), view(v), toDevice(v.matrix()), blocks(m.tables())
@@ -227,11 +235,17 @@ struct DrawingRenderer::Impl {
 
     void draw(const EntityData& e, const QTransform& t, short byBlock, const LayerData* inherited, int depth)
     {
+        if (depth > 0 && (blockCopies >= kMaxBlockCopies || queued >= kMaxQueuedSegments)) {
+            partial = true;
+            return;
+        }
+        blockCopies += depth > 0;
         const LayerData* layer = nullptr;
         const short color = resolveColor(e, byBlock, layer, inherited);
         if (color == 0)
             return;
         Batch& b = batches[static_cast<std::size_t>(color)];
+        const std::size_t before = b.lines.size() + kTextWeight * texts.size();
         switch (e.kind) {
         case EntityKind::Line:
             b.lines.emplace_back(t.map(QPointF(e.start[0], e.start[1])), t.map(QPointF(e.end[0], e.end[1])));
@@ -268,16 +282,18 @@ struct DrawingRenderer::Impl {
             if (static_cast<long long>(rows) * cols > kMaxArrayCells)
                 rows = cols = 1;
             const LayerData* inner = layer ? layer : inherited;
-            for (int r = 0; r < rows; ++r)
-                for (int c = 0; c < cols; ++c) {
+            for (int r = 0; r < rows && !partial; ++r)
+                for (int c = 0; c < cols && !partial; ++c) {
                     const QTransform m = cellTransform(e, block->base, r, c) * t;
                     for (const auto& child : block->entities)
                         if (child.visible)
                             draw(child, m, color, inner, depth + 1);
                 }
-            break;
+            return;
         }
         }
+        if (depth > 0)
+            queued += b.lines.size() + kTextWeight * texts.size() - before;
     }
 
     // A model-space entity: a dot when it is smaller on screen than a pixel or so.
@@ -332,9 +348,13 @@ DrawingRenderer::~DrawingRenderer() = default;
 
 std::size_t DrawingRenderer::drawnCount() const { return d->drawn; }
 
+bool DrawingRenderer::drawnInPart() const { return d->partial; }
+
 void DrawingRenderer::paintView(QPainter& painter, const std::vector<PlacedReference>& references)
 {
     d->drawn = 0;
+    d->partial = false;
+    d->blockCopies = d->queued = 0;
     const Box window = d->view.window();
     std::vector<std::uint64_t> handles = d->model.entitiesIn(window);
     // Drawing order, so that later entities lie over earlier ones as the engineer drew them.
@@ -363,6 +383,8 @@ void DrawingRenderer::paintView(QPainter& painter, const std::vector<PlacedRefer
 void DrawingRenderer::paintEntities(QPainter& painter, const std::vector<std::uint64_t>& handles)
 {
     d->drawn = 0;
+    d->partial = false;
+    d->blockCopies = d->queued = 0;
     painter.setRenderHint(QPainter::Antialiasing, handles.size() < kAntialiasLimit);
     for (auto h : handles) {
         const EntityData* e = d->model.find(h);

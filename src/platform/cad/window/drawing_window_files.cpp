@@ -1,9 +1,9 @@
 // The drawing window's file commands: open a site plan, save, save as DXF, close, never losing changes silently.
-#include "platform/cad/drawing_window.h"
+#include "platform/cad/window/drawing_window.h"
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/application.h"
-#include "platform/cad/command_line.h"
+#include "platform/cad/window/command_line.h"
 #include "platform/cad/document.h"
 #include "platform/cad/document_model.h"
 #include "platform/cad/engine.h"

@@ -1,7 +1,7 @@
 // Paints the model space of a drawing for one view: only what the view shows, found through the spatial index.
 #pragma once
 
-#include "platform/cad/drawing_view_transform.h"
+#include "platform/cad/window/drawing_view_transform.h"
 #include "platform/cad/entity_data.h"
 #include "platform/cad/spatial_index.h"
 
@@ -41,6 +41,8 @@ public:
 
     // How many entities the last paint drew.
     std::size_t drawnCount() const;
+    // True when the last paint left some block contents out (nested arrays beyond what one paint draws).
+    bool drawnInPart() const;
 
 private:
     struct Impl;

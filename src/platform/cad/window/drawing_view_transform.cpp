@@ -1,5 +1,5 @@
 // The view mapping's zoom, pan and fit, with limits that keep the numbers finite.
-#include "platform/cad/drawing_view_transform.h"
+#include "platform/cad/window/drawing_view_transform.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The command line widget: Enter, Esc and the blank that ends an answer are read before the edit sees them.
-#include "platform/cad/command_line.h"
+#include "platform/cad/window/command_line.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // The drawing view: a cached picture of the drawing under a live overlay of crosshair, rubber band and snap marker.
-#include "platform/cad/drawing_view.h"
+#include "platform/cad/window/drawing_view.h"
 
-#include "platform/cad/command_line_input.h"
+#include "platform/cad/window/command_line_input.h"
 #include "platform/cad/document_model.h"
-#include "platform/cad/drawing_view_colors.h"
-#include "platform/cad/drawing_view_renderer.h"
+#include "platform/cad/window/drawing_view_colors.h"
+#include "platform/cad/window/drawing_view_renderer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -196,6 +196,10 @@ void DrawingView::renderCache()
         QPainter p(&m_cache);
         DrawingRenderer renderer(*doc, m_view);
         renderer.paintView(p, references(*s, *doc));
+        if (renderer.drawnInPart() && m_toldInPart != doc.get()) {
+            m_toldInPart = doc.get();
+            emit drawnInPart();
+        }
     }
     m_cacheView = m_view;
     m_cacheValid = true;

@@ -1,5 +1,5 @@
 // Typed coordinates read in the C locale, whatever the desktop's decimal separator.
-#include "platform/cad/command_line_input.h"
+#include "platform/cad/window/command_line_input.h"
 
 #include <QStringList>
 #include <cmath>

@@ -1,14 +1,14 @@
 // The drawing window: tabs follow the engine's documents, the command line answers the engine's questions.
-#include "platform/cad/drawing_window.h"
+#include "platform/cad/window/drawing_window.h"
 
-#include "platform/cad/command_line.h"
-#include "platform/cad/command_line_input.h"
+#include "platform/cad/window/command_line.h"
+#include "platform/cad/window/command_line_input.h"
 #include "platform/cad/document.h"
 #include "platform/cad/document_model.h"
-#include "platform/cad/drawing_view.h"
+#include "platform/cad/window/drawing_view.h"
 #include "platform/cad/engine.h"
 #include "platform/cad/entity.h"
-#include "platform/cad/interactive_point_source.h"
+#include "platform/cad/window/interactive_point_source.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -75,6 +75,8 @@ DrawingWindow::DrawingWindow(Engine& engine) : m_engine(&engine)
     });
     connect(m_view, &DrawingView::cursorMoved, this, [this](const Point& p) { m_cursorLabel->setText(coordinates(p)); });
     connect(m_view, &DrawingView::pointPicked, this, &DrawingWindow::onPointPicked);
+    connect(m_view, &DrawingView::drawnInPart, this,
+            [this] { m_commandLine->addHistory(QStringLiteral("图形中嵌套的块太多，只画出了一部分。")); });
     connect(m_commandLine, &CommandLine::submitted, this, &DrawingWindow::onSubmitted);
     connect(m_commandLine, &CommandLine::cancelled, this, &DrawingWindow::onCancelled);
 

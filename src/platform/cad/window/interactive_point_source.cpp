@@ -1,9 +1,9 @@
 // Waiting for the engineer: the main window keeps painting, its timer and execute strings keep running.
-#include "platform/cad/interactive_point_source.h"
+#include "platform/cad/window/interactive_point_source.h"
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/document_model.h"
-#include "platform/cad/drawing_window.h"
+#include "platform/cad/window/drawing_window.h"
 
 #include <QEventLoop>
 

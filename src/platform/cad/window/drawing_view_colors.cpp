@@ -1,5 +1,5 @@
 // The colour index table, built from its regular pattern instead of 256 literals.
-#include "platform/cad/drawing_view_colors.h"
+#include "platform/cad/window/drawing_view_colors.h"
 
 #include <array>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Texts drawn with the window's Song face, scaled so a Chinese character is as high as the text height.
-#include "platform/cad/drawing_view_text.h"
+#include "platform/cad/window/drawing_view_text.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,0 +1,65 @@
+// The one-wire zone computation as both one-wire panels run it: from their boxes to their result boxes.
+#include "wires/one_strip_values.h"
+
+#include "services/form.h"
+#include "services/panel_io.h"
+#include "wires/one_strip_zone.h"
+
+namespace wires {
+
+using services::boxNumber;
+using services::showResult;
+
+const OneStripBoxes kTypedOneStripBoxes{QStringLiteral("txtOneStripIn"), 0, 2, 3, 5, QStringLiteral("txtOneStripOut")};
+const OneStripBoxes kPickedOneStripBoxes{QStringLiteral("txtOneStripPickedIn"), 0, 1, 2, 9,
+                                         QStringLiteral("txtOneStripPickedOut")};
+
+bool BeginOneStripComputation(services::Form& form, const OneStripBoxes& boxes)
+{
+    services::FormState& st = form.state();
+    const auto h = boxNumber(form, boxes.inputs, boxes.support);
+    const auto f = boxNumber(form, boxes.inputs, boxes.sag);
+    const auto hx = boxNumber(form, boxes.inputs, boxes.target);
+    if (!h || !f || !hx)
+        return false;
+    st.m_height = *h;
+    st.m_height = st.m_height - *f;
+    st.m_targetHeight = *hx;
+
+    if (TargetAtOrAboveWire(st.m_height, st.m_targetHeight)) {
+        services::refuse(form, boxes.inputs, boxes.target, kTargetAboveWire);
+        return false;
+    }
+    if (const auto hr = services::classSphereRadius(form, boxes.classCombo))
+        st.m_sphereRadius = *hr;
+    if (!OneStripZoneOf(st.m_height, st.m_targetHeight, st.m_sphereRadius)) {
+        for (int i = 0; i < 3; ++i)
+            showResult(form, boxes.results, i, 0.0);
+        form.ShowMsg(kWireAboveTwiceRadius);
+        return false;
+    }
+    return true;
+}
+
+bool FinishOneStripComputation(services::Form& form, const OneStripBoxes& boxes)
+{
+    services::FormState& st = form.state();
+    const auto zone = OneStripZoneOf(st.m_height, st.m_targetHeight, st.m_sphereRadius);
+    if (!zone || TargetAtOrAboveWire(st.m_height, st.m_targetHeight))
+        return false;
+    st.m_zoneTopHeight = zone->h0;
+    st.m_oneStripGroundWidth = zone->bo;
+    st.m_oneStripTargetWidth = zone->bx;
+    showResult(form, boxes.results, 0, zone->bx);
+    showResult(form, boxes.results, 1, zone->bo);
+    showResult(form, boxes.results, 2, zone->h0);
+    return true;
+}
+
+bool NoZoneAtTarget(services::Form& form)
+{
+    const services::FormState& st = form.state();
+    return st.m_zoneTopHeight <= st.m_targetHeight;
+}
+
+} // namespace wires

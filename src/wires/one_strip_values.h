@@ -1,0 +1,42 @@
+// The one-wire zone computation as both one-wire panels run it: from their boxes to their result boxes.
+#pragma once
+
+#include <QString>
+
+namespace services { class Form; }
+
+namespace wires {
+
+// Where a panel keeps the computation's inputs and results.
+struct OneStripBoxes {
+    QString inputs;      // txtOneStripIn or txtOneStripPickedIn
+    int support;         // support height h
+    int sag;             // sag f
+    int target;          // target height hx; marked when the target reaches the wire
+    int classCombo;      // the panel's element of comClass
+    QString results;     // bx, bo, h0 in elements 0, 1, 2
+};
+
+extern const OneStripBoxes kTypedOneStripBoxes;
+extern const OneStripBoxes kPickedOneStripBoxes;
+
+// The refusals of the computation, and the one of a target-height drawing (the target at or above the
+// zone's top, where bx is 0).
+inline const QString kTargetAboveWire = QStringLiteral("被保护物的高度超过了避雷线的高度!");
+inline const QString kWireAboveTwiceRadius = QStringLiteral("避雷线高度超过保护半径的两倍,无保护范围!");
+inline const QString kNoTargetZone = QStringLiteral("目标高度无保护范围!");
+
+// The tests that come before any drawing: h' = h − f into m_height, hx into m_targetHeight; a target at
+// or above the wire is refused with its box marked; Hr from the class text (any other text keeps the
+// last Hr); a wire at or above 2·Hr shows "0.000" in the three results and is refused. True when the
+// zone can be computed. The boxes hold numbers: the panel's input check has passed.
+bool BeginOneStripComputation(services::Form& form, const OneStripBoxes& boxes);
+
+// The zone from the values begun above: h0, bo, bx into the form's state and the result boxes (bx, bo,
+// h0). False, with nothing written, when the state no longer admits a zone.
+bool FinishOneStripComputation(services::Form& form, const OneStripBoxes& boxes);
+
+// True when a target-height range has nothing to show: the zone's top at or below the target.
+bool NoZoneAtTarget(services::Form& form);
+
+} // namespace wires

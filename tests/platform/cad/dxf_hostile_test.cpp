@@ -1,0 +1,143 @@
+// Hostile and damaged DXF files kept as regression files, each with what reading it must give.
+#include "engine_fixture.h"
+
+#include "platform/cad/document_model.h"
+#include "platform/cad/dxf_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+
+using namespace cad;
+
+namespace {
+
+const QString kHostile = QStringLiteral(RIDE_TEST_DATA_DIR "/cad/hostile/");
+
+std::vector<EntityData> entities(const DocumentModel& model)
+{
+    std::vector<EntityData> out;
+    model.forEach([&](const EntityData& e) { out.push_back(e); });
+    return out;
+}
+
+const BlockDefinition* block(const DocumentModel& model, const QString& name)
+{
+    for (const auto& b : model.tables().blocks)
+        if (b.name == name)
+            return &b;
+    return nullptr;
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct HostileFile {
+    const char* name;
+    const char* refusal;   // part of the message when the file must be refused, else null
+    std::function<void(const DocumentModel&)> check;   // what a file that reads must hold
+};
+
+TEST(DxfHostileFiles, EachReadsAsExpectedOrIsRefusedClearly)
+{
+    const std::vector<HostileFile> files = {
+        {"block-without-endblk.dxf", nullptr, [](const DocumentModel& m) {
+             EXPECT_EQ(m.count(), 3u);   // the model is not swallowed by the block
+             ASSERT_TRUE(block(m, QStringLiteral("TREE")));
+             EXPECT_EQ(block(m, QStringLiteral("TREE"))->entities.size(), 1u);
+         }},
+        {"block-open-before-next.dxf", nullptr, [](const DocumentModel& m) {
+             EXPECT_EQ(m.count(), 1u);
+             ASSERT_TRUE(block(m, QStringLiteral("A")) && block(m, QStringLiteral("B")));
+             EXPECT_EQ(block(m, QStringLiteral("A"))->entities.size(), 1u);
+             EXPECT_EQ(block(m, QStringLiteral("B"))->entities.size(), 1u);
+         }},
+        {"block-markers-out-of-place.dxf", nullptr, [](const DocumentModel& m) {
+             EXPECT_EQ(m.count(), 3u);
+             EXPECT_TRUE(m.tables().blocks.empty());
+         }},
+        {"hex-number.dxf", "a number is expected", nullptr},
+        {"infinite-number.dxf", "a number is expected", nullptr},
+        {"nan-number.dxf", "a number is expected", nullptr},
+        {"long-text.dxf", nullptr, [](const DocumentModel& m) {
+             ASSERT_EQ(m.count(), 1u);
+             EXPECT_EQ(entities(m)[0].text, QString(1500, QChar(0x4E2D)));
+         }},
+        {"long-mtext.dxf", nullptr, [](const DocumentModel& m) {
+             ASSERT_EQ(m.count(), 1u);
+             EXPECT_EQ(entities(m)[0].text, QString(600, QChar(0x7532)) + QString(700, QChar(0x4E59)));
+         }},
+        {"long-layer-name.dxf", "longer than 1000 bytes", nullptr},
+        {"nested-insert-arrays.dxf", nullptr, [](const DocumentModel& m) {
+             EXPECT_EQ(m.count(), 1u);
+             EXPECT_EQ(m.tables().blocks.size(), 3u);
+         }},
+        {"layer-off-and-dashes.dxf", nullptr, [](const DocumentModel& m) {
+             const auto& t = m.tables();
+             auto off = std::find_if(t.layers.begin(), t.layers.end(), [](const LayerData& l) { return l.name == QLatin1String("OFF"); });
+             ASSERT_NE(off, t.layers.end());
+             EXPECT_EQ(off->color, -3);
+             EXPECT_EQ(off->linetype, QStringLiteral("DOT"));
+             auto linetype = [&](const char* name) {
+                 auto it = std::find_if(t.linetypes.begin(), t.linetypes.end(), [&](const LinetypeData& l) { return l.name == QLatin1String(name); });
+                 return it == t.linetypes.end() ? LinetypeData{} : *it;
+             };
+             EXPECT_EQ(linetype("DASHED").dashes, (std::vector<double>{0.5, -0.25}));
+             EXPECT_DOUBLE_EQ(linetype("DASHED").patternLength, 0.75);
+             EXPECT_EQ(linetype("DOT").dashes, (std::vector<double>{0, -0.2}));
+             EXPECT_DOUBLE_EQ(linetype("DOT").patternLength, 0.2);   // from its dashes, not the 9 the file says
+         }},
+    };
+    // Every file kept in the folder must say here what it gives.
+    for (const QString& name : QDir(kHostile).entryList(QDir::Files))
+        EXPECT_TRUE(std::any_of(files.begin(), files.end(), [&](const HostileFile& f) { return name == QLatin1String(f.name); }))
+            << name.toStdString() << " has no entry in the table";
+    QTemporaryDir dir;
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        const QByteArray bytes = contentOf(kHostile + QString::fromLatin1(f.name));
+        ASSERT_FALSE(bytes.isEmpty());
+        DocumentModel model(nullptr);
+        if (f.refusal) {
+            try {
+                readDxf(bytes, model);
+                ADD_FAILURE() << "read";
+            } catch (const automation::AutomationError& e) {
+                EXPECT_EQ(e.number(), errors::FileError);
+                EXPECT_TRUE(e.description().contains(QLatin1String(f.refusal))) << e.description().toStdString();
+            }
+            continue;
+        }
+        readDxf(bytes, model);
+        f.check(model);
+        // What reads saves and reads back the same.
+        const QString saved = dir.filePath(QStringLiteral("again.dxf"));
+        writeDxfFile(saved, model);
+        DocumentModel again(nullptr);
+        readDxfFile(saved, again);
+        f.check(again);
+    }
+}
+
+TEST(DxfHostileFiles, APolylineOfMillionsOfVerticesIsKeptWhole)
+{
+    constexpr std::size_t kVertices = 4'500'000;   // more than 2^22
+    QByteArray dxf = "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n8\n0\n";
+    dxf.reserve(static_cast<qsizetype>(kVertices * 12 + 100));
+    for (std::size_t i = 0; i < kVertices; ++i) {
+        dxf += "10\n";
+        dxf += QByteArray::number(static_cast<qulonglong>(i % 1000));
+        dxf += "\n20\n0\n";
+    }
+    dxf += "0\nENDSEC\n0\nEOF\n";
+    DocumentModel model(nullptr);
+    readDxf(dxf, model);
+    ASSERT_EQ(model.count(), 1u);
+    model.forEach([&](const EntityData& e) { EXPECT_EQ(e.vertices.size(), kVertices); });
+}
+
+} // namespace

@@ -1,0 +1,52 @@
+// Runs Python scripts in a second DXF reader (ezdxf under the system Python) where one is installed.
+#pragma once
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace cadtest {
+
+// True when /usr/bin/python3 can import ezdxf (Debian's modules load only in that interpreter).
+inline bool secondReaderInstalled()
+{
+    static const bool installed = [] {
+        if (!QFileInfo::exists(QStringLiteral("/usr/bin/python3")))
+            return false;
+        QProcess probe;
+        probe.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import ezdxf")});
+        return probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
+    }();
+    return installed;
+}
+
+// Prepended to every script: audit(path) prints one line per audit error ("AUDIT-ERROR") and per
+// fix the reader had to make ("AUDIT-FIX") and returns the document.
+inline const char* kSecondReaderPrelude = R"(
+import sys, ezdxf
+def audit(path):
+    doc = ezdxf.readfile(path)
+    auditor = doc.audit()
+    for e in auditor.errors:
+        print("AUDIT-ERROR", e.code, e.message)
+    for f in auditor.fixes:
+        print("AUDIT-FIX", f.code, f.message)
+    return doc
+)";
+
+// The standard output of the script run with the arguments; a failing script fails the test.
+inline QString runSecondReader(const QString& script, const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"),
+            QStringList{QStringLiteral("-c"), QString::fromUtf8(kSecondReaderPrelude) + script} + args);
+    const bool finished = p.waitForFinished(120000);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(finished && p.exitCode() == 0) << QString::fromUtf8(p.readAllStandardError()).toStdString();
+    return out;
+}
+
+} // namespace cadtest
