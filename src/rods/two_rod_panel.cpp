@@ -106,19 +106,19 @@ bool TwoRodPanel::compute()
     st.m_axisGap = z.axisGap;
     show(m_form, Box::AxisGap, z.axisGap);
 
-    st.m_targetHalfWidth1 = z.rod1.rx;
-    st.m_groundHalfWidth1 = z.rod1.r0;
-    if (z.rod1.taller)
-        m_form.ShowMsg(services::tallerRodWarning(QStringLiteral("低避雷针超过"), st.m_sphereRadius));
-    show(m_form, Box::TargetRadius1, z.rod1.rx);
-    show(m_form, Box::GroundRadius1, z.rod1.r0);
-
-    st.m_targetHalfWidth2 = z.rod2.rx;
-    st.m_groundHalfWidth2 = z.rod2.r0;
-    if (z.rod2.taller)
-        m_form.ShowMsg(services::tallerRodWarning(QStringLiteral("高避雷针超过"), st.m_sphereRadius));
-    show(m_form, Box::TargetRadius2, z.rod2.rx);
-    show(m_form, Box::GroundRadius2, z.rod2.r0);
+    // Each rod's radii, unrounded, with its own warning when it is taller than Hr.
+    auto rod = [&](const OneRodRadii& r, double& rx, double& r0, const QString& warning, Box rxBox, Box r0Box) {
+        rx = r.rx;
+        r0 = r.r0;
+        if (r.taller)
+            m_form.ShowMsg(services::tallerRodWarning(warning, st.m_sphereRadius));
+        show(m_form, rxBox, r.rx);
+        show(m_form, r0Box, r.r0);
+    };
+    rod(z.rod1, st.m_targetHalfWidth1, st.m_groundHalfWidth1, QStringLiteral("低避雷针超过"), Box::TargetRadius1,
+        Box::GroundRadius1);
+    rod(z.rod2, st.m_targetHalfWidth2, st.m_groundHalfWidth2, QStringLiteral("高避雷针超过"), Box::TargetRadius2,
+        Box::GroundRadius2);
     return true;
 }
 
