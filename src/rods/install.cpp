@@ -1,6 +1,7 @@
 // Attaches the rod panels to the main window's controls.
 #include "rods/install.h"
 
+#include "rods/four_rod_typed_panel.h"
 #include "rods/height_panel.h"
 #include "rods/one_rod_panel.h"
 #include "rods/two_rod_panel.h"
@@ -16,6 +17,7 @@ void installRodPanels(services::Form& form)
     new OneRodPanel(form, form.window());
     new HeightPanel(form, form.window());
     new TwoRodPanel(form, form.window());
+    new FourRodTypedPanel(form, form.window());
 }
 
 } // namespace rods
