@@ -5,6 +5,7 @@
 #include "rods/height_panel.h"
 #include "rods/one_rod_panel.h"
 #include "rods/two_rod_panel.h"
+#include "rods/two_rod_picked_panel.h"
 #include "services/form.h"
 
 #include <QWidget>
@@ -17,6 +18,7 @@ void installRodPanels(services::Form& form)
     new OneRodPanel(form, form.window());
     new HeightPanel(form, form.window());
     new TwoRodPanel(form, form.window());
+    new TwoRodPickedPanel(form, form.window());
     new FourRodTypedPanel(form, form.window());
 }
 

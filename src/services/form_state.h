@@ -9,6 +9,20 @@
 
 namespace services {
 
+// How the pair engine's last run ended (the picked two-rod panel's handler; rods/pair_engine.h tells
+// what a driver does on each).
+enum class PairRunOutcome {
+    NotRun,           // no run since the driver set it so (the handler was not found)
+    Drawn,            // computed and drew what the boxes ask: the normal end
+    SingleRods,       // coinciding or distant rods, drawn as single rods: a normal end
+    InputRefused,     // an input box refused, marked and named on the tip line
+    NoDrawing,        // the drawing engine could not be reached or started
+    PickCancelled,    // a rod or section pick was cancelled ("选点被取消。")
+    PickFailed,       // a pick failed otherwise; nothing was drawn at an old point
+    AutomationFailed, // a drawing step failed; what was drawn before stays
+    HeightUnsuitable, // "避雷针高度选择不当!": the zone has no waist at the target height
+};
+
 // Grouped by who writes it. Scratch that only one command uses (its crossing lists, cut points, its own
 // filing) stays in that command's object, not here.
 struct FormState {
@@ -41,6 +55,7 @@ struct FormState {
     // The pair code of a three-rod pair run: the digit of the rod in m_point1, then that of the rod in
     // m_point2 ("01", "02", "12"). Any other character files nothing.
     QString m_pairId;
+    PairRunOutcome m_pairOutcome = PairRunOutcome::NotRun; // written on every way out of a pair run
 
     // The zone values of the last rod computation, in metres, for the drawing steps that follow it.
     double m_height = 0.0;           // one rod: h as typed (the section caps it at Hr)
