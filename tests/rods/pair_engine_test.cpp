@@ -60,8 +60,9 @@ TEST_F(PairEngine, ThreeRodPairsFileHiddenArcsPerRod)
     EXPECT_TRUE(picks->prompts().isEmpty()); // nothing asked
     EXPECT_FALSE(state().m_presetThreeRod);
     EXPECT_FALSE(services::g_acadApp.isNothing()); // kept for the union outlines
-    EXPECT_EQ(entities().size(), 24u);
-    EXPECT_FALSE(std::any_of(entities().begin(), entities().end(), [](const auto& e) { return e.visible; }));
+    const auto drawn = entities();
+    EXPECT_EQ(drawn.size(), 24u);
+    EXPECT_FALSE(std::any_of(drawn.begin(), drawn.end(), [](const auto& e) { return e.visible; }));
 
     const cad::Point rods[3] = {p0, p1, p2};
     for (int r = 0; r < 3; ++r) {

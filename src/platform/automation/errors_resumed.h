@@ -10,41 +10,35 @@
 #include "platform/automation/automation_error.h"
 
 #include <QString>
-#include <algorithm>
 #include <cstdint>
 #include <type_traits>
 #include <utility>
-#include <vector>
 
 namespace automation {
 
 class ErrObject;
 
 namespace detail {
-// The error objects alive on this thread, oldest first: the last one is the innermost caller's.
-inline thread_local std::vector<ErrObject*> t_liveErrObjects;
+// The innermost error object alive on this thread; each links to the one made before it. A plain
+// pointer, so an error object that outlives the thread's other objects still unlinks safely.
+inline thread_local ErrObject* t_innermostErrObject = nullptr;
 } // namespace detail
 
 class ErrObject {
 public:
-    ErrObject() { detail::t_liveErrObjects.push_back(this); }
-    ErrObject(const ErrObject& other) : m_number(other.m_number), m_description(other.m_description)
-    {
-        detail::t_liveErrObjects.push_back(this);
-    }
+    ErrObject() { link(); }
+    ErrObject(const ErrObject& other) : m_number(other.m_number), m_description(other.m_description) { link(); }
     ErrObject& operator=(const ErrObject& other)
     {
         m_number = other.m_number;
         m_description = other.m_description;
         return *this;
     }
-    ~ErrObject()
-    {
-        auto& live = detail::t_liveErrObjects;
-        const auto it = std::find(live.rbegin(), live.rend(), this);
-        if (it != live.rend())
-            live.erase(std::next(it).base());
-    }
+    ~ErrObject() { unlink(); }
+
+    // The innermost error object alive on this thread (the caller's, seen from a routine that has
+    // none of its own yet), or nullptr.
+    static ErrObject* innermost() { return detail::t_innermostErrObject; }
 
     std::int32_t number() const noexcept { return m_number; }
     QString description() const { return m_description; }
@@ -55,8 +49,29 @@ public:
     [[noreturn]] void raise() const { throw AutomationError(m_number, m_description); }
 
 private:
+    void link()
+    {
+        m_outer = detail::t_innermostErrObject;
+        detail::t_innermostErrObject = this;
+    }
+    // Error objects usually end in reverse order of their making; one that does not is found in the chain.
+    void unlink()
+    {
+        if (detail::t_innermostErrObject == this) {
+            detail::t_innermostErrObject = m_outer;
+            return;
+        }
+        for (ErrObject* e = detail::t_innermostErrObject; e; e = e->m_outer) {
+            if (e->m_outer == this) {
+                e->m_outer = m_outer;
+                return;
+            }
+        }
+    }
+
     std::int32_t m_number = 0;
     QString m_description;
+    ErrObject* m_outer = nullptr;
 };
 
 // Runs one statement; a failure is recorded in err and execution goes on. Returns true when it ran through.
@@ -101,8 +116,8 @@ public:
     ClearsCallersError& operator=(const ClearsCallersError&) = delete;
     ~ClearsCallersError()
     {
-        if (!detail::t_liveErrObjects.empty())
-            detail::t_liveErrObjects.back()->clear();
+        if (ErrObject* callers = ErrObject::innermost())
+            callers->clear();
     }
 };
 

@@ -2,6 +2,7 @@
 #include "platform/automation/errors_resumed.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace automation;
 
@@ -66,3 +67,35 @@ TEST(ErrorsResumed, ResumeAssignKeepsOldValueOnFailure)
     EXPECT_TRUE(resumeAssign(err, handle, [] { return QStringLiteral("2A"); }));
     EXPECT_EQ(handle, QStringLiteral("2A"));
 }
+
+namespace {
+
+// A routine that leaves no failure pending, with error objects of its own that fail.
+void routineThatClearsItsCaller()
+{
+    const automation::ClearsCallersError leavesNothingPending;
+    automation::ErrObject own;
+    automation::resume(own, [] { throw automation::AutomationError(automation::errors::InvalidInput); });
+}
+
+TEST(ClearsCallersError, TheCallersFailureIsClearedWhenTheRoutineReturns)
+{
+    automation::ErrObject outer;
+    outer.record(automation::AutomationError(automation::errors::ObjectNotSet));
+    auto caller = std::make_unique<automation::ErrObject>();
+    caller->record(automation::AutomationError(automation::errors::SubscriptOutOfRange));
+    routineThatClearsItsCaller();
+    EXPECT_FALSE(caller->failed()) << "the innermost error object is the caller's";
+    EXPECT_TRUE(outer.failed()) << "objects further out keep theirs";
+
+    // Objects ending out of order still leave the right one innermost.
+    automation::ErrObject later;
+    later.record(automation::AutomationError(automation::errors::InvalidInput));
+    caller.reset();
+    EXPECT_EQ(automation::ErrObject::innermost(), &later);
+    routineThatClearsItsCaller();
+    EXPECT_FALSE(later.failed());
+    EXPECT_TRUE(outer.failed());
+}
+
+} // namespace
