@@ -3,6 +3,8 @@
 
 #include "rods/height_panel.h"
 #include "rods/one_rod_panel.h"
+#include "rods/three_rod_panel.h"
+#include "rods/three_rod_picked_panel.h"
 #include "rods/two_rod_panel.h"
 #include "rods/two_rod_picked_panel.h"
 #include "services/form.h"
@@ -18,6 +20,8 @@ void installRodPanels(services::Form& form)
     new HeightPanel(form, form.window());
     new TwoRodPanel(form, form.window());
     new TwoRodPickedPanel(form, form.window());
+    new ThreeRodPanel(form, form.window());
+    new ThreeRodPickedPanel(form, form.window());
 }
 
 } // namespace rods
