@@ -124,6 +124,7 @@ TEST_F(ThreeRodPanels, TypedDrawsTheUnionOutlineInEachBranch)
         {"hx, pairs joined, centre covered: inner arcs erased", "21", "5", "20", 2, 9, ""},
         {"hx, pairs joined, a hole: three pieces", "21", "5", "35", 2, 12, kTargetBlind},
         {"hx, pairs joined, a hole too wide for the inner arcs to cross", "21", "2", "50", 2, 15, kTargetBlind},
+        {"hx = h: the zone at hx shrinks to the rods, nothing to draw", "21", "21", "35", 2, 0, ""},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
