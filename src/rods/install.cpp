@@ -1,6 +1,7 @@
 // Attaches the rod panels to the main window's controls.
 #include "rods/install.h"
 
+#include "rods/four_rod_typed_panel.h"
 #include "rods/height_panel.h"
 #include "rods/one_rod_panel.h"
 #include "rods/three_rod_panel.h"
@@ -22,6 +23,7 @@ void installRodPanels(services::Form& form)
     new TwoRodPickedPanel(form, form.window());
     new ThreeRodPanel(form, form.window());
     new ThreeRodPickedPanel(form, form.window());
+    new FourRodTypedPanel(form, form.window());
 }
 
 } // namespace rods
