@@ -1,6 +1,7 @@
 // Attaches the rod panels to the main window's controls.
 #include "rods/install.h"
 
+#include "rods/four_rod_typed_panel.h"
 #include "rods/height_panel.h"
 #include "rods/one_rod_panel.h"
 #include "rods/two_rod_panel.h"
@@ -18,6 +19,7 @@ void installRodPanels(services::Form& form)
     new HeightPanel(form, form.window());
     new TwoRodPanel(form, form.window());
     new TwoRodPickedPanel(form, form.window());
+    new FourRodTypedPanel(form, form.window());
 }
 
 } // namespace rods
