@@ -1,6 +1,7 @@
 // Attaches the rod panels to the main window's controls.
 #include "rods/install.h"
 
+#include "rods/four_rod_picked_panel.h"
 #include "rods/four_rod_typed_panel.h"
 #include "rods/height_panel.h"
 #include "rods/one_rod_panel.h"
@@ -20,6 +21,7 @@ void installRodPanels(services::Form& form)
     new TwoRodPanel(form, form.window());
     new TwoRodPickedPanel(form, form.window());
     new FourRodTypedPanel(form, form.window());
+    new FourRodPickedPanel(form, form.window());
 }
 
 } // namespace rods
