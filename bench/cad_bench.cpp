@@ -1,4 +1,4 @@
-// Speed and size of the drawing engine on a 100 000-entity drawing: DXF load and save, crossings, nearest and snap.
+// Speed and size of the drawing engine on a 100 000-entity drawing: DXF load and save, crossings, nearest and snap; plans with many layers.
 #include "platform/cad/application.h"
 #include "platform/cad/document_model.h"
 #include "platform/cad/dxf_file.h"
@@ -104,6 +104,31 @@ void BM_DxfSave100k(benchmark::State& state)
     state.counters["file_MB"] = double(QFileInfo(path).size()) / 1e6;
 }
 BENCHMARK(BM_DxfSave100k)->Unit(benchmark::kMillisecond);
+
+// A plan with many layers, one line on each: open and save must grow linearly with them.
+void BM_DxfLayers(benchmark::State& state)
+{
+    const int layers = static_cast<int>(state.range(0));
+    cad::DocumentModel model(nullptr);
+    model.setDefaultTables();
+    for (int i = 0; i < layers; ++i) {
+        const QString name = QStringLiteral("图层%1").arg(i);
+        model.tables().layers.push_back({name, static_cast<short>(1 + i % 255), QStringLiteral("CONTINUOUS"), 0, -3});
+        cad::EntityData line;
+        line.layer = name;
+        line.end = {double(i), 1, 0};
+        model.add(line);
+    }
+    const QString path = workDir().filePath(QStringLiteral("layers.dxf"));
+    for (auto _ : state) {
+        cad::writeDxfFile(path, model);
+        cad::DocumentModel again(nullptr);
+        cad::readDxfFile(path, again);
+        benchmark::DoNotOptimize(again.tables().layers.size());
+    }
+    state.counters["layers"] = layers;
+}
+BENCHMARK(BM_DxfLayers)->Arg(10000)->Arg(30000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // 10 000 IntersectWith calls through the automation references, on pairs of the drawing's curves.
 void BM_IntersectWith10k(benchmark::State& state)

@@ -83,6 +83,51 @@ int main(int argc, char** argv)
     } catch (const automation::AutomationError& e) {
         std::printf("pick ended with %08x\n", static_cast<unsigned>(e.number()));
     }
+
+    // Zoomed in on the ground circle: it must look round and smooth, not a polygon.
+    {
+        cad::ViewTransform v;
+        v.scale = 12;
+        v.cx = rod[0];
+        v.cy = rod[1];
+        window->view()->setView(v);
+        QCoreApplication::processEvents();
+        window->grab().save(outDir + QStringLiteral("/drawing_window_circle.png"));
+        v.scale = 80;
+        v.cx = rod[0] + 26;
+        v.cy = rod[1] + 24;
+        window->view()->setView(v);
+        QCoreApplication::processEvents();
+        window->grab().save(outDir + QStringLiteral("/drawing_window_circle_close.png"));
+        window->view()->zoomExtents();
+        QCoreApplication::processEvents();
+    }
+
+    // The history after a clicked and a typed pick: both answers are echoed.
+    doc.SetVariable(QStringLiteral("OSMODE"), 0);
+    QTimer::singleShot(0, [&] {
+        cad::DrawingView* view = window->view();
+        const QPointF at = view->toScreen({40, 30, 0});
+        sendMove(view, at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &release);
+    });
+    try {
+        const cad::Point first = doc.Utility().GetPoint(std::nullopt, QStringLiteral("指定第一支避雷针的位置: "));
+        QTimer::singleShot(0, [&] {
+            window->commandLine()->input()->setText(QStringLiteral("@25,10"));
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(window->commandLine()->input(), &enter);
+        });
+        doc.Utility().GetPoint(first, QStringLiteral("选择第二支避雷针的位置: "));
+    } catch (const automation::AutomationError& e) {
+        std::printf("picks ended with %08x\n", static_cast<unsigned>(e.number()));
+    }
+    QCoreApplication::processEvents();
+    window->grab().save(outDir + QStringLiteral("/drawing_window_history.png"));
+
     for (const auto& d : acad.engine()->documents())
         d->setSaved(true);
     acad.Quit();

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
+  qt6-translations-l10n
   libdxflib-dev libfreexl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   python3 python3-xlwt python3-ezdxf

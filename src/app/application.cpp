@@ -3,11 +3,14 @@
 
 #include "app/link_execute_topic.h"
 #include "app/main_window.h"
+#include "app/qt_translations.h"
+#include "app/window_icon.h"
 #include "platform/cad/window/drawing_window.h"
 #include "platform/desktop/app_info.h"
 #include "platform/desktop/single_instance.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 #include <unistd.h>
 
@@ -30,22 +33,46 @@ void messageHandler(QtMsgType type, const QMessageLogContext& context, const QSt
         g_previousHandler(type, context, msg);
 }
 
+// A start that cannot tell whether another one runs says why, in the terminal and on screen.
+int refuseStart(const desktop::SingleInstance& instance)
+{
+    const QString text = QStringLiteral("无法启动 %1：%2").arg(desktop::exeName(), instance.problem());
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+    QMessageBox::critical(nullptr, QStringLiteral("zoveduzo"), text);
+    return 1;
+}
+
 } // namespace
+
+void releaseAtExit(MainWindow& window, LinkExecuteTopic& topic, desktop::SingleInstance& instance)
+{
+    QObject::connect(&window, &MainWindow::exited, &window, [&topic, &instance] {
+        topic.withdraw();
+        instance.release();
+    });
+}
 
 int runApplication(int argc, char** argv)
 {
     g_previousHandler = qInstallMessageHandler(messageHandler);
     QApplication application(argc, argv);
     QApplication::setApplicationName(desktop::exeName());
+    QApplication::setWindowIcon(programIcon());
+    installQtTranslations();
 
     desktop::SingleInstance instance(desktop::exeName());
     if (instance.PrevInstance())
         return 0;
+    if (instance.state() != desktop::SingleInstance::State::Acquired)
+        return refuseStart(instance);
     cad::installDrawingWindow();
 
     MainWindow window;
     LinkExecuteTopic topic(window); // other programs drive the window over the session bus
+    releaseAtExit(window, topic, instance);
     window.show();
+    // The process ends with its last window: the main window, or a drawing window left open after it.
     return application.exec();
 }
 

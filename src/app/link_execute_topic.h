@@ -19,6 +19,8 @@ public:
     ~LinkExecuteTopic() override;
 
     bool isOffered() const { return m_server.isRunning(); }
+    // Gives the bus name up, so that another start can offer it.
+    void withdraw() { m_server.stop(); }
 
     void execute(const QString& command) override;
     // The text of a text box or combo box, the caption of a label; "" for any other item.

@@ -11,6 +11,7 @@
 #include "app/panels.h"
 #include "app/tip_line.h"
 #include "app/twips.h"
+#include "app/window_icon.h"
 #include "services/acad_connection.h"
 #include "services/excel_connection.h"
 
@@ -42,6 +43,7 @@ MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options)
     }
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("zoveduzo"));
+    setWindowIcon(programIcon());
     setFont(windowFont());
     setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -192,6 +194,7 @@ void MainWindow::mnuExit_Click()
             w->close();
     }
     close();
+    emit exited();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -206,6 +209,10 @@ void MainWindow::ShowMsg(const QString& msg)
 {
     if (m_lblTips)
         m_lblTips->setText(tipCaption(msg));
+    // Every message stays its full interval: a result shown just before the clearing tick would
+    // otherwise vanish before it can be read.
+    if (m_tmrDelete->isActive())
+        m_tmrDelete->start();
 }
 
 QString MainWindow::caption() const { return windowTitle(); }

@@ -55,6 +55,11 @@ public:
     static constexpr int kWidthTwips = 11010;
     static constexpr int kHeightTwips = 7260;
 
+signals:
+    // The exit command has run: what this start holds for the others (instance lock, bus name) may go,
+    // though a drawing window may keep the process running.
+    void exited();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -16,6 +16,7 @@ void installPanels(services::Form& form)
     buildings::installStrikeCountPanel(form);
     buildings::installBuildingOutlinePanel(form);
     earthing::installEarthingPanels(form);
+    wires::installTwoStripPanels(form);
     installToolsMenu(form);
 }
 

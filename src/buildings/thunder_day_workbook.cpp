@@ -79,11 +79,7 @@ void ThunderDayWorkbook::LoadPlaces(const QString& province)
         return;
 
     // Opening the workbook again reads the file afresh when it was saved meanwhile, with the user's
-    // edits; the listed places' sheet is then found again by its name, so that place choices keep
-    // working. A failing open leaves the workbook and the listed sheet as they were.
-    QString listedSheet;
-    resume(err, [&] { listedSheet = g_worksheet.name(); });
-    err.clear();
+    // edits. A failing open leaves the workbook and the listed sheet as they were.
     resume(err, [&] { g_workbook = g_excelApp.workbooks().open(workbookPath()); });
     if (err.failed()) {
         err.clear();
@@ -97,25 +93,29 @@ void ThunderDayWorkbook::LoadPlaces(const QString& province)
     try {
         const sheet::Sheets sheets = g_workbook.sheets();
         const int n = sheets.count();
-        sheet::Worksheet found, listed;
+        sheet::Worksheet found;
         for (int i = 1; i <= n; ++i) {
             const sheet::Worksheet ws = sheets.item(i);
-            const QString name = ws.name();
-            if (name == province) {
+            if (ws.name() == province) {
                 found = ws;
                 break;
             }
-            if (listed.isNothing() && !listedSheet.isEmpty() && name == listedSheet)
-                listed = ws;
         }
-        // No sheet of that name: the list and txtTD stay as they were, and so does the sheet behind the list.
+        QComboBox* county = combo(m_form, "cboCounty");
+        // No sheet of that name: nothing of another province may be used under this one, so the
+        // list, the place and the days are emptied and the engineer types the days.
         if (found.isNothing()) {
-            g_worksheet = listed;
+            g_worksheet = sheet::Worksheet();
+            if (county) {
+                county->clear();
+                county->setEditText(QString());
+            }
+            if (QLineEdit* days = m_form.controls().textBox(QStringLiteral("txtTD")))
+                days->clear();
             return;
         }
         g_worksheet = found;
 
-        QComboBox* county = combo(m_form, "cboCounty");
         if (!county)
             return;
         // Emptying the list leaves the place text as it was.

@@ -18,11 +18,6 @@ UnionOutline::UnionOutline(services::FormState& st, short colour)
     m_st.m_color = colour;
 }
 
-UnionOutline::~UnionOutline()
-{
-    m_err.clear();
-}
-
 std::optional<HelperCircle> UnionOutline::rodCircle(const cad::Point& rod, double metres, double extra) const
 {
     return helperCircleAt(m_frame, rod, metres * 1000.0 * m_st.m_scale + extra);

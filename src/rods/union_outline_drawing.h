@@ -7,7 +7,7 @@
 //     const auto arc = o.draw(ThreeRodGroundOutline(...).outer[0]);   // hidden, in the work frame
 //     o.place(arc);                                                     // turned back, shown
 //     o.eraseAll(st.m_rodGroundHandles[0]);                             // the pair arcs it replaces
-// The outline ends with nothing pending.
+// Its failures stay in its own error object, so the caller finds nothing pending afterwards.
 #pragma once
 
 #include "platform/automation/errors_resumed.h"
@@ -28,7 +28,6 @@ class UnionOutline {
 public:
     // Sets m_color; the work frame turns the drawing about m_point1 by −m_angle.
     UnionOutline(services::FormState& st, short colour);
-    ~UnionOutline();
     UnionOutline(const UnionOutline&) = delete;
     UnionOutline& operator=(const UnionOutline&) = delete;
 

@@ -102,7 +102,6 @@ bool isExponentMark(QChar c)
 std::optional<double> NumericValue(const QString& text, const QLocale& locale)
 {
     const QString decimalPoint = locale.decimalPoint();
-    const QString groupSeparator = locale.groupSeparator();
     const QString currency = locale.currencySymbol();
     const int n = text.size();
     int i = 0;
@@ -151,8 +150,6 @@ std::optional<double> NumericValue(const QString& text, const QLocale& locale)
             } else if (!seenDecimal && startsHere(decimalPoint)) {
                 seenDecimal = true;
                 i += decimalPoint.size();
-            } else if (!seenDecimal && !intDigits.empty() && startsHere(groupSeparator)) {
-                i += groupSeparator.size();
             } else {
                 break;
             }

@@ -7,10 +7,11 @@
 
 namespace services {
 
-// The value of a numeric text in the locale's notation (decimal point, digit grouping, currency
-// symbol), or nothing when the text is not numeric. What it accepts is exactly what IsNumeric
-// accepts: blanks around the number, a leading or trailing sign or parentheses for a negative
-// value, a currency symbol, exponent notation (E or D), and &H / &O for hexadecimal and octal.
+// The value of a numeric text in the locale's notation (decimal point, currency symbol), or nothing
+// when the text is not numeric. What it accepts is exactly what IsNumeric accepts: blanks around
+// the number, a leading or trailing sign or parentheses for a negative value, a currency symbol,
+// exponent notation (E or D), and &H / &O for hexadecimal and octal. Digit grouping is refused: a
+// typed "1,5" is a slip for 1.5 far more often than fifteen, so it must not pass as 15.
 // An empty text, a text without digits and a number out of the double range are not numeric.
 std::optional<double> NumericValue(const QString& text, const QLocale& locale = QLocale());
 

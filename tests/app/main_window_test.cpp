@@ -164,6 +164,21 @@ TEST(MainWindow, TipTimerEmptiesTheLine)
     EXPECT_TRUE(w.tipTimer()->isActive()) << "the timer keeps running";
 }
 
+TEST(MainWindow, EveryMessageStaysItsFullInterval)
+{
+    MainWindowOptions o = firstPanel(3);
+    o.tipClearIntervalMs = 10000;
+    MainWindow w(o);
+    w.ShowMsg(QStringLiteral("first"));
+    QTest::qWait(1500);
+    // (The timer is a coarse one: its remaining time is known to within 5 %.)
+    ASSERT_LT(w.tipTimer()->remainingTime(), 9200);
+    // A new message starts the interval again; the clearing is not due for the first one's sake.
+    w.ShowMsg(QStringLiteral("second"));
+    EXPECT_GT(w.tipTimer()->remainingTime(), 9400);
+    EXPECT_EQ(w.tipTimer()->interval(), 10000);
+}
+
 TEST(MainWindow, ExitClosesTheWindowAndStopsItsTimer)
 {
     MainWindow w(firstPanel(3));

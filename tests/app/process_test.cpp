@@ -77,3 +77,44 @@ TEST(Program, StartWithoutADisplayFailsWithQtsMessageNotACrash)
     EXPECT_NE(p.exitCode(), 0);
     EXPECT_FALSE(p.readAllStandardError().isEmpty());
 }
+
+TEST(Program, ALockFileThatHoldsNoLiveInstanceDoesNotStopTheStart)
+{
+    const struct {
+        const char* what;
+        QByteArray contents;
+    } cases[] = {
+        {"empty", QByteArray()},
+        {"random bytes", QByteArray("\xde\xad\x00\xbe\xef\n\n\x01", 8)},
+        {"another host's process", QByteArray("1\nRIDE\nanother-host.example\n")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir runtime;
+        QFile lock(QDir(runtime.path()).filePath(QStringLiteral("RIDE.instance.lock")));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(c.contents);
+        lock.close();
+        QProcess p;
+        start(p, environmentWith(runtime.path()));
+        EXPECT_FALSE(p.waitForFinished(1500)) << "the start must come up";
+        p.kill();
+        p.waitForFinished(5000);
+    }
+}
+
+TEST(Program, ALockThatCannotBeTakenIsExplainedNotSilent)
+{
+    QTemporaryDir runtime;
+    const QString lock = QDir(runtime.path()).filePath(QStringLiteral("RIDE.instance.lock"));
+    ASSERT_TRUE(QDir().mkpath(lock + QStringLiteral("/not-ours")));
+    QProcess p;
+    start(p, environmentWith(runtime.path()));
+    // The reason goes to standard error; the message box then waits for the engineer.
+    QString said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += QString::fromLocal8Bit(p.readAllStandardError())).contains(lock), 15000);
+    EXPECT_EQ(p.state(), QProcess::Running) << "the message box waits to be read";
+    p.kill();
+    p.waitForFinished(5000);
+    EXPECT_TRUE(QDir(lock + QStringLiteral("/not-ours")).exists());
+}

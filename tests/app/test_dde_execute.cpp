@@ -129,8 +129,8 @@ TEST_F(DdeExecute, EnablingTheTimerKeepsARunningTimerRunning)
 {
     QTimer* timer = window.tipTimer();
     timer->start(2000);
-    QTest::qWait(1000);
     window.ShowMsg(QStringLiteral("cleared by the timer"));
+    QTest::qWait(1000);
     send(QStringLiteral("EXECUTE|tmrDelete|-1"));
     EXPECT_TRUE(timer->isActive());
     // Due in about a second; a restarted interval would take two.

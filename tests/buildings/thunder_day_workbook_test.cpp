@@ -101,22 +101,24 @@ TEST_F(ThunderDays, NonNumericDaysAreWrittenAndRefusedByTheCount)
     EXPECT_EQ(tip(), u8("提示: 该建(构)筑物预计年落雷次数: 0.024(次/年)!"));
 }
 
-TEST_F(ThunderDays, ProvinceWithoutItsSheetChangesNothing)
+TEST_F(ThunderDays, ProvinceWithoutItsSheetEmptiesThePlaceAndTheDays)
 {
-    type("txtTD", std::nullopt, "77");
-    for (const char* p : {"山西省", "湖南省"}) { // no sheet; a sheet "湖南省 " with a trailing blank
+    // No sheet; a sheet "湖南省 " with a trailing blank; a province after one with a list shown.
+    for (const char* p : {"山西省", "湖南省", "台湾省"}) {
+        choose(province(), "河北省");
+        ASSERT_EQ(days(), QStringLiteral("23.5"));
         choose(province(), p);
         EXPECT_EQ(county()->count(), 0) << p;
-        EXPECT_EQ(county()->currentText(), u8("雷州半岛")) << p;
-        EXPECT_EQ(days(), QStringLiteral("77")) << p;
+        EXPECT_EQ(county()->currentText(), QString()) << p;
+        EXPECT_EQ(days(), QString()) << p;
+        // Nothing of the previous province is computed under this one.
+        calculate();
+        EXPECT_EQ(tip(), u8("提示: 年雷暴日数无效!")) << p;
     }
-
-    // With a list shown, the list stays and its places still give their days.
-    choose(province(), "河北省");
-    choose(province(), "山西省");
-    EXPECT_EQ(county()->count(), 3);
-    choose(county(), "石家庄市");
-    EXPECT_EQ(days(), QStringLiteral("31.2"));
+    // The engineer types the days.
+    type("txtTD", std::nullopt, "40");
+    calculate();
+    EXPECT_TRUE(tip().contains(u8("预计年落雷次数"))) << tip().toStdString();
 }
 
 TEST_F(ThunderDays, SheetWithBlankFirstRowEmptiesTheListOnly)

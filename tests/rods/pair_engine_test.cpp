@@ -110,6 +110,17 @@ TEST_F(PairEngine, JoinedPairsFileTheJoiningArcsOncePerRod)
     EXPECT_NE(a.at(0), b.at(0)); // two identical arcs, one for each rod
     EXPECT_EQ(filed(a.at(0)).center, filed(b.at(0)).center);
     EXPECT_EQ(state().m_rodGroundHandles[0].count(), 0); // the ground box was not ticked
+
+    // At hx 0 the joining arcs have radius 0: nothing is drawn, and "-1" keeps each of their four places.
+    inputs("21", "0", 1);
+    rods::beginPairDriverRun(state());
+    EXPECT_EQ(rods::runPresetPair(*window, PairPreset::FourRodSecondGroup, {0, 0, 0}, {70, 0, 0}), PairRunOutcome::Drawn);
+    const auto& t = state().m_quadTargetHandles[1];
+    for (int i : {1, 2, 4, 5})
+        EXPECT_EQ(t.at(i), services::kNoEntity) << i;
+    EXPECT_NEAR(filed(t.at(3)).radius, 76.132, 0.0015); // rx = r0 at the ground
+    EXPECT_EQ(state().m_quadTargetCount, 6);
+    EXPECT_FALSE(state().m_presetFourRod[1]);
 }
 
 TEST_F(PairEngine, FourRodGroupFillsItsSlotsInPairOrder)

@@ -8,11 +8,11 @@
 namespace rodtest {
 
 // A plan arc in the work frame (metres): colour, centre, radius, start and end point.
-struct FrameArcSpec {
+struct ExpectedFrameArc {
     short colour;
     double cx, cy, radius, sx, sy, ex, ey;
 };
-using FrameArcs = std::vector<FrameArcSpec>;
+using FrameArcs = std::vector<ExpectedFrameArc>;
 
 inline QStringList texts(std::initializer_list<const char*> values)
 {
@@ -70,7 +70,7 @@ protected:
         for (std::size_t i = 0; i < want.size(); ++i) {
             SCOPED_TRACE(testing::Message() << "arc " << i);
             const cad::EntityData& g = got[first + i];
-            const FrameArcSpec& w = want[i];
+            const ExpectedFrameArc& w = want[i];
             EXPECT_EQ(g.kind, cad::EntityKind::Arc);
             EXPECT_EQ(g.color, w.colour);
             EXPECT_EQ(g.visible, visible);

@@ -1,5 +1,6 @@
 // The three-rod union outlines drawn into a real drawing from prepared form state: the arcs left, in
 // place and shown, the filed pair arcs erased, and the blind zone told.
+#include "outline_checks.h"
 #include "rod_window.h"
 
 #include "geometry/plan_geometry.h"
@@ -41,40 +42,7 @@ protected:
         e.setVisible(false);
         state().m_rodGroundHandles[r].file(e.Handle());
     }
-
-    std::vector<cad::EntityData> shownArcs()
-    {
-        std::vector<cad::EntityData> out;
-        for (const auto& e : entities()) {
-            EXPECT_TRUE(e.visible) << "a hidden entity is left";
-            if (e.kind == cad::EntityKind::Arc)
-                out.push_back(e);
-        }
-        return out;
-    }
 };
-
-cad::Point endOf(const cad::EntityData& a, bool start)
-{
-    const double t = start ? a.startAngle : a.endAngle;
-    return {a.center[0] + a.radius * std::cos(t), a.center[1] + a.radius * std::sin(t), 0};
-}
-
-// Every end of an arc meets an end of another arc: the arcs close their loops.
-void expectClosed(const std::vector<cad::EntityData>& arcs, double tol = 0.01)
-{
-    for (std::size_t i = 0; i < arcs.size(); ++i) {
-        for (bool start : {true, false}) {
-            const cad::Point p = endOf(arcs[i], start);
-            bool met = false;
-            for (std::size_t j = 0; j < arcs.size() && !met; ++j)
-                for (bool other : {true, false})
-                    if (j != i && std::hypot(endOf(arcs[j], other)[0] - p[0], endOf(arcs[j], other)[1] - p[1]) < tol)
-                        met = true;
-            EXPECT_TRUE(met) << "arc " << i << (start ? " start" : " end") << " is open";
-        }
-    }
-}
 
 TEST_F(ThreeRodOutline, GroundOutlineReplacesTheFiledArcsAndToldTheBlindZone)
 {
@@ -107,7 +75,7 @@ TEST_F(ThreeRodOutline, GroundOutlineReplacesTheFiledArcsAndToldTheBlindZone)
 
             rods::DrawThreeRodGroundUnion(*window);
 
-            const auto arcs = shownArcs();
+            const auto arcs = shownArcs(entities());
             ASSERT_EQ(arcs.size(), r.arcs);
             EXPECT_EQ(entities().size(), r.arcs); // the filed arcs are gone
             expectClosed(arcs);

@@ -179,8 +179,8 @@ TEST_F(CheckFixture, EveryFieldRuleWithItsMessageAndBox)
             const int marked = static_cast<int>(i);
             const std::vector<const char*> bad = f.rule == Rule::Scale
                 ? std::vector<const char*>{"", "1:0", "10:500", "1/500"}
-                : f.rule == Rule::Positive ? std::vector<const char*>{"", "0", "-1", "12m", "abc"}
-                                           : std::vector<const char*>{"", "-1", "-0.001", "12m", "abc"};
+                : f.rule == Rule::Positive ? std::vector<const char*>{"", "0", "-1", "12m", "abc", "1,5"}
+                                           : std::vector<const char*>{"", "-1", "-0.001", "12m", "abc", "1,5"};
             for (const char* text : bad) {
                 SCOPED_TRACE(text);
                 resetTexts(table);

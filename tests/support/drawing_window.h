@@ -56,7 +56,10 @@ protected:
         cad::setFrontEndFactory([](cad::Engine& engine) -> QObject* {
             auto* w = new QWidget;
             w->setWindowTitle(engine.caption());
+            // The caption names the drawing: it changes when another drawing is activated or this one saved.
             QObject::connect(&engine, &cad::Engine::documentActivated, w,
+                             [w, &engine] { w->setWindowTitle(engine.caption()); });
+            QObject::connect(&engine, &cad::Engine::documentChanged, w,
                              [w, &engine] { w->setWindowTitle(engine.caption()); });
             w->show();
             return w;

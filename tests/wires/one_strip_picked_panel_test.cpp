@@ -129,6 +129,7 @@ TEST_F(OneStripPicked, EveryEarlyEndClearsThePresetFlag)
         int entitiesLeft;
         const char* tip;
         bool released;
+        const char* refusedMember = nullptr; // the drawing engine refuses the next such call
     };
     const Row rows[] = {
         {"target at the wire", "20", "0", "20", false, 0, "被保护物的高度超过了避雷线的高度!", true},
@@ -136,6 +137,8 @@ TEST_F(OneStripPicked, EveryEarlyEndClearsThePresetFlag)
         // The zone's top at the target: the ground range stays, no section is asked.
         {"no zone at the target", "45", "0", "15", true, 4, "目标高度无保护范围!", false},
         {"section place cancelled", "21", "1", "12", true, 8, "选点被取消。", false},
+        // A failure while drawing the section ends the run without the release, the drawn part kept.
+        {"wire mark refused", "21", "1", "12", true, 12, "", false, "AddCircle"},
     };
     startDrawing();
     for (const Row& r : rows) {
@@ -144,7 +147,12 @@ TEST_F(OneStripPicked, EveryEarlyEndClearsThePresetFlag)
         type("txtOneStripPickedIn", 1, r.f);
         type("txtOneStripPickedIn", 2, r.hx);
         choose(true, true, r.section);
-        picks->cancel();
+        if (r.refusedMember) {
+            cad::faults().failNext(QString::fromUtf8(r.refusedMember), automation::errors::InvalidProcedureCall);
+            picks->point(0, 300);
+        } else {
+            picks->cancel();
+        }
         runEngine({0, 0, 0}, {70, 0, 0});
         EXPECT_FALSE(state().m_presetOneStrip);
         EXPECT_EQ(tip(), tipOf(r.tip));

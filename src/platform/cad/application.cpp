@@ -61,7 +61,8 @@ Document Documents::Add(const QString& templatePath)
         model = readDrawing(*engine, templatePath);
     }
     // A drawing from a template is new: it has no file of its own yet.
-    const QString name = QStringLiteral("Drawing%1.dwg").arg(engine->nextUntitledNumber());
+    // Named as what saving it writes: a DXF file.
+    const QString name = QStringLiteral("Drawing%1.dxf").arg(engine->nextUntitledNumber());
     model->setFileName(QString(), name);
     model->setSaved(true);
     return engine->addDocument(std::move(model))->reference();

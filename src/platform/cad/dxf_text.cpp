@@ -91,8 +91,10 @@ void DxfTextDecoder::configure(const QString& acadver, const QString& codepage)
 {
     // AC1021 (2007) and later store UTF-8.
     const QString v = acadver.trimmed().toUpper();
-    m_utf8 = v.startsWith(QLatin1String("AC")) && v.mid(2).toInt() >= 1021;
-    m_declared = !codepage.trimmed().isEmpty();
+    const QString cp = codepage.trimmed().toUpper();
+    m_utf8 = (v.startsWith(QLatin1String("AC")) && v.mid(2).toInt() >= 1021) || cp == QLatin1String("UTF8")
+        || cp == QLatin1String("UTF-8");
+    m_declared = !cp.isEmpty();
     const char* codec = codecForCodepage(codepage);
     QByteArray name = codec ? QByteArray(codec) : ("windows-" + codepage.trimmed().mid(5).toLatin1());
     m_codepage = QStringDecoder(name.constData(), QStringDecoder::Flag::Stateless);

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -160,17 +161,17 @@ private:
     {
         const auto& t = m_model.tables();
         m_layers = t.layers;
-        auto hasLayer = [&](const QString& n) {
-            for (const auto& l : m_layers)
-                if (l.name.compare(n, Qt::CaseInsensitive) == 0)
-                    return true;
-            return false;
-        };
-        if (!hasLayer(QStringLiteral("0")))
+        // By hash: plans can hold many layers.
+        QSet<QString> known;
+        for (const auto& l : m_layers)
+            known.insert(l.name.toUpper());
+        if (!known.contains(QStringLiteral("0")))
             m_layers.insert(m_layers.begin(), LayerData{QStringLiteral("0"), 7, QStringLiteral("CONTINUOUS"), 0, -3});
         auto note = [&](const EntityData& e) {
-            if (!e.layer.isEmpty() && !hasLayer(e.layer))
+            if (!e.layer.isEmpty() && !known.contains(e.layer.toUpper())) {
+                known.insert(e.layer.toUpper());
                 m_layers.push_back(LayerData{e.layer, 7, QStringLiteral("CONTINUOUS"), 0, -3});
+            }
             if (e.kind == EntityKind::Insert)
                 m_insertedBlocks.emplace(e.blockName.toUpper(), e.blockName);
         };

@@ -92,7 +92,7 @@ private:
     int m_untitled = 0;
 
 public:
-    // Numbering of new untitled drawings ("Drawing1.dwg", ...).
+    // Numbering of new untitled drawings ("Drawing1.dxf", ...).
     int nextUntitledNumber() { return ++m_untitled; }
 };
 

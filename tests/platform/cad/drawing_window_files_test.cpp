@@ -4,7 +4,10 @@
 #include "platform/cad/dxf_file.h"
 #include "platform/desktop/window_activation.h"
 
+#include <QAction>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -193,3 +196,61 @@ TEST_F(DrawingWindowTest, QuitEndsAWaitingPickWithoutACancel)
 }
 
 } // namespace
+
+TEST_F(DrawingWindowTest, AChangedDrawingShowsAStarOnItsTabAndInTheTitleUntilSaved)
+{
+    const QString name = doc.Name();
+    EXPECT_TRUE(name.endsWith(QStringLiteral(".dxf"))) << "a new drawing is named as what saving writes";
+    EXPECT_EQ(window->tabs()->tabText(0), name);
+
+    Document second = app.Documents().Add();
+    Entity line = doc.ModelSpace().AddLine({0, 0, 0}, {10, 0, 0});   // a change to the drawing not shown
+    EXPECT_EQ(window->tabs()->tabText(0), name + QStringLiteral("*"));
+    EXPECT_EQ(window->tabs()->tabText(1), second.Name());
+    EXPECT_EQ(window->windowTitle(), app.Caption()) << "the title follows the drawing shown";
+
+    window->tabs()->setCurrentIndex(0);
+    EXPECT_EQ(window->windowTitle(), app.Caption() + QStringLiteral("*"));
+    EXPECT_NO_THROW(desktop::AppActivate(app.Caption())) << "the window is still found by its caption";
+
+    QTemporaryDir dir;
+    fileAnswer = dir.filePath(QStringLiteral("marked.dxf"));
+    ASSERT_TRUE(window->saveDrawing(doc.model()));
+    EXPECT_EQ(window->tabs()->tabText(0), QStringLiteral("marked.dxf"));
+    EXPECT_EQ(window->windowTitle(), app.Caption());
+
+    // Erasing and changing count as changes too.
+    line.Erase();
+    EXPECT_EQ(window->tabs()->tabText(0), QStringLiteral("marked.dxf*"));
+    ASSERT_TRUE(window->saveDrawing(doc.model()));
+    doc.ModelSpace().AddCircle({0, 0, 0}, 1).setColor(3);
+    ASSERT_TRUE(window->saveDrawing(doc.model()));
+    EXPECT_EQ(window->tabs()->tabText(0), QStringLiteral("marked.dxf"));
+}
+
+TEST_F(DrawingWindowTest, ExitInTheFileMenuAsksForEveryChangedDrawingAndEndsTheInstance)
+{
+    QAction* exit = nullptr;
+    for (QAction* menu : window->menuBar()->actions())
+        for (QAction* a : menu->menu() ? menu->menu()->actions() : QList<QAction*>())
+            if (a->text() == QStringLiteral("退出(&X)"))
+                exit = a;
+    ASSERT_NE(exit, nullptr);
+
+    Document second = app.Documents().Add();
+    doc.ModelSpace().AddLine({0, 0, 0}, {1, 1, 0});
+    second.ModelSpace().AddLine({0, 0, 0}, {2, 2, 0});
+    app.Documents().Add();   // unchanged: not asked about
+    saveAnswers = {Choice::Discard, Choice::Cancel};
+    exit->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(saveQuestions.size(), 2);
+    EXPECT_TRUE(app.isAlive()) << "cancelled at the second drawing";
+
+    saveQuestions.clear();
+    saveAnswers = {Choice::Discard, Choice::Discard};
+    exit->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(saveQuestions.size(), 2);
+    EXPECT_FALSE(app.isAlive());
+}

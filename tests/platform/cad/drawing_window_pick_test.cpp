@@ -1,7 +1,11 @@
 // Picking in the drawing window: clicks, snaps, ortho, typed coordinates, Esc, typed texts, nested questions.
 #include "drawing_window_fixture.h"
 
+#include "platform/cad/window/command_line_input.h"
+
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 using namespace cad;
 
@@ -31,6 +35,45 @@ TEST_F(DrawingWindowTest, ClickPicksTheDrawingPointUnderTheCursorAndShowsTheProm
     EXPECT_EQ(shownPrompt, prompt);
     EXPECT_EQ(shownCursor, QStringLiteral("5.0000, 3.0000, 0.0000"));
     EXPECT_EQ(window->commandLine()->prompt(), QStringLiteral("命令: "));
+}
+
+TEST_F(DrawingWindowTest, TheHistoryEchoesClickedAndTypedPicksAlikeAndKeepsTheNewestInSight)
+{
+    later([&] { click(pixelOf(5, 3)); });
+    doc.Utility().GetPoint(std::nullopt, QStringLiteral("指定第一点: "));
+    later([&] { type(QStringLiteral("@2.5,-1")); });
+    doc.Utility().GetPoint(std::nullopt, QStringLiteral("指定第二点: "));
+    const QStringList lines = window->commandLine()->history().split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[lines.size() - 2], QStringLiteral("指定第一点: 5,3"));
+    EXPECT_EQ(lines.back(), QStringLiteral("指定第二点: @2.5,-1"));
+
+    // More than a couple of lines show, and a long history scrolls with the newest line in sight.
+    QPlainTextEdit* history = window->commandLine()->historyView();
+    EXPECT_GE(history->height(), 4 * history->fontMetrics().lineSpacing());
+    for (int i = 0; i < 40; ++i)
+        window->commandLine()->addHistory(QStringLiteral("line %1").arg(i));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(history->verticalScrollBar()->value(), history->verticalScrollBar()->maximum());
+    EXPECT_GT(history->verticalScrollBar()->maximum(), 0);
+}
+
+TEST(CommandLineInput, APointIsWrittenAsItWouldBeTyped)
+{
+    const struct {
+        Point p;
+        const char* text;
+    } cases[] = {
+        {{5, 3, 0}, "5,3"},
+        {{-12.5, 0.25, 0}, "-12.5,0.25"},
+        {{1.23456789, 2, 0}, "1.2346,2"},
+        {{-0.00001, 7, 1.5}, "0,7,1.5"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(pointText(c.p), QString::fromUtf8(c.text));
+        const auto back = parseTypedPoint(pointText(c.p), {0, 0, 0});
+        ASSERT_TRUE(back.has_value()) << c.text;
+    }
 }
 
 TEST_F(DrawingWindowTest, RunningSnapsAndOrthoDecideWhatAClickPicks)

@@ -104,6 +104,62 @@ TEST(DrawingRenderer, SitePlanShowsColoursLayersBlocksAndHidesWhatIsHidden)
     EXPECT_TRUE(shows(image, at(47.5, 45), colorOfIndex(5)));
 }
 
+TEST(DrawingRenderer, CurvesStayRoundAtAnyZoomAndArcsKeepToTheirSweep)
+{
+    const double r = 100, kDeg = 3.14159265358979323846 / 180;
+    struct Case {
+        double scale;        // pixels per drawing unit
+        double viewAngle;    // the view is centred on the circle at this angle (degrees)
+        double start, end;   // an arc's angles (degrees); equal: a whole circle
+        bool shown;
+    };
+    const Case cases[] = {
+        {2, 30, 0, 0, true},            // the whole circle on screen
+        {40, 31.3, 0, 0, true},         // larger than the view
+        {50000, 31.3, 0, 0, true},      // a few pixels of a circle ten million pixels across
+        {50000, 31.3, 350, 40, true},   // an arc through 0 degrees, seen inside its sweep
+        {50000, 0.7, 350, 40, true},
+        {50000, 31.3, 0, 20, false},    // seen beyond its end
+        {50000, 200, 350, 40, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "scale " << c.scale << " at " << c.viewAngle << " arc " << c.start << "-" << c.end);
+        DocumentModel model(nullptr);
+        model.setDefaultTables();
+        EntityData e;
+        e.kind = c.start == c.end ? EntityKind::Circle : EntityKind::Arc;
+        e.radius = r;
+        e.startAngle = c.start * kDeg;
+        e.endAngle = c.end * kDeg;
+        e.color = 2;
+        model.add(e);
+        ViewTransform view;
+        view.size = QSizeF(400, 300);
+        view.scale = c.scale;
+        view.cx = c.scale < 5 ? 0 : r * std::cos(c.viewAngle * kDeg);
+        view.cy = c.scale < 5 ? 0 : r * std::sin(c.viewAngle * kDeg);
+        const QImage image = render(model, view);
+
+        int lit = 0;
+        double worst = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == drawingBackground())
+                    continue;
+                ++lit;
+                const Point p = view.toDrawing(QPointF(x + 0.5, y + 0.5));
+                worst = std::max(worst, std::abs(std::hypot(p[0], p[1]) - r) * c.scale);
+            }
+        EXPECT_EQ(lit > 0, c.shown);
+        // Every pixel drawn lies on the true curve, give or take the line's own width.
+        EXPECT_LT(worst, 1.6);
+        if (c.shown) {
+            EXPECT_TRUE(shows(image, view.toScreen(r * std::cos(c.viewAngle * kDeg), r * std::sin(c.viewAngle * kDeg)),
+                              colorOfIndex(2), 1));
+        }
+    }
+}
+
 TEST(DrawingRenderer, TextsTakeTheirHeightWidthFactorAndChineseCharacters)
 {
     auto extent = [](double widthFactor, double height) {

@@ -85,6 +85,7 @@ TEST(DxfCodePage, DeclaredCodePagesWinOverUtf8LookAlikes)
         {"9\n$ACADVER\n1\nAC1015\n9\n$DWGCODEPAGE\n3\nANSI_936\n", gbk, QStringLiteral("围墙")},
         {"9\n$ACADVER\n1\nAC1015\n9\n$DWGCODEPAGE\n3\nANSI_1252\n", gbk, QStringLiteral("Î§Ç½")},
         {"9\n$ACADVER\n1\nAC1032\n9\n$DWGCODEPAGE\n3\nANSI_936\n", utf8, QStringLiteral("围墙")},   // 2007+: UTF-8
+        {"9\n$ACADVER\n1\nAC1015\n9\n$DWGCODEPAGE\n3\nUTF8\n", utf8, QStringLiteral("围墙")},
         {"9\n$ACADVER\n1\nAC1015\n", utf8, QStringLiteral("围墙")},   // nothing declared: UTF-8 when it is
         {"9\n$ACADVER\n1\nAC1015\n", "\xb0\xec", QStringLiteral("°ì")},   // else the Western default
     };

@@ -5,13 +5,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace cad {
 
 namespace {
 const QString kIdlePrompt = QStringLiteral("命令: ");
-constexpr int kHistoryLines = 3;
+// The history shows this many lines at first; the engineer drags the splitter above it for more.
+constexpr int kHistoryLines = 6;
+constexpr int kHistoryMinLines = 2;
 } // namespace
 
 CommandLine::CommandLine(QWidget* parent) : QWidget(parent)
@@ -21,8 +24,10 @@ CommandLine::CommandLine(QWidget* parent) : QWidget(parent)
     m_history->setFocusPolicy(Qt::NoFocus);
     m_history->setMaximumBlockCount(500);
     m_history->setObjectName(QStringLiteral("commandHistory"));
+    m_history->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const int lineHeight = m_history->fontMetrics().lineSpacing();
-    m_history->setFixedHeight(lineHeight * kHistoryLines + 10);
+    m_history->setMinimumHeight(lineHeight * kHistoryMinLines + 10);
+    m_historyHeight = lineHeight * kHistoryLines + 10;
 
     m_prompt = new QLabel(kIdlePrompt, this);
     m_prompt->setObjectName(QStringLiteral("commandPrompt"));
@@ -59,7 +64,20 @@ void CommandLine::idle() { ask(kIdlePrompt, false); }
 
 QString CommandLine::prompt() const { return m_prompt->text(); }
 
-void CommandLine::addHistory(const QString& line) { m_history->appendPlainText(line); }
+void CommandLine::addHistory(const QString& line)
+{
+    m_history->appendPlainText(line);
+    // The newest line is always in sight, even after the engineer scrolled back.
+    m_history->ensureCursorVisible();
+    if (QScrollBar* bar = m_history->verticalScrollBar())
+        bar->setValue(bar->maximum());
+}
+
+QSize CommandLine::sizeHint() const
+{
+    const QSize hint = QWidget::sizeHint();
+    return {hint.width(), m_historyHeight + m_input->sizeHint().height()};
+}
 
 QString CommandLine::history() const { return m_history->toPlainText(); }
 

@@ -25,6 +25,9 @@ public:
     QString history() const;
 
     QLineEdit* input() const { return m_input; }
+    QPlainTextEdit* historyView() const { return m_history; }
+    // A few lines of history and the input row; the window may give it more or less.
+    QSize sizeHint() const override;
 
 signals:
     // Enter (or a blank where it ends the answer) with what was typed.
@@ -40,6 +43,7 @@ private:
     QLabel* m_prompt;
     QLineEdit* m_input;
     bool m_spaceEnters = false;
+    int m_historyHeight = 0;
 };
 
 } // namespace cad

@@ -30,6 +30,22 @@ std::optional<Point> parseTypedPoint(const QString& text, const Point& from)
     return p;
 }
 
+QString pointText(const Point& p)
+{
+    auto number = [](double v) {
+        QString t = QString::number(v, 'f', 4);
+        while (t.endsWith(QLatin1Char('0')))
+            t.chop(1);
+        if (t.endsWith(QLatin1Char('.')))
+            t.chop(1);
+        return t == QLatin1String("-0") ? QStringLiteral("0") : t;
+    };
+    QString text = number(p[0]) + QLatin1Char(',') + number(p[1]);
+    if (p[2] != 0)
+        text += QLatin1Char(',') + number(p[2]);
+    return text;
+}
+
 Point orthoPoint(const Point& base, const Point& cursor)
 {
     if (std::abs(cursor[0] - base[0]) >= std::abs(cursor[1] - base[1]))

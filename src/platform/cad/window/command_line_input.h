@@ -13,6 +13,10 @@ namespace cad {
 // number) gives nothing.
 std::optional<Point> parseTypedPoint(const QString& text, const Point& from);
 
+// A point as the engineer would type it ("x,y", or "x,y,z" off the ground plane), to four decimals
+// without trailing zeros; parseTypedPoint reads it back.
+QString pointText(const Point& p);
+
 // The cursor held to the horizontal or the vertical through `base`, whichever lies nearer the cursor.
 Point orthoPoint(const Point& base, const Point& cursor);
 

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QPainter>
+#include <QPolygonF>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -23,16 +24,21 @@ constexpr int kMaxBlockDepth = 8;
 constexpr int kMaxArrayCells = 10000;
 // Nested arrays multiply: one paint draws at most this many entities out of blocks, and queues at
 // most this many line segments (32 bytes each), so every paint of every file ends quickly.
-constexpr std::size_t kMaxBlockCopies = 200000;
-constexpr std::size_t kMaxQueuedSegments = 2000000;
+constexpr std::size_t kMaxBlockCopies = 1000000;
+constexpr std::size_t kMaxQueuedSegments = 4000000;
+// Block contents beyond this many segments are drawn without antialiasing: speed matters more.
+constexpr std::size_t kAntialiasBlockSegments = 200000;
 // A text drawn out of a block weighs as much as this many segments.
-constexpr std::size_t kTextWeight = 40;
+constexpr std::size_t kTextWeight = 200;
 // Entities smaller than this on screen are a dot.
 constexpr double kDotPixels = 1.5;
 // Antialiasing only while the view shows fewer entities than this: beyond, speed matters more.
 constexpr std::size_t kAntialiasLimit = 20000;
-// The largest gap between a tessellated curve and the true one, in pixels.
-constexpr double kCurveTolerance = 0.3;
+// The largest gap between a tessellated curve and the true one, in pixels. Small enough that the
+// corners between chords do not show, even anti-aliased.
+constexpr double kCurveTolerance = 0.1;
+// However far one zooms in, no curve is cut into more chords than this.
+constexpr int kMaxCurveSegments = 8192;
 
 double scaleOf(const QTransform& t) { return std::sqrt(std::abs(t.determinant())); }
 
@@ -40,8 +46,54 @@ int segmentsFor(double radiusPixels, double sweep)
 {
     if (radiusPixels <= kCurveTolerance)
         return 2;
-    const double step = std::clamp(2 * std::acos(1 - kCurveTolerance / radiusPixels), 2 * kPi / 720, kPi / 4);
-    return std::max(2, static_cast<int>(std::ceil(std::abs(sweep) / step)));
+    const double step = std::min(2 * std::acos(1 - kCurveTolerance / radiusPixels), kPi / 4);
+    return std::clamp(static_cast<int>(std::ceil(std::abs(sweep) / step)), 2, kMaxCurveSegments);
+}
+
+double wrapAngle(double a)
+{
+    a = std::fmod(a, 2 * kPi);
+    if (a > kPi)
+        a -= 2 * kPi;
+    else if (a <= -kPi)
+        a += 2 * kPi;
+    return a;
+}
+
+// The angles of a curve about `centre` that can meet the view, as pieces of [start, start + sweep].
+// A curve far larger than the view shows only a short piece of itself: that piece alone is cut
+// into chords, so that it stays round however far one zooms in.
+std::vector<std::pair<double, double>> visibleSweeps(const QPolygonF& viewInModel, const Point& centre, double radius,
+                                                     double start, double sweep)
+{
+    const QPointF c(centre[0], centre[1]);
+    if (viewInModel.containsPoint(c, Qt::OddEvenFill)) {
+        double farthest = 0;
+        for (const QPointF& p : viewInModel)
+            farthest = std::max(farthest, std::hypot(p.x() - c.x(), p.y() - c.y()));
+        if (radius > farthest)
+            return {};   // all of it lies outside the view
+        return {{start, sweep}};
+    }
+    // Seen from outside, the (convex) view spans less than half a turn: its corners bound it.
+    const QPointF mid = viewInModel.boundingRect().center();
+    const double towards = std::atan2(mid.y() - c.y(), mid.x() - c.x());
+    double lo = kPi, hi = -kPi;
+    for (const QPointF& p : viewInModel) {
+        const double d = wrapAngle(std::atan2(p.y() - c.y(), p.x() - c.x()) - towards);
+        lo = std::min(lo, d);
+        hi = std::max(hi, d);
+    }
+    const double width = hi - lo;
+    double offset = std::fmod(towards + lo - start, 2 * kPi);
+    if (offset < 0)
+        offset += 2 * kPi;
+    std::vector<std::pair<double, double>> pieces;
+    if (offset < sweep)
+        pieces.emplace_back(start + offset, std::min(offset + width, sweep) - offset);
+    if (offset + width > 2 * kPi)
+        pieces.emplace_back(start, std::min(offset + width - 2 * kPi, sweep));
+    return pieces;
 }
 
 void grow(Box& b, const Box& o)
@@ -191,6 +243,23 @@ struct DrawingRenderer::Impl {
 
     void addArc(Batch& b, const QTransform& t, const Point& c, double r, double start, double sweep)
     {
+        const double pixels = r * scaleOf(t);
+        // Only a curve much larger than the view is worth clipping to it first.
+        if (pixels > 2 * (view.size.width() + view.size.height())) {
+            bool invertible = false;
+            const QTransform back = t.inverted(&invertible);
+            if (invertible) {
+                const QRectF screen(QPointF(-2, -2), view.size + QSizeF(4, 4));
+                for (const auto& [from, part] : visibleSweeps(back.map(QPolygonF(screen)), c, r, start, sweep))
+                    addArcChords(b, t, c, r, from, part);
+                return;
+            }
+        }
+        addArcChords(b, t, c, r, start, sweep);
+    }
+
+    void addArcChords(Batch& b, const QTransform& t, const Point& c, double r, double start, double sweep)
+    {
         const int n = segmentsFor(r * scaleOf(t), sweep);
         QPointF last = t.map(QPointF(c[0] + r * std::cos(start), c[1] + r * std::sin(start)));
         for (int i = 1; i <= n; ++i) {
@@ -324,15 +393,25 @@ struct DrawingRenderer::Impl {
 
     void flush(QPainter& p)
     {
+        if (queued > kAntialiasBlockSegments)
+            p.setRenderHint(QPainter::Antialiasing, false);
         for (std::size_t i = 1; i < batches.size(); ++i) {
             Batch& b = batches[i];
             if (b.empty())
                 continue;
-            p.setPen(QPen(colorOfIndex(static_cast<int>(i)), 1));
-            if (!b.lines.empty())
+            // Flat ends: the chords of a curve meet end to end, and square ends would overlap
+            // there and show as beads along it. A dot needs its square end to show at all.
+            QPen pen(colorOfIndex(static_cast<int>(i)), 1);
+            if (!b.lines.empty()) {
+                pen.setCapStyle(Qt::FlatCap);
+                p.setPen(pen);
                 p.drawLines(b.lines.data(), static_cast<int>(b.lines.size()));
-            if (!b.dots.empty())
+            }
+            if (!b.dots.empty()) {
+                pen.setCapStyle(Qt::SquareCap);
+                p.setPen(pen);
                 p.drawPoints(b.dots.data(), static_cast<int>(b.dots.size()));
+            }
             b = Batch();
         }
         for (const auto& job : texts)

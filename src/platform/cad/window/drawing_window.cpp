@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
@@ -54,12 +55,19 @@ DrawingWindow::DrawingWindow(Engine& engine) : m_engine(&engine)
     m_commandLine = new CommandLine(central);
     m_commandLine->setObjectName(QStringLiteral("commandLine"));
     m_view->setKeyTarget(m_commandLine->input());
+    // The engineer drags the bar between drawing and command line to see more of the history.
+    auto* split = new QSplitter(Qt::Vertical, central);
+    split->setObjectName(QStringLiteral("commandSplitter"));
+    split->setChildrenCollapsible(false);
+    split->addWidget(m_view);
+    split->addWidget(m_commandLine);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 0);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_tabs);
-    layout->addWidget(m_view, 1);
-    layout->addWidget(m_commandLine);
+    layout->addWidget(split, 1);
     setCentralWidget(central);
 
     m_cursorLabel = new QLabel(coordinates({0, 0, 0}), this);
@@ -86,8 +94,10 @@ DrawingWindow::DrawingWindow(Engine& engine) : m_engine(&engine)
     connect(&engine, &Engine::documentChanged, this, &DrawingWindow::onDocumentChanged);
     connect(&engine, &Engine::entityAdded, this, [this](const Document&, const Entity& e) { onEntityAdded(e); });
     connect(&engine, &Engine::entityChanged, this, [this](const Document&, const Entity& e) {
-        if (auto model = e.documentModel().lock())
+        if (auto model = e.documentModel().lock()) {
             m_view->entityChanged(model.get(), e.handleValue());
+            refreshChangedMark(model.get());
+        }
     });
     connect(&engine, &Engine::entityErased, this, [this](const Document&, const Entity& e) { onEntityChangedOrErased(e); });
     connect(&engine, &Engine::updateRequested, this, [this] {
@@ -139,6 +149,9 @@ void DrawingWindow::buildMenus()
     file->addAction(QStringLiteral("另存为(&A)..."), QKeySequence::SaveAs, this, [this] { saveDrawingAs(currentDocument()); });
     file->addSeparator();
     file->addAction(QStringLiteral("关闭(&C)"), QKeySequence::Close, this, [this] { closeDrawing(currentDocument()); });
+    file->addSeparator();
+    // Ends this window and its instance; every changed drawing is asked about first (closeEvent).
+    file->addAction(QStringLiteral("退出(&X)"), QKeySequence::Quit, this, [this] { close(); });
     QMenu* view = menuBar()->addMenu(QStringLiteral("视图(&V)"));
     view->addAction(QStringLiteral("范围缩放(&E)"), this, [this] { m_view->zoomExtents(); });
 }
@@ -153,9 +166,25 @@ int DrawingWindow::tabOf(const DocumentModel* document) const
 
 void DrawingWindow::refreshTitle()
 {
-    // The title is what Caption answers, so that bringing the window to the front by it finds it.
-    if (m_engine && !m_engine->hasEnded())
-        setWindowTitle(m_engine->caption());
+    // The title begins with what Caption answers, so that bringing the window to the front by it
+    // finds it; a "*" after it tells that the shown drawing has unsaved changes.
+    if (!m_engine || m_engine->hasEnded())
+        return;
+    const auto active = m_engine->activeDocument();
+    const QString title = m_engine->caption() + (active && !active->saved() ? QStringLiteral("*") : QString());
+    if (windowTitle() != title)
+        setWindowTitle(title);
+}
+
+void DrawingWindow::refreshChangedMark(const DocumentModel* document)
+{
+    const int index = tabOf(document);
+    if (index < 0)
+        return;
+    const QString text = document->name() + (document->saved() ? QString() : QStringLiteral("*"));
+    if (m_tabs->tabText(index) != text)
+        m_tabs->setTabText(index, text);
+    refreshTitle();
 }
 
 // ---- the engine's documents
@@ -167,7 +196,7 @@ void DrawingWindow::onDocumentAdded(const Document& document)
         return;
     m_tabDocuments.push_back(model);
     m_tabs->addTab(model->name());
-    refreshTitle();
+    refreshChangedMark(model.get());
 }
 
 void DrawingWindow::onDocumentClosed(const Document& document)
@@ -206,23 +235,24 @@ void DrawingWindow::onDocumentChanged(const Document& document)
     auto model = modelOf(document);
     if (!model)
         return;
-    const int index = tabOf(model.get());
-    if (index >= 0)
-        m_tabs->setTabText(index, model->name());
+    refreshChangedMark(model.get());
     m_view->documentReplaced(model.get());
-    refreshTitle();
 }
 
 void DrawingWindow::onEntityAdded(const Entity& entity)
 {
-    if (auto model = entity.documentModel().lock())
+    if (auto model = entity.documentModel().lock()) {
         m_view->entityAdded(model.get(), entity.handleValue());
+        refreshChangedMark(model.get());
+    }
 }
 
 void DrawingWindow::onEntityChangedOrErased(const Entity& entity)
 {
-    if (auto model = entity.documentModel().lock())
+    if (auto model = entity.documentModel().lock()) {
         m_view->entitiesChanged(model.get());
+        refreshChangedMark(model.get());
+    }
 }
 
 void DrawingWindow::onTabChanged(int index)
@@ -306,7 +336,8 @@ void DrawingWindow::onPointPicked(const Point& point)
     auto shown = m_view->document();
     if (!q || q->kind != PendingQuestion::Kind::Point || !shown || shown.get() != q->document)
         return;
-    m_commandLine->addHistory(q->prompt);
+    // Echoed as if typed, so the history shows where every answer came from.
+    m_commandLine->addHistory(q->prompt + pointText(point));
     q->point = point;
     m_lastPoint = point;
     q->finish(PendingQuestion::State::Answered);

@@ -75,6 +75,8 @@ private:
     void onEnded();
     void onTabChanged(int index);
     void refreshTitle();
+    // The "*" of a drawing with unsaved changes, on its tab and (when shown) in the title.
+    void refreshChangedMark(const DocumentModel* document);
     void showQuestion();
     void onPointPicked(const Point& point);
     void onSubmitted(const QString& text);

@@ -46,9 +46,10 @@ QString DrawingWindow::askFile(FileDialogKind kind, const QString& suggested)
 {
     if (m_fileQuestion)
         return m_fileQuestion(kind, suggested);
+    // Only what the engine reads is offered: DXF drawings and the DXF template.
     if (kind == FileDialogKind::Open)
         return QFileDialog::getOpenFileName(this, QStringLiteral("选择文件"), suggested,
-                                            QStringLiteral("图形 (*.dxf *.dwg *.dwt);;所有文件 (*)"));
+                                            QStringLiteral("DXF 图形 (*.dxf *.dwt)"));
     return QFileDialog::getSaveFileName(this, QStringLiteral("图形另存为"), suggested, QStringLiteral("DXF 图形 (*.dxf)"));
 }
 

@@ -1,0 +1,250 @@
+// The typed four-rod panel through the real window: worked values, refusals, both plans, the three sections, early ends.
+#include "rod_window.h"
+
+#include "platform/automation/automation_error.h"
+
+namespace {
+
+using namespace rodtest;
+
+class FourRodPanel : public RodWindow {
+protected:
+    void SetUp() override
+    {
+        RodWindow::SetUp();
+        window->menuCommand(QStringLiteral("mnuFourRod"));
+    }
+    void inputs(const char* h, const char* hx, const char* a, const char* b, const char* scale = "1:500", int cls = 0)
+    {
+        type("txtFourRodIn", 0, h);
+        type("txtFourRodIn", 1, hx);
+        type("txtFourRodIn", 2, a);
+        type("txtFourRodIn", 3, b);
+        type("txtFourRodIn", 4, scale);
+        setClass(4, cls);
+    }
+    QStringList results()
+    {
+        QStringList out;
+        for (int i = 0; i < 7; ++i)
+            out << text("txtFourRodOut", i);
+        return out;
+    }
+    // Draws with one pick at (1000, 500).
+    void drawAt(int element)
+    {
+        startDrawing();
+        picks->point(1000, 500);
+        press("cmdFourRod", element);
+    }
+};
+
+QStringList texts(std::initializer_list<const char*> values)
+{
+    QStringList out;
+    for (const char* v : values)
+        out << QString::fromUtf8(v);
+    return out;
+}
+
+TEST_F(FourRodPanel, ComputesTheValuesOrRefuses)
+{
+    const char* spacing = "避雷针间距过大,宜按单支或双支等高避雷针进行计算!";
+    const char* targetHigh = "被保护物高度不应超过所选Hr的两倍!";
+    struct Row {
+        const char *h, *hx, *a, *b;
+        QStringList boxes; // rx, r0, h0, long/short distance, long/short height
+        const char* tip;
+        bool computed;
+        int marked = -1;
+    };
+    const Row rows[] = {
+        {"21", "12", "50", "25", texts({"4.618", "28.618", "1.897", "24.775", "11.287", "14.980", "4.101"}), "", true},
+        {"21", "12", "40", "40", texts({"4.618", "28.618", "1.000", "19.688", "19.688", "8.364", "8.364"}), "", true},
+        // Rods above Hr are taken as Hr tall.
+        {"40", "12", "50", "25", texts({"6.000", "30.000", "10.897", "23.343", "5.535", "22.053", "11.412"}), "", true},
+        {"70", "60", "50", "25", texts({"30.000", "30.000", "10.897", "23.343", "5.535", "22.053", "11.412"}), "", true},
+        {"21", "21", "50", "25", texts({"0.000", "28.618", "1.897", "24.775", "11.287", "14.980", "4.101"}), "", true},
+        // The short-axis section of this rectangle is two arcs meeting on the centre line: its highest
+        // point is that meeting, 0.000 from the centre and 6.852 high.
+        {"15", "12", "40", "5", texts({"1.981", "25.981", "7.220", "19.974", "0.000", "14.837", "6.852"}), "", true},
+        // Rods as tall as Hr on a narrow rectangle: a section top is Hr, never NaN.
+        {"30", "10", "8", "1", texts({"7.639", "30.000", "29.728", "3.996", "0.233", "30.000", "29.729"}), "", true},
+        {"21", "12", "60", "25", texts({"old", "old", "old", "old", "old", "old", "old"}), spacing, false, 2},
+        // The target test comes after the section values are shown.
+        {"70", "65", "50", "25", texts({"old", "old", "10.897", "23.343", "5.535", "22.053", "11.412"}), targetHigh, false, 1},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.h << " " << r.hx << " " << r.a << " " << r.b);
+        state().m_computed = true;
+        for (int i = 0; i < 7; ++i)
+            box("txtFourRodOut", i)->setText(QStringLiteral("old"));
+        inputs(r.h, r.hx, r.a, r.b);
+        press("cmdFourRod", 0);
+        EXPECT_EQ(results(), r.boxes);
+        EXPECT_EQ(tip(), tipOf(r.tip));
+        EXPECT_EQ(state().m_computed, r.computed);
+        EXPECT_EQ(text("txtFourRodIn", 0), QString::fromUtf8(r.h)); // the box keeps what was typed
+        if (r.marked >= 0)
+            expectMarked("txtFourRodIn", r.marked);
+    }
+}
+
+TEST_F(FourRodPanel, DrawsTheGroundOutline)
+{
+    inputs("21", "12", "50", "25");
+    drawAt(1);
+    EXPECT_EQ(picks->prompts(), QStringList{QString::fromUtf8("指定左下侧避雷针平面安装位置: ")});
+    expectEntities({arc(1, 0, 0, 57.236, -51.488, 25, 50, -27.857), arc(1, 100, 0, 57.236, 50, -27.857, 151.488, 25),
+                    arc(1, 100, 50, 57.236, 151.488, 25, 50, 77.857), arc(1, 0, 50, 57.236, 50, 77.857, -51.488, 25)},
+                   1000, 500);
+    EXPECT_TRUE(services::g_acadApp.isNothing()); // the normal end releases
+    saveForLooking("four rods ground");
+}
+
+TEST_F(FourRodPanel, DrawsTheTargetOutlineCutAtTheHole)
+{
+    inputs("21", "12", "50", "25");
+    drawAt(2);
+    // Four rx arcs, the east and west inner arcs whole, the south and north arcs in two pieces each,
+    // and the hole circle's east and west stretches in its place.
+    const double s = 48;       // (r0 − rx) at 1:500
+    const double hole = 44.904;
+    expectEntities({arc(6, 0, 0, 9.236, -8.308, 4.034, 8.068, -4.495), arc(6, 100, 0, 9.236, 91.932, -4.495, 108.308, 4.034),
+                    arc(6, 100, 50, 9.236, 108.308, 45.966, 91.932, 54.495), arc(6, 0, 50, 9.236, 8.068, 54.495, -8.308, 45.966),
+                    arc(6, 151.488, 25, s, 108.308, 45.966, 108.308, 4.034), arc(6, -51.488, 25, s, -8.308, 4.034, -8.308, 45.966),
+                    arc(6, 50, -27.857, s, 11.864, 1.292, 8.068, -4.495), arc(6, 50, -27.857, s, 91.932, -4.495, 88.136, 1.292),
+                    arc(6, 50, 77.857, s, 88.136, 48.708, 91.932, 54.495), arc(6, 50, 77.857, s, 8.068, 54.495, 11.864, 48.708),
+                    arc(6, 50, 25, hole, 88.136, 1.292, 88.136, 48.708), arc(6, 50, 25, hole, 11.864, 48.708, 11.864, 1.292)},
+                   1000, 500, 0.003);
+    EXPECT_TRUE(services::g_acadApp.isNothing());
+    saveForLooking("four rods target height");
+}
+
+TEST_F(FourRodPanel, TargetOutlineAtTheEnds)
+{
+    // hx = h: nothing is protected at hx; only the hole circle through the four rods is drawn.
+    inputs("21", "21", "50", "25");
+    drawAt(2);
+    expectEntities({circle(6, 50, 25, 55.902)}, 1000, 500);
+    endEngine();
+
+    // hx = 0: the rx arcs repeat the ground outline; the inner arcs have no radius and are not drawn.
+    inputs("21", "0", "50", "25");
+    drawAt(2);
+    expectEntities({arc(6, 0, 0, 57.236, -51.488, 25, 50, -27.857), arc(6, 100, 0, 57.236, 50, -27.857, 151.488, 25),
+                    arc(6, 100, 50, 57.236, 151.488, 25, 50, 77.857), arc(6, 0, 50, 57.236, 50, 77.857, -51.488, 25)},
+                   1000, 500);
+}
+
+TEST_F(FourRodPanel, DrawsTheThreeSectionsWithTitles)
+{
+    struct Row {
+        const char* scale;
+        double k;
+        double o2, o3; // x of the long-axis and short-axis origins
+    };
+    for (const Row& r : {Row{"1:500", 2, 1270.527, 1499.872}, Row{"1:1000", 1, 1160.264, 1299.936}}) {
+        SCOPED_TRACE(r.scale);
+        inputs("21", "12", "50", "25", r.scale);
+        drawAt(3);
+        EXPECT_EQ(picks->prompts(), QStringList{QString::fromUtf8("指定剖面图位置: ")});
+        const auto got = entities();
+        ASSERT_EQ(got.size(), 24u); // three views of seven entities and a title each
+        const QString titles[3] = {QString::fromUtf8("对角线剖面"), QString::fromUtf8("长对称轴剖面"),
+                                   QString::fromUtf8("短对称轴剖面")};
+        const double origins[3] = {1000, r.o2, r.o3};
+        for (int v = 0; v < 3; ++v) {
+            const cad::EntityData& t = got[8 * v + 7];
+            EXPECT_EQ(t.kind, EntityKind::Text);
+            EXPECT_EQ(t.text, titles[v]);
+            EXPECT_NEAR(t.insertion[0], origins[v], 0.001);
+            EXPECT_EQ(t.insertion[1], 500);
+            EXPECT_EQ(t.height, 2);
+            EXPECT_EQ(t.widthFactor, 0.8);
+            EXPECT_EQ(t.color, 3);
+            EXPECT_NEAR(got[8 * v].start[0], origins[v], 0.001); // the first rod line stands at the origin
+            EXPECT_NEAR(got[8 * v].end[1], 500 + 21 * r.k, 0.001);
+        }
+        // The diagonal view's middle arc, and its ground line with the gap of 50 to the next view's.
+        EXPECT_NEAR(got[4].center[0], 1000 + 27.951 * r.k, 0.001);
+        EXPECT_NEAR(got[4].center[1], 500 + 31.897 * r.k, 0.001);
+        EXPECT_NEAR(got[4].radius, 30 * r.k, 1e-9);
+        EXPECT_NEAR(got[8 + 5].start[0] - got[5].end[0], 50, 0.001);
+        EXPECT_NEAR(got[16 + 5].start[0] - got[8 + 5].end[0], 50, 0.001);
+        EXPECT_EQ(state().m_pickedPoint[0], got[16 + 7].insertion[0]);
+        EXPECT_TRUE(services::g_acadApp.isNothing());
+        saveForLooking(r.k == 2 ? "four rods sections 1-500" : "four rods sections 1-1000");
+        endEngine();
+    }
+}
+
+// The short-axis view with two arcs: they meet where the boxes put the highest point.
+TEST_F(FourRodPanel, ShortAxisTopAgreesWithTheDrawnSection)
+{
+    inputs("15", "12", "40", "5");
+    drawAt(3);
+    const auto got = entities();
+    ASSERT_EQ(got.size(), 23u); // the short-axis view has no middle arc
+    const cad::EntityData& left = got[18];
+    const cad::EntityData& right = got[19];
+    ASSERT_EQ(left.kind, EntityKind::Arc);
+    ASSERT_EQ(right.kind, EntityKind::Arc);
+    const double meetX = left.center[0] + left.radius * std::cos(left.endAngle);
+    const double meetY = left.center[1] + left.radius * std::sin(left.endAngle);
+    EXPECT_NEAR(meetX, right.center[0] + right.radius * std::cos(right.startAngle), 0.001);
+    const double shortOrigin = got[16].start[0];
+    EXPECT_NEAR(meetX - shortOrigin, 2.5 * 2, 0.001); // on the centre line
+    EXPECT_EQ(text("txtFourRodOut", 4), QStringLiteral("0.000"));
+    EXPECT_EQ(text("txtFourRodOut", 6), QString::number((meetY - 500) / 2, 'f', 3));
+}
+
+TEST_F(FourRodPanel, EarlyEnds)
+{
+    // A refusal of the computation: the drawing engine is not contacted.
+    inputs("21", "12", "60", "25");
+    press("cmdFourRod", 1);
+    EXPECT_EQ(cad::Engine::running(), nullptr);
+    EXPECT_EQ(tip(), tipOf("避雷针间距过大,宜按单支或双支等高避雷针进行计算!"));
+
+    // A cancelled pick keeps the references; the next computation releases them.
+    inputs("21", "12", "50", "25");
+    startDrawing();
+    picks->cancel();
+    press("cmdFourRod", 2);
+    EXPECT_TRUE(entities().empty());
+    EXPECT_EQ(tip(), tipOf("选点被取消。"));
+    EXPECT_FALSE(services::g_acadApp.isNothing());
+    press("cmdFourRod", 0);
+    EXPECT_TRUE(services::g_acadApp.isNothing());
+
+    // A pick that fails otherwise ends the command: nothing at a point left over from before.
+    state().m_pickedPoint = {1000, 500, 0};
+    picks->fail(automation::errors::InvalidProcedureCall);
+    press("cmdFourRod", 3);
+    EXPECT_TRUE(entities().empty());
+}
+
+// A refused title or line leaves the entity before it as it was and the drawing goes on; a failure
+// after the last arc ends the command without releasing.
+TEST_F(FourRodPanel, RefusedEntitiesChangeNothingElse)
+{
+    inputs("21", "12", "50", "25");
+    startDrawing();
+    picks->point(1000, 500);
+    cad::faults().failNext(QStringLiteral("AddLine"), 0x80004005);
+    cad::faults().failAlways(QStringLiteral("AddText"), 0x80004005);
+    press("cmdFourRod", 3);
+    const auto got = entities();
+    ASSERT_EQ(got.size(), 20u); // the first rod line and the three titles are missing
+    EXPECT_EQ(got[0].kind, EntityKind::Line);
+    EXPECT_EQ(got[0].color, 1);
+    for (const std::size_t beforeTitle : {5u, 12u, 19u}) {
+        EXPECT_EQ(got[beforeTitle].kind, EntityKind::Line);
+        EXPECT_EQ(got[beforeTitle].color, 7); // the target line keeps its own colour
+        EXPECT_EQ(got[beforeTitle].widthFactor, 1.0);
+    }
+    EXPECT_FALSE(services::g_acadApp.isNothing());
+}
+
+} // namespace

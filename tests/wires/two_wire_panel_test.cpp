@@ -1,0 +1,229 @@
+// The typed two-wire panel through the real window: the values and their stops, the plans and the sections.
+#include "support/drawing_window.h"
+
+#include "platform/automation/automation_error.h"
+
+namespace {
+
+using namespace drawingtest;
+
+class TwoWirePanel : public DrawingWindow {
+protected:
+    TwoWirePanel() : DrawingWindow(7) {}
+
+    void inputs(const char* h, const char* l, const char* sag, const char* d, const char* hx, int cls = 0)
+    {
+        type("txtTwoStripIn", 0, h);
+        type("txtTwoStripIn", 1, l);
+        type("txtTwoStripIn", 2, sag);
+        type("txtTwoStripIn", 3, d);
+        type("txtTwoStripIn", 4, hx);
+        setClass(6, cls);
+    }
+    QStringList results()
+    {
+        QStringList out;
+        for (int i = 0; i < 5; ++i)
+            out << text("txtTwoStripOut", i);
+        return out;
+    }
+    void oldResults()
+    {
+        for (int i = 0; i < 5; ++i)
+            box("txtTwoStripOut", i)->setText(QStringLiteral("old"));
+    }
+};
+
+QStringList texts(std::initializer_list<const char*> values)
+{
+    QStringList out;
+    for (const char* v : values)
+        out << QString::fromUtf8(v);
+    return out;
+}
+
+TEST_F(TwoWirePanel, ComputesTheZoneOrStops)
+{
+    const QStringList old = texts({"old", "old", "old", "old", "old"});
+    struct Row {
+        const char *h, *sag, *d, *hx;
+        int cls;
+        QStringList boxes; // bx, bo, h0, shift, minimum width
+        const char* tip;
+        bool computed;
+        int marked = -1;
+    };
+    const Row rows[] = {
+        {"45", "1", "12", "12", 0, texts({"2.533", "26.533", "43.394", "-2.550", "2.533"}), "", true},
+        {"45", "1", "12", "12", 1, texts({"14.395", "44.989", "43.598", "0.391", "6.000"}), "", true},
+        {"45", "1", "12", "12", 2, texts({"21.827", "57.827", "43.699", "0.228", "6.000"}), "", true},
+        {"54", "0", "30", "30", 0, texts({"-12.000", "18.000", "49.981", "-3.603", "3.000"}), "", true},
+        {"45", "1", "12", "44", 0, old, "被保护物的高度超过了避雷线的高度!", false, 4},
+        {"1", "2", "12", "0", 0, old, "被保护物的高度超过了避雷线的高度!", false, 4},
+        {"61", "1", "12", "12", 0, texts({"0.000", "0.000", "0.000", "0.000", "0.000"}),
+         "避雷线高度超过保护半径的两倍,无保护范围!", false},
+        {"45", "1", "60", "12", 0, old, "避雷线间距过大,两线宜独立计算!", false, 3},
+        {"54", "0", "24", "12", 0, old, "避雷线间距过小,将形成空间防雷盲点,从而降低保护范围最低点的高度!", false, 3},
+        {"20", "0", "56.6", "12", 0, old, "避雷线间距过大,两线宜独立计算!", false, 3},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.h << " " << r.sag << " " << r.d << " " << r.hx << " class " << r.cls);
+        state().m_computed = true;
+        oldResults();
+        inputs(r.h, "35", r.sag, r.d, r.hx, r.cls);
+        press("cmdTwoStrip", 0);
+        EXPECT_EQ(results(), r.boxes);
+        EXPECT_EQ(tip(), tipOf(r.tip));
+        EXPECT_EQ(state().m_computed, r.computed);
+        if (r.marked >= 0)
+            expectMarked("txtTwoStripIn", r.marked);
+    }
+}
+
+TEST_F(TwoWirePanel, DrawsThePlansAndTheSections)
+{
+    const double px = 1000, py = 500;
+    const QString wirePrompt = QString::fromUtf8("指定一根避雷线一端的平面安装位置: ");
+    const QString sectionPrompt = QString::fromUtf8("指定剖面图位置: ");
+    // The defaults with class 1 (h' 44 > Hr 30) at 1:500 (2 drawing units a metre).
+    const std::vector<Expected> ground = {
+        arc(1, 0, 0, 60, -53.066, -28, 12, -58.788),
+        arc(1, 24, 0, 60, 12, -58.788, 77.066, -28),
+        arc(1, 24, 70, 60, 77.066, 98, 12, 128.788),
+        arc(1, 0, 70, 60, 12, 128.788, -53.066, 98),
+        line(1, -53.066, -28, -53.066, 98),
+        line(1, 77.066, -28, 77.066, 98),
+    };
+    // The mid-line section stands 177.066 to the right of the cross-section.
+    const double m = 177.066;
+    const std::vector<Expected> sections = {
+        arc(1, -53.066, 60, 60, -53.066, 0, 0, 88),
+        arc(1, 77.066, 60, 60, 24, 88, 77.066, 0),
+        arc(1, 12, 146.788, 60, 0, 88, 24, 88),
+        line(7, -53.066, 0, 77.066, 0),
+        line(7, -53.066, 24, 77.066, 24),
+        circle(1, 0, 88, 0.05),
+        circle(1, 24, 88, 0.05),
+        arc(1, m + 58.788, 60, 60, m + 5.100, 86.788, m + 58.788, 0),
+        line(7, m, 0, m + 58.788, 0),
+        line(7, m, 0, m, 88),
+        circle(1, m, 88, 0.05),
+    };
+    struct Row {
+        const char* what;
+        int element;
+        QString prompt;
+        std::vector<Expected> drawn;
+    };
+    const std::vector<Row> rows = {
+        {"ground plan", 1, wirePrompt, ground},
+        {"sections", 3, sectionPrompt, sections},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        picks->point(px, py);
+        inputs("45", "35", "1", "12", "12");
+        press("cmdTwoStrip", r.element);
+        EXPECT_EQ(picks->prompts(), QStringList{r.prompt});
+        expectEntities(r.drawn, px, py);
+        EXPECT_TRUE(services::g_acadApp.isNothing());
+        saveForLooking(r.what);
+        endEngine();
+    }
+}
+
+TEST_F(TwoWirePanel, MidlineSectionStartsAtTheCrossingNearerTheLevelLinesStart)
+{
+    // Hr 30, h' 31, D 58: the level line at h0 = 8.681 cuts the sphere beyond the end twice, at x = −13.426
+    // and 28.788; the boundary starts from the first, nearer the line's start (−Hr, h0).
+    startDrawing();
+    picks->point(0, 0);
+    inputs("31", "35", "0", "58", "5");
+    press("cmdTwoStrip", 3);
+    const auto drawn = entities();
+    ASSERT_EQ(drawn.size(), 11u);
+    const cad::EntityData& a = drawn[7];
+    ASSERT_EQ(a.kind, EntityKind::Arc);
+    const double m = 2 * (std::sqrt(31.0 * 29.0) + 58 + 50); // the mid-line section's origin
+    EXPECT_NEAR(a.center[0], m + 15.362, 0.002);
+    EXPECT_NEAR(a.center[0] + a.radius * std::cos(a.startAngle), m - 26.852, 0.002);
+    EXPECT_NEAR(a.center[1] + a.radius * std::sin(a.startAngle), 17.362, 0.002);
+    EXPECT_NEAR(a.center[0] + a.radius * std::cos(a.endAngle), m + 15.362, 0.002);
+    EXPECT_NEAR(a.center[1] + a.radius * std::sin(a.endAngle), 0, 0.002);
+}
+
+TEST_F(TwoWirePanel, DrawsEachTargetOutline)
+{
+    struct Row {
+        const char* what;
+        const char *h, *sag, *d, *hx;
+        int cls;
+        std::size_t arcs, lines;
+        const char* tip;
+    };
+    const Row rows[] = {
+        {"enclosing outline", "45", "1", "12", "12", 0, 6, 2, ""},
+        {"joined outline", "50", "0", "50", "20", 0, 2, 2, ""},
+        {"separate outlines", "20", "0", "10", "19.7", 0, 4, 4, "目标高度已超过了最低点高度!"},
+        // Above h0 but below t: never the enclosing outline; the separate ones keep their caps.
+        {"separate outlines below t", "35", "0", "58", "20", 0, 8, 4, "目标高度已超过了最低点高度!"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        picks->point(1000, 500);
+        inputs(r.h, "35", r.sag, r.d, r.hx, r.cls);
+        press("cmdTwoStrip", 2);
+        std::size_t arcs = 0, lines = 0;
+        for (const cad::EntityData& e : entities()) {
+            EXPECT_EQ(e.color, 6);
+            EXPECT_TRUE(e.visible);
+            arcs += e.kind == EntityKind::Arc;
+            lines += e.kind == EntityKind::Line;
+        }
+        EXPECT_EQ(arcs, r.arcs);
+        EXPECT_EQ(lines, r.lines);
+        EXPECT_EQ(tip(), tipOf(r.tip));
+        EXPECT_TRUE(services::g_acadApp.isNothing());
+        saveForLooking(r.what);
+        endEngine();
+    }
+}
+
+TEST_F(TwoWirePanel, EndsWithoutReleaseWhereNothingFollows)
+{
+    // A stop of the computation: the drawing engine is not contacted.
+    inputs("45", "35", "1", "60", "12");
+    press("cmdTwoStrip", 1);
+    EXPECT_EQ(cad::Engine::running(), nullptr);
+    EXPECT_EQ(tip(), tipOf("避雷线间距过大,两线宜独立计算!"));
+
+    startDrawing();
+    inputs("45", "35", "1", "12", "12");
+    picks->cancel();
+    press("cmdTwoStrip", 2);
+    EXPECT_TRUE(entities().empty());
+    EXPECT_EQ(tip(), tipOf("选点被取消。"));
+    EXPECT_FALSE(services::g_acadApp.isNothing());
+
+    // Low wires with hx exactly h0 (h' 20, D 36: h0 = 14): nothing to draw, no message, no release.
+    services::ReleaseAcadObjects();
+    picks->point(0, 0);
+    inputs("20", "35", "0", "36", "14");
+    press("cmdTwoStrip", 2);
+    EXPECT_TRUE(entities().empty());
+    EXPECT_EQ(tip(), QString());
+    EXPECT_FALSE(services::g_acadApp.isNothing());
+
+    // No sphere rests between the wires (Hr 45, h' 81, D 60): the cross-section and the message only.
+    services::ReleaseAcadObjects();
+    picks->point(0, 0);
+    inputs("81", "35", "0", "60", "12", 1);
+    press("cmdTwoStrip", 3);
+    EXPECT_EQ(entities().size(), 7u);
+    EXPECT_EQ(tip(), tipOf("避雷线过高或保护半径过小,将形成空间防雷盲点,从而降低保护范围最高点的宽度!"));
+    EXPECT_FALSE(services::g_acadApp.isNothing());
+}
+
+} // namespace
