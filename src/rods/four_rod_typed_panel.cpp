@@ -91,11 +91,12 @@ bool FourRodTypedPanel::compute()
     st.m_height = *h > st.m_sphereRadius ? st.m_sphereRadius : *h;
 
     const FourRodValues v = FourRodValuesOf({*a, *b, st.m_height, *hx, st.m_sphereRadius});
-    if (v.spacingTooLarge()) {
+    // Past the spacing test every value but rx is real; at the very limit rounding may still leave
+    // one out, and such a layout is refused the same way.
+    if (v.spacingTooLarge() || !v.longTop || !v.shortTop) {
         services::refuse(m_form, boxes()[Box::LongSide], kSpacingTooLarge);
         return false;
     }
-    // Past the spacing test every value but rx is real.
     st.m_lowestHeight = *v.lowestHeight;
     show(m_form, Box::LowestHeight, *v.lowestHeight);
     st.m_longAxisReach = *v.longAxisReach;

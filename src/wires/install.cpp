@@ -5,6 +5,7 @@
 #include "wires/one_strip_panel.h"
 #include "wires/one_strip_picked_panel.h"
 #include "wires/two_wire_panel.h"
+#include "wires/two_wire_picked_panel.h"
 
 #include <QWidget>
 
@@ -21,6 +22,7 @@ void installOneStripPanels(services::Form& form)
 void installTwoStripPanels(services::Form& form)
 {
     new TwoWirePanel(form, form.window());
+    new TwoWirePickedPanel(form, form.window());
 }
 
 } // namespace wires

@@ -121,12 +121,20 @@ TEST_F(FourRodPanel, DrawsTheTargetOutlineCutAtTheHole)
     saveForLooking("four rods target height");
 }
 
-TEST_F(FourRodPanel, TargetOutlineKeepsAWholeHole)
+TEST_F(FourRodPanel, TargetOutlineAtTheEnds)
 {
     // hx = h: nothing is protected at hx; only the hole circle through the four rods is drawn.
     inputs("21", "21", "50", "25");
     drawAt(2);
     expectEntities({circle(6, 50, 25, 55.902)}, 1000, 500);
+    endEngine();
+
+    // hx = 0: the rx arcs repeat the ground outline; the inner arcs have no radius and are not drawn.
+    inputs("21", "0", "50", "25");
+    drawAt(2);
+    expectEntities({arc(6, 0, 0, 57.236, -51.488, 25, 50, -27.857), arc(6, 100, 0, 57.236, 50, -27.857, 151.488, 25),
+                    arc(6, 100, 50, 57.236, 151.488, 25, 50, 77.857), arc(6, 0, 50, 57.236, 50, 77.857, -51.488, 25)},
+                   1000, 500);
 }
 
 TEST_F(FourRodPanel, DrawsTheThreeSectionsWithTitles)

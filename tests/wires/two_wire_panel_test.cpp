@@ -1,19 +1,16 @@
 // The typed two-wire panel through the real window: the values and their stops, the plans and the sections.
-#include "rods/rod_window.h"
+#include "support/drawing_window.h"
 
 #include "platform/automation/automation_error.h"
 
 namespace {
 
-using namespace rodtest;
+using namespace drawingtest;
 
-class TwoWirePanel : public RodWindow {
+class TwoWirePanel : public DrawingWindow {
 protected:
-    void SetUp() override
-    {
-        RodWindow::SetUp();
-        window->menuCommand(QStringLiteral("mnuTwoStrip"));
-    }
+    TwoWirePanel() : DrawingWindow(7) {}
+
     void inputs(const char* h, const char* l, const char* sag, const char* d, const char* hx, int cls = 0)
     {
         type("txtTwoStripIn", 0, h);
@@ -134,6 +131,26 @@ TEST_F(TwoWirePanel, DrawsThePlansAndTheSections)
         saveForLooking(r.what);
         endEngine();
     }
+}
+
+TEST_F(TwoWirePanel, MidlineSectionStartsAtTheCrossingNearerTheLevelLinesStart)
+{
+    // Hr 30, h' 31, D 58: the level line at h0 = 8.681 cuts the sphere beyond the end twice, at x = −13.426
+    // and 28.788; the boundary starts from the first, nearer the line's start (−Hr, h0).
+    startDrawing();
+    picks->point(0, 0);
+    inputs("31", "35", "0", "58", "5");
+    press("cmdTwoStrip", 3);
+    const auto drawn = entities();
+    ASSERT_EQ(drawn.size(), 11u);
+    const cad::EntityData& a = drawn[7];
+    ASSERT_EQ(a.kind, EntityKind::Arc);
+    const double m = 2 * (std::sqrt(31.0 * 29.0) + 58 + 50); // the mid-line section's origin
+    EXPECT_NEAR(a.center[0], m + 15.362, 0.002);
+    EXPECT_NEAR(a.center[0] + a.radius * std::cos(a.startAngle), m - 26.852, 0.002);
+    EXPECT_NEAR(a.center[1] + a.radius * std::sin(a.startAngle), 17.362, 0.002);
+    EXPECT_NEAR(a.center[0] + a.radius * std::cos(a.endAngle), m + 15.362, 0.002);
+    EXPECT_NEAR(a.center[1] + a.radius * std::sin(a.endAngle), 0, 0.002);
 }
 
 TEST_F(TwoWirePanel, DrawsEachTargetOutline)

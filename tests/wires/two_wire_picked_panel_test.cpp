@@ -1,0 +1,216 @@
+// The picked two-wire panel through the real window: plans laid onto the picked wires on either side,
+// sections unturned at their own pick, and wires too far apart drawn one by one.
+#include "support/drawing_window.h"
+
+#include "geometry/angles.h"
+#include "geometry/plan_geometry.h"
+
+#include <cmath>
+
+namespace {
+
+using namespace drawingtest;
+
+class TwoWirePicked : public DrawingWindow {
+protected:
+    TwoWirePicked() : DrawingWindow(16) {}
+
+    void inputs(const char* h, const char* sag, const char* hx, int cls = 0)
+    {
+        type("txtTwoStripPickedIn", 0, h);
+        type("txtTwoStripPickedIn", 1, sag);
+        type("txtTwoStripPickedIn", 2, hx);
+        setClass(10, cls);
+    }
+    void choose(bool ground, bool target, bool section)
+    {
+        tick("chkTwoStripPickedIn", 0, ground);
+        tick("chkTwoStripPickedIn", 1, target);
+        tick("chkTwoStripPickedIn", 2, section);
+    }
+    // The three picks: a wire of `metres` from p1 in direction theta, the other wire `spacing` metres to
+    // its left (or right), at 1:500.
+    void pickWires(const cad::Point& p1, double theta, double metres, double spacing, bool left)
+    {
+        const double ux = std::cos(theta), uy = std::sin(theta);
+        const double side = left ? 2 * spacing : -2 * spacing;
+        picks->point(p1);
+        picks->point(p1[0] + 2 * metres * ux, p1[1] + 2 * metres * uy);
+        picks->point(p1[0] + 10 * ux - side * uy, p1[1] + 10 * uy + side * ux);
+    }
+};
+
+// An entity of a plan built about the origin, laid onto a wire from p1 in direction theta: turned by
+// theta − pi/2 and, with the second wire on the left, mirrored in the wire (a mirrored arc runs back).
+Expected laidOnWire(Expected e, const cad::Point& p1, double theta, bool left)
+{
+    const double a = theta - geometry::kHalfPi;
+    const auto map = [&](double& x, double& y) {
+        double rx = x * std::cos(a) - y * std::sin(a), ry = x * std::sin(a) + y * std::cos(a);
+        if (left) {
+            const double ux = std::cos(theta), uy = std::sin(theta), along = rx * ux + ry * uy;
+            rx = 2 * along * ux - rx;
+            ry = 2 * along * uy - ry;
+        }
+        x = p1[0] + rx;
+        y = p1[1] + ry;
+    };
+    map(e.ax, e.ay);
+    if (e.kind == EntityKind::Line) {
+        map(e.bx, e.by);
+        return e;
+    }
+    map(e.sx, e.sy);
+    map(e.ex, e.ey);
+    if (left) {
+        std::swap(e.sx, e.ex);
+        std::swap(e.sy, e.ey);
+    }
+    return e;
+}
+
+// The ground plan of the panel's defaults with class 1 (h' 44, D 12, L 35) at 1:500, about wire 1's start.
+const std::vector<Expected> kGround = {
+    arc(1, 0, 0, 60, -53.066, -28, 12, -58.788),
+    arc(1, 24, 0, 60, 12, -58.788, 77.066, -28),
+    arc(1, 24, 70, 60, 77.066, 98, 12, 128.788),
+    arc(1, 0, 70, 60, 12, 128.788, -53.066, 98),
+    line(1, -53.066, -28, -53.066, 98),
+    line(1, 77.066, -28, 77.066, 98),
+};
+
+TEST_F(TwoWirePicked, PlansLieOnThePickedWiresSectionsStandUnturned)
+{
+    struct Row {
+        const char* what;
+        double theta;
+        bool left;
+    };
+    const double down = 1.5 * 3.14159265358979;
+    const Row rows[] = {
+        {"along +x, second wire left", 0, true},
+        {"along +x, second wire right", 0, false},
+        {"at 30 degrees, left", 0.5235987755982988, true},
+        {"at 200 degrees, right", 3.490658503988659, false},
+        {"straight down, left", down, true},
+    };
+    const cad::Point p1{1000, 500, 0};
+    const double qx = 3000, qy = 200;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        inputs("45", "1", "12");
+        choose(true, false, true);
+        pickWires(p1, r.theta, 35, 12, r.left);
+        picks->point(qx, qy);
+        press("cmdTwoStripPicked", 0);
+        EXPECT_EQ(text("txtTwoStripPickedOut", 2), QStringLiteral("43.394"));
+        std::vector<Expected> expected;
+        for (const Expected& e : kGround)
+            expected.push_back(laidOnWire(e, p1, r.theta, r.left));
+        // The sections at their own pick, as the typed panel draws them (checked there).
+        const double m = 177.066;
+        for (Expected e : {arc(1, -53.066, 60, 60, -53.066, 0, 0, 88), arc(1, 77.066, 60, 60, 24, 88, 77.066, 0),
+                           arc(1, 12, 146.788, 60, 0, 88, 24, 88), line(7, -53.066, 0, 77.066, 0),
+                           line(7, -53.066, 24, 77.066, 24), circle(1, 0, 88, 0.05), circle(1, 24, 88, 0.05),
+                           arc(1, m + 58.788, 60, 60, m + 5.100, 86.788, m + 58.788, 0), line(7, m, 0, m + 58.788, 0),
+                           line(7, m, 0, m, 88), circle(1, m, 88, 0.05)}) {
+            e.ax += qx, e.ay += qy, e.bx += qx, e.by += qy, e.sx += qx, e.sy += qy, e.ex += qx, e.ey += qy;
+            expected.push_back(e);
+        }
+        expectEntities(expected);
+        EXPECT_TRUE(services::g_acadApp.isNothing());
+        saveForLooking(r.what);
+        endEngine();
+    }
+}
+
+TEST_F(TwoWirePicked, TargetPlanAndEarlyEnds)
+{
+    // The target-height plan only: the enclosing outline in colour 6, then the normal end.
+    startDrawing();
+    inputs("45", "1", "12");
+    choose(false, true, false);
+    pickWires({0, 0, 0}, 0.7, 35, 12, true);
+    press("cmdTwoStripPicked", 0);
+    const auto drawn = entities();
+    EXPECT_EQ(drawn.size(), 8u);
+    for (const cad::EntityData& e : drawn)
+        EXPECT_TRUE(e.color == 6 && e.visible);
+    EXPECT_TRUE(services::g_acadApp.isNothing());
+    endEngine();
+
+    // Wires too close (h' 54, Hr 30: below 24 m): the measured spacing, no box marked, nothing drawn.
+    startDrawing();
+    inputs("54", "0", "12");
+    choose(true, true, false);
+    pickWires({0, 0, 0}, 0, 35, 20, false);
+    press("cmdTwoStripPicked", 0);
+    EXPECT_EQ(tip(), tipOf("20.000m 避雷线间距过小,将形成空间防雷盲点,从而降低保护范围最低点的高度!"));
+    EXPECT_TRUE(entities().empty());
+    endEngine();
+
+    // A cancelled third pick: the message, nothing drawn, the references kept.
+    startDrawing();
+    inputs("45", "1", "12");
+    picks->point(0, 0).point(70, 0).cancel();
+    press("cmdTwoStripPicked", 0);
+    EXPECT_EQ(tip(), tipOf("选点被取消。"));
+    EXPECT_TRUE(entities().empty());
+    EXPECT_FALSE(services::g_acadApp.isNothing());
+}
+
+TEST_F(TwoWirePicked, DistantWiresAreDrawnOneByOne)
+{
+    struct Row {
+        const char* what;
+        bool left;
+    };
+    for (const Row r : {Row{"second wire left", true}, Row{"second wire right", false}}) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        inputs("45", "1", "12");
+        choose(true, true, false);
+        // 70 m apart with class 1: too far for one zone (2Hr = 60).
+        pickWires({1000, 500, 0}, 0, 35, 70, r.left);
+        press("cmdTwoStripPicked", 0);
+
+        EXPECT_EQ(tip(), tipOf("70.000m 避雷线间距过大,两线已独立计算!"));
+        EXPECT_EQ(text("txtTwoStripPickedOut", 0), QStringLiteral("2.533"));
+        EXPECT_EQ(text("txtTwoStripPickedOut", 1), QStringLiteral("26.533"));
+        for (int i = 2; i < 5; ++i)
+            EXPECT_TRUE(text("txtTwoStripPickedOut", i).isEmpty());
+        EXPECT_FALSE(text("txtOneStripPickedOut", 0).isEmpty());
+        EXPECT_FALSE(state().m_presetOneStrip);
+        // The second wire's drawings are the first wire's, moved 140 drawing units to the third point's side;
+        // the helper lines are gone.
+        const auto drawn = entities();
+        ASSERT_FALSE(drawn.empty());
+        ASSERT_EQ(drawn.size() % 2, 0u);
+        const std::size_t half = drawn.size() / 2;
+        const double dy = r.left ? 140 : -140;
+        for (std::size_t i = 0; i < half; ++i) {
+            SCOPED_TRACE(i);
+            const cad::EntityData &a = drawn[i], &b = drawn[half + i];
+            EXPECT_EQ(a.kind, b.kind);
+            EXPECT_TRUE(a.visible && b.visible);
+            const cad::Point& pa = a.kind == EntityKind::Line ? a.start : a.center;
+            const cad::Point& pb = b.kind == EntityKind::Line ? b.start : b.center;
+            EXPECT_NEAR(pb[0], pa[0], 1e-6);
+            EXPECT_NEAR(pb[1], pa[1] + dy, 1e-6);
+        }
+        saveForLooking(r.what);
+        endEngine();
+    }
+
+    // Coincident picks for the first wire (a spacing of 70 m measured across x) leave it no direction:
+    // refused, nothing drawn.
+    startDrawing();
+    inputs("45", "1", "12");
+    picks->point(0, 0).point(0, 0).point(140, 0);
+    press("cmdTwoStripPicked", 0);
+    EXPECT_EQ(tip(), tipOf("避雷线长度数值无效!"));
+    EXPECT_TRUE(entities().empty());
+}
+
+} // namespace
