@@ -23,10 +23,12 @@ constexpr int kMaxBlockDepth = 8;
 constexpr int kMaxArrayCells = 10000;
 // Nested arrays multiply: one paint draws at most this many entities out of blocks, and queues at
 // most this many line segments (32 bytes each), so every paint of every file ends quickly.
-constexpr std::size_t kMaxBlockCopies = 200000;
-constexpr std::size_t kMaxQueuedSegments = 2000000;
+constexpr std::size_t kMaxBlockCopies = 1000000;
+constexpr std::size_t kMaxQueuedSegments = 4000000;
+// Block contents beyond this many segments are drawn without antialiasing: speed matters more.
+constexpr std::size_t kAntialiasBlockSegments = 200000;
 // A text drawn out of a block weighs as much as this many segments.
-constexpr std::size_t kTextWeight = 40;
+constexpr std::size_t kTextWeight = 200;
 // Entities smaller than this on screen are a dot.
 constexpr double kDotPixels = 1.5;
 // Antialiasing only while the view shows fewer entities than this: beyond, speed matters more.
@@ -389,6 +391,8 @@ struct DrawingRenderer::Impl {
 
     void flush(QPainter& p)
     {
+        if (queued > kAntialiasBlockSegments)
+            p.setRenderHint(QPainter::Antialiasing, false);
         for (std::size_t i = 1; i < batches.size(); ++i) {
             Batch& b = batches[i];
             if (b.empty())
