@@ -1,6 +1,7 @@
 // Attaches the rod panels to the main window's controls.
 #include "rods/install.h"
 
+#include "rods/four_rod_picked_panel.h"
 #include "rods/four_rod_typed_panel.h"
 #include "rods/height_panel.h"
 #include "rods/one_rod_panel.h"
@@ -24,6 +25,7 @@ void installRodPanels(services::Form& form)
     new ThreeRodPanel(form, form.window());
     new ThreeRodPickedPanel(form, form.window());
     new FourRodTypedPanel(form, form.window());
+    new FourRodPickedPanel(form, form.window());
 }
 
 } // namespace rods

@@ -54,24 +54,23 @@ public:
         const auto& meet = m_st.m_pairTargetMeet;
         if (!meet[0] && !meet[1] && !meet[2]) {
             joinNearEachRod();
+        } else if (!(m_st.m_lowestHeight < m_st.m_targetHeight)) {
+            // The sphere resting on the three tips stays above hx: the centre is protected, whatever
+            // gap the pair zones alone would leave (the third rod keeps out the spheres that bound it).
+            eraseInnerArcs();
         } else {
             switch (centreTest()) {
             case Centre::Hole:
                 closeHole();
                 break;
             case Centre::NoCrossing:
-                // Inner arcs that do not meet leave either no gap (each lies inside the next pair's
-                // zone) or a hole too wide for them to cross. The centre height tells which: below
-                // hx the centre is open, and the arcs are drawn on to meet near each rod around it.
-                if (m_st.m_lowestHeight < m_st.m_targetHeight) {
-                    joinNearEachRod();
-                    m_form.ShowMsg(kTargetBlindZone);
-                    break;
-                }
-                [[fallthrough]];
+                // The centre is open and the inner arcs do not meet: the hole is too wide for them to
+                // cross, so they are drawn on to meet near each rod around it.
+                joinNearEachRod();
+                m_form.ShowMsg(kTargetBlindZone);
+                break;
             case Centre::Covered:
-                for (const Entry& e : kInner)
-                    m_o.erase(entity(e));
+                eraseInnerArcs();
                 break;
             }
         }
@@ -106,6 +105,12 @@ private:
         };
         m_rxArc[r] = m_o.draw(arcBetween(m_circle[r], firstOf(kOuterWaist[r][0]), firstOf(kOuterWaist[r][1]),
                                          -kHelperMargin));
+    }
+
+    void eraseInnerArcs()
+    {
+        for (const Entry& e : kInner)
+            m_o.erase(entity(e));
     }
 
     // No pair zone closes at hx: the two inner waist arcs at each rod are made to meet.

@@ -7,10 +7,11 @@ namespace rods {
 
 // Replaces the rx arcs that the pair runs filed per rod with one outer rx arc per rod between its two
 // outer waist arcs, and treats the centre: no pair zone closes at hx, the inner waist arcs are joined
-// near each rod; the pair zones cover the centre, the inner waist arcs go; a hole is left, it is
-// closed by three pieces of the inner waist arcs and told as a blind zone. Everything ends in place,
+// near each rod; the centre height reaches hx or the pair zones cover the centre, the inner waist arcs
+// go; otherwise the hole is closed by three pieces of the inner waist arcs (or, when they do not
+// cross, by the arcs drawn on to meet near each rod) and told as a blind zone. Everything ends in place,
 // shown, in colour 6; the filed rx arcs are erased. Reads m_point1..3, m_angle, m_scale,
-// m_targetHalfWidth, m_pairTargetMeet and the rods' target and waist lists (waist entries replaced).
+// m_targetHalfWidth, m_targetHeight, m_lowestHeight (h0 at the centre), m_pairTargetMeet and the rods' target and waist lists (waist entries replaced).
 void DrawThreeRodTargetUnion(services::Form& form);
 
 } // namespace rods

@@ -122,7 +122,8 @@ TEST_F(ThreeRodPanels, TypedDrawsTheUnionOutlineInEachBranch)
         {"ground, negative centre height", "10", "5", "40", 1, 6, kGroundBlind},
         {"hx, every pair split: inner arcs joined near each rod", "21", "12", "35", 2, 15, ""},
         {"hx, pairs joined, centre covered: inner arcs erased", "21", "5", "20", 2, 9, ""},
-        {"hx, pairs joined, a hole: three pieces", "21", "5", "35", 2, 12, kTargetBlind},
+        {"hx, pairs joined, centre height above hx: no hole", "21", "5", "35", 2, 9, ""},
+        {"hx, pairs joined, centre height below hx: a hole of three pieces", "21", "4.5", "47", 2, 12, kTargetBlind},
         {"hx, pairs joined, a hole too wide for the inner arcs to cross", "21", "2", "50", 2, 15, kTargetBlind},
         {"hx = h: the zone at hx shrinks to the rods, nothing to draw", "21", "21", "35", 2, 0, ""},
     };
@@ -218,6 +219,8 @@ TEST_F(ThreeRodPanels, PickedBuildsTheTriangleOnTheSidePointsSide)
     }
     EXPECT_EQ(ground, 3);
     expectClosed(arcs, 0.1);
+    EXPECT_EQ(tip(), QString()); // the centre height 18.689 m is above hx: no blind zone
+    saveForLooking("three_rod_picked_turned");
     expectListsEmpty();
     EXPECT_TRUE(services::g_acadApp.isNothing());
 }
