@@ -1,15 +1,17 @@
 // The picked two-wire panel through the real window: plans laid onto the picked wires on either side,
 // sections unturned at their own pick, and wires too far apart drawn one by one.
-#include "support/drawing_window.h"
+#include "two_wire_expected.h"
 
 #include "geometry/angles.h"
 #include "geometry/plan_geometry.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
 using namespace drawingtest;
+using namespace twowiretest;
 
 class TwoWirePicked : public DrawingWindow {
 protected:
@@ -69,16 +71,6 @@ Expected laidOnWire(Expected e, const cad::Point& p1, double theta, bool left)
     return e;
 }
 
-// The ground plan of the panel's defaults with class 1 (h' 44, D 12, L 35) at 1:500, about wire 1's start.
-const std::vector<Expected> kGround = {
-    arc(1, 0, 0, 60, -53.066, -28, 12, -58.788),
-    arc(1, 24, 0, 60, 12, -58.788, 77.066, -28),
-    arc(1, 24, 70, 60, 77.066, 98, 12, 128.788),
-    arc(1, 0, 70, 60, 12, 128.788, -53.066, 98),
-    line(1, -53.066, -28, -53.066, 98),
-    line(1, 77.066, -28, 77.066, 98),
-};
-
 TEST_F(TwoWirePicked, PlansLieOnThePickedWiresSectionsStandUnturned)
 {
     struct Row {
@@ -106,15 +98,10 @@ TEST_F(TwoWirePicked, PlansLieOnThePickedWiresSectionsStandUnturned)
         press("cmdTwoStripPicked", 0);
         EXPECT_EQ(text("txtTwoStripPickedOut", 2), QStringLiteral("43.394"));
         std::vector<Expected> expected;
-        for (const Expected& e : kGround)
+        for (const Expected& e : groundPlan())
             expected.push_back(laidOnWire(e, p1, r.theta, r.left));
-        // The sections at their own pick, as the typed panel draws them (checked there).
-        const double m = 177.066;
-        for (Expected e : {arc(1, -53.066, 60, 60, -53.066, 0, 0, 88), arc(1, 77.066, 60, 60, 24, 88, 77.066, 0),
-                           arc(1, 12, 146.788, 60, 0, 88, 24, 88), line(7, -53.066, 0, 77.066, 0),
-                           line(7, -53.066, 24, 77.066, 24), circle(1, 0, 88, 0.05), circle(1, 24, 88, 0.05),
-                           arc(1, m + 58.788, 60, 60, m + 5.100, 86.788, m + 58.788, 0), line(7, m, 0, m + 58.788, 0),
-                           line(7, m, 0, m, 88), circle(1, m, 88, 0.05)}) {
+        // The sections at their own pick, unturned, as the typed panel draws them.
+        for (Expected e : sections()) {
             e.ax += qx, e.ay += qy, e.bx += qx, e.by += qy, e.sx += qx, e.sy += qy, e.ex += qx, e.ey += qy;
             expected.push_back(e);
         }
@@ -127,18 +114,26 @@ TEST_F(TwoWirePicked, PlansLieOnThePickedWiresSectionsStandUnturned)
 
 TEST_F(TwoWirePicked, TargetPlanAndEarlyEnds)
 {
-    // The target-height plan only: the enclosing outline in colour 6, then the normal end.
-    startDrawing();
-    inputs("45", "1", "12");
-    choose(false, true, false);
-    pickWires({0, 0, 0}, 0.7, 35, 12, true);
-    press("cmdTwoStripPicked", 0);
-    const auto drawn = entities();
-    EXPECT_EQ(drawn.size(), 8u);
-    for (const cad::EntityData& e : drawn)
-        EXPECT_TRUE(e.color == 6 && e.visible);
-    EXPECT_TRUE(services::g_acadApp.isNothing());
-    endEngine();
+    // Each form of the target-height plan laid onto wires picked at an angle, then the normal end.
+    for (const TargetForm& r : targetForms()) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        inputs(r.h, r.sag, r.hx);
+        choose(false, true, false);
+        pickWires({0, 0, 0}, 0.7, 35, std::atof(r.d), true);
+        press("cmdTwoStripPicked", 0);
+        std::size_t arcs = 0, lines = 0;
+        for (const cad::EntityData& e : entities()) {
+            EXPECT_TRUE(e.color == 6 && e.visible);
+            arcs += e.kind == EntityKind::Arc;
+            lines += e.kind == EntityKind::Line;
+        }
+        EXPECT_EQ(arcs, r.arcs);
+        EXPECT_EQ(lines, r.lines);
+        EXPECT_EQ(tip(), tipOf(r.tip));
+        EXPECT_TRUE(services::g_acadApp.isNothing());
+        endEngine();
+    }
 
     // Wires too close (h' 54, Hr 30: below 24 m): the measured spacing, no box marked, nothing drawn.
     startDrawing();
