@@ -63,4 +63,18 @@ inline std::vector<TargetForm> targetForms()
     };
 }
 
+// The outline drawn is the form's: every entity shown in colour 6, its arcs and lines counted.
+inline void expectTargetForm(const std::vector<cad::EntityData>& drawn, const TargetForm& form)
+{
+    std::size_t arcs = 0, lines = 0;
+    for (const cad::EntityData& e : drawn) {
+        EXPECT_EQ(e.color, 6);
+        EXPECT_TRUE(e.visible);
+        arcs += e.kind == cad::EntityKind::Arc;
+        lines += e.kind == cad::EntityKind::Line;
+    }
+    EXPECT_EQ(arcs, form.arcs);
+    EXPECT_EQ(lines, form.lines);
+}
+
 } // namespace twowiretest

@@ -138,15 +138,7 @@ TEST_F(TwoWirePanel, DrawsEachTargetOutline)
         picks->point(1000, 500);
         inputs(r.h, "35", r.sag, r.d, r.hx);
         press("cmdTwoStrip", 2);
-        std::size_t arcs = 0, lines = 0;
-        for (const cad::EntityData& e : entities()) {
-            EXPECT_EQ(e.color, 6);
-            EXPECT_TRUE(e.visible);
-            arcs += e.kind == EntityKind::Arc;
-            lines += e.kind == EntityKind::Line;
-        }
-        EXPECT_EQ(arcs, r.arcs);
-        EXPECT_EQ(lines, r.lines);
+        expectTargetForm(entities(), r);
         EXPECT_EQ(tip(), tipOf(r.tip));
         EXPECT_TRUE(services::g_acadApp.isNothing());
         saveForLooking(r.what);

@@ -122,14 +122,7 @@ TEST_F(TwoWirePicked, TargetPlanAndEarlyEnds)
         choose(false, true, false);
         pickWires({0, 0, 0}, 0.7, 35, std::atof(r.d), true);
         press("cmdTwoStripPicked", 0);
-        std::size_t arcs = 0, lines = 0;
-        for (const cad::EntityData& e : entities()) {
-            EXPECT_TRUE(e.color == 6 && e.visible);
-            arcs += e.kind == EntityKind::Arc;
-            lines += e.kind == EntityKind::Line;
-        }
-        EXPECT_EQ(arcs, r.arcs);
-        EXPECT_EQ(lines, r.lines);
+        expectTargetForm(entities(), r);
         EXPECT_EQ(tip(), tipOf(r.tip));
         EXPECT_TRUE(services::g_acadApp.isNothing());
         endEngine();
@@ -159,15 +152,23 @@ TEST_F(TwoWirePicked, DistantWiresAreDrawnOneByOne)
 {
     struct Row {
         const char* what;
-        bool left;
+        cad::Point p2, p3;  // the first wire runs from (1000, 500) to p2
+        double dx, dy;      // where the second wire lies from the first, in drawing units
     };
-    for (const Row r : {Row{"second wire left", true}, Row{"second wire right", false}}) {
+    const Row rows[] = {
+        {"second wire left", {1070, 500, 0}, {1010, 640, 0}, 0, 140},
+        {"second wire right", {1070, 500, 0}, {1010, 360, 0}, 0, -140},
+        // A wire pointing down and leaning a hair towards −x: the side still comes from the third point.
+        {"straight down, second wire left", {1000 - 1e-6, 430, 0}, {1140, 490, 0}, 140, 0},
+        {"straight down, second wire right", {1000 - 1e-6, 430, 0}, {860, 490, 0}, -140, 0},
+    };
+    for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
         startDrawing();
         inputs("45", "1", "12");
         choose(true, true, false);
         // 70 m apart with class 1: too far for one zone (2Hr = 60).
-        pickWires({1000, 500, 0}, 0, 35, 70, r.left);
+        picks->point(1000, 500).point(r.p2).point(r.p3);
         press("cmdTwoStripPicked", 0);
 
         EXPECT_EQ(tip(), tipOf("70.000m 避雷线间距过大,两线已独立计算!"));
@@ -177,13 +178,12 @@ TEST_F(TwoWirePicked, DistantWiresAreDrawnOneByOne)
             EXPECT_TRUE(text("txtTwoStripPickedOut", i).isEmpty());
         EXPECT_FALSE(text("txtOneStripPickedOut", 0).isEmpty());
         EXPECT_FALSE(state().m_presetOneStrip);
-        // The second wire's drawings are the first wire's, moved 140 drawing units to the third point's side;
-        // the helper lines are gone.
+        // The second wire's drawings are the first wire's, moved 70 m to the third point's side; the helper
+        // lines are gone.
         const auto drawn = entities();
         ASSERT_FALSE(drawn.empty());
         ASSERT_EQ(drawn.size() % 2, 0u);
         const std::size_t half = drawn.size() / 2;
-        const double dy = r.left ? 140 : -140;
         for (std::size_t i = 0; i < half; ++i) {
             SCOPED_TRACE(i);
             const cad::EntityData &a = drawn[i], &b = drawn[half + i];
@@ -191,8 +191,8 @@ TEST_F(TwoWirePicked, DistantWiresAreDrawnOneByOne)
             EXPECT_TRUE(a.visible && b.visible);
             const cad::Point& pa = a.kind == EntityKind::Line ? a.start : a.center;
             const cad::Point& pb = b.kind == EntityKind::Line ? b.start : b.center;
-            EXPECT_NEAR(pb[0], pa[0], 1e-6);
-            EXPECT_NEAR(pb[1], pa[1] + dy, 1e-6);
+            EXPECT_NEAR(pb[0], pa[0] + r.dx, 1e-5);
+            EXPECT_NEAR(pb[1], pa[1] + r.dy, 1e-5);
         }
         saveForLooking(r.what);
         endEngine();
