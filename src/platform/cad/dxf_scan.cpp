@@ -254,7 +254,7 @@ private:
                 name = p[i + 1].value();
             if (name == "LAYER" || name == "LTYPE" || name == "STYLE") {
                 for (std::size_t k = i; k < end; ++k)
-                    if (p[k].code < 1000 || p[k].value.size() <= kMaxValue)   // long extended data is not read
+                    if (p[k].code < 1000 || p[k].value().size() <= kMaxValue)   // long extended data is not read
                         out(p[k]);
                 out(0, "ENDTAB");
             }
