@@ -54,6 +54,12 @@ def generate(path, entities):
     doc.saveas(path)
 
 
+def write_in_child(path, entities):
+    """Writes a plan in a process of its own, so that this one stays small: a child's peak memory
+    counts what it held before it started its program."""
+    subprocess.run(["/usr/bin/python3", os.path.abspath(__file__), "--write", path, str(entities)], check=True)
+
+
 def run(command, env=None):
     """Wall seconds and peak MiB of one process; None when it failed."""
     started = time.perf_counter()
@@ -68,22 +74,23 @@ def run(command, env=None):
     return seconds, usage.ru_maxrss / 1024.0
 
 
-def tools(bench_open, scratch):
+def tools(bench_open, before, scratch):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     found = {}
     if os.access(bench_open, os.X_OK):
         found["RIDE"] = lambda plan: run([bench_open, plan], env)
     else:
         print(f"note: {bench_open} not built (configure with -DRIDE_BENCH=ON); RIDE skipped")
+    if before:
+        found["RIDE-before"] = lambda plan: run([before, plan], env)
     if shutil.which("librecad"):
         pdf = os.path.join(scratch, "plan.pdf")
         found["LibreCAD"] = lambda plan: run(["librecad", "dxf2pdf", "-o", pdf, plan], env)
     else:
         print("note: librecad not installed (apt-get install librecad); LibreCAD skipped")
-    try:
-        import ezdxf  # noqa: F401
+    if subprocess.run(["/usr/bin/python3", "-c", "import ezdxf"], capture_output=True).returncode == 0:
         found["ezdxf"] = lambda plan: run(["/usr/bin/python3", "-c", "import sys, ezdxf; ezdxf.readfile(sys.argv[1])", plan])
-    except ImportError:
+    else:
         print("note: python3-ezdxf not installed; ezdxf skipped (and no plans can be generated)")
     return found
 
@@ -98,15 +105,21 @@ def main():
     parser.add_argument("--plans", default=os.path.join(tempfile.gettempdir(), "ride-plans"))
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--sizes", default="10000,100000,1000000", help="empty: startup only")
+    parser.add_argument("--before", help="folder of another build's benchmarks, run alongside as RIDE-before")
+    parser.add_argument("--write", nargs=2, help=argparse.SUPPRESS)
     args = parser.parse_args()
+    if args.write:
+        generate(args.write[0], int(args.write[1]))
+        return
     os.makedirs(args.plans, exist_ok=True)
+    before = os.path.join(os.path.abspath(args.before), "bench_open") if args.before else None
     with tempfile.TemporaryDirectory() as scratch:
-        found = tools(os.path.join(os.path.abspath(args.bin), "bench_open"), scratch)
+        found = tools(os.path.join(os.path.abspath(args.bin), "bench_open"), before, scratch)
         for size in (int(s) for s in args.sizes.split(",") if s):
             plan = os.path.join(args.plans, f"site_{size}.dxf")
             if not os.path.exists(plan):
                 print(f"writing {plan} ...", flush=True)
-                generate(plan + ".part", size)
+                write_in_child(plan + ".part", size)
                 os.replace(plan + ".part", plan)
             results = {name: [] for name in found}
             for _ in range(args.runs):
@@ -119,31 +132,37 @@ def main():
             for name, rs in results.items():
                 if rs:
                     med[name] = (statistics.median(r[0] for r in rs), statistics.median(r[1] for r in rs))
-                    print(f"  {name:9s} {med[name][0]:8.3f} s {med[name][1]:8.1f} MiB")
-            ride, lc, ez = med.get("RIDE"), med.get("LibreCAD"), med.get("ezdxf")
+                    print(f"  {name:11s} {med[name][0]:8.3f} s {med[name][1]:8.1f} MiB")
+            ride, lc, ez, old = med.get("RIDE"), med.get("LibreCAD"), med.get("ezdxf"), med.get("RIDE-before")
             if ride and lc:
                 print(f"  RIDE / LibreCAD: time {ratio(ride[0], lc[0])} (goal <= 0.5x), "
                       f"memory {ratio(ride[1], lc[1])} (goal <= 1x)")
             if ride and ez:
                 print(f"  RIDE / ezdxf:    time {ratio(ride[0], ez[0])}")
-    startup(os.path.join(os.path.abspath(args.bin), "bench_startup"), args.runs)
+            if ride and old:
+                print(f"  RIDE / before:   time {ratio(ride[0], old[0])}, memory {ratio(ride[1], old[1])}")
+                if lc:
+                    print(f"  before / LibreCAD: time {ratio(old[0], lc[0])}, memory {ratio(old[1], lc[1])}")
+    startup(os.path.join(os.path.abspath(args.bin), "bench_startup"), args.runs, "RIDE")
+    if args.before:
+        startup(os.path.join(os.path.abspath(args.before), "bench_startup"), args.runs, "RIDE-before")
 
 
-def startup(program, runs):
+def startup(program, runs, label):
     """Startup to the first paint, the main window against a bare window of its size, alternating."""
     if not os.access(program, os.X_OK):
         print(f"\nnote: {program} not built; startup skipped")
         return
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     times = {"main": [], "bare": []}
-    for _ in range(max(runs, 5)):
+    for _ in range(max(runs, 9)):
         for kind in times:
             r = run([program, kind], env)
             if r:
                 times[kind].append(r[0])
     if times["main"] and times["bare"]:
         main_s, bare_s = statistics.median(times["main"]), statistics.median(times["bare"])
-        print(f"\nstartup to the first paint (process wall time, medians): main window {main_s * 1000:.0f} ms, "
+        print(f"\n{label} startup to the first paint (process wall time, medians): main window {main_s * 1000:.0f} ms, "
               f"bare window {bare_s * 1000:.0f} ms, ratio {ratio(main_s, bare_s)} (goal <= 1.5x)")
 
 
