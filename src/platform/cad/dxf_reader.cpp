@@ -44,6 +44,7 @@ public:
     {
         flushPolyline();
         endBlockDefinition();
+        addPlainBefore(SIZE_MAX);
     }
 
     // ---- header and tables
@@ -159,8 +160,7 @@ public:
     void addLine(const DL_LineData& d) override
     {
         EntityData e = start(EntityKind::Line);
-        e.start = point(d.x1, d.y1, d.z1);
-        e.end = point(d.x2, d.y2, d.z2);
+        lineGeometry(e, d);
         put(std::move(e));
     }
 
@@ -169,10 +169,7 @@ public:
         if (!(d.radius > 0) || !std::isfinite(d.radius))
             return start(EntityKind::Arc), void();
         EntityData e = start(EntityKind::Arc);
-        e.center = point(d.cx, d.cy, d.cz);
-        e.radius = d.radius;
-        e.startAngle = geom::normalizeAngle(finiteOr(d.angle1, 0) * kDegree);
-        e.endAngle = geom::normalizeAngle(finiteOr(d.angle2, 0) * kDegree);
+        arcGeometry(e, d);
         put(std::move(e));
     }
 
@@ -181,8 +178,7 @@ public:
         if (!(d.radius > 0) || !std::isfinite(d.radius))
             return start(EntityKind::Circle), void();
         EntityData e = start(EntityKind::Circle);
-        e.center = point(d.cx, d.cy, d.cz);
-        e.radius = d.radius;
+        circleGeometry(e, d);
         put(std::move(e));
     }
 
@@ -260,6 +256,61 @@ public:
     void endSequence() override { flushPolyline(); }
 
 private:
+    static void lineGeometry(EntityData& e, const DL_LineData& d)
+    {
+        e.start = point(d.x1, d.y1, d.z1);
+        e.end = point(d.x2, d.y2, d.z2);
+    }
+    static void circleGeometry(EntityData& e, const DL_CircleData& d)
+    {
+        e.center = point(d.cx, d.cy, d.cz);
+        e.radius = d.radius;
+    }
+    static void arcGeometry(EntityData& e, const DL_ArcData& d)
+    {
+        e.center = point(d.cx, d.cy, d.cz);
+        e.radius = d.radius;
+        e.startAngle = geom::normalizeAngle(finiteOr(d.angle1, 0) * kDegree);
+        e.endAngle = geom::normalizeAngle(finiteOr(d.angle2, 0) * kDegree);
+    }
+
+    // The lines, circles and arcs the first pass read that stand before the entity numbered
+    // `sequence` in the file, into model space in their order.
+    void addPlainBefore(std::size_t sequence)
+    {
+        while (m_nextPlain < m_scan.plain.size() && m_scan.plain[m_nextPlain].sequence < sequence)
+            addPlain(m_scan.plain[m_nextPlain++]);
+    }
+
+    // One of them, with the attributes and defaults dxflib would have given it.
+    void addPlain(const DxfPlainEntity& p)
+    {
+        const double* v = p.values;
+        const bool curve = p.kind != DxfPlainKind::Line;
+        if (curve && (!(v[6] > 0) || !std::isfinite(v[6])))
+            return;
+        EntityData e;
+        e.kind = p.kind == DxfPlainKind::Line ? EntityKind::Line
+            : p.kind == DxfPlainKind::Circle  ? EntityKind::Circle
+                                              : EntityKind::Arc;
+        e.layer = p.layer == kDxfNoName ? QStringLiteral("0") : name(m_scan.names[p.layer]);
+        if (e.layer.isEmpty())
+            e.layer = QStringLiteral("0");
+        e.color = static_cast<short>(p.color >= 0 && p.color <= 256 ? p.color : kColorByLayer);
+        if (p.linetype != kDxfNoName) {
+            const QString lt = name(m_scan.names[p.linetype]);
+            e.linetype = lt.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0 ? QString() : lt;
+        }
+        if (p.sequence >= 1 && p.sequence <= m_scan.extras.size())
+            e.visible = !m_scan.extras[p.sequence - 1].invisible;
+        switch (p.kind) {
+        case DxfPlainKind::Line: lineGeometry(e, DL_LineData(v[0], v[1], v[2], v[3], v[4], v[5])); break;
+        case DxfPlainKind::Circle: circleGeometry(e, DL_CircleData(v[0], v[1], v[2], v[6])); break;
+        case DxfPlainKind::Arc: arcGeometry(e, DL_ArcData(v[0], v[1], v[2], v[6], v[7], v[8])); break;
+        }
+        m_model.add(std::move(e));
+    }
+
     void variable(const std::string& key, const QVariant& value, int code)
     {
         const QString name = QString::fromLatin1(key).toUpper();
@@ -295,6 +346,7 @@ private:
         e.linetype = lt.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0 ? QString() : lt;
         const int sequence = a.getHandle();
         m_sequence = sequence >= 1 ? static_cast<std::size_t>(sequence) : 0;
+        addPlainBefore(m_sequence);
         if (m_sequence >= 1 && m_sequence <= m_scan.extras.size())
             e.visible = !m_scan.extras[m_sequence - 1].invisible;
         return e;
@@ -346,6 +398,7 @@ private:
     std::unordered_map<std::string, QString> m_names;       // raw name -> its decoded text
     std::vector<double> m_dashes;                           // of the line type being read
     QHash<QString, std::size_t> m_layerIndex;               // upper-case name -> index in the table
+    std::size_t m_nextPlain = 0;                            // the first of m_scan.plain not yet added
     std::size_t m_sequence = 0;                             // the first pass's number of this entity
 };
 

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_map>
 
 namespace cad {
 
@@ -273,6 +274,7 @@ private:
     // the entities after it are never taken into it; entities outside any block belong to nothing.
     void entities(const std::vector<Pair>& p, std::size_t from, std::size_t to, bool blocks)
     {
+        m_modelSpace = !blocks;
         std::size_t i = from;
         while (i < to && p[i].code != 0)
             ++i;   // groups before the first entity belong to nothing
@@ -364,6 +366,10 @@ private:
                 ++vertices;
         }
         m_out.extras.push_back(extra);
+        if (m_modelSpace && (type == "LINE" || type == "CIRCLE" || type == "ARC")) {
+            plain(p, from, to, type);
+            return;
+        }
         char handle[24];
         std::snprintf(handle, sizeof handle, "%zX", m_out.extras.size());
         out(0, type);
@@ -394,6 +400,69 @@ private:
         }
     }
 
+    // A line, circle or arc: the groups dxflib would have read from the cleaned text, read here
+    // with what dxflib does to them (the last of a repeated group wins, strings lose trailing CRs,
+    // numbers are read as its strtod reads them).
+    void plain(const std::vector<Pair>& p, std::size_t from, std::size_t to, std::string_view type)
+    {
+        DxfPlainEntity e;
+        e.sequence = static_cast<std::uint32_t>(m_out.extras.size());
+        e.kind = type == "LINE" ? DxfPlainKind::Line : type == "CIRCLE" ? DxfPlainKind::Circle : DxfPlainKind::Arc;
+        for (std::size_t k = from + 1; k < to; ++k) {
+            const int c = p[k].code;
+            if (c == 5 || c == 60 || c == 102 || c >= 1000)
+                continue;   // as for the entities dxflib reads
+            const std::string_view v = p[k].value();
+            if (v.size() > kMaxValue)
+                malformed("a value is longer than 1000 bytes", lineOf(p[k].data));
+            switch (c) {
+            case 8: e.layer = name(v); break;
+            case 6: e.linetype = name(v); break;
+            case 62: {
+                long long n = 256;
+                parsesAsInt(v, &n);   // checked when read
+                e.color = static_cast<std::int32_t>(n);
+                break;
+            }
+            case 10: case 20: case 30: e.values[c / 10 - 1] = real(v); break;
+            case 11: case 21: case 31: e.values[c / 10 + 2] = real(v); break;
+            case 40: e.values[6] = real(v); break;
+            case 50: e.values[7] = real(v); break;
+            case 51: e.values[8] = real(v); break;
+            default: break;
+            }
+        }
+        m_out.plain.push_back(e);
+    }
+
+    std::uint32_t name(std::string_view v)
+    {
+        while (!v.empty() && (v.back() == '\r' || v.back() == '\n'))
+            v.remove_suffix(1);
+        std::string key(v);
+        auto it = m_names.find(key);
+        if (it != m_names.end())
+            return it->second;
+        const auto index = static_cast<std::uint32_t>(m_out.names.size());
+        m_out.names.push_back(key);
+        m_names.emplace(std::move(key), index);
+        return index;
+    }
+
+    // A number already checked to be plain decimal, read to the same double as strtod.
+    static double real(std::string_view v)
+    {
+        v = trim(v);
+        double d = 0;
+        const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+        if (ec == std::errc() && end == v.data() + v.size())
+            return d;
+        // A leading '+', a decimal comma, or a value beyond what from_chars answers.
+        std::string s(v);
+        std::replace(s.begin(), s.end(), ',', '.');
+        return std::strtod(s.c_str(), nullptr);
+    }
+
     // The line a value of the text stands on, counted from 1.
     std::size_t lineOf(const char* value) const
     {
@@ -402,6 +471,8 @@ private:
 
     ScannedDxf& m_out;
     std::string_view m_text;
+    bool m_modelSpace = false;                                    // in the ENTITIES section
+    std::unordered_map<std::string, std::uint32_t> m_names;       // name -> index in m_out.names
 };
 
 } // namespace
