@@ -233,6 +233,16 @@ TEST_F(FourRodPicked, ACancelledPickDrawsNothing)
     press("cmdFourRodPicked", 0);
     EXPECT_EQ(tip(), tipOf("选点被取消。"));
     EXPECT_TRUE(entities().empty());
+
+    // A pick that fails otherwise ends the command too: no rod at a point left over from an earlier pick.
+    picks->clear();
+    state().m_pickedPoint = {30, 50, 0};
+    for (int i = 0; i < 7; ++i)
+        box("txtFourRodPickedOut", i)->setText(QStringLiteral("old"));
+    picks->point(0, 0).point(100, 0).fail(automation::errors::InvalidProcedureCall);
+    press("cmdFourRodPicked", 0);
+    EXPECT_TRUE(entities().empty());
+    EXPECT_EQ(results(), QStringList(7, QStringLiteral("old")));
 }
 
 } // namespace
