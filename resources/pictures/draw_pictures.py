@@ -1,12 +1,18 @@
 #!/usr/bin/env python3
-"""Draws the panels' explanatory pictures as SVG line drawings; run it here to write the *.svg files."""
+"""Draws the panels' explanatory pictures as SVG line drawings; run it here to write the *.svg files.
+
+With --check it writes nothing and fails when a line runs through a label of any picture."""
 import math
 import os
+import sys
 
 HR = 30.0  # rolling-sphere radius of the drawings (class 1)
 SYM_FONT = "DejaVu Serif"
 CJK_FONT = "AR PL SungtiL GB"
 INK = "#000"
+# With --check nothing is written: the pictures are only checked for labels that lines run through.
+CHECK_ONLY = "--check" in sys.argv[1:]
+FAULTS = []
 
 
 class Svg:
@@ -15,11 +21,14 @@ class Svg:
     def __init__(self, width, height):
         self.w, self.h = width, height
         self.items = []
+        self.strokes = []  # (x1, y1, x2, y2) of every line drawn, for the label check
+        self.labels = []   # (text, box) of every label
 
     def add(self, s):
         self.items.append(s)
 
     def line(self, x1, y1, x2, y2, width=1.2, dash=None, colour=INK):
+        self.strokes.append((x1, y1, x2, y2))
         d = f' stroke-dasharray="{dash}"' if dash else ""
         self.add(f'<line x1="{x1:.2f}" y1="{y1:.2f}" x2="{x2:.2f}" y2="{y2:.2f}" stroke="{colour}" '
                  f'stroke-width="{width}"{d} stroke-linecap="round"/>')
@@ -30,10 +39,14 @@ class Svg:
                  f'stroke-linejoin="round" stroke-linecap="round"/>')
 
     def polyline(self, pts, width=1.2, dash=None, closed=False, fill="none"):
+        ring = list(pts) + ([pts[0]] if closed else [])
+        self.strokes += [(a[0], a[1], b[0], b[1]) for a, b in zip(ring, ring[1:])]
         d = "M" + " L".join(f"{x:.2f},{y:.2f}" for x, y in pts) + (" Z" if closed else "")
         self.path(d, width, dash, fill)
 
     def circle(self, cx, cy, r, width=1.2, dash=None, fill="none"):
+        ring = [(cx + r * math.cos(k * math.pi / 18), cy + r * math.sin(k * math.pi / 18)) for k in range(37)]
+        self.strokes += [(a[0], a[1], b[0], b[1]) for a, b in zip(ring, ring[1:])]
         da = f' stroke-dasharray="{dash}"' if dash else ""
         self.add(f'<circle cx="{cx:.2f}" cy="{cy:.2f}" r="{r:.2f}" fill="{fill}" stroke="{INK}" '
                  f'stroke-width="{width}"{da}/>')
@@ -42,6 +55,10 @@ class Svg:
         self.add(f'<circle cx="{x:.2f}" cy="{y:.2f}" r="{r}" fill="{INK}"/>')
 
     def text(self, x, y, s, size=11, anchor="middle", font=CJK_FONT, italic=False):
+        # The label's box, estimated: a CJK character is about as wide as high, a Latin one half that.
+        width = sum(size if ord(ch) > 0x2e80 else 0.55 * size for ch in s)
+        x0 = {"middle": x - width / 2, "start": x, "end": x - width}[anchor]
+        self.labels.append((s, (x0, y - 0.75 * size, x0 + width, y + 0.15 * size)))
         st = ' font-style="italic"' if italic else ""
         self.add(f'<text x="{x:.2f}" y="{y:.2f}" font-family="{font}" font-size="{size}"{st} '
                  f'text-anchor="{anchor}" fill="{INK}">{s}</text>')
@@ -52,18 +69,28 @@ class Svg:
         if s in ("D",) or not sub:
             main, sub = s, ""
         wm = 0.55 * size * len(main)
-        ws = 0.5 * 0.75 * size * len(sub)
+        ws = 0.55 * 0.75 * size * len(sub)
         total = wm + ws
-        x0 = {"middle": x - total / 2, "start": x, "end": x - total}[anchor]
+        shift = {"middle": -total / 2, "start": 0, "end": -total}[anchor]
+        low = 0.3 * size + 0.15 * 0.75 * size if sub else 0.15 * size
+        x, y = self.free_spot(x, y, lambda px, py: (px + shift, py - 0.75 * size, px + shift + total, py + low))
+        x0 = x + shift
         self.text(x0, y, main, size, "start", SYM_FONT, True)
         if sub:
             self.text(x0 + wm, y + 0.3 * size, sub, 0.75 * size, "start", SYM_FONT, False)
+
+    def numbered(self, x, y, number):
+        """A point's number in a small circle, moved clear of the lines beside it."""
+        x, y = self.free_spot(x, y, lambda px, py: (px - 6.5, py - 6.5, px + 6.5, py + 6.5))
+        self.circle(x, y, 6.5, 0.7, fill="#fff")
+        self.text(x, y + 4.0, number, 11, "middle", SYM_FONT)
 
     def arrow(self, x, y, dx, dy, size=5):
         n = math.hypot(dx, dy)
         ux, uy = dx / n, dy / n
         bx, by = x - ux * size, y - uy * size
         px, py = -uy * size * 0.35, ux * size * 0.35
+        self.strokes += [(x, y, bx + px, by + py), (x, y, bx - px, by - py), (bx + px, by + py, bx - px, by - py)]
         self.add(f'<path d="M{x:.2f},{y:.2f} L{bx + px:.2f},{by + py:.2f} L{bx - px:.2f},{by - py:.2f} Z" '
                  f'fill="{INK}"/>')
 
@@ -92,7 +119,46 @@ class Svg:
         self.add(f'<path d="M{x - 2.2:.2f},{top + 4:.2f} L{x:.2f},{top - 1:.2f} L{x + 2.2:.2f},{top + 4:.2f} Z" '
                  f'fill="{INK}"/>')
 
+    def is_free(self, box):
+        """Whether no line runs through the box and no label lies in it."""
+        x0, y0, x1, y1 = box
+        # A little room around the label, so that a line does not graze it either.
+        inner = (x0 - 1.0, y0 - 1.0, x1 + 1.0, y1 + 1.0)
+        # (The estimated box reaches below the glyphs: a label may sit on the picture's edge.)
+        if x0 < -1 or y0 < -1 or x1 > self.w + 1 or y1 > self.h + 1:
+            return False
+        if any(segment_meets_box(seg, inner) for seg in self.strokes):
+            return False
+        return not any(bx0 < x1 and x0 < bx1 and by0 < y1 and y0 < by1 for _, (bx0, by0, bx1, by1) in self.labels)
+
+    def free_spot(self, x, y, box_at):
+        """(x, y) itself when the box there is free, else the nearest free spot around it: a label is
+        never overprinted by a line, whatever the geometry of the drawing puts beside it."""
+        if self.is_free(box_at(x, y)):
+            return x, y
+        for r in range(1, 19):
+            for k in range(16):
+                a = k * math.pi / 8
+                cx, cy = x + r * math.cos(a), y + r * math.sin(a)
+                if self.is_free(box_at(cx, cy)):
+                    return cx, cy
+        return x, y
+
+    def labels_hit(self):
+        """The labels that a line runs through (a line only touching a box's edge is no hit)."""
+        hit = []
+        for text, (x0, y0, x1, y1) in self.labels:
+            x0, y0, x1, y1 = x0 + 0.3, y0 + 0.3, x1 - 0.3, y1 - 0.3
+            if any(segment_meets_box(seg, (x0, y0, x1, y1)) for seg in self.strokes):
+                hit.append(f"{text}@{x0:.0f},{y1:.0f}")
+        return hit
+
     def write(self, name, title):
+        if CHECK_ONLY:
+            hit = self.labels_hit()
+            if hit:
+                FAULTS.append(f"{name}: lines run through the labels {', '.join(hit)}")
+            return
         body = "\n  ".join(self.items)
         svg = (f'<!-- {title}: a line drawing made by draw_pictures.py; edit the script, not this file. -->\n'
                f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
@@ -101,6 +167,27 @@ class Svg:
         with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), name + ".svg"), "w",
                   encoding="utf-8") as f:
             f.write(svg)
+
+
+def segment_meets_box(seg, box):
+    """Whether the segment enters the box (clipped against it, Liang-Barsky)."""
+    x1, y1, x2, y2 = seg
+    x0, y0, xe, ye = box
+    dx, dy = x2 - x1, y2 - y1
+    t0, t1 = 0.0, 1.0
+    for p, q in ((-dx, x1 - x0), (dx, xe - x1), (-dy, y1 - y0), (dy, ye - y1)):
+        if p == 0:
+            if q < 0:
+                return False
+            continue
+        t = q / p
+        if p < 0:
+            t0 = max(t0, t)
+        else:
+            t1 = min(t1, t)
+        if t0 > t1:
+            return False
+    return True
 
 
 # ---- rolling-sphere geometry (metres; y up) ----
@@ -179,8 +266,8 @@ def vdim(svg, sec, x_from, h, x_dim, label, h_label=None, label_x=None):
     svg.dim(x_dim, sec.Y(0), x_dim, y, None)
     side = -1 if x_dim > x_from else 1
     width = 5.5 * len(label) + 4
-    # a tip's height is named high up, clear of the target-height line
-    at = h_label if h_label is not None else (h * 0.5 if label == "hx" else h * 0.8)
+    # a tip's height is named just under the tip, clear of the target-height line below it
+    at = h_label if h_label is not None else (h * 0.5 if label == "hx" else h - 7 / sec.sc)
     svg.sym(label_x if label_x is not None else x_dim + side * width / 2 + side * 2, sec.Y(at) + 4, label)
 
 
@@ -257,16 +344,14 @@ class Plan:
         self.s.circle(px, py, 2.6, 1.0, fill="#fff")
         self.s.dot(px, py, 1.2)
         if number:
-            self.s.circle(px + offset[0], py + offset[1], 6.5, 0.7, fill="#fff")
-            self.s.text(px + offset[0], py + offset[1] + 4.0, number, 11, "middle", SYM_FONT)
+            self.s.numbered(px + offset[0], py + offset[1], number)
 
     def pick(self, x, y, number, offset=(0, 0)):
         """A picked point that is no rod: a small cross with its number."""
         px, py = self.P(x, y)
         self.s.line(px - 3, py - 3, px + 3, py + 3, 1.0)
         self.s.line(px - 3, py + 3, px + 3, py - 3, 1.0)
-        self.s.circle(px + offset[0], py + offset[1], 6.5, 0.7, fill="#fff")
-        self.s.text(px + offset[0], py + offset[1] + 4.0, number, 11, "middle", SYM_FONT)
+        self.s.numbered(px + offset[0], py + offset[1], number)
 
 
 W, H = 220, 400  # the pictures beside the panels
@@ -337,7 +422,8 @@ def pair_section(s, x_left, h_left, x_right, h_right, hx, scale, centre, labels,
     vdim(s, sec, sec.X(x_left), h_left, 12, hl)
     vdim(s, sec, sec.X(x_right), h_right, W - 12, hr_)
     vdim(s, sec, sec.X(x_right), hx, W - 34, "hx", label_x=W - 23)
-    s.dim(sec.X(lx), sec.Y(0), sec.X(lx), sec.Y(low), h0, sec.X(lx) + 9, sec.Y(low * 0.3) + 4)
+    # h0 stands on the ground, under the target-height line
+    s.dim(sec.X(lx), sec.Y(0), sec.X(lx), sec.Y(low), h0, sec.X(lx) + 9, sec.Y(0) - 5.5)
     top = sec.Y(max(h_left, h_right)) - 14
     mid = (sec.X(x_left) + sec.X(x_right)) / 2
     if not d:
@@ -485,7 +571,7 @@ def wire_section(s, xs, h, hx):
     low = None
     if len(xs) == 2:
         lx, low = sec.middle_arc(xs[0], h, xs[1], h)
-        s.dim(sec.X(lx), sec.Y(0), sec.X(lx), sec.Y(low), "h0", sec.X(lx) + 9, sec.Y(low * 0.45))
+        s.dim(sec.X(lx), sec.Y(0), sec.X(lx), sec.Y(low), "h0", sec.X(lx) + 9, sec.Y(0) - 5.5)
         top = sec.Y(h) - 14
         s.line(sec.X(xs[0]), sec.Y(h) - 4, sec.X(xs[0]), top - 3, 0.4)
         s.line(sec.X(xs[1]), sec.Y(h) - 4, sec.X(xs[1]), top - 3, 0.4)
@@ -513,8 +599,7 @@ def support(pl, x, y, number=None, offset=(0, 0)):
     pl.s.add(f'<rect x="{px - 2.8:.2f}" y="{py - 2.8:.2f}" width="5.6" height="5.6" fill="#fff" '
              f'stroke="{INK}" stroke-width="1"/>')
     if number:
-        pl.s.circle(px + offset[0], py + offset[1], 6.5, 0.7, fill="#fff")
-        pl.s.text(px + offset[0], py + offset[1] + 4.0, number, 11, "middle", SYM_FONT)
+        pl.s.numbered(px + offset[0], py + offset[1], number)
 
 
 def one_wire(picked=False):
@@ -764,3 +849,6 @@ def main():
 
 if __name__ == "__main__":
     main()
+    for fault in FAULTS:
+        print(fault)
+    sys.exit(1 if FAULTS else 0)

@@ -99,6 +99,7 @@ TEST_F(FourRodPicked, TurnsTheOutlineOntoThePickedDirection)
     EXPECT_EQ(count(1, true), 4);
     EXPECT_GE(count(6, true), 8);
     expectAllShown();
+    saveForLooking("four rods picked turned");
 }
 
 TEST_F(FourRodPicked, RoutesLayoutsItsOwnFormulasDoNotCover)
@@ -131,6 +132,7 @@ TEST_F(FourRodPicked, RoutesLayoutsItsOwnFormulasDoNotCover)
         EXPECT_EQ(arcs, r.groundArcs);
         EXPECT_GT(entities().size(), 0u);
         expectAllShown();
+        saveForLooking(r.name);
         endEngine();
     }
 }

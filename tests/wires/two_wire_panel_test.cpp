@@ -1,11 +1,12 @@
 // The typed two-wire panel through the real window: the values and their stops, the plans and the sections.
-#include "support/drawing_window.h"
+#include "two_wire_expected.h"
 
 #include "platform/automation/automation_error.h"
 
 namespace {
 
 using namespace drawingtest;
+using namespace twowiretest;
 
 class TwoWirePanel : public DrawingWindow {
 protected:
@@ -85,30 +86,6 @@ TEST_F(TwoWirePanel, DrawsThePlansAndTheSections)
     const double px = 1000, py = 500;
     const QString wirePrompt = QString::fromUtf8("指定一根避雷线一端的平面安装位置: ");
     const QString sectionPrompt = QString::fromUtf8("指定剖面图位置: ");
-    // The defaults with class 1 (h' 44 > Hr 30) at 1:500 (2 drawing units a metre).
-    const std::vector<Expected> ground = {
-        arc(1, 0, 0, 60, -53.066, -28, 12, -58.788),
-        arc(1, 24, 0, 60, 12, -58.788, 77.066, -28),
-        arc(1, 24, 70, 60, 77.066, 98, 12, 128.788),
-        arc(1, 0, 70, 60, 12, 128.788, -53.066, 98),
-        line(1, -53.066, -28, -53.066, 98),
-        line(1, 77.066, -28, 77.066, 98),
-    };
-    // The mid-line section stands 177.066 to the right of the cross-section.
-    const double m = 177.066;
-    const std::vector<Expected> sections = {
-        arc(1, -53.066, 60, 60, -53.066, 0, 0, 88),
-        arc(1, 77.066, 60, 60, 24, 88, 77.066, 0),
-        arc(1, 12, 146.788, 60, 0, 88, 24, 88),
-        line(7, -53.066, 0, 77.066, 0),
-        line(7, -53.066, 24, 77.066, 24),
-        circle(1, 0, 88, 0.05),
-        circle(1, 24, 88, 0.05),
-        arc(1, m + 58.788, 60, 60, m + 5.100, 86.788, m + 58.788, 0),
-        line(7, m, 0, m + 58.788, 0),
-        line(7, m, 0, m, 88),
-        circle(1, m, 88, 0.05),
-    };
     struct Row {
         const char* what;
         int element;
@@ -116,8 +93,8 @@ TEST_F(TwoWirePanel, DrawsThePlansAndTheSections)
         std::vector<Expected> drawn;
     };
     const std::vector<Row> rows = {
-        {"ground plan", 1, wirePrompt, ground},
-        {"sections", 3, sectionPrompt, sections},
+        {"ground plan", 1, wirePrompt, groundPlan()},
+        {"sections", 3, sectionPrompt, sections()},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -155,35 +132,13 @@ TEST_F(TwoWirePanel, MidlineSectionStartsAtTheCrossingNearerTheLevelLinesStart)
 
 TEST_F(TwoWirePanel, DrawsEachTargetOutline)
 {
-    struct Row {
-        const char* what;
-        const char *h, *sag, *d, *hx;
-        int cls;
-        std::size_t arcs, lines;
-        const char* tip;
-    };
-    const Row rows[] = {
-        {"enclosing outline", "45", "1", "12", "12", 0, 6, 2, ""},
-        {"joined outline", "50", "0", "50", "20", 0, 2, 2, ""},
-        {"separate outlines", "20", "0", "10", "19.7", 0, 4, 4, "目标高度已超过了最低点高度!"},
-        // Above h0 but below t: never the enclosing outline; the separate ones keep their caps.
-        {"separate outlines below t", "35", "0", "58", "20", 0, 8, 4, "目标高度已超过了最低点高度!"},
-    };
-    for (const Row& r : rows) {
+    for (const TargetForm& r : targetForms()) {
         SCOPED_TRACE(r.what);
         startDrawing();
         picks->point(1000, 500);
-        inputs(r.h, "35", r.sag, r.d, r.hx, r.cls);
+        inputs(r.h, "35", r.sag, r.d, r.hx);
         press("cmdTwoStrip", 2);
-        std::size_t arcs = 0, lines = 0;
-        for (const cad::EntityData& e : entities()) {
-            EXPECT_EQ(e.color, 6);
-            EXPECT_TRUE(e.visible);
-            arcs += e.kind == EntityKind::Arc;
-            lines += e.kind == EntityKind::Line;
-        }
-        EXPECT_EQ(arcs, r.arcs);
-        EXPECT_EQ(lines, r.lines);
+        expectTargetForm(entities(), r);
         EXPECT_EQ(tip(), tipOf(r.tip));
         EXPECT_TRUE(services::g_acadApp.isNothing());
         saveForLooking(r.what);

@@ -1,15 +1,17 @@
 // The picked two-wire panel through the real window: plans laid onto the picked wires on either side,
 // sections unturned at their own pick, and wires too far apart drawn one by one.
-#include "support/drawing_window.h"
+#include "two_wire_expected.h"
 
 #include "geometry/angles.h"
 #include "geometry/plan_geometry.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
 using namespace drawingtest;
+using namespace twowiretest;
 
 class TwoWirePicked : public DrawingWindow {
 protected:
@@ -69,16 +71,6 @@ Expected laidOnWire(Expected e, const cad::Point& p1, double theta, bool left)
     return e;
 }
 
-// The ground plan of the panel's defaults with class 1 (h' 44, D 12, L 35) at 1:500, about wire 1's start.
-const std::vector<Expected> kGround = {
-    arc(1, 0, 0, 60, -53.066, -28, 12, -58.788),
-    arc(1, 24, 0, 60, 12, -58.788, 77.066, -28),
-    arc(1, 24, 70, 60, 77.066, 98, 12, 128.788),
-    arc(1, 0, 70, 60, 12, 128.788, -53.066, 98),
-    line(1, -53.066, -28, -53.066, 98),
-    line(1, 77.066, -28, 77.066, 98),
-};
-
 TEST_F(TwoWirePicked, PlansLieOnThePickedWiresSectionsStandUnturned)
 {
     struct Row {
@@ -106,15 +98,10 @@ TEST_F(TwoWirePicked, PlansLieOnThePickedWiresSectionsStandUnturned)
         press("cmdTwoStripPicked", 0);
         EXPECT_EQ(text("txtTwoStripPickedOut", 2), QStringLiteral("43.394"));
         std::vector<Expected> expected;
-        for (const Expected& e : kGround)
+        for (const Expected& e : groundPlan())
             expected.push_back(laidOnWire(e, p1, r.theta, r.left));
-        // The sections at their own pick, as the typed panel draws them (checked there).
-        const double m = 177.066;
-        for (Expected e : {arc(1, -53.066, 60, 60, -53.066, 0, 0, 88), arc(1, 77.066, 60, 60, 24, 88, 77.066, 0),
-                           arc(1, 12, 146.788, 60, 0, 88, 24, 88), line(7, -53.066, 0, 77.066, 0),
-                           line(7, -53.066, 24, 77.066, 24), circle(1, 0, 88, 0.05), circle(1, 24, 88, 0.05),
-                           arc(1, m + 58.788, 60, 60, m + 5.100, 86.788, m + 58.788, 0), line(7, m, 0, m + 58.788, 0),
-                           line(7, m, 0, m, 88), circle(1, m, 88, 0.05)}) {
+        // The sections at their own pick, unturned, as the typed panel draws them.
+        for (Expected e : sections()) {
             e.ax += qx, e.ay += qy, e.bx += qx, e.by += qy, e.sx += qx, e.sy += qy, e.ex += qx, e.ey += qy;
             expected.push_back(e);
         }
@@ -127,18 +114,19 @@ TEST_F(TwoWirePicked, PlansLieOnThePickedWiresSectionsStandUnturned)
 
 TEST_F(TwoWirePicked, TargetPlanAndEarlyEnds)
 {
-    // The target-height plan only: the enclosing outline in colour 6, then the normal end.
-    startDrawing();
-    inputs("45", "1", "12");
-    choose(false, true, false);
-    pickWires({0, 0, 0}, 0.7, 35, 12, true);
-    press("cmdTwoStripPicked", 0);
-    const auto drawn = entities();
-    EXPECT_EQ(drawn.size(), 8u);
-    for (const cad::EntityData& e : drawn)
-        EXPECT_TRUE(e.color == 6 && e.visible);
-    EXPECT_TRUE(services::g_acadApp.isNothing());
-    endEngine();
+    // Each form of the target-height plan laid onto wires picked at an angle, then the normal end.
+    for (const TargetForm& r : targetForms()) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        inputs(r.h, r.sag, r.hx);
+        choose(false, true, false);
+        pickWires({0, 0, 0}, 0.7, 35, std::atof(r.d), true);
+        press("cmdTwoStripPicked", 0);
+        expectTargetForm(entities(), r);
+        EXPECT_EQ(tip(), tipOf(r.tip));
+        EXPECT_TRUE(services::g_acadApp.isNothing());
+        endEngine();
+    }
 
     // Wires too close (h' 54, Hr 30: below 24 m): the measured spacing, no box marked, nothing drawn.
     startDrawing();
@@ -164,15 +152,23 @@ TEST_F(TwoWirePicked, DistantWiresAreDrawnOneByOne)
 {
     struct Row {
         const char* what;
-        bool left;
+        cad::Point p2, p3;  // the first wire runs from (1000, 500) to p2
+        double dx, dy;      // where the second wire lies from the first, in drawing units
     };
-    for (const Row r : {Row{"second wire left", true}, Row{"second wire right", false}}) {
+    const Row rows[] = {
+        {"second wire left", {1070, 500, 0}, {1010, 640, 0}, 0, 140},
+        {"second wire right", {1070, 500, 0}, {1010, 360, 0}, 0, -140},
+        // A wire pointing down and leaning a hair towards −x: the side still comes from the third point.
+        {"straight down, second wire left", {1000 - 1e-6, 430, 0}, {1140, 490, 0}, 140, 0},
+        {"straight down, second wire right", {1000 - 1e-6, 430, 0}, {860, 490, 0}, -140, 0},
+    };
+    for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
         startDrawing();
         inputs("45", "1", "12");
         choose(true, true, false);
         // 70 m apart with class 1: too far for one zone (2Hr = 60).
-        pickWires({1000, 500, 0}, 0, 35, 70, r.left);
+        picks->point(1000, 500).point(r.p2).point(r.p3);
         press("cmdTwoStripPicked", 0);
 
         EXPECT_EQ(tip(), tipOf("70.000m 避雷线间距过大,两线已独立计算!"));
@@ -182,13 +178,12 @@ TEST_F(TwoWirePicked, DistantWiresAreDrawnOneByOne)
             EXPECT_TRUE(text("txtTwoStripPickedOut", i).isEmpty());
         EXPECT_FALSE(text("txtOneStripPickedOut", 0).isEmpty());
         EXPECT_FALSE(state().m_presetOneStrip);
-        // The second wire's drawings are the first wire's, moved 140 drawing units to the third point's side;
-        // the helper lines are gone.
+        // The second wire's drawings are the first wire's, moved 70 m to the third point's side; the helper
+        // lines are gone.
         const auto drawn = entities();
         ASSERT_FALSE(drawn.empty());
         ASSERT_EQ(drawn.size() % 2, 0u);
         const std::size_t half = drawn.size() / 2;
-        const double dy = r.left ? 140 : -140;
         for (std::size_t i = 0; i < half; ++i) {
             SCOPED_TRACE(i);
             const cad::EntityData &a = drawn[i], &b = drawn[half + i];
@@ -196,8 +191,8 @@ TEST_F(TwoWirePicked, DistantWiresAreDrawnOneByOne)
             EXPECT_TRUE(a.visible && b.visible);
             const cad::Point& pa = a.kind == EntityKind::Line ? a.start : a.center;
             const cad::Point& pb = b.kind == EntityKind::Line ? b.start : b.center;
-            EXPECT_NEAR(pb[0], pa[0], 1e-6);
-            EXPECT_NEAR(pb[1], pa[1] + dy, 1e-6);
+            EXPECT_NEAR(pb[0], pa[0] + r.dx, 1e-5);
+            EXPECT_NEAR(pb[1], pa[1] + r.dy, 1e-5);
         }
         saveForLooking(r.what);
         endEngine();

@@ -72,6 +72,11 @@ TEST(DxfHostileFiles, EachReadsAsExpectedOrIsRefusedClearly)
              EXPECT_EQ(entities(m)[0].text, QString(600, QChar(0x7532)) + QString(700, QChar(0x4E59)));
          }},
         {"long-layer-name.dxf", "longer than 1000 bytes", nullptr},
+        {"long-extended-data.dxf", nullptr, [](const DocumentModel& m) {   // not read, so not in the way
+             ASSERT_EQ(m.count(), 1u);
+             EXPECT_EQ(entities(m)[0].layer, QStringLiteral("WALLS"));
+             EXPECT_EQ(m.tables().layers.back().color, 3);
+         }},
         {"nested-insert-arrays.dxf", nullptr, [](const DocumentModel& m) {
              EXPECT_EQ(m.count(), 1u);
              EXPECT_EQ(m.tables().blocks.size(), 3u);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace cad {
 
@@ -365,14 +366,15 @@ struct DrawingRenderer::Impl {
             queued += b.lines.size() + kTextWeight * texts.size() - before;
     }
 
-    // A model-space entity: a dot when it is smaller on screen than a pixel or so.
-    void drawTop(const EntityData& e)
+    // A model-space entity with the box it is indexed by: a dot when it is smaller on screen than a
+    // pixel or so.
+    void drawTop(const EntityData& e, const Box* indexed)
     {
         ++drawn;
         std::optional<Box> box;
         if (e.kind == EntityKind::Insert) {
             box = blocks.referenceExtent(e);
-        } else if (const Box* indexed = model.index().box(e.handle)) {
+        } else if (indexed) {
             box = *indexed;
         }
         if (box) {
@@ -435,16 +437,16 @@ void DrawingRenderer::paintView(QPainter& painter, const std::vector<PlacedRefer
     d->partial = false;
     d->blockCopies = d->queued = 0;
     const Box window = d->view.window();
-    std::vector<std::uint64_t> handles = d->model.entitiesIn(window);
     // Drawing order, so that later entities lie over earlier ones as the engineer drew them.
-    std::sort(handles.begin(), handles.end());
-    painter.setRenderHint(QPainter::Antialiasing, handles.size() < kAntialiasLimit);
+    std::vector<std::pair<const EntityData*, const Box*>> shown;
+    d->model.forEachIn(window, [&](const EntityData& e, const Box& box) {
+        if (e.visible)
+            shown.emplace_back(&e, &box);
+    });
+    painter.setRenderHint(QPainter::Antialiasing, shown.size() < kAntialiasLimit);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    for (auto h : handles) {
-        const EntityData* e = d->model.find(h);
-        if (e && e->visible)
-            d->drawTop(*e);
-    }
+    for (const auto& [e, box] : shown)
+        d->drawTop(*e, box);
     // References standing outside the view whose block reaches into it.
     for (const auto& r : references) {
         if (!r.extent.intersects(window))
@@ -454,7 +456,7 @@ void DrawingRenderer::paintView(QPainter& painter, const std::vector<PlacedRefer
             continue;
         const Box at{e->insertion[0], e->insertion[1], e->insertion[0], e->insertion[1]};
         if (!at.intersects(window))   // else the index found it already
-            d->drawTop(*e);
+            d->drawTop(*e, nullptr);
     }
     d->flush(painter);
 }
@@ -468,7 +470,7 @@ void DrawingRenderer::paintEntities(QPainter& painter, const std::vector<std::ui
     for (auto h : handles) {
         const EntityData* e = d->model.find(h);
         if (e && e->visible)
-            d->drawTop(*e);
+            d->drawTop(*e, d->model.index().box(h));
     }
     d->flush(painter);
 }
@@ -503,11 +505,10 @@ std::optional<Box> drawingExtents(const DocumentModel& model, const std::vector<
         else
             all = b;
     };
-    model.forEach([&](const EntityData& e) {
-        if (!e.visible || e.kind == EntityKind::Insert)
-            return;
-        const Box* b = model.index().box(e.handle);
-        add(b ? *b : boundingBox(e));
+    const double inf = std::numeric_limits<double>::infinity();
+    model.forEachIn({-inf, -inf, inf, inf}, [&](const EntityData& e, const Box& b) {
+        if (e.visible && e.kind != EntityKind::Insert)
+            add(b);
     });
     for (const auto& r : references) {
         const EntityData* e = model.find(r.handle);

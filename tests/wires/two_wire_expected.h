@@ -1,0 +1,80 @@
+// What the two-wire panels draw for the typed panel's defaults with class 1 (h' 44, D 12, L 35) at 1:500.
+#pragma once
+
+#include "support/drawing_window.h"
+
+#include <vector>
+
+namespace twowiretest {
+
+using drawingtest::arc;
+using drawingtest::circle;
+using drawingtest::Expected;
+using drawingtest::line;
+
+// The ground plan about wire 1's start: caps of radius Hr, outer edges running on by e = 14 m.
+inline std::vector<Expected> groundPlan()
+{
+    return {
+        arc(1, 0, 0, 60, -53.066, -28, 12, -58.788),
+        arc(1, 24, 0, 60, 12, -58.788, 77.066, -28),
+        arc(1, 24, 70, 60, 77.066, 98, 12, 128.788),
+        arc(1, 0, 70, 60, 12, 128.788, -53.066, 98),
+        line(1, -53.066, -28, -53.066, 98),
+        line(1, 77.066, -28, 77.066, 98),
+    };
+}
+
+// Both sections about the section pick: the cross-section, then the mid-line section 177.066 to its right.
+inline std::vector<Expected> sections()
+{
+    const double m = 177.066;
+    return {
+        arc(1, -53.066, 60, 60, -53.066, 0, 0, 88),
+        arc(1, 77.066, 60, 60, 24, 88, 77.066, 0),
+        arc(1, 12, 146.788, 60, 0, 88, 24, 88),
+        line(7, -53.066, 0, 77.066, 0),
+        line(7, -53.066, 24, 77.066, 24),
+        circle(1, 0, 88, 0.05),
+        circle(1, 24, 88, 0.05),
+        arc(1, m + 58.788, 60, 60, m + 5.100, 86.788, m + 58.788, 0),
+        line(7, m, 0, m + 58.788, 0),
+        line(7, m, 0, m, 88),
+        circle(1, m, 88, 0.05),
+    };
+}
+
+// The target-height outline of each form, as counts of arcs and lines in colour 6.
+struct TargetForm {
+    const char* what;
+    const char *h, *sag, *d, *hx; // d: the spacing in metres
+    std::size_t arcs, lines;
+    const char* tip;
+};
+
+inline std::vector<TargetForm> targetForms()
+{
+    return {
+        {"enclosing outline", "45", "1", "12", "12", 6, 2, ""},
+        {"joined outline", "50", "0", "50", "20", 2, 2, ""},
+        {"separate outlines", "20", "0", "10", "19.7", 4, 4, "目标高度已超过了最低点高度!"},
+        // Above h0 but below t: never the enclosing outline; the separate ones keep their caps.
+        {"separate outlines below t", "35", "0", "58", "20", 8, 4, "目标高度已超过了最低点高度!"},
+    };
+}
+
+// The outline drawn is the form's: every entity shown in colour 6, its arcs and lines counted.
+inline void expectTargetForm(const std::vector<cad::EntityData>& drawn, const TargetForm& form)
+{
+    std::size_t arcs = 0, lines = 0;
+    for (const cad::EntityData& e : drawn) {
+        EXPECT_EQ(e.color, 6);
+        EXPECT_TRUE(e.visible);
+        arcs += e.kind == cad::EntityKind::Arc;
+        lines += e.kind == cad::EntityKind::Line;
+    }
+    EXPECT_EQ(arcs, form.arcs);
+    EXPECT_EQ(lines, form.lines);
+}
+
+} // namespace twowiretest
