@@ -39,7 +39,7 @@ std::uint64_t DocumentModel::add(EntityData entity)
     entity.handle = h;
     const Box box = boundingBox(entity);
     m_index.insert(h, box);
-    const auto placed = m_entities.emplace(h, Slot{std::move(entity), box, false});
+    const auto placed = m_entities.emplace(h, Slot{box, false, std::move(entity)});
     m_order.push_back(&placed.first->second);
     m_saved = false;
     if (m_engine)

@@ -106,10 +106,12 @@ public:
     Entity entityReference(std::uint64_t handle);
 
 private:
+    // Box and flag first: a redraw that reads them and the entity's kind, layer and colour stays
+    // within the slot's first cache lines.
     struct Slot {
-        EntityData data;
         Box box;                       // the entity's bounding box, as indexed
         bool erased = false;
+        EntityData data;
     };
     std::vector<std::uint64_t> sortedIn(const Box& window) const;
     Engine* m_engine;
