@@ -226,6 +226,16 @@ TEST_F(FourRodPicked, DrawsTheThreeTitledSections)
     EXPECT_TRUE(services::g_acadApp.isNothing());
 }
 
+TEST_F(FourRodPicked, TheHoleAtTheTargetHeightIsStillToldAfterTheSections)
+{
+    inputs("21", "12");
+    choose(false, true, true);
+    startDrawing();
+    picks->point(0, 0).point(100, 0).point(30, 50).point(1000, 500);
+    press("cmdFourRodPicked", 0);
+    EXPECT_EQ(tip(), tipOf("四针间距较大, 目标中心存在防雷盲区!"));
+}
+
 TEST_F(FourRodPicked, ACancelledPickDrawsNothing)
 {
     inputs("21", "12");
