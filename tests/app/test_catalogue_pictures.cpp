@@ -89,8 +89,9 @@ TEST(PanelPictures, EachShownBoxHoldsItsPictureAtItsSizeAndHiddenOnesWait)
             }
             SCOPED_TRACE(e.name.toStdString() + " " + std::to_string(e.index) + " on panel " + std::to_string(panel));
             EXPECT_EQ(label->pixmap().isNull(), e.caption.isEmpty());
-            if (!e.caption.isEmpty())
+            if (!e.caption.isEmpty()) {
                 EXPECT_EQ(label->pixmap().deviceIndependentSize().toSize(), label->size() - QSize(2, 2));
+            }
         }
     }
     // At startup none of the hidden pictures (the other eighteen panels' among them) was drawn yet.

@@ -323,9 +323,11 @@ private:
         case DxfPlainKind::Polyline:
             polylineHead(e, DL_PolylineData(static_cast<int>(p.vertexCount), 0, 0, p.flags, v[0]));
             e.vertices.reserve(p.vertexCount);
-            for (std::uint32_t i = 0; i < p.vertexCount; ++i) {
-                const PolyVertex& pv = m_scan.vertices[p.firstVertex + i];
+            // Polylines are added in the order their vertices were stored: this one's are in front.
+            for (std::uint32_t i = 0; i < p.vertexCount && !m_scan.vertices.empty(); ++i) {
+                const PolyVertex& pv = m_scan.vertices.front();
                 pushVertex(e, DL_VertexData(pv.x, pv.y, 0, pv.bulge));
+                m_scan.vertices.pop_front();
             }
             break;
         }

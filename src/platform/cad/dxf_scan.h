@@ -43,7 +43,7 @@ struct ScannedDxf {
     std::string cleaned;               // a well-formed DXF text for dxflib
     std::deque<DxfPlainEntity> plain;  // in file order; taken from the front as they are added
     std::vector<std::string> names;    // layer and line type names of the plain entities, each once
-    std::vector<PolyVertex> vertices;  // of the plain polylines
+    std::deque<PolyVertex> vertices;   // of the plain polylines, in their order; taken like them
     QString acadver, codepage;         // raw header values
     std::vector<DxfEntityExtra> extras; // index = sequence number - 1
     std::unordered_map<std::size_t, std::string> longTexts;   // by sequence number: TEXT values over kDxfMaxValue

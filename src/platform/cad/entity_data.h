@@ -21,11 +21,17 @@ struct PolyVertex {
     double bulge = 0;   // tan(quarter of the included angle) of the segment to the next vertex
 };
 
+// The small fields lie together at the front (where a redraw reads kind, colour and layer), the
+// eight-byte ones after them, so the record carries little padding.
 struct EntityData {
-    EntityKind kind = EntityKind::Line;
-    std::uint64_t handle = 0;          // 0 inside block definitions
     short color = kColorByLayer;       // colour index 0..256
+    EntityKind kind = EntityKind::Line;
     bool visible = true;
+    bool closed = false;               // polyline
+    int hAlign = 0, vAlign = 0;        // text justification as the file gives it
+    int attachment = 1;                // MText attachment point 1..9
+    int columns = 1, rows = 1;         // insert
+    std::uint64_t handle = 0;          // 0 inside block definitions
     QString layer = QStringLiteral("0");
     QString linetype;                  // empty: by layer
 
@@ -42,19 +48,15 @@ struct EntityData {
     double height = 0;
     double widthFactor = 1;            // the ScaleFactor of a text
     double rotation = 0;
-    int hAlign = 0, vAlign = 0;        // text justification as the file gives it
     double mtextWidth = 0;
-    int attachment = 1;                // MText attachment point 1..9
 
     // Polyline (LWPOLYLINE or 2D POLYLINE), in the plane at `elevation`.
     std::vector<PolyVertex> vertices;
-    bool closed = false;
     double elevation = 0;
 
     // Insert (block reference).
     QString blockName;
     double scaleX = 1, scaleY = 1, scaleZ = 1;
-    int columns = 1, rows = 1;
     double columnSpacing = 0, rowSpacing = 0;
 };
 
