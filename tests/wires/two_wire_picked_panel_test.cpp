@@ -4,6 +4,7 @@
 
 #include "geometry/angles.h"
 #include "geometry/plan_geometry.h"
+#include "wires/two_wire_placement.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -146,6 +147,39 @@ TEST_F(TwoWirePicked, TargetPlanAndEarlyEnds)
     EXPECT_EQ(tip(), tipOf("选点被取消。"));
     EXPECT_TRUE(entities().empty());
     EXPECT_FALSE(services::g_acadApp.isNothing());
+}
+
+// A line the drawing refuses is not placed: the line drawn before it, still named by the last-line
+// reference, is neither hidden, turned, mirrored nor erased in its stead.
+TEST_F(TwoWirePicked, ARefusedLineLeavesTheLineBeforeItAlone)
+{
+    for (const bool left : {false, true}) {
+        SCOPED_TRACE(left ? "second wire left" : "second wire right");
+        startDrawing();
+        services::g_modelSpace = doc.ModelSpace();
+        services::FormState& st = state();
+        st.m_point1 = {1000, 500, 0};
+        st.m_point2 = {1060, 540, 0};
+        st.m_point3 = left ? cad::Point{1000, 560, 0} : cad::Point{1060, 480, 0};
+        st.m_angle = geometry::DirectionAngle(st.m_point1, st.m_point2);
+        st.m_scale = 0.002;
+        st.m_color = 6;
+        services::g_lastLine = services::g_modelSpace.AddLine({10, 20, 0}, {30, 40, 0});
+        const cad::EntityData before = entities().at(0);
+
+        cad::faults().failNext(QStringLiteral("AddLine"), static_cast<std::int32_t>(0x80004005));
+        automation::ErrObject err;
+        wires::PlanPlacement::picked(st).drawItems(st, {geometry::lineItem({-5, 0}, {-5, 35})}, err);
+
+        const auto drawn = entities();
+        ASSERT_EQ(drawn.size(), 1u);
+        EXPECT_EQ(drawn[0].start, before.start);
+        EXPECT_EQ(drawn[0].end, before.end);
+        EXPECT_EQ(drawn[0].color, before.color);
+        EXPECT_TRUE(drawn[0].visible);
+        services::ReleaseAcadObjects();
+        endEngine();
+    }
 }
 
 TEST_F(TwoWirePicked, DistantWiresAreDrawnOneByOne)
