@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <random>
 
 namespace {
@@ -174,6 +175,38 @@ void BM_NearestAndSnap10k(benchmark::State& state)
 }
 // Apertures of 5, 50 and 200 drawing units (a few pixels up to a zoomed-out view).
 BENCHMARK(BM_NearestAndSnap10k)->Arg(5)->Arg(50)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// Building the spatial index of n items at the density of a site plan (one item per 40 x 40 units),
+// as a drawing read from a file does (deferred, one build), and item by item as the drawing code adds.
+std::vector<cad::Box> siteBoxes(std::size_t n)
+{
+    std::mt19937 rng(11);
+    const double side = 40 * std::sqrt(static_cast<double>(n));
+    std::uniform_real_distribution<double> pos(0, side), size(0.5, 30);
+    std::vector<cad::Box> boxes(n);
+    for (auto& b : boxes) {
+        const double x = pos(rng), y = pos(rng);
+        b = {x, y, x + size(rng), y + size(rng)};
+    }
+    return boxes;
+}
+
+void BM_IndexBuild(benchmark::State& state)
+{
+    const auto boxes = siteBoxes(static_cast<std::size_t>(state.range(0)));
+    const bool deferred = state.range(1) != 0;
+    for (auto _ : state) {
+        cad::SpatialIndex index;
+        index.setDeferred(deferred);
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            index.insert(0x30 + i, boxes[i]);
+        index.setDeferred(false);
+        benchmark::DoNotOptimize(index.size());
+    }
+    state.SetItemsProcessed(state.range(0) * state.iterations());
+}
+// Linear means 1M within 10x of 100k: compare the items/s figures.
+BENCHMARK(BM_IndexBuild)->ArgsProduct({{10000, 100000, 1000000}, {1, 0}})->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,4 +1,7 @@
-// Renders the drawing window offscreen to PNG files: a drawn protection zone on a site plan, and a pick with snap marker and rubber band.
+// Renders the drawing window offscreen to PNG files: a drawn protection zone on a site plan, a pick with snap marker and
+// rubber band, a zoomed circle, the pick history, and the file dialogs and message boxes in the program's language.
+#include "app/qt_translations.h"
+#include "app/window_icon.h"
 #include "platform/automation/automation_error.h"
 #include "platform/cad/application.h"
 #include "platform/cad/window/command_line.h"
@@ -9,6 +12,8 @@
 #include "platform/cad/engine.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -55,6 +60,9 @@ int main(int argc, char** argv)
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outDir);
 
+    app::installQtTranslations();
+    QApplication::setWindowIcon(app::programIcon());
+    app::programIcon().pixmap(64, 64).save(outDir + QStringLiteral("/window_icon.png"));
     cad::installDrawingWindow();
     cad::Application acad = cad::Application::CreateObject();
     acad.setVisible(true);
@@ -127,6 +135,23 @@ int main(int argc, char** argv)
     }
     QCoreApplication::processEvents();
     window->grab().save(outDir + QStringLiteral("/drawing_window_history.png"));
+
+    // The open and save dialogs and a message box with standard buttons, as the engineer sees them.
+    auto grabModal = [&](const QString& file) {
+        QTimer::singleShot(300, [file, outDir] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                dialog->grab().save(outDir + file);
+                dialog->close();
+            }
+        });
+    };
+    grabModal(QStringLiteral("/dialog_open.png"));
+    window->openDrawing();
+    grabModal(QStringLiteral("/dialog_save_as.png"));
+    window->saveDrawingAs(doc.model());
+    grabModal(QStringLiteral("/message_box.png"));
+    QMessageBox::critical(window, QStringLiteral("zoveduzo"), QStringLiteral("无法启动 RIDE：……"),
+                          QMessageBox::Ok | QMessageBox::Cancel);
 
     for (const auto& d : acad.engine()->documents())
         d->setSaved(true);

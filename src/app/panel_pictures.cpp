@@ -13,37 +13,47 @@ namespace app {
 namespace {
 
 // Keeps one label's pixmap in step with its size. The drawing leaves a pixel free on each side so
-// that a selector's border, when the picture is chosen, never covers it.
+// that a selector's border, when the picture is chosen, never covers it. Rendering waits until the
+// label is about to be seen: hidden panels cost nothing at startup, and the size layout settles on
+// is the only one rendered.
 class PictureFitter : public QObject {
 public:
     PictureFitter(QLabel* label, QString path) : QObject(label), m_label(label), m_path(std::move(path))
     {
         label->installEventFilter(this);
-        refresh();
+        if (label->isVisible())
+            refresh();
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched != m_label)
             return false;
-        // A move to a screen of another pixel ratio shows up at the next paint.
-        if (event->type() == QEvent::Resize ||
-            (event->type() == QEvent::Paint && m_label->pixmap().devicePixelRatio() != m_label->devicePixelRatioF()))
+        // Show and paint both check: a move to a screen of another pixel ratio shows up at the next paint.
+        if ((event->type() == QEvent::Show || event->type() == QEvent::Paint ||
+             (event->type() == QEvent::Resize && m_label->isVisible())) && stale())
             refresh();
         return false;
     }
 
 private:
+    QSize room() const { return m_label->size() - QSize(2, 2); }
+    bool stale() const { return room() != m_renderedRoom || m_label->devicePixelRatioF() != m_renderedRatio; }
+
     void refresh()
     {
-        const QSize room = m_label->size() - QSize(2, 2);
-        if (room.isEmpty())
+        const QSize size = room();
+        if (size.isEmpty())
             return;
-        m_label->setPixmap(renderPicture(m_path, room, m_label->devicePixelRatioF()));
+        m_renderedRoom = size;
+        m_renderedRatio = m_label->devicePixelRatioF();
+        m_label->setPixmap(renderPicture(m_path, size, m_renderedRatio));
     }
 
     QLabel* m_label;
     QString m_path;
+    QSize m_renderedRoom;
+    qreal m_renderedRatio = 0;
 };
 
 } // namespace

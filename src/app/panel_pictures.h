@@ -16,8 +16,8 @@ void initPanelResources();
 // device pixel ratio; a null pixmap when the resource is missing or not a valid drawing.
 QPixmap renderPicture(const QString& path, const QSize& size, qreal devicePixelRatio = 1.0);
 
-// Puts every picture named in the catalogue into its picture box or image control, and renders it
-// again whenever the box changes size or screen, so it stays sharp.
+// Puts every picture named in the catalogue into its picture box or image control, rendered when the
+// box is first shown and again whenever it changes size or screen, so it stays sharp.
 void loadPanelPictures(const std::vector<CatalogueEntry>& catalogue, const services::ControlRegistry& registry);
 
 } // namespace app

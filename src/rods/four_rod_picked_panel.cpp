@@ -82,10 +82,16 @@ void FourRodPickedPanel::cmdFourRodPicked_Click(int)
         return;
 
     automation::ErrObject err;
+    m_targetHole = false;
     if (!drawPlans(err))
         return;
-    if (ticked(m_form, Section) && !drawSections(err))
-        return;
+    if (ticked(m_form, Section)) {
+        // The section pick clears the tip line; a hole found at the target height is told again after it.
+        if (!drawSections(err))
+            return;
+        if (m_targetHole)
+            m_form.ShowMsg(kTargetBlindZone);
+    }
     services::endDrawingCommand();
 }
 
@@ -212,7 +218,8 @@ bool FourRodPickedPanel::drawPlans(automation::ErrObject& err)
     }
     if (ticked(m_form, TargetRange)) {
         st.m_color = services::kColorTarget;
-        if (DrawFourRodTargetOutline(st, at, err).holeRadius)
+        m_targetHole = DrawFourRodTargetOutline(st, at, err).holeRadius.has_value();
+        if (m_targetHole)
             m_form.ShowMsg(kTargetBlindZone);
         err.clear(); // what was drawn stays shown; the sections still follow
     }

@@ -29,6 +29,7 @@ private:
     bool drawSections(automation::ErrObject& err);
 
     services::Form& m_form;
+    bool m_targetHole = false; // this run's outline at the target height has a hole about the centre
 };
 
 } // namespace rods

@@ -6,7 +6,9 @@
 #include "services/colours.h"
 #include "services/form.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace rods {
 
@@ -33,6 +35,27 @@ void eraseEntry(UnionOutline& o, const Slots& list, int index)
     o.erase(o.entityOf(entry(list, index)));
 }
 
+// The outline round four circles about rods 1 .. 4 (rod order): per corner the outer arc, round the
+// outside between its sides' outer crossings, then the inner arc facing the unprotected centre between
+// their inner crossings.
+std::array<std::optional<OutlineArc>, 8> cornerArcs(const std::array<std::optional<HelperCircle>, 4>& circle)
+{
+    const Crossings bottom = circleCrossings(circle[0], circle[1]);
+    const Crossings left = circleCrossings(circle[0], circle[2]);
+    const Crossings right = circleCrossings(circle[1], circle[3]);
+    const Crossings top = circleCrossings(circle[2], circle[3]);
+    return {
+        arcBetween(circle[0], chooseCrossing(left, C::SmallerX), chooseCrossing(bottom, C::SmallerY)),
+        arcBetween(circle[0], chooseCrossing(bottom, C::LargerY), chooseCrossing(left, C::LargerX)),
+        arcBetween(circle[1], chooseCrossing(bottom, C::SmallerY), chooseCrossing(right, C::LargerX)),
+        arcBetween(circle[1], chooseCrossing(right, C::SmallerX), chooseCrossing(bottom, C::LargerY)),
+        arcBetween(circle[2], chooseCrossing(top, C::LargerY), chooseCrossing(left, C::SmallerX)),
+        arcBetween(circle[2], chooseCrossing(left, C::LargerX), chooseCrossing(top, C::SmallerY)),
+        arcBetween(circle[3], chooseCrossing(right, C::LargerX), chooseCrossing(top, C::LargerY)),
+        arcBetween(circle[3], chooseCrossing(top, C::SmallerY), chooseCrossing(right, C::SmallerX)),
+    };
+}
+
 } // namespace
 
 void DrawFourRodGroundUnion(services::Form& form)
@@ -46,24 +69,7 @@ void DrawFourRodGroundUnion(services::Form& form)
     std::array<std::optional<HelperCircle>, 4> circle;
     for (int i = 0; i < 4; ++i)
         circle[i] = o.filedCircle(entry(shortSides, i));
-    const Crossings bottom = circleCrossings(circle[0], circle[1]);
-    const Crossings left = circleCrossings(circle[0], circle[2]);
-    const Crossings right = circleCrossings(circle[1], circle[3]);
-    const Crossings top = circleCrossings(circle[2], circle[3]);
-
-    // Per corner the outer arc, round the outside between its sides' outer crossings, then the inner arc
-    // facing the unprotected centre between their inner crossings.
-    const std::optional<OutlineArc> arcs[] = {
-        arcBetween(circle[0], chooseCrossing(left, C::SmallerX), chooseCrossing(bottom, C::SmallerY)),
-        arcBetween(circle[0], chooseCrossing(bottom, C::LargerY), chooseCrossing(left, C::LargerX)),
-        arcBetween(circle[1], chooseCrossing(bottom, C::SmallerY), chooseCrossing(right, C::LargerX)),
-        arcBetween(circle[1], chooseCrossing(right, C::SmallerX), chooseCrossing(bottom, C::LargerY)),
-        arcBetween(circle[2], chooseCrossing(top, C::LargerY), chooseCrossing(left, C::SmallerX)),
-        arcBetween(circle[2], chooseCrossing(left, C::LargerX), chooseCrossing(top, C::SmallerY)),
-        arcBetween(circle[3], chooseCrossing(right, C::LargerX), chooseCrossing(top, C::LargerY)),
-        arcBetween(circle[3], chooseCrossing(top, C::SmallerY), chooseCrossing(right, C::SmallerX)),
-    };
-    for (const auto& arc : arcs)
+    for (const auto& arc : cornerArcs(circle))
         o.place(o.draw(arc));
 
     for (int i = 0; i < 4; ++i) {
@@ -84,10 +90,6 @@ void DrawFourRodTargetUnion(services::Form& form)
     shortSides.swapEntries(4, 7);
     shortSides.swapEntries(5, 8);
 
-    // The rx circles a hair larger than the arcs, so each cuts the waist circles it touches.
-    std::array<std::optional<HelperCircle>, 4> rx;
-    for (int r = 0; r < 4; ++r)
-        rx[r] = o.filedCircle(entry(shortSides, 3 * r), 0.0001);
     enum Waist { ALeft, ARight, BLeft, BRight, CLeft, CRight, DLeft, DRight };
     const std::optional<HelperCircle> waist[] = {
         o.filedCircle(entry(shortSides, 1)), o.filedCircle(entry(shortSides, 2)),
@@ -95,6 +97,13 @@ void DrawFourRodTargetUnion(services::Form& form)
         o.filedCircle(entry(longSides, 1)), o.filedCircle(entry(longSides, 2)),
         o.filedCircle(entry(longSides, 10)), o.filedCircle(entry(longSides, 11)),
     };
+    // At ground level (hx 0) rx equals r0 and no waist arc has a radius: the zone is the ground one,
+    // outlined from the rx circles as the ground outline is from the ground circles.
+    const bool atGround = std::none_of(std::begin(waist), std::end(waist), [](const auto& c) { return c.has_value(); });
+    // Otherwise the rx circles a hair larger than the arcs, so each cuts the waist circles it touches.
+    std::array<std::optional<HelperCircle>, 4> rx;
+    for (int r = 0; r < 4; ++r)
+        rx[r] = o.filedCircle(entry(shortSides, 3 * r), atGround ? 0.0 : 0.0001);
     // Per rod its waist circles s1 .. s4: the outer arc runs s1 -> s4 round the corner, the inner one
     // s3 -> s2 facing the centre.
     const std::array<std::array<Waist, 4>, 4> touching = {{
@@ -103,7 +112,11 @@ void DrawFourRodTargetUnion(services::Form& form)
         {DLeft, DRight, ARight, ALeft},
         {BRight, BLeft, DRight, DLeft},
     }};
-    for (int r = 0; r < 4; ++r) {
+    if (atGround) {
+        for (const auto& arc : cornerArcs(rx))
+            o.place(o.draw(arc));
+    }
+    for (int r = 0; !atGround && r < 4; ++r) {
         std::array<std::optional<cad::Point>, 4> s;
         for (int j = 0; j < 4; ++j)
             s[j] = chooseCrossing(circleCrossings(rx[r], waist[touching[r][j]]), C::First);

@@ -16,7 +16,8 @@ namespace rods {
 void DrawFourRodGroundUnion(services::Form& form);
 
 // The outline at the target height: per rod an outer and an inner rx arc between its touching points with
-// the waist circles of its two sides, colour 6, shown; the pairs' waist arcs are shown, their rx arcs
+// the waist circles of its two sides (at hx 0, where the waist arcs have no radius, the ground outline's
+// arcs on the rx circles), colour 6, shown; the pairs' waist arcs are shown, their rx arcs
 // erased, and the second copy of each waist arc of a group whose zones meet (m_quadTargetMeet) erased.
 // Group 0's target list is left in per-rod order.
 void DrawFourRodTargetUnion(services::Form& form);

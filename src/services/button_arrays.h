@@ -12,6 +12,7 @@ namespace services {
 class Form;
 
 // Each element of the array name, pressed, calls handler(its index); the connections end with receiver.
+// A press while a pick or typed answer is awaited runs nothing and brings the question back to the front.
 void connectClicks(Form& form, const QString& name, QObject* receiver, const std::function<void(int)>& handler);
 
 // A panel's wiring in one line: connects the button array and registers the handler under handlerName,

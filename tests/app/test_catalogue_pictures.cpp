@@ -3,6 +3,7 @@
 #include "app/panel_catalogue.h"
 #include "app/panel_pictures.h"
 #include "app/twips.h"
+#include "support/main_window_fixture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,17 +60,42 @@ TEST(PanelPictures, MissingOrBrokenDrawingGivesNoPicture)
     EXPECT_TRUE(app::renderPicture(QStringLiteral(":/help/help.txt"), QSize(50, 50)).isNull());
 }
 
-TEST(PanelPictures, TheWindowShowsEachPictureInItsBox)
+// Pictures are rendered only once their box is seen, at the box's final size; every panel the user
+// switches to then shows each of its pictures.
+TEST(PanelPictures, EachShownBoxHoldsItsPictureAtItsSizeAndHiddenOnesWait)
 {
-    app::MainWindow window(app::MainWindowOptions{[] { return 0.0; }, 30000});
-    for (const app::CatalogueEntry& e : app::panelCatalogue()) {
-        if (e.kind != K::PictureBox && e.kind != K::Image)
-            continue;
-        auto* label = qobject_cast<QLabel*>(window.controls().widget(e.name, e.index >= 0 ? std::optional<int>(e.index)
-                                                                                             : std::nullopt));
-        ASSERT_NE(label, nullptr) << e.name.toStdString();
-        EXPECT_EQ(label->pixmap().isNull(), e.caption.isEmpty()) << e.name.toStdString() << e.index;
+    app::MainWindow window(testsupport::firstPanel(0));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto labelOf = [&](const app::CatalogueEntry& e) {
+        return qobject_cast<QLabel*>(window.controls().widget(e.name, e.index >= 0 ? std::optional<int>(e.index)
+                                                                                   : std::nullopt));
+    };
+    int waiting = 0, hiddenAtStart = 0;
+    for (int panel = 0; panel < app::MainWindow::kPanelCount; ++panel) {
+        window.ShowPanel(panel);
+        QApplication::processEvents();
+        for (const app::CatalogueEntry& e : app::panelCatalogue()) {
+            if (e.kind != K::PictureBox && e.kind != K::Image)
+                continue;
+            QLabel* label = labelOf(e);
+            ASSERT_NE(label, nullptr) << e.name.toStdString();
+            if (!label->isVisible()) {
+                if (panel == 0 && !e.caption.isEmpty()) {
+                    ++hiddenAtStart;
+                    waiting += label->pixmap().isNull();
+                }
+                continue;
+            }
+            SCOPED_TRACE(e.name.toStdString() + " " + std::to_string(e.index) + " on panel " + std::to_string(panel));
+            EXPECT_EQ(label->pixmap().isNull(), e.caption.isEmpty());
+            if (!e.caption.isEmpty())
+                EXPECT_EQ(label->pixmap().deviceIndependentSize().toSize(), label->size() - QSize(2, 2));
+        }
     }
+    // At startup none of the hidden pictures (the other eighteen panels' among them) was drawn yet.
+    EXPECT_GE(hiddenAtStart, 18);
+    EXPECT_EQ(waiting, hiddenAtStart);
 }
 
 TEST(HelpText, HasTheEightSectionsInOrderWithIndentedItems)

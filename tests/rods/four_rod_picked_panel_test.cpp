@@ -183,6 +183,30 @@ TEST_F(FourRodPicked, TheBlindCentreUnionReplacesThePairArcsAndLeavesEarlierDraw
     saveForLooking("four rods picked blind centre");
 }
 
+TEST_F(FourRodPicked, AtGroundLevelTheUnionsTargetOutlineIsItsGroundOutline)
+{
+    // hx 0: rx equals r0 and the waist arcs have no radius, yet the target-height range is asked for.
+    inputs("21", "0");
+    choose(true, true, false);
+    startDrawing();
+    pickRods({0, 0, 0}, {100, 0, 0}, {0, 80, 0}); // the blind centre union
+    std::vector<cad::EntityData> ground, target;
+    for (const cad::EntityData& e : entities())
+        if (e.kind == EntityKind::Arc)
+            (e.color == 1 ? ground : target).push_back(e);
+    ASSERT_EQ(ground.size(), 8u);
+    ASSERT_EQ(target.size(), ground.size());
+    for (std::size_t i = 0; i < ground.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(target[i].center[0], ground[i].center[0], 1e-4);
+        EXPECT_NEAR(target[i].center[1], ground[i].center[1], 1e-4);
+        EXPECT_NEAR(target[i].radius, ground[i].radius, 1e-4);
+        EXPECT_NEAR(target[i].startAngle, ground[i].startAngle, 1e-4);
+        EXPECT_NEAR(target[i].endAngle, ground[i].endAngle, 1e-4);
+    }
+    expectAllShown();
+}
+
 TEST_F(FourRodPicked, DrawsTheThreeTitledSections)
 {
     inputs("21", "12");
@@ -202,6 +226,16 @@ TEST_F(FourRodPicked, DrawsTheThreeTitledSections)
     EXPECT_TRUE(services::g_acadApp.isNothing());
 }
 
+TEST_F(FourRodPicked, TheHoleAtTheTargetHeightIsStillToldAfterTheSections)
+{
+    inputs("21", "12");
+    choose(false, true, true);
+    startDrawing();
+    picks->point(0, 0).point(100, 0).point(30, 50).point(1000, 500);
+    press("cmdFourRodPicked", 0);
+    EXPECT_EQ(tip(), tipOf("四针间距较大, 目标中心存在防雷盲区!"));
+}
+
 TEST_F(FourRodPicked, ACancelledPickDrawsNothing)
 {
     inputs("21", "12");
@@ -211,6 +245,16 @@ TEST_F(FourRodPicked, ACancelledPickDrawsNothing)
     press("cmdFourRodPicked", 0);
     EXPECT_EQ(tip(), tipOf("选点被取消。"));
     EXPECT_TRUE(entities().empty());
+
+    // A pick that fails otherwise ends the command too: no rod at a point left over from an earlier pick.
+    picks->clear();
+    state().m_pickedPoint = {30, 50, 0};
+    for (int i = 0; i < 7; ++i)
+        box("txtFourRodPickedOut", i)->setText(QStringLiteral("old"));
+    picks->point(0, 0).point(100, 0).fail(automation::errors::InvalidProcedureCall);
+    press("cmdFourRodPicked", 0);
+    EXPECT_TRUE(entities().empty());
+    EXPECT_EQ(results(), QStringList(7, QStringLiteral("old")));
 }
 
 } // namespace

@@ -203,3 +203,40 @@ TEST_F(OneRodPanel, EarlyEndsDrawNothingFurtherAndKeepTheConnection)
 }
 
 } // namespace
+
+namespace {
+
+// Answers every pick at one point; at the first it presses a drawing button of the main window, as an
+// engineer who clicks the panel again while the drawing waits would.
+class PressingWhileAsked : public cad::PointSource {
+public:
+    explicit PressingWhileAsked(std::function<void()> press) : m_press(std::move(press)) {}
+    cad::Point getPoint(const cad::Document&, std::optional<cad::Point>, const QString& prompt) override
+    {
+        asked << prompt;
+        if (asked.size() == 1)
+            m_press();
+        return {10, 10, 0};
+    }
+    QString getString(const cad::Document&, bool, const QString&) override { return {}; }
+    QStringList asked;
+
+private:
+    std::function<void()> m_press;
+};
+
+TEST_F(OneRodPanel, APressWhileAPickWaitsStartsNoSecondCommand)
+{
+    inputs("24", "12");
+    choose(true, true, false);
+    startDrawing();
+    auto source = std::make_shared<PressingWhileAsked>([this] { press("cmdOneRod", 1); });
+    acad.engine()->setPointSource(source);
+    press("cmdOneRod", 1);
+    // One question, answered once: the second press ran nothing, so the first command kept its drawing.
+    EXPECT_EQ(source->asked, QStringList{QString::fromUtf8("指定避雷针平面安装位置: ")});
+    EXPECT_EQ(entities().size(), 2u);
+    EXPECT_TRUE(services::g_acadApp.isNothing()); // its normal end released
+}
+
+} // namespace

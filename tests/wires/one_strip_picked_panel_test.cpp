@@ -120,6 +120,37 @@ TEST_F(OneStripPicked, EngineRunsOnPresetEndsAndAsksOnlyForTheSection)
     EXPECT_EQ(tip(), tipOf("选点被取消。"));
 }
 
+TEST_F(OneStripPicked, AFailedEndPickEndsTheRunAndAnotherIndexOnlySetsUpTheDrawing)
+{
+    startDrawing();
+    choose(true, true, false);
+    for (int i = 0; i < 3; ++i)
+        box("txtOneStripPickedOut", i)->setText(QStringLiteral("old"));
+
+    // A pick that fails other than by a cancel: nothing is drawn about a stale point.
+    picks->point(0, 0).fail(automation::errors::InvalidProcedureCall);
+    press("cmdOneStripPicked", 0);
+    EXPECT_EQ(picks->remaining(), 0u);
+    EXPECT_TRUE(entities().empty());
+    EXPECT_EQ(text("txtOneStripPickedOut", 0), QStringLiteral("old"));
+    EXPECT_EQ(tip(), QString());
+    EXPECT_FALSE(services::g_acadApp.isNothing()); // an early end keeps the connection
+    services::ReleaseAcadObjects();
+
+    // Any other index: the drawing is set up for picking and released, nothing is asked.
+    doc.ActiveViewport().setOrthoOn(true);
+    doc.SetVariable(QStringLiteral("OSMODE"), QVariant::fromValue<short>(0));
+    picks->clear();
+    state().m_presetOneStrip = true;
+    EXPECT_TRUE(window->runHandler(QStringLiteral("cmdOneStripPicked_Click"), 1));
+    EXPECT_TRUE(picks->prompts().isEmpty());
+    EXPECT_FALSE(doc.ActiveViewport().OrthoOn());
+    EXPECT_EQ(doc.GetVariable(QStringLiteral("OSMODE")).toInt(), 7);
+    EXPECT_TRUE(services::g_acadApp.isNothing());
+    EXPECT_FALSE(state().m_presetOneStrip);
+    EXPECT_TRUE(entities().empty());
+}
+
 TEST_F(OneStripPicked, EveryEarlyEndClearsThePresetFlag)
 {
     struct Row {

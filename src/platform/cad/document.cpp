@@ -131,6 +131,16 @@ Asking prepareQuestion(const std::weak_ptr<DocumentModel>& weak, bool set, const
     return {std::move(doc), std::move(engine), std::move(source)};
 }
 
+int g_questionsWaiting = 0;
+
+// Counts a question as waiting for as long as it is asked.
+struct WaitingQuestion {
+    WaitingQuestion() { ++g_questionsWaiting; }
+    ~WaitingQuestion() { --g_questionsWaiting; }
+    WaitingQuestion(const WaitingQuestion&) = delete;
+    WaitingQuestion& operator=(const WaitingQuestion&) = delete;
+};
+
 void checkStillRunning(const Asking& a)
 {
     if (a.engine->hasEnded() || !a.doc->isOpen())
@@ -138,12 +148,20 @@ void checkStillRunning(const Asking& a)
 }
 } // namespace
 
+int questionsWaiting()
+{
+    return g_questionsWaiting;
+}
+
 Point Utility::GetPoint(std::optional<Point> base, const QString& prompt)
 {
     Asking a = prepareQuestion(m_document, m_set, "GetPoint");
     if (base && !finite(*base))
         refuse("GetPoint", "the base point is not a number");
-    const Point p = a.source->getPoint(a.doc->reference(), base, prompt);
+    const Point p = [&] {
+        WaitingQuestion waiting;
+        return a.source->getPoint(a.doc->reference(), base, prompt);
+    }();
     checkStillRunning(a);
     if (!finite(p))
         throw AutomationError(errors::InvalidInput, QStringLiteral("the answer is not a point"));
@@ -153,7 +171,10 @@ Point Utility::GetPoint(std::optional<Point> base, const QString& prompt)
 QString Utility::GetString(bool allowBlanks, const QString& prompt)
 {
     Asking a = prepareQuestion(m_document, m_set, "GetString");
-    QString answer = a.source->getString(a.doc->reference(), allowBlanks, prompt);
+    QString answer = [&] {
+        WaitingQuestion waiting;
+        return a.source->getString(a.doc->reference(), allowBlanks, prompt);
+    }();
     checkStillRunning(a);
     if (!allowBlanks) {
         // Without blanks the answer ends at its first blank, as a typed word would.

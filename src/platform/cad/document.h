@@ -35,6 +35,10 @@ private:
     bool m_set = false;
 };
 
+// How many questions (GetPoint, GetString) wait for their answer right now. A command started meanwhile
+// would take the drawing references from under the one that asked.
+int questionsWaiting();
+
 // Questions to the engineer: picks and typed answers, from the instance's point source.
 class Utility {
 public:

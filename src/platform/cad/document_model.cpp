@@ -37,9 +37,10 @@ std::uint64_t DocumentModel::add(EntityData entity)
 {
     const std::uint64_t h = m_nextHandle++;
     entity.handle = h;
-    m_index.insert(h, boundingBox(entity));
-    m_entities.emplace(h, Slot{std::move(entity), false});
-    m_order.push_back(h);
+    const Box box = boundingBox(entity);
+    m_index.insert(h, box);
+    const auto placed = m_entities.emplace(h, Slot{box, false, std::move(entity)});
+    m_order.push_back(&placed.first->second);
     m_saved = false;
     if (m_engine)
         m_engine->notifyEntityAdded(reference(), entityReference(h));
@@ -67,7 +68,8 @@ void DocumentModel::replace(std::uint64_t handle, const EntityData& entity)
         return;
     it->second.data = entity;
     it->second.data.handle = handle;
-    m_index.update(handle, boundingBox(entity));
+    it->second.box = boundingBox(entity);
+    m_index.update(handle, it->second.box);
     m_saved = false;
     if (m_engine)
         m_engine->notifyEntityChanged(reference(), entityReference(handle));
@@ -83,6 +85,7 @@ void DocumentModel::erase(std::uint64_t handle)
     const EntityKind kind = it->second.data.kind;
     it->second.data = EntityData();
     it->second.data.kind = kind;
+    it->second.data.handle = handle;
     ++m_erasedCount;
     m_index.remove(handle);
     m_saved = false;
@@ -95,18 +98,26 @@ void DocumentModel::reserveHandles(std::uint64_t next) { m_nextHandle = std::max
 std::uint64_t DocumentModel::handleAt(std::size_t index) const
 {
     if (m_erasedCount == 0)
-        return index < m_order.size() ? m_order[index] : 0;
+        return index < m_order.size() ? m_order[index]->data.handle : 0;
     std::size_t i = 0;
-    for (auto h : m_order) {
-        if (m_entities.at(h).erased)
+    for (const Slot* s : m_order) {
+        if (s->erased)
             continue;
         if (i++ == index)
-            return h;
+            return s->data.handle;
     }
     return 0;
 }
 
 std::vector<std::uint64_t> DocumentModel::entitiesIn(const Box& window) const { return m_index.query(window); }
+
+std::vector<std::uint64_t> DocumentModel::sortedIn(const Box& window) const
+{
+    // Handles are handed out in drawing order.
+    std::vector<std::uint64_t> handles = m_index.query(window);
+    std::sort(handles.begin(), handles.end());
+    return handles;
+}
 
 std::uint64_t DocumentModel::nearestEntity(const Point& p, double radius) const
 {

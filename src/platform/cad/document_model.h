@@ -76,12 +76,12 @@ public:
     // Live entities in drawing order.
     template <typename F> void forEach(F&& f) const
     {
-        for (auto h : m_order) {
-            auto it = m_entities.find(h);
-            if (it != m_entities.end() && !it->second.erased)
-                f(it->second.data);
-        }
+        for (const Slot* s : m_order)
+            if (!s->erased)
+                f(s->data);
     }
+    // Calls f(entity, box) for the live entities whose boxes meet `window`, in drawing order.
+    template <typename F> void forEachIn(const Box& window, F&& f) const;
     // The index-th live entity in drawing order, or 0.
     std::uint64_t handleAt(std::size_t index) const;
 
@@ -106,21 +106,40 @@ public:
     Entity entityReference(std::uint64_t handle);
 
 private:
+    // Box and flag first: a redraw that reads them and the entity's kind, layer and colour stays
+    // within the slot's first cache lines.
     struct Slot {
-        EntityData data;
+        Box box;                       // the entity's bounding box, as indexed
         bool erased = false;
+        EntityData data;
     };
+    std::vector<std::uint64_t> sortedIn(const Box& window) const;
     Engine* m_engine;
     QString m_name, m_fullName;
     bool m_saved = true;
     bool m_orthoOn = false;
     std::uint64_t m_nextHandle = 0x30;   // below: the handles of tables and blocks in saved files
     std::unordered_map<std::uint64_t, Slot> m_entities;
-    std::vector<std::uint64_t> m_order;
+    std::vector<const Slot*> m_order;    // drawing order; the map's nodes never move
     std::size_t m_erasedCount = 0;
     DrawingTables m_tables;
     SpatialIndex m_index;
 };
+
+template <typename F> void DocumentModel::forEachIn(const Box& window, F&& f) const
+{
+    // A window over much of the drawing is one walk in drawing order; a small one asks the index.
+    if (m_index.coversMuchOf(window)) {
+        for (const Slot* s : m_order)
+            if (!s->erased && s->box.intersects(window))
+                f(s->data, s->box);
+        return;
+    }
+    for (auto h : sortedIn(window)) {
+        const Slot& s = m_entities.find(h)->second;
+        f(s.data, s.box);
+    }
+}
 
 // The colour index an entity shows in: its own, or its layer's for "by layer" (7 when the layer is
 // unknown), 7 for "by block" outside a block.

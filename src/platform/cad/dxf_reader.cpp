@@ -16,7 +16,9 @@
 #include <QSet>
 #include <cmath>
 #include <map>
-#include <sstream>
+#include <istream>
+#include <streambuf>
+#include <unordered_map>
 
 namespace cad {
 
@@ -42,6 +44,7 @@ public:
     {
         flushPolyline();
         endBlockDefinition();
+        addPlainBefore(SIZE_MAX);
     }
 
     // ---- header and tables
@@ -157,8 +160,7 @@ public:
     void addLine(const DL_LineData& d) override
     {
         EntityData e = start(EntityKind::Line);
-        e.start = point(d.x1, d.y1, d.z1);
-        e.end = point(d.x2, d.y2, d.z2);
+        lineGeometry(e, d);
         put(std::move(e));
     }
 
@@ -167,10 +169,7 @@ public:
         if (!(d.radius > 0) || !std::isfinite(d.radius))
             return start(EntityKind::Arc), void();
         EntityData e = start(EntityKind::Arc);
-        e.center = point(d.cx, d.cy, d.cz);
-        e.radius = d.radius;
-        e.startAngle = geom::normalizeAngle(finiteOr(d.angle1, 0) * kDegree);
-        e.endAngle = geom::normalizeAngle(finiteOr(d.angle2, 0) * kDegree);
+        arcGeometry(e, d);
         put(std::move(e));
     }
 
@@ -179,8 +178,7 @@ public:
         if (!(d.radius > 0) || !std::isfinite(d.radius))
             return start(EntityKind::Circle), void();
         EntityData e = start(EntityKind::Circle);
-        e.center = point(d.cx, d.cy, d.cz);
-        e.radius = d.radius;
+        circleGeometry(e, d);
         put(std::move(e));
     }
 
@@ -195,7 +193,7 @@ public:
         e.vAlign = d.vJustification;
         const auto longText = m_scan.longTexts.find(m_sequence);
         e.text = m_text.decode(longText != m_scan.longTexts.end() ? longText->second : d.text);
-        e.style = m_text.decode(d.style);
+        e.style = name(d.style);
         e.rotation = geom::normalizeAngle(finiteOr(d.angle, 0));   // dxflib gives radians here
         put(std::move(e));
     }
@@ -211,7 +209,7 @@ public:
         e.attachment = d.attachmentPoint >= 1 && d.attachmentPoint <= 9 ? d.attachmentPoint : 1;
         e.text = m_text.decode(m_mtextChunks + d.text);
         m_mtextChunks.clear();
-        e.style = m_text.decode(d.style);
+        e.style = name(d.style);
         // dxflib gives this one in degrees; a direction vector, when given, wins.
         double angle = finiteOr(d.angle, 0) * kDegree;
         if ((d.dirx != 0 || d.diry != 0) && std::isfinite(d.dirx) && std::isfinite(d.diry))
@@ -223,7 +221,7 @@ public:
     void addInsert(const DL_InsertData& d) override
     {
         EntityData e = start(EntityKind::Insert);
-        e.blockName = m_text.decode(d.name);
+        e.blockName = name(d.name);
         e.insertion = point(d.ipx, d.ipy, d.ipz);
         e.scaleX = d.sx != 0 && std::isfinite(d.sx) ? d.sx : 1;
         e.scaleY = d.sy != 0 && std::isfinite(d.sy) ? d.sy : 1;
@@ -258,6 +256,61 @@ public:
     void endSequence() override { flushPolyline(); }
 
 private:
+    static void lineGeometry(EntityData& e, const DL_LineData& d)
+    {
+        e.start = point(d.x1, d.y1, d.z1);
+        e.end = point(d.x2, d.y2, d.z2);
+    }
+    static void circleGeometry(EntityData& e, const DL_CircleData& d)
+    {
+        e.center = point(d.cx, d.cy, d.cz);
+        e.radius = d.radius;
+    }
+    static void arcGeometry(EntityData& e, const DL_ArcData& d)
+    {
+        e.center = point(d.cx, d.cy, d.cz);
+        e.radius = d.radius;
+        e.startAngle = geom::normalizeAngle(finiteOr(d.angle1, 0) * kDegree);
+        e.endAngle = geom::normalizeAngle(finiteOr(d.angle2, 0) * kDegree);
+    }
+
+    // The lines, circles and arcs the first pass read that stand before the entity numbered
+    // `sequence` in the file, into model space in their order.
+    void addPlainBefore(std::size_t sequence)
+    {
+        while (m_nextPlain < m_scan.plain.size() && m_scan.plain[m_nextPlain].sequence < sequence)
+            addPlain(m_scan.plain[m_nextPlain++]);
+    }
+
+    // One of them, with the attributes and defaults dxflib would have given it.
+    void addPlain(const DxfPlainEntity& p)
+    {
+        const double* v = p.values;
+        const bool curve = p.kind != DxfPlainKind::Line;
+        if (curve && (!(v[6] > 0) || !std::isfinite(v[6])))
+            return;
+        EntityData e;
+        e.kind = p.kind == DxfPlainKind::Line ? EntityKind::Line
+            : p.kind == DxfPlainKind::Circle  ? EntityKind::Circle
+                                              : EntityKind::Arc;
+        e.layer = p.layer == kDxfNoName ? QStringLiteral("0") : name(m_scan.names[p.layer]);
+        if (e.layer.isEmpty())
+            e.layer = QStringLiteral("0");
+        e.color = static_cast<short>(p.color >= 0 && p.color <= 256 ? p.color : kColorByLayer);
+        if (p.linetype != kDxfNoName) {
+            const QString lt = name(m_scan.names[p.linetype]);
+            e.linetype = lt.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0 ? QString() : lt;
+        }
+        if (p.sequence >= 1 && p.sequence <= m_scan.extras.size())
+            e.visible = !m_scan.extras[p.sequence - 1].invisible;
+        switch (p.kind) {
+        case DxfPlainKind::Line: lineGeometry(e, DL_LineData(v[0], v[1], v[2], v[3], v[4], v[5])); break;
+        case DxfPlainKind::Circle: circleGeometry(e, DL_CircleData(v[0], v[1], v[2], v[6])); break;
+        case DxfPlainKind::Arc: arcGeometry(e, DL_ArcData(v[0], v[1], v[2], v[6], v[7], v[8])); break;
+        }
+        m_model.add(std::move(e));
+    }
+
     void variable(const std::string& key, const QVariant& value, int code)
     {
         const QString name = QString::fromLatin1(key).toUpper();
@@ -267,6 +320,16 @@ private:
         m_model.tables().variableCodes.insert(name, code);
     }
 
+    // A layer, line type, style or block name: each distinct one decoded once, its text shared by
+    // every entity that names it (a plan has few names and very many entities).
+    QString name(const std::string& raw)
+    {
+        auto it = m_names.find(raw);
+        if (it == m_names.end())
+            it = m_names.emplace(raw, m_text.decode(raw)).first;
+        return it->second;
+    }
+
     // A new entity with the attributes dxflib holds for it.
     EntityData start(EntityKind kind)
     {
@@ -274,15 +337,16 @@ private:
         EntityData e;
         e.kind = kind;
         const DL_Attributes& a = getAttributes();
-        e.layer = m_text.decode(a.getLayer());
+        e.layer = name(a.getLayer());
         if (e.layer.isEmpty())
             e.layer = QStringLiteral("0");
         const int color = a.getColor();
         e.color = static_cast<short>(color >= 0 && color <= 256 ? color : kColorByLayer);
-        const QString lt = m_text.decode(a.getLinetype());
+        const QString lt = name(a.getLinetype());
         e.linetype = lt.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0 ? QString() : lt;
         const int sequence = a.getHandle();
         m_sequence = sequence >= 1 ? static_cast<std::size_t>(sequence) : 0;
+        addPlainBefore(m_sequence);
         if (m_sequence >= 1 && m_sequence <= m_scan.extras.size())
             e.visible = !m_scan.extras[m_sequence - 1].invisible;
         return e;
@@ -331,8 +395,10 @@ private:
     bool m_skipBlock = false;
     std::optional<EntityData> m_polyline;
     std::string m_mtextChunks;
+    std::unordered_map<std::string, QString> m_names;       // raw name -> its decoded text
     std::vector<double> m_dashes;                           // of the line type being read
     QHash<QString, std::size_t> m_layerIndex;               // upper-case name -> index in the table
+    std::size_t m_nextPlain = 0;                            // the first of m_scan.plain not yet added
     std::size_t m_sequence = 0;                             // the first pass's number of this entity
 };
 
@@ -419,18 +485,39 @@ bool looksLikeDxf(const QByteArray& head)
     return looksLikeAsciiDxf(std::string_view(v.data(), static_cast<std::size_t>(v.size())));
 }
 
-void readDxf(const QByteArray& bytes, DocumentModel& model)
+namespace {
+
+// dxflib reads from a stream; this one reads the cleaned text where it lies, without a copy.
+class TextBuffer : public std::streambuf {
+public:
+    explicit TextBuffer(std::string& text) { setg(text.data(), text.data(), text.data() + text.size()); }
+};
+
+// The first pass over the file's bytes; a refused file throws here.
+ScannedDxf scanBytes(const QByteArray& bytes)
 {
     if (bytes.startsWith("AutoCAD Binary DXF"))
         throw AutomationError(errors::FileError, QStringLiteral("binary DXF files are not read; save the drawing as ASCII DXF"));
     if (bytes.startsWith("AC10") || bytes.startsWith("AC1."))
         throw AutomationError(errors::FileError, QStringLiteral("DWG files are not read; save the drawing as DXF"));
     try {
-        const ScannedDxf scan = scanDxf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        return scanDxf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const AutomationError&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be read: %1").arg(QString::fromLocal8Bit(e.what())));
+    }
+}
+
+// dxflib parses the cleaned text into the drawing.
+void parseScanned(ScannedDxf& scan, DocumentModel& model)
+{
+    try {
         DocumentModel filled(nullptr);
         filled.setBulkLoading(true);
         Adapter adapter(filled, scan);
-        std::istringstream in(scan.cleaned);
+        TextBuffer buffer(scan.cleaned);
+        std::istream in(&buffer);
         DL_Dxf dxf;
         if (!dxf.in(in, &adapter))
             throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be parsed"));
@@ -447,6 +534,14 @@ void readDxf(const QByteArray& bytes, DocumentModel& model)
     }
 }
 
+} // namespace
+
+void readDxf(const QByteArray& bytes, DocumentModel& model)
+{
+    ScannedDxf scan = scanBytes(bytes);
+    parseScanned(scan, model);
+}
+
 void readDxfFile(const QString& path, DocumentModel& model)
 {
     QFile file(path);
@@ -458,10 +553,12 @@ void readDxfFile(const QString& path, DocumentModel& model)
     constexpr qint64 kMaxSize = 512LL * 1024 * 1024;
     if (file.size() > kMaxSize)
         throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 is too large").arg(path));
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (bytes.size() != file.size())
         throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 could not be read whole").arg(path));
-    readDxf(bytes, model);
+    ScannedDxf scan = scanBytes(bytes);
+    bytes = QByteArray();   // the cleaned text holds all that is read from here on
+    parseScanned(scan, model);
 }
 
 } // namespace cad

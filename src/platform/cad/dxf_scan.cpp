@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_map>
 
 namespace cad {
 
@@ -22,10 +23,13 @@ constexpr std::size_t kMaxValue = kDxfMaxValue;
 // What an MTEXT chunk (group 3) holds at most.
 constexpr std::size_t kMTextChunk = 250;
 
+// One group of the file: its code and where its value lies in the text. 16 bytes, as a large plan
+// has millions of them (the line of a value is counted again only for a message).
 struct Pair {
-    int code;
-    std::string_view value;
-    std::size_t line;   // of the value, for messages
+    const char* data;
+    std::uint32_t size;
+    std::int32_t code;
+    std::string_view value() const { return {data, size}; }
 };
 
 [[noreturn]] void malformed(const char* why, std::size_t line = 0)
@@ -143,21 +147,24 @@ std::vector<Pair> readPairs(std::string_view text)
         if (isIntCode(ic) && !parsesAsInt(value))
             malformed("a whole number is expected", lineNo);
         if (ic == 0 && trim(value) == "EOF") {
-            pairs.push_back({0, "EOF", lineNo});
+            pairs.push_back({"EOF", 3, 0});
             return pairs;
         }
         if (value.find('\0') != std::string_view::npos)
             malformed("a value holds a NUL byte", lineNo);
+        if (value.size() > UINT32_MAX)
+            malformed("a value is longer than 1000 bytes", lineNo);
         if (ic == 999)
             continue;
-        pairs.push_back({ic, ic == 0 || ic == 2 || ic == 9 ? trim(value) : value, lineNo});
+        const std::string_view kept = ic == 0 || ic == 2 || ic == 9 ? trim(value) : value;
+        pairs.push_back({kept.data(), static_cast<std::uint32_t>(kept.size()), ic});
     }
     malformed("the file has no EOF (it may be cut short)");
 }
 
 class Filter {
 public:
-    explicit Filter(ScannedDxf& out) : m_out(out) {}
+    Filter(ScannedDxf& out, std::string_view text) : m_out(out), m_text(text) {}
 
     void run(const std::vector<Pair>& pairs)
     {
@@ -166,17 +173,17 @@ public:
             if (i >= pairs.size())
                 malformed("the file has no EOF");
             const Pair& p = pairs[i];
-            if (p.code == 0 && p.value == "EOF")
+            if (p.code == 0 && p.value() == "EOF")
                 break;
-            if (p.code != 0 || p.value != "SECTION")
+            if (p.code != 0 || p.value() != "SECTION")
                 malformed("something stands between sections");
             if (i + 1 >= pairs.size() || pairs[i + 1].code != 2)
                 malformed("a section has no name");
-            const std::string_view name = pairs[i + 1].value;
+            const std::string_view name = pairs[i + 1].value();
             std::size_t end = i + 2;
-            while (end < pairs.size() && !(pairs[end].code == 0 && (pairs[end].value == "ENDSEC" || pairs[end].value == "EOF" || pairs[end].value == "SECTION")))
+            while (end < pairs.size() && !(pairs[end].code == 0 && (pairs[end].value() == "ENDSEC" || pairs[end].value() == "EOF" || pairs[end].value() == "SECTION")))
                 ++end;
-            if (end >= pairs.size() || pairs[end].value != "ENDSEC")
+            if (end >= pairs.size() || pairs[end].value() != "ENDSEC")
                 malformed("a section is not closed");
             section(name, pairs, i + 2, end);
             i = end + 1;
@@ -188,9 +195,9 @@ private:
     // A group of the file, which dxflib must be able to read.
     void out(const Pair& pair)
     {
-        if (pair.value.size() > kMaxValue)
-            malformed("a value is longer than 1000 bytes", pair.line);
-        out(pair.code, pair.value);
+        if (pair.value().size() > kMaxValue)
+            malformed("a value is longer than 1000 bytes", lineOf(pair.data));
+        out(pair.code, pair.value());
     }
 
     void out(int code, std::string_view value)
@@ -209,10 +216,10 @@ private:
             for (std::size_t i = from; i < to; ++i) {
                 out(p[i]);
                 if (p[i].code == 9 && i + 1 < to) {
-                    if (p[i].value == "$ACADVER")
-                        m_out.acadver = QString::fromLatin1(trim(p[i + 1].value));
-                    else if (p[i].value == "$DWGCODEPAGE")
-                        m_out.codepage = QString::fromLatin1(trim(p[i + 1].value));
+                    if (p[i].value() == "$ACADVER")
+                        m_out.acadver = QString::fromLatin1(trim(p[i + 1].value()));
+                    else if (p[i].value() == "$DWGCODEPAGE")
+                        m_out.codepage = QString::fromLatin1(trim(p[i + 1].value()));
                 }
             }
             out(0, "ENDSEC");
@@ -234,21 +241,21 @@ private:
     {
         std::size_t i = from;
         while (i < to) {
-            if (!(p[i].code == 0 && p[i].value == "TABLE")) {
+            if (!(p[i].code == 0 && p[i].value() == "TABLE")) {
                 ++i;   // stray groups between tables are ignored
                 continue;
             }
             std::size_t end = i + 1;
-            while (end < to && !(p[end].code == 0 && p[end].value == "ENDTAB"))
+            while (end < to && !(p[end].code == 0 && p[end].value() == "ENDTAB"))
                 ++end;
             if (end >= to)
                 malformed("a table is not closed");
             std::string_view name;
             if (i + 1 < end && p[i + 1].code == 2)
-                name = p[i + 1].value;
+                name = p[i + 1].value();
             if (name == "LAYER" || name == "LTYPE" || name == "STYLE") {
                 for (std::size_t k = i; k < end; ++k)
-                    if (p[k].code < 1000 || p[k].value.size() <= kMaxValue)   // long extended data is not read
+                    if (p[k].code < 1000 || p[k].value().size() <= kMaxValue)   // long extended data is not read
                         out(p[k]);
                 out(0, "ENDTAB");
             }
@@ -267,6 +274,7 @@ private:
     // the entities after it are never taken into it; entities outside any block belong to nothing.
     void entities(const std::vector<Pair>& p, std::size_t from, std::size_t to, bool blocks)
     {
+        m_modelSpace = !blocks;
         std::size_t i = from;
         while (i < to && p[i].code != 0)
             ++i;   // groups before the first entity belong to nothing
@@ -276,7 +284,7 @@ private:
             std::size_t end = i + 1;
             while (end < to && p[end].code != 0)
                 ++end;
-            const std::string_view type = p[i].value;
+            const std::string_view type = p[i].value();
             if (type == "VERTEX") {
                 if (inPolyline && !skippingPolyline)
                     vertex(p, i, end);
@@ -322,7 +330,7 @@ private:
     {
         for (std::size_t k = from + 1; k < to; ++k)
             if (p[k].code == 67)
-                return trim(p[k].value) == "1";
+                return trim(p[k].value()) == "1";
         return false;
     }
 
@@ -332,7 +340,7 @@ private:
         for (std::size_t k = from + 1; k < to; ++k)
             if (p[k].code == 70) {
                 long long flags = 0;
-                parsesAsInt(p[k].value, &flags);
+                parsesAsInt(p[k].value(), &flags);
                 return (flags & (16 | 64)) == 0;
             }
         return true;
@@ -348,16 +356,20 @@ private:
 
     void entity(const std::vector<Pair>& p, std::size_t from, std::size_t to)
     {
-        const std::string_view type = p[from].value;
+        const std::string_view type = p[from].value();
         DxfEntityExtra extra;
         std::size_t vertices = 0;
         for (std::size_t k = from + 1; k < to; ++k) {
             if (p[k].code == 60)
-                extra.invisible = trim(p[k].value) == "1";
+                extra.invisible = trim(p[k].value()) == "1";
             if (p[k].code == 10)
                 ++vertices;
         }
         m_out.extras.push_back(extra);
+        if (m_modelSpace && (type == "LINE" || type == "CIRCLE" || type == "ARC")) {
+            plain(p, from, to, type);
+            return;
+        }
         char handle[24];
         std::snprintf(handle, sizeof handle, "%zX", m_out.extras.size());
         out(0, type);
@@ -371,12 +383,12 @@ private:
             // Extended data and reactors are not read; dxflib would take their points for the entity's.
             if (c == 102 || c >= 1000)
                 continue;
-            if (p[k].value.size() > kMaxValue && c == 1 && type == "TEXT") {
-                m_out.longTexts[m_out.extras.size()] = std::string(p[k].value);
+            if (p[k].value().size() > kMaxValue && c == 1 && type == "TEXT") {
+                m_out.longTexts[m_out.extras.size()] = std::string(p[k].value());
                 out(1, "");
-            } else if (p[k].value.size() > kMaxValue && (c == 1 || c == 3) && type == "MTEXT") {
+            } else if (p[k].value().size() > kMaxValue && (c == 1 || c == 3) && type == "MTEXT") {
                 // Chunks are joined as bytes before decoding, so they may part anywhere.
-                std::string_view rest = p[k].value;
+                std::string_view rest = p[k].value();
                 while (rest.size() > kMTextChunk) {
                     out(3, rest.substr(0, kMTextChunk));
                     rest.remove_prefix(kMTextChunk);
@@ -388,7 +400,79 @@ private:
         }
     }
 
+    // A line, circle or arc: the groups dxflib would have read from the cleaned text, read here
+    // with what dxflib does to them (the last of a repeated group wins, strings lose trailing CRs,
+    // numbers are read as its strtod reads them).
+    void plain(const std::vector<Pair>& p, std::size_t from, std::size_t to, std::string_view type)
+    {
+        DxfPlainEntity e;
+        e.sequence = static_cast<std::uint32_t>(m_out.extras.size());
+        e.kind = type == "LINE" ? DxfPlainKind::Line : type == "CIRCLE" ? DxfPlainKind::Circle : DxfPlainKind::Arc;
+        for (std::size_t k = from + 1; k < to; ++k) {
+            const int c = p[k].code;
+            if (c == 5 || c == 60 || c == 102 || c >= 1000)
+                continue;   // as for the entities dxflib reads
+            const std::string_view v = p[k].value();
+            if (v.size() > kMaxValue)
+                malformed("a value is longer than 1000 bytes", lineOf(p[k].data));
+            switch (c) {
+            case 8: e.layer = name(v); break;
+            case 6: e.linetype = name(v); break;
+            case 62: {
+                long long n = 256;
+                parsesAsInt(v, &n);   // checked when read
+                e.color = static_cast<std::int32_t>(n);
+                break;
+            }
+            case 10: case 20: case 30: e.values[c / 10 - 1] = real(v); break;
+            case 11: case 21: case 31: e.values[c / 10 + 2] = real(v); break;
+            case 40: e.values[6] = real(v); break;
+            case 50: e.values[7] = real(v); break;
+            case 51: e.values[8] = real(v); break;
+            default: break;
+            }
+        }
+        m_out.plain.push_back(e);
+    }
+
+    std::uint32_t name(std::string_view v)
+    {
+        while (!v.empty() && (v.back() == '\r' || v.back() == '\n'))
+            v.remove_suffix(1);
+        std::string key(v);
+        auto it = m_names.find(key);
+        if (it != m_names.end())
+            return it->second;
+        const auto index = static_cast<std::uint32_t>(m_out.names.size());
+        m_out.names.push_back(key);
+        m_names.emplace(std::move(key), index);
+        return index;
+    }
+
+    // A number already checked to be plain decimal, read to the same double as strtod.
+    static double real(std::string_view v)
+    {
+        v = trim(v);
+        double d = 0;
+        const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+        if (ec == std::errc() && end == v.data() + v.size())
+            return d;
+        // A leading '+', a decimal comma, or a value beyond what from_chars answers.
+        std::string s(v);
+        std::replace(s.begin(), s.end(), ',', '.');
+        return std::strtod(s.c_str(), nullptr);
+    }
+
+    // The line a value of the text stands on, counted from 1.
+    std::size_t lineOf(const char* value) const
+    {
+        return 1 + static_cast<std::size_t>(std::count(m_text.data(), value, '\n'));
+    }
+
     ScannedDxf& m_out;
+    std::string_view m_text;
+    bool m_modelSpace = false;                                    // in the ENTITIES section
+    std::unordered_map<std::string, std::uint32_t> m_names;       // name -> index in m_out.names
 };
 
 } // namespace
@@ -425,7 +509,7 @@ ScannedDxf scanDxf(std::string_view text)
     ScannedDxf out;
     out.cleaned.reserve(text.size());
     const auto pairs = readPairs(text);
-    Filter(out).run(pairs);
+    Filter(out, text).run(pairs);
     return out;
 }
 

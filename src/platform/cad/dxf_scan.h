@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -19,8 +20,24 @@ struct DxfEntityExtra {
     bool invisible = false;
 };
 
+// A line, circle or arc of model space, read by the first pass itself so that dxflib need not parse
+// it again: the values dxflib would have handed on (defaults where the file gives none), placed in
+// drawing order by the sequence number it would have carried.
+enum class DxfPlainKind : std::uint8_t { Line, Circle, Arc };
+inline constexpr std::uint32_t kDxfNoName = UINT32_MAX;
+struct DxfPlainEntity {
+    std::uint32_t sequence = 0;
+    DxfPlainKind kind = DxfPlainKind::Line;
+    std::int32_t color = 256;                      // group 62
+    std::uint32_t layer = kDxfNoName;              // group 8, index into ScannedDxf::names
+    std::uint32_t linetype = kDxfNoName;           // group 6
+    double values[9] = {};                         // groups 10 20 30 11 21 31 40 50 51
+};
+
 struct ScannedDxf {
     std::string cleaned;               // a well-formed DXF text for dxflib
+    std::vector<DxfPlainEntity> plain; // in file order
+    std::vector<std::string> names;    // layer and line type names of the plain entities, each once
     QString acadver, codepage;         // raw header values
     std::vector<DxfEntityExtra> extras; // index = sequence number - 1
     std::unordered_map<std::size_t, std::string> longTexts;   // by sequence number: TEXT values over kDxfMaxValue
@@ -32,7 +49,8 @@ struct ScannedDxf {
 // entity kinds the engine keeps (LINE, ARC, CIRCLE, TEXT, MTEXT, INSERT, LWPOLYLINE, 2D POLYLINE),
 // and only those of model space (not those flagged as paper space, group 67). A block without its
 // ENDBLK ends at the next block or the end of its section. Values too long for dxflib are kept
-// whole for texts and refuse the file elsewhere.
+// whole for texts and refuse the file elsewhere. Lines, circles and arcs of the ENTITIES section
+// are read here and left out of the cleaned text.
 ScannedDxf scanDxf(std::string_view text);
 
 // True when the start of a file looks like ASCII DXF (whatever its name says).

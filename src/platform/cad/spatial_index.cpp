@@ -1,4 +1,4 @@
-// The uniform grid behind window, nearest-entity and snap queries.
+// The grid behind window, nearest-entity and snap queries: packed at each rebuild, hashed for later additions.
 #include "platform/cad/spatial_index.h"
 
 #include <algorithm>
@@ -10,68 +10,60 @@ namespace cad {
 namespace {
 // An item spanning more cells than this in either direction goes to the list of large items.
 constexpr double kMaxCellsAcross = 16;
-// A window covering more cells than this is answered by a scan of all boxes.
-constexpr double kMaxCellsScanned = 4096;
+
+bool finite(const Box& b)
+{
+    return std::isfinite(b.minX) && std::isfinite(b.minY) && std::isfinite(b.maxX) && std::isfinite(b.maxY);
+}
 } // namespace
 
-std::int64_t SpatialIndex::cellOf(double v) const
+std::int64_t SpatialIndex::column(double x) const
 {
-    const double c = std::floor(v / m_cell);
     // Far-off or broken coordinates land in the outermost cells rather than overflow.
-    return static_cast<std::int64_t>(std::clamp(c, -1e15, 1e15));
+    const double c = std::floor((x - m_originX) / m_cell);
+    return static_cast<std::int64_t>(std::clamp(c, 0.0, static_cast<double>(m_columns - 1)));
 }
 
-bool SpatialIndex::oversize(const Box& b) const
+std::int64_t SpatialIndex::row(double y) const
 {
-    return !(std::isfinite(b.minX) && std::isfinite(b.minY) && std::isfinite(b.maxX) && std::isfinite(b.maxY))
-        || (b.maxX - b.minX) > kMaxCellsAcross * m_cell || (b.maxY - b.minY) > kMaxCellsAcross * m_cell;
+    const double c = std::floor((y - m_originY) / m_cell);
+    return static_cast<std::int64_t>(std::clamp(c, 0.0, static_cast<double>(m_rows - 1)));
 }
 
-void SpatialIndex::place(std::uint64_t id, const Box& b)
+bool SpatialIndex::placeable(const Box& b, CellRange& cells) const
 {
-    if (oversize(b)) {
-        m_large.push_back(id);
-        return;
-    }
-    for (auto x = cellOf(b.minX); x <= cellOf(b.maxX); ++x)
-        for (auto y = cellOf(b.minY); y <= cellOf(b.maxY); ++y)
-            m_cells[{x, y}].push_back(id);
-}
-
-void SpatialIndex::unplace(std::uint64_t id, const Box& b)
-{
-    auto drop = [id](std::vector<std::uint64_t>& v) {
-        auto it = std::find(v.begin(), v.end(), id);
-        if (it != v.end()) {
-            *it = v.back();
-            v.pop_back();
-        }
-    };
-    if (oversize(b)) {
-        drop(m_large);
-        return;
-    }
-    for (auto x = cellOf(b.minX); x <= cellOf(b.maxX); ++x)
-        for (auto y = cellOf(b.minY); y <= cellOf(b.maxY); ++y) {
-            auto it = m_cells.find({x, y});
-            if (it == m_cells.end())
-                continue;
-            drop(it->second);
-            if (it->second.empty())
-                m_cells.erase(it);
-        }
+    if (!finite(b) || b.maxX - b.minX > kMaxCellsAcross * m_cell || b.maxY - b.minY > kMaxCellsAcross * m_cell)
+        return false;
+    // Outside the grid the clamped cells would not hold it.
+    if (b.minX < m_originX || b.minY < m_originY || b.maxX >= m_originX + m_cell * double(m_columns)
+        || b.maxY >= m_originY + m_cell * double(m_rows))
+        return false;
+    cells = {column(b.minX), row(b.minY), column(b.maxX), row(b.maxY)};
+    return true;
 }
 
 void SpatialIndex::rebuild()
 {
-    m_cells.clear();
+    // Removed items leave; the others keep their order.
+    if (m_dead > 0) {
+        std::size_t kept = 0;
+        for (auto& it : m_items)
+            if (it.live)
+                m_items[kept++] = it;
+        m_items.resize(kept);
+        for (std::uint32_t s = 0; s < m_items.size(); ++s)
+            m_slotOf[m_items[s].id] = s;
+        m_dead = 0;
+    }
+    m_added.clear();
     m_large.clear();
     // Cell size: about the typical item, but no finer than the extent shared out among the items.
     double minX = std::numeric_limits<double>::infinity(), minY = minX, maxX = -minX, maxY = -minX;
     double sizes = 0;
     std::size_t counted = 0;
-    for (const auto& [id, b] : m_boxes) {
-        if (!(std::isfinite(b.minX) && std::isfinite(b.minY) && std::isfinite(b.maxX) && std::isfinite(b.maxY)))
+    for (const auto& it : m_items) {
+        const Box& b = it.box;
+        if (!finite(b))
             continue;
         minX = std::min(minX, b.minX);
         minY = std::min(minY, b.minY);
@@ -81,9 +73,12 @@ void SpatialIndex::rebuild()
         ++counted;
     }
     double cell = 1;
-    if (counted > 0) {
+    if (counted == 0) {
+        minX = minY = maxX = maxY = 0;
+    } else {
         const double extent = std::max(maxX - minX, maxY - minY);
-        const double spread = extent / std::sqrt(static_cast<double>(counted));
+        // About four items to a cell: the grid stays small enough to be filled from the cache.
+        const double spread = 2 * extent / std::sqrt(static_cast<double>(counted));
         const double typical = sizes / static_cast<double>(counted);
         cell = std::max(spread, typical);
         if (!(cell > 0) || !std::isfinite(cell))
@@ -91,23 +86,68 @@ void SpatialIndex::rebuild()
         if (!(cell > 0) || !std::isfinite(cell))
             cell = 1;
     }
+    // A margin of one cell all round leaves room for what is drawn next to the site.
+    const double maxCells = 4.0 * double(counted) + 64;
+    auto across = [&](double c) { return std::floor((maxX - minX) / c) + 3; };
+    auto up = [&](double c) { return std::floor((maxY - minY) / c) + 3; };
+    while (!(across(cell) * up(cell) <= maxCells))
+        cell *= 2;
     m_cell = cell;
-    m_sizedFor = m_boxes.size();
-    for (const auto& [id, b] : m_boxes)
-        place(id, b);
+    m_originX = minX - cell;
+    m_originY = minY - cell;
+    m_columns = static_cast<std::int64_t>(across(cell));
+    m_rows = static_cast<std::int64_t>(up(cell));
+    m_sizedFor = m_items.size();
+    m_built = true;
+
+    // Two passes: count the items of each cell, then file them where the counts put them.
+    const std::size_t cells = static_cast<std::size_t>(m_columns * m_rows);
+    m_cellStart.assign(cells + 1, 0);
+    CellRange r;
+    for (std::uint32_t s = 0; s < m_items.size(); ++s) {
+        if (!placeable(m_items[s].box, r)) {
+            m_large.push_back(s);
+            continue;
+        }
+        for (auto y = r.y0; y <= r.y1; ++y)
+            for (auto x = r.x0; x <= r.x1; ++x)
+                ++m_cellStart[static_cast<std::size_t>(y * m_columns + x) + 1];
+    }
+    for (std::size_t c = 0; c < cells; ++c)
+        m_cellStart[c + 1] += m_cellStart[c];
+    m_cellItems.resize(m_cellStart[cells]);
+    std::vector<std::uint32_t> fill(m_cellStart.begin(), m_cellStart.end() - 1);
+    for (std::uint32_t s = 0; s < m_items.size(); ++s) {
+        if (!placeable(m_items[s].box, r))
+            continue;
+        for (auto y = r.y0; y <= r.y1; ++y)
+            for (auto x = r.x0; x <= r.x1; ++x)
+                m_cellItems[fill[static_cast<std::size_t>(y * m_columns + x)]++] = s;
+    }
 }
 
 void SpatialIndex::insert(std::uint64_t id, const Box& box)
 {
-    if (auto it = m_boxes.find(id); it != m_boxes.end())
+    if (m_slotOf.count(id))
         remove(id);
-    m_boxes.emplace(id, box);
+    const auto slot = static_cast<std::uint32_t>(m_items.size());
+    m_items.push_back({id, box, true});
+    m_slotOf.emplace(id, slot);
     if (m_deferred)
         return;
-    if (m_cell == 0 || m_boxes.size() > 2 * m_sizedFor + 64)
+    // Rebuilt as the drawing doubles (or half of what is kept is gone): linear over many inserts.
+    if (!m_built || m_items.size() > 2 * m_sizedFor + 64 || m_dead > m_items.size() / 2 + 64) {
         rebuild();
-    else
-        place(id, box);
+        return;
+    }
+    CellRange r;
+    if (!placeable(box, r)) {
+        m_large.push_back(slot);
+        return;
+    }
+    for (auto y = r.y0; y <= r.y1; ++y)
+        for (auto x = r.x0; x <= r.x1; ++x)
+            m_added[{x, y}].push_back(slot);
 }
 
 void SpatialIndex::setDeferred(bool deferred)
@@ -121,62 +161,37 @@ void SpatialIndex::setDeferred(bool deferred)
 
 void SpatialIndex::remove(std::uint64_t id)
 {
-    auto it = m_boxes.find(id);
-    if (it == m_boxes.end())
+    auto it = m_slotOf.find(id);
+    if (it == m_slotOf.end())
         return;
-    if (m_cell > 0 && !m_deferred)
-        unplace(id, it->second);
-    m_boxes.erase(it);
+    // The slot stays (skipped by every query) until the next rebuild packs the items.
+    m_items[it->second].live = false;
+    ++m_dead;
+    m_slotOf.erase(it);
 }
 
 void SpatialIndex::clear()
 {
-    m_boxes.clear();
-    m_cells.clear();
-    m_large.clear();
-    m_cell = 0;
-    m_sizedFor = 0;
+    const bool deferred = m_deferred;
+    *this = SpatialIndex();
+    m_deferred = deferred;
 }
 
 std::vector<std::uint64_t> SpatialIndex::query(const Box& w) const
 {
     std::vector<std::uint64_t> out;
-    if (m_boxes.empty() || !(w.minX <= w.maxX && w.minY <= w.maxY))
-        return out;
-    const double across = (w.maxX - w.minX) / m_cell + 1, up = (w.maxY - w.minY) / m_cell + 1;
-    if (!std::isfinite(across * up) || across * up > kMaxCellsScanned || across * up > double(m_cells.size())) {
-        for (const auto& [id, b] : m_boxes)
-            if (b.intersects(w))
-                out.push_back(id);
-        return out;
-    }
-    for (auto x = cellOf(w.minX); x <= cellOf(w.maxX); ++x)
-        for (auto y = cellOf(w.minY); y <= cellOf(w.maxY); ++y) {
-            auto it = m_cells.find({x, y});
-            if (it == m_cells.end())
-                continue;
-            for (auto id : it->second)
-                if (m_boxes.at(id).intersects(w))
-                    out.push_back(id);
-        }
-    for (auto id : m_large)
-        if (m_boxes.at(id).intersects(w))
-            out.push_back(id);
-    std::sort(out.begin(), out.end());
-    out.erase(std::unique(out.begin(), out.end()), out.end());
+    visit(w, [&](std::uint32_t s) { out.push_back(m_items[s].id); });
     return out;
 }
 
 std::vector<std::uint64_t> SpatialIndex::near(double x, double y, double radius) const
 {
-    auto ids = query({x - radius, y - radius, x + radius, y + radius});
     std::vector<std::pair<double, std::uint64_t>> ranked;
-    ranked.reserve(ids.size());
-    for (auto id : ids) {
-        const double d = m_boxes.at(id).distanceTo(x, y);
+    visit({x - radius, y - radius, x + radius, y + radius}, [&](std::uint32_t s) {
+        const double d = m_items[s].box.distanceTo(x, y);
         if (d <= radius)
-            ranked.emplace_back(d, id);
-    }
+            ranked.emplace_back(d, m_items[s].id);
+    });
     std::sort(ranked.begin(), ranked.end());
     std::vector<std::uint64_t> out;
     out.reserve(ranked.size());
@@ -185,10 +200,20 @@ std::vector<std::uint64_t> SpatialIndex::near(double x, double y, double radius)
     return out;
 }
 
+bool SpatialIndex::coversMuchOf(const Box& w) const
+{
+    if (!(w.minX <= w.maxX && w.minY <= w.maxY))
+        return false;
+    if (!m_built)
+        return true;
+    const double cells = double(column(w.maxX) - column(w.minX) + 1) * double(row(w.maxY) - row(w.minY) + 1);
+    return cells * 4 > double(m_items.size());
+}
+
 const Box* SpatialIndex::box(std::uint64_t id) const
 {
-    auto it = m_boxes.find(id);
-    return it == m_boxes.end() ? nullptr : &it->second;
+    auto it = m_slotOf.find(id);
+    return it == m_slotOf.end() ? nullptr : &m_items[it->second].box;
 }
 
 } // namespace cad

@@ -5,6 +5,7 @@
 #include "platform/cad/snap.h"
 #include "platform/cad/spatial_index.h"
 
+#include <cmath>
 #include <random>
 
 using namespace cad;
@@ -77,8 +78,18 @@ TEST(SpatialIndexTest, AgreesWithABruteForceScan)
         index.remove(id);
         boxes.erase(id);
     }
+    // Added after the grid was built: beyond its edge, moved, and a broken box that meets nothing.
+    for (std::uint64_t id = 3001; id <= 3040; ++id) {
+        const double x = 1000 + pos(rng), y = pos(rng);
+        const Box b{x, y, x + size(rng), y + size(rng)};
+        index.insert(id, b);
+        boxes[id] = b;
+    }
+    index.update(2, {1500, 1500, 1510, 1510});
+    boxes[2] = {1500, 1500, 1510, 1510};
+    index.insert(3041, {std::nan(""), 0, 1, 1});
     for (int q = 0; q < 200; ++q) {
-        const double x = pos(rng), y = pos(rng), w = q % 10 == 0 ? 800 : size(rng);
+        const double x = q % 4 == 0 ? 1000 + pos(rng) : pos(rng), y = pos(rng), w = q % 10 == 0 ? 800 : size(rng);
         const Box window{x, y, x + w, y + w};
         std::vector<std::uint64_t> expected;
         for (const auto& [id, b] : boxes)
@@ -88,6 +99,7 @@ TEST(SpatialIndexTest, AgreesWithABruteForceScan)
         std::sort(got.begin(), got.end());
         ASSERT_EQ(got, expected) << "query " << q;
     }
+    EXPECT_EQ(index.size(), boxes.size() + 1);
 }
 
 TEST_F(EngineTest, NearestEntityAndSnapFollowEdits)

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace cad {
 
@@ -40,6 +41,12 @@ constexpr double kCurveTolerance = 0.1;
 constexpr int kMaxCurveSegments = 8192;
 
 double scaleOf(const QTransform& t) { return std::sqrt(std::abs(t.determinant())); }
+
+// QTransform::map without its type dispatch: every transform here (view, block cells) is affine.
+QPointF mapped(const QTransform& t, double x, double y)
+{
+    return {t.m11() * x + t.m21() * y + t.dx(), t.m12() * x + t.m22() * y + t.dy()};
+}
 
 int segmentsFor(double radiusPixels, double sweep)
 {
@@ -105,8 +112,8 @@ void grow(Box& b, const Box& o)
 
 Box mapBox(const QTransform& t, const Box& b)
 {
-    const QPointF c[4] = {t.map(QPointF(b.minX, b.minY)), t.map(QPointF(b.maxX, b.minY)),
-                          t.map(QPointF(b.minX, b.maxY)), t.map(QPointF(b.maxX, b.maxY))};
+    const QPointF c[4] = {mapped(t, b.minX, b.minY), mapped(t, b.maxX, b.minY),
+                          mapped(t, b.minX, b.maxY), mapped(t, b.maxX, b.maxY)};
     Box r{c[0].x(), c[0].y(), c[0].x(), c[0].y()};
     for (const auto& p : c)
         grow(r, {p.x(), p.y(), p.x(), p.y()});
@@ -260,10 +267,10 @@ struct DrawingRenderer::Impl {
     void addArcChords(Batch& b, const QTransform& t, const Point& c, double r, double start, double sweep)
     {
         const int n = segmentsFor(r * scaleOf(t), sweep);
-        QPointF last = t.map(QPointF(c[0] + r * std::cos(start), c[1] + r * std::sin(start)));
+        QPointF last = mapped(t, c[0] + r * std::cos(start), c[1] + r * std::sin(start));
         for (int i = 1; i <= n; ++i) {
             const double a = start + sweep * i / n;
-            const QPointF next = t.map(QPointF(c[0] + r * std::cos(a), c[1] + r * std::sin(a)));
+            const QPointF next = mapped(t, c[0] + r * std::cos(a), c[1] + r * std::sin(a));
             b.lines.emplace_back(last, next);
             last = next;
         }
@@ -275,7 +282,7 @@ struct DrawingRenderer::Impl {
         if (n == 0)
             return;
         const std::size_t segments = e.closed ? n : n - 1;
-        QPointF last = t.map(QPointF(e.vertices[0].x, e.vertices[0].y));
+        QPointF last = mapped(t, e.vertices[0].x, e.vertices[0].y);
         auto to = [&](const QPointF& p) {
             b.lines.emplace_back(last, p);
             last = p;
@@ -295,10 +302,10 @@ struct DrawingRenderer::Impl {
                 const int steps = segmentsFor(r * scaleOf(t), theta);
                 for (int k = 1; k < steps; ++k) {
                     const double ang = start + theta * k / steps;
-                    to(t.map(QPointF(mx + r * std::cos(ang), my + r * std::sin(ang))));
+                    to(mapped(t, mx + r * std::cos(ang), my + r * std::sin(ang)));
                 }
             }
-            to(t.map(QPointF(v.x, v.y)));
+            to(mapped(t, v.x, v.y));
         }
     }
 
@@ -317,7 +324,7 @@ struct DrawingRenderer::Impl {
         const std::size_t before = b.lines.size() + kTextWeight * texts.size();
         switch (e.kind) {
         case EntityKind::Line:
-            b.lines.emplace_back(t.map(QPointF(e.start[0], e.start[1])), t.map(QPointF(e.end[0], e.end[1])));
+            b.lines.emplace_back(mapped(t, e.start[0], e.start[1]), mapped(t, e.end[0], e.end[1]));
             break;
         case EntityKind::Circle:
             addArc(b, t, e.center, e.radius, 0, 2 * kPi);
@@ -365,14 +372,15 @@ struct DrawingRenderer::Impl {
             queued += b.lines.size() + kTextWeight * texts.size() - before;
     }
 
-    // A model-space entity: a dot when it is smaller on screen than a pixel or so.
-    void drawTop(const EntityData& e)
+    // A model-space entity with the box it is indexed by: a dot when it is smaller on screen than a
+    // pixel or so.
+    void drawTop(const EntityData& e, const Box* indexed)
     {
         ++drawn;
         std::optional<Box> box;
         if (e.kind == EntityKind::Insert) {
             box = blocks.referenceExtent(e);
-        } else if (const Box* indexed = model.index().box(e.handle)) {
+        } else if (indexed) {
             box = *indexed;
         }
         if (box) {
@@ -435,16 +443,17 @@ void DrawingRenderer::paintView(QPainter& painter, const std::vector<PlacedRefer
     d->partial = false;
     d->blockCopies = d->queued = 0;
     const Box window = d->view.window();
-    std::vector<std::uint64_t> handles = d->model.entitiesIn(window);
-    // Drawing order, so that later entities lie over earlier ones as the engineer drew them.
-    std::sort(handles.begin(), handles.end());
-    painter.setRenderHint(QPainter::Antialiasing, handles.size() < kAntialiasLimit);
+    // Drawing order, so that later entities lie over earlier ones as the engineer drew them. Each
+    // entity is queued while its record is at hand; nothing is painted before the flush below.
+    std::size_t shown = 0;
+    d->model.forEachIn(window, [&](const EntityData& e, const Box& box) {
+        if (e.visible) {
+            ++shown;
+            d->drawTop(e, &box);
+        }
+    });
+    painter.setRenderHint(QPainter::Antialiasing, shown < kAntialiasLimit);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    for (auto h : handles) {
-        const EntityData* e = d->model.find(h);
-        if (e && e->visible)
-            d->drawTop(*e);
-    }
     // References standing outside the view whose block reaches into it.
     for (const auto& r : references) {
         if (!r.extent.intersects(window))
@@ -454,7 +463,7 @@ void DrawingRenderer::paintView(QPainter& painter, const std::vector<PlacedRefer
             continue;
         const Box at{e->insertion[0], e->insertion[1], e->insertion[0], e->insertion[1]};
         if (!at.intersects(window))   // else the index found it already
-            d->drawTop(*e);
+            d->drawTop(*e, nullptr);
     }
     d->flush(painter);
 }
@@ -468,7 +477,7 @@ void DrawingRenderer::paintEntities(QPainter& painter, const std::vector<std::ui
     for (auto h : handles) {
         const EntityData* e = d->model.find(h);
         if (e && e->visible)
-            d->drawTop(*e);
+            d->drawTop(*e, d->model.index().box(h));
     }
     d->flush(painter);
 }
@@ -503,11 +512,10 @@ std::optional<Box> drawingExtents(const DocumentModel& model, const std::vector<
         else
             all = b;
     };
-    model.forEach([&](const EntityData& e) {
-        if (!e.visible || e.kind == EntityKind::Insert)
-            return;
-        const Box* b = model.index().box(e.handle);
-        add(b ? *b : boundingBox(e));
+    const double inf = std::numeric_limits<double>::infinity();
+    model.forEachIn({-inf, -inf, inf, inf}, [&](const EntityData& e, const Box& b) {
+        if (e.visible && e.kind != EntityKind::Insert)
+            add(b);
     });
     for (const auto& r : references) {
         const EntityData* e = model.find(r.handle);

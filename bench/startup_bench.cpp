@@ -1,0 +1,62 @@
+// Startup to the first paint: the main window (`bench_startup main`) or a bare Qt window of its size (`bare`).
+#include "app/main_window.h"
+#include "app/twips.h"
+#include "platform/cad/window/drawing_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Ends the process at the first paint of the watched window, saying how long it took from main().
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(const QElapsedTimer& since) : m_since(since) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            std::printf("first_paint_ms=%.1f\n", double(m_since.nsecsElapsed()) / 1e6);
+            std::fflush(stdout);
+            std::_Exit(0);
+        }
+        return false;
+    }
+
+private:
+    const QElapsedTimer& m_since;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer since;
+    since.start();
+    const bool bare = argc == 2 && std::strcmp(argv[1], "bare") == 0;
+    if (argc != 2 || (!bare && std::strcmp(argv[1], "main") != 0)) {
+        std::fprintf(stderr, "usage: %s main|bare\n", argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    FirstPaint watch(since);
+    std::unique_ptr<QWidget> window;
+    if (bare) {
+        window = std::make_unique<QWidget>();
+        // The main window's outer size (its client area is a little smaller).
+        window->setFixedSize(app::px(app::MainWindow::kWidthTwips), app::px(app::MainWindow::kHeightTwips));
+    } else {
+        // As the program starts: the drawing engine's window provider, then the main window.
+        cad::installDrawingWindow();
+        window = std::make_unique<app::MainWindow>();
+    }
+    window->installEventFilter(&watch);
+    window->show();
+    return application.exec();
+}
