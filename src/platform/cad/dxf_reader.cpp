@@ -35,7 +35,7 @@ Point point(double x, double y, double z) { return {finiteOr(x, 0), finiteOr(y, 
 
 class Adapter : public DL_CreationAdapter {
 public:
-    Adapter(DocumentModel& model, const ScannedDxf& scan) : m_model(model), m_scan(scan)
+    Adapter(DocumentModel& model, ScannedDxf& scan) : m_model(model), m_scan(scan)
     {
         m_text.configure(scan.acadver, scan.codepage);
     }
@@ -240,17 +240,14 @@ public:
     {
         flushPolyline();
         EntityData e = start(EntityKind::Polyline);
-        e.closed = (d.flags & 1) != 0;
-        e.elevation = finiteOr(d.elevation, 0);
+        polylineHead(e, d);
         m_polyline = std::move(e);
     }
 
     void addVertex(const DL_VertexData& d) override
     {
-        if (!m_polyline)
-            return;
-        const double bulge = std::isfinite(d.bulge) && std::abs(d.bulge) < 1e6 ? d.bulge : 0;
-        m_polyline->vertices.push_back({finiteOr(d.x, 0), finiteOr(d.y, 0), bulge});
+        if (m_polyline)
+            pushVertex(*m_polyline, d);
     }
 
     void endSequence() override { flushPolyline(); }
@@ -266,6 +263,16 @@ private:
         e.center = point(d.cx, d.cy, d.cz);
         e.radius = d.radius;
     }
+    static void polylineHead(EntityData& e, const DL_PolylineData& d)
+    {
+        e.closed = (d.flags & 1) != 0;
+        e.elevation = finiteOr(d.elevation, 0);
+    }
+    static void pushVertex(EntityData& e, const DL_VertexData& d)
+    {
+        const double bulge = std::isfinite(d.bulge) && std::abs(d.bulge) < 1e6 ? d.bulge : 0;
+        e.vertices.push_back({finiteOr(d.x, 0), finiteOr(d.y, 0), bulge});
+    }
     static void arcGeometry(EntityData& e, const DL_ArcData& d)
     {
         e.center = point(d.cx, d.cy, d.cz);
@@ -278,21 +285,27 @@ private:
     // `sequence` in the file, into model space in their order.
     void addPlainBefore(std::size_t sequence)
     {
-        while (m_nextPlain < m_scan.plain.size() && m_scan.plain[m_nextPlain].sequence < sequence)
-            addPlain(m_scan.plain[m_nextPlain++]);
+        // Each is dropped once added, so the drawing grows while they shrink.
+        while (!m_scan.plain.empty() && m_scan.plain.front().sequence < sequence) {
+            addPlain(m_scan.plain.front());
+            m_scan.plain.pop_front();
+        }
     }
 
     // One of them, with the attributes and defaults dxflib would have given it.
     void addPlain(const DxfPlainEntity& p)
     {
         const double* v = p.values;
-        const bool curve = p.kind != DxfPlainKind::Line;
+        const bool curve = p.kind == DxfPlainKind::Circle || p.kind == DxfPlainKind::Arc;
         if (curve && (!(v[6] > 0) || !std::isfinite(v[6])))
+            return;
+        if (p.kind == DxfPlainKind::Polyline && p.vertexCount == 0)
             return;
         EntityData e;
         e.kind = p.kind == DxfPlainKind::Line ? EntityKind::Line
             : p.kind == DxfPlainKind::Circle  ? EntityKind::Circle
-                                              : EntityKind::Arc;
+            : p.kind == DxfPlainKind::Arc     ? EntityKind::Arc
+                                              : EntityKind::Polyline;
         e.layer = p.layer == kDxfNoName ? QStringLiteral("0") : name(m_scan.names[p.layer]);
         if (e.layer.isEmpty())
             e.layer = QStringLiteral("0");
@@ -307,6 +320,14 @@ private:
         case DxfPlainKind::Line: lineGeometry(e, DL_LineData(v[0], v[1], v[2], v[3], v[4], v[5])); break;
         case DxfPlainKind::Circle: circleGeometry(e, DL_CircleData(v[0], v[1], v[2], v[6])); break;
         case DxfPlainKind::Arc: arcGeometry(e, DL_ArcData(v[0], v[1], v[2], v[6], v[7], v[8])); break;
+        case DxfPlainKind::Polyline:
+            polylineHead(e, DL_PolylineData(static_cast<int>(p.vertexCount), 0, 0, p.flags, v[0]));
+            e.vertices.reserve(p.vertexCount);
+            for (std::uint32_t i = 0; i < p.vertexCount; ++i) {
+                const PolyVertex& pv = m_scan.vertices[p.firstVertex + i];
+                pushVertex(e, DL_VertexData(pv.x, pv.y, 0, pv.bulge));
+            }
+            break;
         }
         m_model.add(std::move(e));
     }
@@ -389,7 +410,7 @@ private:
     }
 
     DocumentModel& m_model;
-    const ScannedDxf& m_scan;
+    ScannedDxf& m_scan;                                     // its plain entities are used up
     DxfTextDecoder m_text;
     std::optional<BlockDefinition> m_block;
     bool m_skipBlock = false;
@@ -398,7 +419,6 @@ private:
     std::unordered_map<std::string, QString> m_names;       // raw name -> its decoded text
     std::vector<double> m_dashes;                           // of the line type being read
     QHash<QString, std::size_t> m_layerIndex;               // upper-case name -> index in the table
-    std::size_t m_nextPlain = 0;                            // the first of m_scan.plain not yet added
     std::size_t m_sequence = 0;                             // the first pass's number of this entity
 };
 
@@ -521,6 +541,7 @@ void parseScanned(ScannedDxf& scan, DocumentModel& model)
         DL_Dxf dxf;
         if (!dxf.in(in, &adapter))
             throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be parsed"));
+        scan.cleaned = std::string();   // read through; the drawing takes the memory from here on
         adapter.finish();
         breakBlockCycles(filled.tables());
         completeTables(filled);

@@ -366,8 +366,8 @@ private:
                 ++vertices;
         }
         m_out.extras.push_back(extra);
-        if (m_modelSpace && (type == "LINE" || type == "CIRCLE" || type == "ARC")) {
-            plain(p, from, to, type);
+        if (m_modelSpace && (type == "LINE" || type == "CIRCLE" || type == "ARC" || type == "LWPOLYLINE")) {
+            plain(p, from, to, type, vertices);
             return;
         }
         char handle[24];
@@ -400,21 +400,59 @@ private:
         }
     }
 
-    // A line, circle or arc: the groups dxflib would have read from the cleaned text, read here
-    // with what dxflib does to them (the last of a repeated group wins, strings lose trailing CRs,
-    // numbers are read as its strtod reads them).
-    void plain(const std::vector<Pair>& p, std::size_t from, std::size_t to, std::string_view type)
+    // A line, circle, arc or light-weight polyline: the groups dxflib would have read from the
+    // cleaned text, read here with what dxflib does to them (the last of a repeated group wins,
+    // strings lose trailing CRs, numbers are read as its strtod reads them; a polyline has one
+    // vertex for each group 10, which its groups 20 and 42 that follow fill in).
+    void plain(const std::vector<Pair>& p, std::size_t from, std::size_t to, std::string_view type,
+               std::size_t vertexCount)
     {
         DxfPlainEntity e;
         e.sequence = static_cast<std::uint32_t>(m_out.extras.size());
-        e.kind = type == "LINE" ? DxfPlainKind::Line : type == "CIRCLE" ? DxfPlainKind::Circle : DxfPlainKind::Arc;
+        e.kind = type == "LINE" ? DxfPlainKind::Line
+            : type == "CIRCLE"  ? DxfPlainKind::Circle
+            : type == "ARC"     ? DxfPlainKind::Arc
+                                : DxfPlainKind::Polyline;
+        const bool polyline = e.kind == DxfPlainKind::Polyline;
+        if (polyline) {
+            e.firstVertex = static_cast<std::uint32_t>(m_out.vertices.size());
+            e.vertexCount = static_cast<std::uint32_t>(vertexCount);
+            m_out.vertices.resize(m_out.vertices.size() + vertexCount, PolyVertex{0, 0, 0});
+        }
+        PolyVertex* vertex = nullptr;   // the one the last group 10 began
+        std::size_t begun = 0;
         for (std::size_t k = from + 1; k < to; ++k) {
             const int c = p[k].code;
-            if (c == 5 || c == 60 || c == 102 || c >= 1000)
+            if (c == 5 || c == 60 || c == 102 || c >= 1000 || (polyline && c == 90))
                 continue;   // as for the entities dxflib reads
             const std::string_view v = p[k].value();
             if (v.size() > kMaxValue)
                 malformed("a value is longer than 1000 bytes", lineOf(p[k].data));
+            if (polyline) {
+                switch (c) {
+                case 10:
+                    vertex = &m_out.vertices[e.firstVertex + begun++];
+                    vertex->x = real(v);
+                    continue;
+                case 20:
+                    if (vertex)
+                        vertex->y = real(v);
+                    continue;
+                case 42:
+                    if (vertex)
+                        vertex->bulge = real(v);
+                    continue;
+                case 30: continue;
+                case 38: e.values[0] = real(v); continue;
+                case 70: {
+                    long long n = 0;
+                    parsesAsInt(v, &n);
+                    e.flags = static_cast<std::int32_t>(n);
+                    continue;
+                }
+                default: break;
+                }
+            }
             switch (c) {
             case 8: e.layer = name(v); break;
             case 6: e.linetype = name(v); break;
@@ -424,7 +462,10 @@ private:
                 e.color = static_cast<std::int32_t>(n);
                 break;
             }
-            case 10: case 20: case 30: e.values[c / 10 - 1] = real(v); break;
+            case 10: case 20: case 30:
+                if (!polyline)
+                    e.values[c / 10 - 1] = real(v);
+                break;
             case 11: case 21: case 31: e.values[c / 10 + 2] = real(v); break;
             case 40: e.values[6] = real(v); break;
             case 50: e.values[7] = real(v); break;

@@ -1,4 +1,4 @@
-// Lines, circles and arcs of model space, read by the first pass, come out as dxflib reads the same groups in a block.
+// Lines, circles, arcs and light-weight polylines of model space, read by the first pass, come out as dxflib reads them in a block.
 #include "platform/cad/document_model.h"
 #include "platform/cad/dxf_file.h"
 
@@ -28,6 +28,10 @@ const std::vector<PlainCase> kCases = {
     {"ARC", "8\nKERB\n10\n6\n20\n6\n40\n4\n50\n180\n51\n270\n"},
     {"ARC", "10\n0\n20\n0\n40\n1\n50\n-90\n51\n450\n"},                            // angles beyond a turn
     {"ARC", "10\n0\n20\n0\n40\n2\n"},                                              // no angles
+    {"LWPOLYLINE", "8\nBUILDINGS\n90\n4\n70\n1\n38\n2.5\n10\n8\n20\n8\n10\n26\n20\n8\n42\n0.4\n10\n26\n20\n22\n10\n8\n20\n22\n"},
+    {"LWPOLYLINE", "90\n9\n10\n1\n20\n2\n30\n5\n10\n3\n42\n1e9\n10\n4\n20\n5\n20\n6\n"},  // count wrong, a y missing, two ys, huge bulge
+    {"LWPOLYLINE", "70\n0\n"},                                                   // no vertex: dropped
+    {"LWPOLYLINE", "62\n5\n10\n1\n20\n1\n1001\nAPP\n1010\n9\n1020\n9\n"},   // one vertex and extended data
 };
 
 std::vector<EntityData> modelEntities(const DocumentModel& model)
@@ -50,12 +54,21 @@ void expectSame(const EntityData& a, const EntityData& b)
     EXPECT_EQ(a.radius, b.radius);
     EXPECT_EQ(a.startAngle, b.startAngle);
     EXPECT_EQ(a.endAngle, b.endAngle);
+    EXPECT_EQ(a.closed, b.closed);
+    EXPECT_EQ(a.elevation, b.elevation);
+    ASSERT_EQ(a.vertices.size(), b.vertices.size());
+    for (std::size_t i = 0; i < a.vertices.size(); ++i) {
+        EXPECT_EQ(a.vertices[i].x, b.vertices[i].x) << i;
+        EXPECT_EQ(a.vertices[i].y, b.vertices[i].y) << i;
+        EXPECT_EQ(a.vertices[i].bulge, b.vertices[i].bulge) << i;
+    }
 }
 
 } // namespace
 
 TEST(DxfPlainEntities, ReadAsDxflibReadsTheSameGroupsInABlock)
 {
+    std::size_t compared = 0;
     for (const PlainCase& c : kCases) {
         SCOPED_TRACE(std::string(c.kind) + ": " + c.groups);
         const std::string entity = std::string("0\n") + c.kind + "\n" + c.groups;
@@ -69,7 +82,9 @@ TEST(DxfPlainEntities, ReadAsDxflibReadsTheSameGroupsInABlock)
         ASSERT_EQ(read.size(), blocks[0].entities.size());
         if (!read.empty())
             expectSame(read[0], blocks[0].entities[0]);
+        compared += read.size();
     }
+    EXPECT_EQ(compared, kCases.size() - 3);   // two circles without a radius, a polyline without vertices
 }
 
 TEST(DxfPlainEntities, KeepTheirPlaceAmongTheEntitiesDxflibReads)
