@@ -147,6 +147,32 @@ TEST_F(TwoWirePicked, TargetPlanAndEarlyEnds)
     EXPECT_EQ(tip(), tipOf("选点被取消。"));
     EXPECT_TRUE(entities().empty());
     EXPECT_FALSE(services::g_acadApp.isNothing());
+
+    // A pick that fails other than by a cancel ends the click: the point of an earlier pick never stands
+    // in for it. A failed wire pick draws nothing; a failed section pick leaves the plan alone.
+    const std::int32_t failure = static_cast<std::int32_t>(0x80004005);
+    const struct {
+        const char* what;
+        bool section;
+        std::size_t drawn;
+    } failed[] = {{"second wire pick failed", false, 0}, {"section pick failed", true, groundPlan().size()}};
+    for (const auto& r : failed) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        inputs("45", "1", "12");
+        choose(true, false, true);
+        state().m_point2 = {500, 500, 0};
+        state().m_pickedPoint = {3000, 200, 0};
+        if (r.section) {
+            pickWires({0, 0, 0}, 0, 35, 12, false);
+            picks->fail(failure);
+        } else {
+            picks->point(0, 0).fail(failure).point(10, -24); // the side point is never asked for
+        }
+        press("cmdTwoStripPicked", 0);
+        EXPECT_EQ(entities().size(), r.drawn);
+        endEngine();
+    }
 }
 
 // A line the drawing refuses is not placed: the line drawn before it, still named by the last-line
