@@ -148,6 +148,20 @@ TEST_F(TwoWirePicked, TargetPlanAndEarlyEnds)
     EXPECT_TRUE(entities().empty());
     EXPECT_FALSE(services::g_acadApp.isNothing());
 
+    // An outline whose sides miss their circles (Hr 30, h' 50, D 50, hx = t = 10) draws nothing, and the
+    // sections still follow: here the cross-section alone, as no sphere rests between these wires.
+    startDrawing();
+    inputs("50", "0", "10");
+    choose(false, true, true);
+    pickWires({0, 0, 0}, 0.7, 35, 50, true);
+    picks->point(3000, 200);
+    press("cmdTwoStripPicked", 0);
+    const auto section = entities();
+    EXPECT_EQ(section.size(), 7u);
+    for (const auto& e : section)
+        EXPECT_GT(e.kind == EntityKind::Line ? e.start[0] : e.center[0], 2800);
+    endEngine();
+
     // A pick that fails other than by a cancel ends the click: the point of an earlier pick never stands
     // in for it. A failed wire pick draws nothing; a failed section pick leaves the plan alone.
     const std::int32_t failure = static_cast<std::int32_t>(0x80004005);
