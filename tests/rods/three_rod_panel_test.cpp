@@ -165,6 +165,18 @@ TEST_F(ThreeRodPanels, TypedRodsApartAreDrawnAsSingleRods)
     expectListsEmpty();
 }
 
+TEST_F(ThreeRodPanels, TypedFailedPickEndsTheClick)
+{
+    // A pick that fails other than by a cancel: no rods are placed at an earlier point.
+    startDrawing();
+    typed("21", "12", "35");
+    state().m_pickedPoint = {500, 500, 0};
+    picks->fail(static_cast<std::int32_t>(0x80004005));
+    press("cmdThreeRod", 1);
+    EXPECT_TRUE(entities().empty());
+    expectListsEmpty();
+}
+
 TEST_F(ThreeRodPanels, TypedSectionsStandAtTheOriginAndAskOncePerPair)
 {
     startDrawing();

@@ -162,6 +162,12 @@ TEST_F(TwoWirePanel, EndsWithoutReleaseWhereNothingFollows)
     EXPECT_EQ(tip(), tipOf("选点被取消。"));
     EXPECT_FALSE(services::g_acadApp.isNothing());
 
+    // A pick that fails other than by a cancel ends the click: nothing is drawn at an earlier point.
+    state().m_pickedPoint = {500, 500, 0};
+    picks->fail(static_cast<std::int32_t>(0x80004005));
+    press("cmdTwoStrip", 1);
+    EXPECT_TRUE(entities().empty());
+
     // Low wires with hx exactly h0 (h' 20, D 36: h0 = 14): nothing to draw, no message, no release.
     services::ReleaseAcadObjects();
     picks->point(0, 0);

@@ -4,6 +4,7 @@
 
 #include "geometry/angles.h"
 #include "geometry/plan_geometry.h"
+#include "wires/two_wire_placement.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -146,6 +147,79 @@ TEST_F(TwoWirePicked, TargetPlanAndEarlyEnds)
     EXPECT_EQ(tip(), tipOf("选点被取消。"));
     EXPECT_TRUE(entities().empty());
     EXPECT_FALSE(services::g_acadApp.isNothing());
+
+    // An outline whose sides miss their circles (Hr 30, h' 50, D 50, hx = t = 10) draws nothing, and the
+    // sections still follow: here the cross-section alone, as no sphere rests between these wires.
+    startDrawing();
+    inputs("50", "0", "10");
+    choose(false, true, true);
+    pickWires({0, 0, 0}, 0.7, 35, 50, true);
+    picks->point(3000, 200);
+    press("cmdTwoStripPicked", 0);
+    const auto section = entities();
+    EXPECT_EQ(section.size(), 7u);
+    for (const auto& e : section)
+        EXPECT_GT(e.kind == EntityKind::Line ? e.start[0] : e.center[0], 2800);
+    endEngine();
+
+    // A pick that fails other than by a cancel ends the click: the point of an earlier pick never stands
+    // in for it. A failed wire pick draws nothing; a failed section pick leaves the plan alone.
+    const std::int32_t failure = static_cast<std::int32_t>(0x80004005);
+    const struct {
+        const char* what;
+        bool section;
+        std::size_t drawn;
+    } failed[] = {{"second wire pick failed", false, 0}, {"section pick failed", true, groundPlan().size()}};
+    for (const auto& r : failed) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        inputs("45", "1", "12");
+        choose(true, false, true);
+        state().m_point2 = {500, 500, 0};
+        state().m_pickedPoint = {3000, 200, 0};
+        if (r.section) {
+            pickWires({0, 0, 0}, 0, 35, 12, false);
+            picks->fail(failure);
+        } else {
+            picks->point(0, 0).fail(failure).point(10, -24); // the side point is never asked for
+        }
+        press("cmdTwoStripPicked", 0);
+        EXPECT_EQ(entities().size(), r.drawn);
+        endEngine();
+    }
+}
+
+// A line the drawing refuses is not placed: the line drawn before it, still named by the last-line
+// reference, is neither hidden, turned, mirrored nor erased in its stead.
+TEST_F(TwoWirePicked, ARefusedLineLeavesTheLineBeforeItAlone)
+{
+    for (const bool left : {false, true}) {
+        SCOPED_TRACE(left ? "second wire left" : "second wire right");
+        startDrawing();
+        services::g_modelSpace = doc.ModelSpace();
+        services::FormState& st = state();
+        st.m_point1 = {1000, 500, 0};
+        st.m_point2 = {1060, 540, 0};
+        st.m_point3 = left ? cad::Point{1000, 560, 0} : cad::Point{1060, 480, 0};
+        st.m_angle = geometry::DirectionAngle(st.m_point1, st.m_point2);
+        st.m_scale = 0.002;
+        st.m_color = 6;
+        services::g_lastLine = services::g_modelSpace.AddLine({10, 20, 0}, {30, 40, 0});
+        const cad::EntityData before = entities().at(0);
+
+        cad::faults().failNext(QStringLiteral("AddLine"), static_cast<std::int32_t>(0x80004005));
+        automation::ErrObject err;
+        wires::PlanPlacement::picked(st).drawItems(st, {geometry::lineItem({-5, 0}, {-5, 35})}, err);
+
+        const auto drawn = entities();
+        ASSERT_EQ(drawn.size(), 1u);
+        EXPECT_EQ(drawn[0].start, before.start);
+        EXPECT_EQ(drawn[0].end, before.end);
+        EXPECT_EQ(drawn[0].color, before.color);
+        EXPECT_TRUE(drawn[0].visible);
+        services::ReleaseAcadObjects();
+        endEngine();
+    }
 }
 
 TEST_F(TwoWirePicked, DistantWiresAreDrawnOneByOne)
