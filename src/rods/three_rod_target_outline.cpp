@@ -4,6 +4,7 @@
 #include "geometry/arc_join.h"
 #include "geometry/colours.h"
 #include "geometry/entity_edit.h"
+#include "rods/three_rod_ground_outline.h"
 #include "rods/union_outline_drawing.h"
 #include "services/form.h"
 
@@ -46,6 +47,10 @@ public:
     void run()
     {
         const std::array<cad::Point, 3> rods{m_st.m_point1, m_st.m_point2, m_st.m_point3};
+        if (!anyWaistArc()) {
+            outlineAsAtGround(rods);
+            return;
+        }
         for (int r = 0; r < 3; ++r)
             m_circle[r] = m_o.rodCircle(rods[r], m_st.m_targetHalfWidth, kHelperMargin);
         for (int r = 0; r < 3; ++r)
@@ -87,6 +92,35 @@ public:
 
 private:
     std::optional<cad::Entity> entity(Entry e) { return m_o.entityOf(m_st.m_rodWaistHandles[e.rod], e.index); }
+
+    bool anyWaistArc()
+    {
+        for (int r = 0; r < 3; ++r)
+            for (int i = 0; i < m_st.m_rodWaistHandles[r].count(); ++i)
+                if (m_o.entityOf(m_st.m_rodWaistHandles[r], i))
+                    return true;
+        return false;
+    }
+
+    // At ground level (hx 0) rx equals r0 and no waist arc has a radius: the zone at hx is the ground
+    // one, outlined from the rx circles as the ground outline is from the ground circles.
+    void outlineAsAtGround(const std::array<cad::Point, 3>& rods)
+    {
+        const ThreeRodGroundArcs arcs
+            = ThreeRodGroundOutline(m_o.frame(), rods, m_st.m_targetHalfWidth * 1000.0 * m_st.m_scale);
+        for (const auto& arc : arcs.outer)
+            m_o.place(m_o.draw(arc));
+        if (arcs.blindZone) {
+            for (const auto& arc : arcs.inner)
+                m_o.place(m_o.draw(arc));
+            m_form.ShowMsg(kTargetBlindZone);
+        }
+        for (int r = 0; r < 3; ++r) {
+            m_o.eraseAll(m_st.m_rodTargetHandles[r]);
+            m_o.eraseAll(m_st.m_rodWaistHandles[r]);
+        }
+        m_o.updateDisplay();
+    }
 
     // The waist arcs about rod r move into the work frame, and the rod's rx arc is drawn between the
     // first crossings of its helper circle with the two outer ones.

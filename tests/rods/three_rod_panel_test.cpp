@@ -126,6 +126,8 @@ TEST_F(ThreeRodPanels, TypedDrawsTheUnionOutlineInEachBranch)
         {"hx, pairs joined, centre height below hx: a hole of three pieces", "21", "4.5", "47", 2, 12, kTargetBlind},
         {"hx, pairs joined, a hole too wide for the inner arcs to cross", "21", "2", "50", 2, 15, kTargetBlind},
         {"hx = h: the zone at hx shrinks to the rods, nothing to draw", "21", "21", "35", 2, 0, ""},
+        {"hx = 0: the zone at hx is the ground one", "21", "0", "35", 2, 3, ""},
+        {"hx = 0 about a blind centre", "21", "0", "55", 2, 6, kTargetBlind},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
