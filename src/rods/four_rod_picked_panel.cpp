@@ -70,7 +70,7 @@ void FourRodPickedPanel::cmdFourRodPicked_Click(int)
     if (!services::CheckFourRodPickedInput(m_form))
         return;
     m_form.ShowMsg(QString());
-    if (!readInputs())
+    if (!readPickedRodInputs(m_form, kFourRodPickedPanel, true))
         return;
     if (!services::beginDrawingCommand(m_form, services::PanelKind::Picked))
         return;
@@ -93,23 +93,6 @@ void FourRodPickedPanel::cmdFourRodPicked_Click(int)
             m_form.ShowMsg(kTargetBlindZone);
     }
     services::endDrawingCommand();
-}
-
-bool FourRodPickedPanel::readInputs()
-{
-    services::FormState& st = m_form.state();
-    const auto h = services::boxNumber(m_form, boxes()[Box::Height]);
-    const auto hx = services::boxNumber(m_form, boxes()[Box::TargetHeight]);
-    if (!h || !hx)
-        return false;
-    st.m_height = *h;
-    st.m_targetHeight = *hx;
-    st.m_scale = services::ParseScale(services::boxText(m_form, boxes()[Box::Scale]));
-    if (const auto hr = services::classSphereRadius(m_form, kFourRodPickedPanel.classCombo))
-        st.m_sphereRadius = *hr;
-    if (st.m_height > st.m_sphereRadius)
-        st.m_height = st.m_sphereRadius; // the box keeps the typed height; the sections draw the rods at it
-    return true;
 }
 
 bool FourRodPickedPanel::pickRectangle()

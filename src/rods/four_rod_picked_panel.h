@@ -21,7 +21,6 @@ public:
     void cmdFourRodPicked_Click(int index);
 
 private:
-    bool readInputs();
     bool pickRectangle();
     bool showValues(FourRodValues& values);
     bool routedElsewhere(const FourRodValues& values);

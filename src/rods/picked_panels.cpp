@@ -2,6 +2,8 @@
 #include "rods/picked_panels.h"
 
 #include "services/form.h"
+#include "services/panel_io.h"
+#include "services/scale.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,6 +31,23 @@ void copyPanelInputs(services::Form& form, const RodPanelControls& from, const R
         if (src && dst)
             dst->setCheckState(src->checkState());
     }
+}
+
+bool readPickedRodInputs(services::Form& form, const RodPanelControls& panel, bool capAtSphere)
+{
+    services::FormState& st = form.state();
+    const auto h = services::boxNumber(form, panel.inputs, 0);
+    const auto hx = services::boxNumber(form, panel.inputs, 1);
+    if (!h || !hx)
+        return false;
+    st.m_height = *h;
+    st.m_targetHeight = *hx;
+    st.m_scale = services::ParseScale(services::boxText(form, panel.inputs, 2));
+    if (const auto hr = services::classSphereRadius(form, panel.classCombo))
+        st.m_sphereRadius = *hr;
+    if (capAtSphere && st.m_height > st.m_sphereRadius)
+        st.m_height = st.m_sphereRadius; // the box keeps the typed height
+    return true;
 }
 
 } // namespace rods

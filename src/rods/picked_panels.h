@@ -30,4 +30,9 @@ inline const RodPanelControls kFourRodPickedPanel{QStringLiteral("txtFourRodPick
 // engine then checks and computes them as its own.
 void copyPanelInputs(services::Form& form, const RodPanelControls& from, const RodPanelControls& to);
 
+// Reads a picked rod panel's h (box 0) and hx (box 1) into m_height and m_targetHeight, the scale factor of
+// box 2 into m_scale and Hr from its class combo into m_sphereRadius (kept for a text that is no class);
+// a rod taller than Hr is taken as Hr tall when capAtSphere. False when a height box is not numeric.
+bool readPickedRodInputs(services::Form& form, const RodPanelControls& panel, bool capAtSphere);
+
 } // namespace rods

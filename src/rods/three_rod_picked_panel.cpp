@@ -3,6 +3,7 @@
 
 #include "geometry/plan_geometry.h"
 #include "rods/picked_fallbacks.h"
+#include "rods/picked_panels.h"
 #include "rods/three_rod_triangle.h"
 #include "rods/three_rod_union.h"
 #include "rods/three_rod_values.h"
@@ -37,7 +38,7 @@ void ThreeRodPickedPanel::cmdThreeRodPicked_Click(int /*index*/)
     if (!services::CheckThreeRodPickedInput(m_form))
         return;
     m_form.ShowMsg(QString());
-    if (!readInputs())
+    if (!readPickedRodInputs(m_form, kThreeRodPickedPanel, true))
         return;
     if (!services::beginDrawingCommand(m_form, services::PanelKind::Picked))
         return;
@@ -53,23 +54,6 @@ void ThreeRodPickedPanel::cmdThreeRodPicked_Click(int /*index*/)
     }
     ThreeRodUnion(m_form, kThreeRodUnionMessage);
     services::endDrawingCommand();
-}
-
-bool ThreeRodPickedPanel::readInputs()
-{
-    services::FormState& st = m_form.state();
-    const auto h = services::boxNumber(m_form, kIn, 0);
-    const auto hx = services::boxNumber(m_form, kIn, 1);
-    if (!h || !hx)
-        return false;
-    st.m_height = *h;
-    st.m_targetHeight = *hx;
-    st.m_scale = services::ParseScale(services::boxText(m_form, kIn, 2));
-    if (const auto hr = services::classSphereRadius(m_form, kClassCombo))
-        st.m_sphereRadius = *hr;
-    if (st.m_height > st.m_sphereRadius)
-        st.m_height = st.m_sphereRadius;
-    return true;
 }
 
 // The first rod, the second, and a point on the third rod's side; then the triangle in its order.

@@ -16,7 +16,6 @@ public:
     void cmdThreeRodPicked_Click(int index);
 
 private:
-    bool readInputs();
     bool pickTriangle();
     bool computeValues();
 

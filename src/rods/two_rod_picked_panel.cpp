@@ -65,11 +65,9 @@ PairRunOutcome TwoRodPickedPanel::run(int index)
     m_form.ShowMsg(QString());
 
     services::FormState& st = m_form.state();
-    st.m_height = services::boxNumber(m_form, kPanel.inputs, 0).value_or(st.m_height);
-    st.m_targetHeight = services::boxNumber(m_form, kPanel.inputs, 1).value_or(st.m_targetHeight);
-    st.m_scale = services::ParseScale(services::boxText(m_form, kPanel.inputs, 2));
-    if (const auto hr = services::classSphereRadius(m_form, kPanel.classCombo))
-        st.m_sphereRadius = *hr;
+    // h stays as typed: a rod above Hr is told and drawn with Hr where it matters.
+    if (!readPickedRodInputs(m_form, kPanel, false))
+        return PairRunOutcome::InputRefused;
 
     // Every run connects afresh, also as the engine: a driver's earlier command may have released.
     if (!services::connectForDrawing(m_form, services::PanelKind::Picked))
