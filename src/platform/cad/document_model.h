@@ -48,6 +48,10 @@ public:
     void setFileName(const QString& fullName, const QString& name);
     bool saved() const { return m_saved; }
     void setSaved(bool saved) { m_saved = saved; }
+    // Entities of the file it was read from that the drawing does not hold (hatches, dimensions,
+    // ellipses, splines, ...): saving over that file would lose them.
+    int notKeptOnRead() const { return m_notKeptOnRead; }
+    void setNotKeptOnRead(int count) { m_notKeptOnRead = count; }
     bool orthoOn() const { return m_orthoOn; }
     // System variables: OSMODE (0..16383), ORTHOMODE (tied to the viewport's OrthoOn), TEXTSIZE,
     // and the header variables a file brought ("INSUNITS" or "$INSUNITS"). Unknown names and
@@ -116,6 +120,7 @@ private:
     std::vector<std::uint64_t> sortedIn(const Box& window) const;
     Engine* m_engine;
     QString m_name, m_fullName;
+    int m_notKeptOnRead = 0;
     bool m_saved = true;
     bool m_orthoOn = false;
     std::uint64_t m_nextHandle = 0x30;   // below: the handles of tables and blocks in saved files

@@ -549,6 +549,7 @@ void parseScanned(ScannedDxf& scan, DocumentModel& model)
         completeTables(filled);
         filled.setBulkLoading(false);
         model.adopt(std::move(filled));
+        model.setNotKeptOnRead(scan.notKept);
     } catch (const AutomationError&) {
         throw;
     } catch (const std::exception& e) {

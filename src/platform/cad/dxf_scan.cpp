@@ -309,13 +309,18 @@ private:
                 } else if (onPaper(p, i, end)) {
                     // Layouts (title sheets) are not the plan: their entities are not kept.
                     inPolyline = skippingPolyline = type == "POLYLINE";
+                    ++m_out.notKept;
                 } else if (type == "POLYLINE") {
                     inPolyline = true;
                     skippingPolyline = !flatPolyline(p, i, end);
                     if (!skippingPolyline)
                         entity(p, i, end);
+                    else
+                        ++m_out.notKept;
                 } else if (kept(type)) {
                     entity(p, i, end);
+                } else {
+                    ++m_out.notKept;   // saving over the file would lose it
                 }
             }
             i = end;

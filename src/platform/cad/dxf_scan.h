@@ -47,6 +47,7 @@ struct ScannedDxf {
     QString acadver, codepage;         // raw header values
     std::vector<DxfEntityExtra> extras; // index = sequence number - 1
     std::unordered_map<std::size_t, std::string> longTexts;   // by sequence number: TEXT values over kDxfMaxValue
+    int notKept = 0;                   // entities of the plan or its blocks left out (other kinds, paper space, meshes)
 };
 
 // Throws AutomationError(FileError) when the text is not a well-formed ASCII DXF file: code and

@@ -254,3 +254,43 @@ TEST_F(DrawingWindowTest, ExitInTheFileMenuAsksForEveryChangedDrawingAndEndsTheI
     EXPECT_EQ(saveQuestions.size(), 2);
     EXPECT_FALSE(app.isAlive());
 }
+
+namespace {
+
+TEST_F(DrawingWindowTest, APlanWithEntitiesTheDrawingLacksIsNeverSavedOverUnasked)
+{
+    QTemporaryDir dir;
+    const QString plan = dir.filePath(QStringLiteral("plan.dxf"));
+    const QByteArray original = "0\nSECTION\n2\nENTITIES\n"
+                                "0\nLINE\n8\n0\n10\n0\n20\n0\n30\n0\n11\n10\n21\n0\n31\n0\n"
+                                "0\nPOINT\n8\n0\n10\n5\n20\n5\n30\n0\n"
+                                "0\nELLIPSE\n8\n0\n10\n0\n20\n0\n30\n0\n11\n10\n21\n0\n31\n0\n40\n0.5\n41\n0\n42\n6.283185\n"
+                                "0\nENDSEC\n0\nEOF\n";
+    {
+        QFile f(plan);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(original);
+    }
+    fileAnswer = plan;
+    ASSERT_TRUE(window->openDrawing());
+    EXPECT_TRUE(window->commandLine()->history().contains(QStringLiteral("有 2 个实体"))) << window->commandLine()->history().toStdString();
+    Document opened = app.ActiveDocument();
+    opened.ModelSpace().AddCircle({5, 5, 0}, 2);
+
+    // Save asks for a name instead of writing over the plan; the plan keeps its point and ellipse.
+    const QString copy = dir.filePath(QStringLiteral("plan with zone.dxf"));
+    fileAnswer = copy;
+    ASSERT_TRUE(window->saveDrawing(opened.model()));
+    EXPECT_EQ(opened.FullName(), copy);
+    QFile f(plan);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), original);
+
+    // The new file holds what the drawing holds: saving it again asks nothing.
+    opened.ModelSpace().AddCircle({8, 8, 0}, 1);
+    fileAnswer.clear();
+    ASSERT_TRUE(window->saveDrawing(opened.model()));
+    EXPECT_TRUE(opened.Saved());
+}
+
+} // namespace

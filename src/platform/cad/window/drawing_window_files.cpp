@@ -67,7 +67,12 @@ bool DrawingWindow::openDrawing(const QString& path)
     if (!m_engine || m_engine->hasEnded())
         return false;
     try {
-        m_engine->application().Documents().Open(path);
+        const Document opened = m_engine->application().Documents().Open(path);
+        if (const auto model = opened.model(); model && model->notKeptOnRead() > 0)
+            m_commandLine->addHistory(QStringLiteral("图形 %1 中有 %2 个实体（填充、标注、椭圆、样条等）未能读入；"
+                                                     "保存时将另存为，以免原文件丢失它们。")
+                                          .arg(QDir::toNativeSeparators(path))
+                                          .arg(model->notKeptOnRead()));
         return true;
     } catch (const automation::AutomationError& e) {
         m_commandLine->addHistory(QStringLiteral("无法打开图形 %1: %2").arg(QDir::toNativeSeparators(path), failure(e)));
@@ -79,7 +84,8 @@ bool DrawingWindow::saveDrawing(const std::shared_ptr<DocumentModel>& document)
 {
     if (!document || !document->isOpen())
         return false;
-    if (document->fullName().isEmpty())
+    // Saving over a file that held entities the drawing lacks would lose them: ask for a name instead.
+    if (document->fullName().isEmpty() || document->notKeptOnRead() > 0)
         return saveDrawingAs(document);
     try {
         document->reference().Save();
@@ -106,6 +112,7 @@ bool DrawingWindow::saveDrawingAs(const std::shared_ptr<DocumentModel>& document
         path += QStringLiteral(".dxf");
     try {
         document->reference().SaveAs(path);
+        document->setNotKeptOnRead(0); // the file now holds what the drawing holds
         return true;
     } catch (const automation::AutomationError& e) {
         m_commandLine->addHistory(QStringLiteral("无法保存图形 %1: %2").arg(QDir::toNativeSeparators(path), failure(e)));
