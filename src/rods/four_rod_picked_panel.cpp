@@ -17,7 +17,6 @@
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
-#include "services/scale.h"
 
 #include <QLineEdit>
 #include <cmath>

@@ -14,7 +14,6 @@
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
-#include "services/scale.h"
 
 namespace rods {
 
@@ -22,7 +21,6 @@ namespace {
 const QString kIn = QStringLiteral("txtThreeRodPickedIn");
 const QString kOut = QStringLiteral("txtThreeRodPickedOut");
 const QString kHandler = QStringLiteral("cmdThreeRodPicked_Click");
-constexpr int kClassCombo = 12;
 const QString kRodsOnOneLine = QStringLiteral("针位重叠, 宜按双针计算!");
 const QString kRodsApart = QStringLiteral("间距均较大, 已按单针计算!");
 } // namespace

@@ -21,7 +21,6 @@
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
-#include "services/scale.h"
 
 #include <cmath>
 
