@@ -10,6 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <numeric>
 #include <random>
 
 using namespace cad;
@@ -179,6 +180,30 @@ TEST(DirectRaster, DotsLandOnTheNearestPixel)
     EXPECT_EQ(differences(byPainter({}, dots, true), keptByPainter({}, dots, true)), "");
 }
 
+// Lists moved onto one another keep every item in order, and keep growing after.
+TEST(DirectRaster, ChunkedListsAppendInOrder)
+{
+    for (const std::size_t first : {0, 1, 64, 65, 300})
+        for (const std::size_t second : {0, 1, 63, 64, 5000}) {
+            ChunkedList<int> a, b;
+            int next = 0;
+            for (std::size_t i = 0; i < first; ++i)
+                a.push_back(next++);
+            for (std::size_t i = 0; i < second; ++i)
+                b.push_back(next++);
+            a.append(std::move(b));
+            for (int i = 0; i < 100; ++i)
+                a.push_back(next++);
+            std::vector<int> seen;
+            a.forEach([&](int v) { seen.push_back(v); });
+            std::vector<int> expected(static_cast<std::size_t>(next));
+            std::iota(expected.begin(), expected.end(), 0);
+            EXPECT_EQ(seen, expected) << first << " then " << second;
+            EXPECT_EQ(a.size(), expected.size());
+            EXPECT_TRUE(b.empty());
+        }
+}
+
 // Colours drawn later lie over those before, as one drawLines call after another.
 TEST(DirectRaster, LaterColoursLieOverEarlierOnes)
 {
@@ -248,7 +273,7 @@ TEST(DirectRaster, RendererDrawsABusyViewAsThePainterWould)
     std::mt19937 rng(5);
     std::uniform_real_distribution<double> at(0, 1000);
     model.setBulkLoading(true);
-    for (int i = 0; i < 30000; ++i) {
+    for (int i = 0; i < 60000; ++i) {
         EntityData e;
         e.color = static_cast<short>(1 + i % 9);
         const double x = at(rng), y = at(rng);

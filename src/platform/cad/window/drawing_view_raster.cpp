@@ -204,6 +204,13 @@ void DeviceLines::clear()
     m_queued = 0;
 }
 
+void DeviceLines::append(DeviceLines&& other)
+{
+    m_lines.append(std::move(other.m_lines));
+    m_queued += other.m_queued;
+    other.m_queued = 0;
+}
+
 std::vector<QLineF> DeviceLines::toLines() const
 {
     std::vector<QLineF> out;

@@ -6,6 +6,7 @@
 #include <QRgb>
 #include <QSize>
 #include <QSizeF>
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -15,40 +16,73 @@ class QPainter;
 
 namespace cad {
 
-// Grows in fixed chunks: nothing is copied as it grows and at most one chunk stands empty, so a
-// million lines never need twice their room for a moment.
+// Grows in chunks, each twice the one before up to a limit: nothing is copied as it grows, no more
+// than one chunk stands part empty (so a million lines never need twice their room for a moment),
+// and one list is moved onto the end of another by its chunks.
 template <class T>
 class ChunkedList {
 public:
-    static constexpr std::size_t kChunk = 4096;
+    static constexpr std::size_t kFirstChunk = 64, kLargestChunk = 4096;
 
     void push_back(const T& v)
     {
-        if (m_size % kChunk == 0)
-            m_chunks.push_back(std::make_unique_for_overwrite<T[]>(kChunk));
-        m_chunks.back()[m_size % kChunk] = v;
+        if (m_next == m_end)
+            grow();
+        *m_next++ = v;
         ++m_size;
     }
     std::size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
-    void clear()
+    void clear() { *this = ChunkedList(); }
+    void append(ChunkedList&& other)
     {
-        m_chunks.clear();
-        m_size = 0;
+        if (other.empty())
+            return;
+        seal();
+        other.seal();
+        for (Chunk& c : other.m_chunks)
+            m_chunks.push_back(std::move(c));
+        m_size += other.m_size;
+        Chunk& last = m_chunks.back();
+        m_next = last.items.get() + last.used;
+        m_end = last.items.get() + last.capacity;
+        other.clear();
     }
     template <class F>
     void forEach(F&& f) const
     {
         for (std::size_t c = 0; c < m_chunks.size(); ++c) {
-            const T* chunk = m_chunks[c].get();
-            const std::size_t n = std::min(kChunk, m_size - c * kChunk);
-            for (std::size_t i = 0; i < n; ++i)
-                f(chunk[i]);
+            const T* at = m_chunks[c].items.get();
+            const T* end = c + 1 == m_chunks.size() ? m_next : at + m_chunks[c].used;
+            for (; at != end; ++at)
+                f(*at);
         }
     }
 
 private:
-    std::vector<std::unique_ptr<T[]>> m_chunks;
+    struct Chunk {
+        std::unique_ptr<T[]> items;
+        std::size_t used = 0, capacity = 0;
+    };
+    // The last chunk's count is kept in m_next while it fills.
+    void seal()
+    {
+        if (!m_chunks.empty())
+            m_chunks.back().used = static_cast<std::size_t>(m_next - m_chunks.back().items.get());
+    }
+    void grow()
+    {
+        seal();
+        const std::size_t capacity =
+            m_chunks.empty() ? kFirstChunk : std::min(kLargestChunk, 2 * m_chunks.back().capacity);
+        m_chunks.push_back({std::make_unique_for_overwrite<T[]>(capacity), 0, capacity});
+        m_next = m_chunks.back().items.get();
+        m_end = m_next + capacity;
+    }
+
+    std::vector<Chunk> m_chunks;
+    T* m_next = nullptr;
+    T* m_end = nullptr;
     std::size_t m_size = 0;
 };
 
@@ -83,6 +117,8 @@ public:
     std::size_t size() const { return m_queued; }   // every line given, shown or not
     bool empty() const { return m_lines.empty(); }  // nothing to draw
     void clear();
+    // Moves `other`'s lines (cut to the same window) onto the end of these.
+    void append(DeviceLines&& other);
     const ChunkedList<FixedLine>& kept() const { return m_lines; }
     // As QLineF for the painter: the same pixels as the lines given.
     std::vector<QLineF> toLines() const;
@@ -101,6 +137,7 @@ public:
     std::size_t size() const { return m_dots.size(); }
     bool empty() const { return m_dots.empty(); }
     void clear() { m_dots.clear(); }
+    void append(DeviceDots&& other) { m_dots.append(std::move(other.m_dots)); }
     const ChunkedList<FixedPoint>& kept() const { return m_dots; }
     std::vector<QPointF> toPoints() const;
 

@@ -218,6 +218,12 @@ struct DrawingRenderer::Impl {
             lines.clear();
             dots.clear();
         }
+        // Moves `from`'s lines and dots, queued after these, onto their end.
+        void append(Batch&& from)
+        {
+            lines.append(std::move(from.lines));
+            dots.append(std::move(from.dots));
+        }
     };
     static std::array<Batch, 256> batchesFor(const QSizeF& size)
     {
@@ -526,6 +532,8 @@ struct DrawingRenderer::Impl {
             std::size_t shown = 0, drawn = 0;
         };
         std::vector<Share> shares(threads);
+        for (Share& share : shares)
+            share.batches = batchesFor(view.size);
         auto work = [&](std::size_t k) {
             Share& share = shares[k];
             for (std::size_t i = n * k / threads, end = n * (k + 1) / threads; i < end; ++i) {
@@ -551,13 +559,8 @@ struct DrawingRenderer::Impl {
         for (Share& share : shares) {
             shown += share.shown;
             drawn += share.drawn;
-            for (std::size_t c = 0; c < batches.size(); ++c) {
-                Batch& to = batches[c];
-                Batch& from = share.batches[c];
-                to.lines.insert(to.lines.end(), from.lines.begin(), from.lines.end());
-                to.dots.insert(to.dots.end(), from.dots.begin(), from.dots.end());
-                from = Batch();
-            }
+            for (std::size_t c = 0; c < batches.size(); ++c)
+                batches[c].append(std::move(share.batches[c]));
             texts.insert(texts.end(), share.texts.begin(), share.texts.end());
         }
         for (const Share& share : shares)
