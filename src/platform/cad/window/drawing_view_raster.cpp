@@ -57,67 +57,52 @@ private:
     QRgb m_color;
 };
 
-// One line, its ends in 1/64 pixel and inside the window, with flat ends: the pixel centres the
-// painter's aliased stepping hits, one pixel per row (steep lines) or per column (shallow ones),
-// the last row or column left out.
+// Steps a line along its major axis `a` (rows when Steep, else columns), its minor axis `b` in
+// 16.16: one pixel per row or column the painter's aliased stepping hits, the last one left out.
+template <bool Steep>
+void stepLine(const Pixels& px, int a1, int b1, int a2, int b2, int& lastDir)
+{
+    constexpr int forward = Steep ? kDown : kRight, backward = Steep ? kUp : kLeft;
+    constexpr int axis = Steep ? kVertical : kHorizontal;
+    int dir = forward;
+    const bool back = a1 > a2;
+    if (back) {
+        std::swap(a1, a2);
+        std::swap(b1, b2);
+        dir = backward;
+    }
+    const int inc = fixedDivide(b2 - b1, a2 - a1);
+    int b = b1 * 1024;
+    if ((lastDir ^ axis) == dir) {
+        if (back) {
+            a2 += 32;
+        } else {
+            a1 -= 32;
+            b -= inc >> 1;
+        }
+    }
+    int a = (a1 + 32) >> 6;
+    const int last = (a2 + 32) >> 6;
+    if (a == last)
+        return;
+    b += ((a * 64) + (inc > 0 ? 32 : 0) - a1) * inc >> 6;
+    lastDir = dir;
+    for (; a < last; ++a, b += inc) {
+        if constexpr (Steep)
+            px.put(b >> 16, a);
+        else
+            px.put(a, b >> 16);
+    }
+}
+
+// One line, its ends in 1/64 pixel and inside the window, with flat ends.
 void drawLine(const Pixels& px, int x1, int y1, int x2, int y2, int& lastDir)
 {
     const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
-    if (dx < dy) {
-        int dir = kDown;
-        const bool back = y1 > y2;
-        if (back) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-            dir = kUp;
-        }
-        const int xinc = fixedDivide(x2 - x1, y2 - y1);
-        int x = x1 * 1024;
-        if ((lastDir ^ kVertical) == dir) {
-            if (back) {
-                y2 += 32;
-            } else {
-                y1 -= 32;
-                x -= xinc >> 1;
-            }
-        }
-        int y = (y1 + 32) >> 6;
-        const int ys = (y2 + 32) >> 6;
-        if (y == ys)
-            return;
-        x += ((y * 64) + (xinc > 0 ? 32 : 0) - y1) * xinc >> 6;
-        lastDir = dir;
-        for (; y < ys; ++y, x += xinc)
-            px.put(x >> 16, y);
-    } else {
-        if (dx == 0)
-            return;
-        int dir = kRight;
-        const bool back = x1 > x2;
-        if (back) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-            dir = kLeft;
-        }
-        const int yinc = fixedDivide(y2 - y1, x2 - x1);
-        int y = y1 * 1024;
-        if ((lastDir ^ kHorizontal) == dir) {
-            if (back) {
-                x2 += 32;
-            } else {
-                x1 -= 32;
-                y -= yinc >> 1;
-            }
-        }
-        int x = (x1 + 32) >> 6;
-        const int xs = (x2 + 32) >> 6;
-        if (x == xs)
-            return;
-        y += ((x * 64) + (yinc > 0 ? 32 : 0) - x1) * yinc >> 6;
-        lastDir = dir;
-        for (; x < xs; ++x, y += yinc)
-            px.put(x, y >> 16);
-    }
+    if (dx < dy)
+        stepLine<true>(px, y1, x1, y2, x2, lastDir);
+    else if (dx != 0)
+        stepLine<false>(px, x1, y1, x2, y2, lastDir);
 }
 
 } // namespace
@@ -133,49 +118,41 @@ RasterWindow::RasterWindow(QSizeF size)
     ymax = height + 1;
 }
 
+namespace {
+
+// Cuts a line to lo <= a <= hi along one axis, moving b along; false when nothing is left. The
+// painter's steps in the painter's order, so that a line cut here is cut to the same bits and,
+// cut once more by the painter, stays as it is.
+bool cutAxis(double& a1, double& b1, double& a2, double& b2, double lo, double hi)
+{
+    if (a1 < lo) {
+        if (a2 <= lo)
+            return false;
+        b1 += (b2 - b1) / (a2 - a1) * (lo - a1);
+        a1 = lo;
+    } else if (a1 > hi) {
+        if (a2 >= hi)
+            return false;
+        b1 += (b2 - b1) / (a2 - a1) * (hi - a1);
+        a1 = hi;
+    }
+    if (a2 < lo) {
+        b2 += (b2 - b1) / (a2 - a1) * (lo - a2);
+        a2 = lo;
+    } else if (a2 > hi) {
+        b2 += (b2 - b1) / (a2 - a1) * (hi - a2);
+        a2 = hi;
+    }
+    return true;
+}
+
+} // namespace
+
 bool RasterWindow::cut(double& x1, double& y1, double& x2, double& y2) const
 {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return false;
-    // The same steps in the same order as the painter, so that a line cut here is cut to the same
-    // bits; cut once more by the painter it stays as it is.
-    if (x1 < xmin) {
-        if (x2 <= xmin)
-            return false;
-        y1 += (y2 - y1) / (x2 - x1) * (xmin - x1);
-        x1 = xmin;
-    } else if (x1 > xmax) {
-        if (x2 >= xmax)
-            return false;
-        y1 += (y2 - y1) / (x2 - x1) * (xmax - x1);
-        x1 = xmax;
-    }
-    if (x2 < xmin) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmin - x2);
-        x2 = xmin;
-    } else if (x2 > xmax) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmax - x2);
-        x2 = xmax;
-    }
-    if (y1 < ymin) {
-        if (y2 <= ymin)
-            return false;
-        x1 += (x2 - x1) / (y2 - y1) * (ymin - y1);
-        y1 = ymin;
-    } else if (y1 > ymax) {
-        if (y2 >= ymax)
-            return false;
-        x1 += (x2 - x1) / (y2 - y1) * (ymax - y1);
-        y1 = ymax;
-    }
-    if (y2 < ymin) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymin - y2);
-        y2 = ymin;
-    } else if (y2 > ymax) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymax - y2);
-        y2 = ymax;
-    }
-    return true;
+    return cutAxis(x1, y1, x2, y2, xmin, xmax) && cutAxis(y1, x1, y2, x2, ymin, ymax);
 }
 
 void DeviceLines::emplace_back(const QPointF& a, const QPointF& b)
