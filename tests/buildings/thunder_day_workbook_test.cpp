@@ -5,6 +5,7 @@
 #include "window_fixture.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -47,6 +48,12 @@ protected:
     {
         QFile::remove(workbookPath());
         ASSERT_TRUE(QFile::copy(fixture(fixtureName), workbookPath()));
+        // As a save a moment later: the file clock runs in steps of milliseconds, so two copies
+        // made in one step would otherwise carry the same time (and the fixtures have one size).
+        static int saves = 0;
+        QFile copy(workbookPath());
+        ASSERT_TRUE(copy.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(copy.setFileTime(QDateTime::currentDateTime().addSecs(++saves), QFileDevice::FileModificationTime));
     }
 
     QComboBox* province() { return controls().comboBox(QStringLiteral("cboProvince")); }

@@ -222,7 +222,7 @@ Entity Document::HandleToObject(const QString& handle) const
     auto doc = lock("HandleToObject");
     bool ok = false;
     const std::uint64_t h = handle.trimmed().toULongLong(&ok, 16);
-    if (!ok || h == 0 || !doc->find(h))
+    if (!ok || h == 0 || !doc->stored(h))
         throw AutomationError(errors::KeyNotFound, QStringLiteral("no entity bears the handle %1").arg(handle));
     return doc->entityReference(h);
 }

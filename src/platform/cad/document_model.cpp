@@ -39,37 +39,42 @@ std::uint64_t DocumentModel::add(EntityData entity)
     entity.handle = h;
     const Box box = boundingBox(entity);
     m_index.insert(h, box);
-    const auto placed = m_entities.emplace(h, Slot{box, false, std::move(entity)});
-    m_order.push_back(&placed.first->second);
+    m_store.push(std::move(entity), box);
     m_saved = false;
     if (m_engine)
         m_engine->notifyEntityAdded(reference(), entityReference(h));
     return h;
 }
 
-const EntityData* DocumentModel::find(std::uint64_t handle) const
+const StoredEntity* DocumentModel::stored(std::uint64_t handle) const
 {
-    auto it = m_entities.find(handle);
-    if (it == m_entities.end() || it->second.erased)
+    const std::size_t i = m_store.position(handle);
+    if (i == EntityStore::npos || m_store[i].erased)
         return nullptr;
-    return &it->second.data;
+    return &m_store[i];
+}
+
+std::optional<EntityData> DocumentModel::find(std::uint64_t handle) const
+{
+    if (const StoredEntity* s = stored(handle))
+        return m_store.entity(*s);
+    return std::nullopt;
 }
 
 bool DocumentModel::wasErased(std::uint64_t handle) const
 {
-    auto it = m_entities.find(handle);
-    return it != m_entities.end() && it->second.erased;
+    const std::size_t i = m_store.position(handle);
+    return i != EntityStore::npos && m_store[i].erased;
 }
 
 void DocumentModel::replace(std::uint64_t handle, const EntityData& entity)
 {
-    auto it = m_entities.find(handle);
-    if (it == m_entities.end() || it->second.erased)
+    const std::size_t i = m_store.position(handle);
+    if (i == EntityStore::npos || m_store[i].erased)
         return;
-    it->second.data = entity;
-    it->second.data.handle = handle;
-    it->second.box = boundingBox(entity);
-    m_index.update(handle, it->second.box);
+    const Box box = boundingBox(entity);
+    m_store.replace(i, entity, box);
+    m_index.update(handle, box);
     m_saved = false;
     if (m_engine)
         m_engine->notifyEntityChanged(reference(), entityReference(handle));
@@ -77,15 +82,11 @@ void DocumentModel::replace(std::uint64_t handle, const EntityData& entity)
 
 void DocumentModel::erase(std::uint64_t handle)
 {
-    auto it = m_entities.find(handle);
-    if (it == m_entities.end() || it->second.erased)
+    const std::size_t i = m_store.position(handle);
+    if (i == EntityStore::npos || m_store[i].erased)
         return;
-    it->second.erased = true;
-    // The data is no longer needed; the slot stays so the handle is known as erased and never reused.
-    const EntityKind kind = it->second.data.kind;
-    it->second.data = EntityData();
-    it->second.data.kind = kind;
-    it->second.data.handle = handle;
+    // The record stays so the handle is known as erased and never reused.
+    m_store.erase(i);
     ++m_erasedCount;
     m_index.remove(handle);
     m_saved = false;
@@ -98,13 +99,13 @@ void DocumentModel::reserveHandles(std::uint64_t next) { m_nextHandle = std::max
 std::uint64_t DocumentModel::handleAt(std::size_t index) const
 {
     if (m_erasedCount == 0)
-        return index < m_order.size() ? m_order[index]->data.handle : 0;
-    std::size_t i = 0;
-    for (const Slot* s : m_order) {
-        if (s->erased)
+        return index < m_store.size() ? m_store[index].handle : 0;
+    std::size_t live = 0;
+    for (std::size_t i = 0; i < m_store.size(); ++i) {
+        if (m_store[i].erased)
             continue;
-        if (i++ == index)
-            return s->data.handle;
+        if (live++ == index)
+            return m_store[i].handle;
     }
     return 0;
 }
@@ -124,7 +125,7 @@ std::uint64_t DocumentModel::nearestEntity(const Point& p, double radius) const
     std::uint64_t best = 0;
     double bestDistance = std::numeric_limits<double>::infinity();
     for (auto h : m_index.near(p[0], p[1], radius)) {
-        const EntityData* e = find(h);
+        const auto e = find(h);
         if (!e)
             continue;
         const double d = distanceToEntity(*e, p);
@@ -150,7 +151,7 @@ std::optional<SnapCandidate> DocumentModel::snapPoint(const Point& p, double ape
         return std::nullopt;
     std::vector<SnapCandidate> candidates;
     for (auto h : m_index.near(p[0], p[1], aperture)) {
-        if (const EntityData* e = find(h))
+        if (const auto e = find(h))
             snapCandidates(*e, mode, candidates);
     }
     return snap(candidates, p, aperture, mode);
@@ -158,8 +159,7 @@ std::optional<SnapCandidate> DocumentModel::snapPoint(const Point& p, double ape
 
 void DocumentModel::adopt(DocumentModel&& other)
 {
-    m_entities = std::move(other.m_entities);
-    m_order = std::move(other.m_order);
+    m_store = std::move(other.m_store);
     m_erasedCount = other.m_erasedCount;
     m_tables = std::move(other.m_tables);
     m_index = std::move(other.m_index);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/cad/entity_data.h"
+#include "platform/cad/entity_store.h"
 #include "platform/cad/snap.h"
 #include "platform/cad/spatial_index.h"
 
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace cad {
@@ -66,8 +68,10 @@ public:
 
     // Adds an entity (its handle is assigned here) and returns the handle.
     std::uint64_t add(EntityData entity);
-    // The live entity or null.
-    const EntityData* find(std::uint64_t handle) const;
+    // The live entity's whole record, or nothing.
+    std::optional<EntityData> find(std::uint64_t handle) const;
+    // The live entity's compact record (valid until the next change), or null.
+    const StoredEntity* stored(std::uint64_t handle) const;
     bool wasErased(std::uint64_t handle) const;
     // Replaces an entity's data (the handle stays), reindexes it.
     void replace(std::uint64_t handle, const EntityData& entity);
@@ -76,18 +80,30 @@ public:
     // Handles below this are never handed out (a file's own handles are kept when read).
     void reserveHandles(std::uint64_t next);
 
-    std::size_t count() const { return m_order.size() - m_erasedCount; }
-    // Live entities in drawing order.
+    std::size_t count() const { return m_store.size() - m_erasedCount; }
+    // Live entities in drawing order, each as its whole record (built for the call: keep no pointer).
     template <typename F> void forEach(F&& f) const
     {
-        for (const Slot* s : m_order)
-            if (!s->erased)
-                f(s->data);
+        EntityData e;
+        for (std::size_t i = 0; i < m_store.size(); ++i)
+            if (!m_store[i].erased) {
+                m_store.fill(m_store[i], e);
+                f(std::as_const(e));
+            }
     }
-    // Calls f(entity, box) for the live entities whose boxes meet `window`, in drawing order.
+    // Calls f(record) for every live entity, in drawing order.
+    template <typename F> void forEachStored(F&& f) const
+    {
+        for (std::size_t i = 0; i < m_store.size(); ++i)
+            if (!m_store[i].erased)
+                f(m_store[i]);
+    }
+    // Calls f(record) for the live entities whose boxes meet `window`, in drawing order.
     template <typename F> void forEachIn(const Box& window, F&& f) const;
     // The index-th live entity in drawing order, or 0.
     std::uint64_t handleAt(std::size_t index) const;
+    // The arrays behind the compact records.
+    const EntityStore& store() const { return m_store; }
 
     DrawingTables& tables() { return m_tables; }
     const DrawingTables& tables() const { return m_tables; }
@@ -110,13 +126,6 @@ public:
     Entity entityReference(std::uint64_t handle);
 
 private:
-    // Box and flag first: a redraw that reads them and the entity's kind, layer and colour stays
-    // within the slot's first cache lines.
-    struct Slot {
-        Box box;                       // the entity's bounding box, as indexed
-        bool erased = false;
-        EntityData data;
-    };
     std::vector<std::uint64_t> sortedIn(const Box& window) const;
     Engine* m_engine;
     QString m_name, m_fullName;
@@ -124,8 +133,7 @@ private:
     bool m_saved = true;
     bool m_orthoOn = false;
     std::uint64_t m_nextHandle = 0x30;   // below: the handles of tables and blocks in saved files
-    std::unordered_map<std::uint64_t, Slot> m_entities;
-    std::vector<const Slot*> m_order;    // drawing order; the map's nodes never move
+    EntityStore m_store;                 // drawing order, which is rising handle order
     std::size_t m_erasedCount = 0;
     DrawingTables m_tables;
     SpatialIndex m_index;
@@ -135,15 +143,16 @@ template <typename F> void DocumentModel::forEachIn(const Box& window, F&& f) co
 {
     // A window over much of the drawing is one walk in drawing order; a small one asks the index.
     if (m_index.coversMuchOf(window)) {
-        for (const Slot* s : m_order)
-            if (!s->erased && s->box.intersects(window))
-                f(s->data, s->box);
+        for (std::size_t i = 0; i < m_store.size(); ++i) {
+            const StoredEntity& s = m_store[i];
+            if (!s.erased && s.box.intersects(window))
+                f(s);
+        }
         return;
     }
-    for (auto h : sortedIn(window)) {
-        const Slot& s = m_entities.find(h)->second;
-        f(s.data, s.box);
-    }
+    for (auto h : sortedIn(window))
+        if (const std::size_t i = m_store.position(h); i != EntityStore::npos)
+            f(m_store[i]);
 }
 
 // The colour index an entity shows in: its own, or its layer's for "by layer" (7 when the layer is

@@ -86,7 +86,7 @@ Entity::Entity(std::weak_ptr<DocumentModel> document, std::uint64_t handle)
 namespace {
 struct Access {
     std::shared_ptr<DocumentModel> doc;
-    const EntityData* data;
+    std::optional<EntityData> data;
 };
 
 Access access(const std::weak_ptr<DocumentModel>& weak, std::uint64_t handle, const char* member)
@@ -97,26 +97,25 @@ Access access(const std::weak_ptr<DocumentModel>& weak, std::uint64_t handle, co
     auto doc = weak.lock();
     if (!doc || !doc->isOpen())
         throw AutomationError(errors::Disconnected, QStringLiteral("the drawing engine has ended"));
-    const EntityData* data = doc->find(handle);
+    auto data = doc->find(handle);
     if (!data)
         throw AutomationError(errors::ObjectErased, QStringLiteral("the entity was erased"));
-    return {std::move(doc), data};
+    return {std::move(doc), std::move(data)};
 }
 
 void modify(const std::weak_ptr<DocumentModel>& weak, std::uint64_t handle, const char* member,
             const std::function<void(EntityData&)>& change)
 {
     auto a = access(weak, handle, member);
-    EntityData copy = *a.data;
-    change(copy);
-    a.doc->replace(handle, copy);
+    change(*a.data);
+    a.doc->replace(handle, *a.data);
 }
 } // namespace
 
 bool Entity::isAlive() const
 {
     auto doc = m_document.lock();
-    return m_handle != 0 && doc && doc->isOpen() && doc->find(m_handle);
+    return m_handle != 0 && doc && doc->isOpen() && doc->stored(m_handle);
 }
 
 QString Entity::Handle() const

@@ -19,6 +19,7 @@ constexpr short kColorByLayer = 256;
 struct PolyVertex {
     double x = 0, y = 0;
     double bulge = 0;   // tan(quarter of the included angle) of the segment to the next vertex
+    bool operator==(const PolyVertex&) const = default;
 };
 
 // The small fields lie together at the front (where a redraw reads kind, colour and layer), the
@@ -58,6 +59,8 @@ struct EntityData {
     QString blockName;
     double scaleX = 1, scaleY = 1, scaleZ = 1;
     double columnSpacing = 0, rowSpacing = 0;
+
+    bool operator==(const EntityData&) const = default;
 };
 
 // A layer of the drawing: name, colour (negative when switched off), line type.

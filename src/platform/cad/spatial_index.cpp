@@ -52,7 +52,7 @@ void SpatialIndex::rebuild()
                 m_items[kept++] = it;
         m_items.resize(kept);
         for (std::uint32_t s = 0; s < m_items.size(); ++s)
-            m_slotOf[m_items[s].id] = s;
+            m_slotOf.set(m_items[s].id, s);
         m_dead = 0;
     }
     m_added.clear();
@@ -128,11 +128,11 @@ void SpatialIndex::rebuild()
 
 void SpatialIndex::insert(std::uint64_t id, const Box& box)
 {
-    if (m_slotOf.count(id))
+    if (m_slotOf.find(id))
         remove(id);
     const auto slot = static_cast<std::uint32_t>(m_items.size());
     m_items.push_back({id, box, true});
-    m_slotOf.emplace(id, slot);
+    m_slotOf.set(id, slot);
     if (m_deferred)
         return;
     // Rebuilt as the drawing doubles (or half of what is kept is gone): linear over many inserts.
@@ -161,13 +161,13 @@ void SpatialIndex::setDeferred(bool deferred)
 
 void SpatialIndex::remove(std::uint64_t id)
 {
-    auto it = m_slotOf.find(id);
-    if (it == m_slotOf.end())
+    const std::uint32_t* slot = m_slotOf.find(id);
+    if (!slot)
         return;
     // The slot stays (skipped by every query) until the next rebuild packs the items.
-    m_items[it->second].live = false;
+    m_items[*slot].live = false;
     ++m_dead;
-    m_slotOf.erase(it);
+    m_slotOf.erase(id);
 }
 
 void SpatialIndex::clear()
@@ -212,8 +212,8 @@ bool SpatialIndex::coversMuchOf(const Box& w) const
 
 const Box* SpatialIndex::box(std::uint64_t id) const
 {
-    auto it = m_slotOf.find(id);
-    return it == m_slotOf.end() ? nullptr : &m_items[it->second].box;
+    const std::uint32_t* slot = m_slotOf.find(id);
+    return slot ? &m_items[*slot].box : nullptr;
 }
 
 } // namespace cad

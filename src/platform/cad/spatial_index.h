@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/cad/point.h"
+#include "platform/cad/slot_map.h"
 
 #include <cstdint>
 #include <unordered_map>
@@ -75,7 +76,7 @@ private:
     double m_cell = 1, m_originX = 0, m_originY = 0;
     std::int64_t m_columns = 0, m_rows = 0;
     std::vector<Item> m_items;
-    std::unordered_map<std::uint64_t, std::uint32_t> m_slotOf;
+    SlotMap m_slotOf;
     std::vector<std::uint32_t> m_cellStart;   // packed grid: the items of cell c are m_cellItems[start[c] .. start[c+1])
     std::vector<std::uint32_t> m_cellItems;
     std::unordered_map<CellKey, std::vector<std::uint32_t>, CellHash> m_added;   // inserted since the build

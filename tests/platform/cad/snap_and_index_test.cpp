@@ -3,9 +3,11 @@
 
 #include "platform/cad/document_model.h"
 #include "platform/cad/snap.h"
+#include "platform/cad/slot_map.h"
 #include "platform/cad/spatial_index.h"
 
 #include <cmath>
+#include <map>
 #include <random>
 
 using namespace cad;
@@ -100,6 +102,33 @@ TEST(SpatialIndexTest, AgreesWithABruteForceScan)
         ASSERT_EQ(got, expected) << "query " << q;
     }
     EXPECT_EQ(index.size(), boxes.size() + 1);
+}
+
+// Ids that share their place in the table (multiples of its length apart), erased and added
+// again in between, against a std::map.
+TEST(SlotMapTest, AgreesWithAMapThroughAddsErasesAndGrowth)
+{
+    SlotMap table;
+    std::map<std::uint64_t, std::uint32_t> expected;
+    std::mt19937 rng(5);
+    for (std::uint32_t step = 0; step < 20000; ++step) {
+        const std::uint64_t id = (rng() % 64) * 1024 + (step % 3 == 0 ? (std::uint64_t(1) << 40) : 0) + rng() % 8;
+        if (rng() % 3 == 0) {
+            EXPECT_EQ(table.erase(id), expected.erase(id) == 1);
+        } else {
+            table.set(id, step);
+            expected[id] = step;
+        }
+    }
+    EXPECT_EQ(table.size(), expected.size());
+    for (std::uint64_t id = 0; id < 70 * 1024; ++id)
+        for (std::uint64_t high : {std::uint64_t(0), std::uint64_t(1) << 40}) {
+            const auto it = expected.find(id + high);
+            const std::uint32_t* got = table.find(id + high);
+            ASSERT_EQ(got != nullptr, it != expected.end()) << id + high;
+            if (got)
+                EXPECT_EQ(*got, it->second);
+        }
 }
 
 TEST_F(EngineTest, NearestEntityAndSnapFollowEdits)

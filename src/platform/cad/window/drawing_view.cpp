@@ -145,9 +145,9 @@ void DrawingView::entityAdded(const DocumentModel* document, std::uint64_t handl
 {
     auto it = m_states.find(document);
     if (it != m_states.end() && it->second.referencesKnown) {
-        const EntityData* e = document->find(handle);
+        const auto e = document->find(handle);
         if (e && e->kind == EntityKind::Insert)
-            it->second.references.push_back({handle, referenceExtent(*document, *e)});
+            it->second.references.push_back({handle, referenceExtent(*document, *e), e->insertion});
     }
     if (m_document.lock().get() == document) {
         if (m_cacheValid)
@@ -159,7 +159,7 @@ void DrawingView::entityAdded(const DocumentModel* document, std::uint64_t handl
 void DrawingView::entityChanged(const DocumentModel* document, std::uint64_t handle)
 {
     // A moved block reference reaches elsewhere; an erased one is skipped when painting.
-    const EntityData* e = document->find(handle);
+    const auto e = document->find(handle);
     auto it = m_states.find(document);
     if (e && e->kind == EntityKind::Insert && it != m_states.end())
         it->second.referencesKnown = false;

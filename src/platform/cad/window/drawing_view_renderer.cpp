@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <thread>
 
 namespace cad {
 
@@ -30,6 +31,9 @@ constexpr std::size_t kMaxQueuedSegments = 4000000;
 constexpr std::size_t kAntialiasBlockSegments = 200000;
 // A text drawn out of a block weighs as much as this many segments.
 constexpr std::size_t kTextWeight = 200;
+// Drawings with at least this many entities are walked by several threads when all of it is in view.
+constexpr std::size_t kParallelRecords = 50000;
+constexpr std::size_t kMaxThreads = 8;
 // Entities smaller than this on screen are a dot.
 constexpr double kDotPixels = 1.5;
 // Antialiasing only while the view shows fewer entities than this: beyond, speed matters more.
@@ -189,12 +193,16 @@ private:
 
 struct DrawingRenderer::Impl {
     const DocumentModel& model;
+    const EntityStore& store;
     ViewTransform view;
     QTransform toDevice;
     Blocks blocks;
     QHash<QString, const LayerData*> layers;
     QString lastLayerName;
     const LayerData* lastLayer = nullptr;
+    // The layers of the stored entities' layer names, looked up on first use.
+    std::vector<const LayerData*> layerById;
+    std::vector<bool> layerLookedUp;
     std::size_t drawn = 0;
 
     // Curves go in as their chords: one drawLines call per colour is far cheaper than a call per
@@ -211,15 +219,28 @@ struct DrawingRenderer::Impl {
         short color;
     };
     std::vector<TextJob> texts;
-    std::vector<QLineF> bars;
     std::size_t blockCopies = 0, queued = 0;
     bool partial = false;   // something was left out to keep the paint short
 
     Impl(const DocumentModel& m, const ViewTransform& v)
-        : model(m), view(v), toDevice(v.matrix()), blocks(m.tables())
+        : model(m), store(m.store()), view(v), toDevice(v.matrix()), blocks(m.tables()),
+          layerById(m.store().nameCount(), nullptr), layerLookedUp(m.store().nameCount(), false)
     {
         for (const auto& l : m.tables().layers)
             layers.insert(upper(l.name), &l);
+    }
+
+    const LayerData* layerOfId(std::uint32_t id)
+    {
+        if (id >= layerById.size()) {
+            layerById.resize(store.nameCount(), nullptr);
+            layerLookedUp.resize(store.nameCount(), false);
+        }
+        if (!layerLookedUp[id]) {
+            layerLookedUp[id] = true;
+            layerById[id] = layers.value(upper(store.name(id)), nullptr);
+        }
+        return layerById[id];
     }
 
     const LayerData* layerOf(const QString& name)
@@ -235,9 +256,13 @@ struct DrawingRenderer::Impl {
     short resolveColor(const EntityData& e, short byBlock, const LayerData*& layer, const LayerData* inherited)
     {
         layer = (inherited && e.layer == QLatin1String("0")) ? inherited : layerOf(e.layer);
+        return colorOn(e.color, byBlock, layer);
+    }
+
+    static short colorOn(short c, short byBlock, const LayerData* layer)
+    {
         if (layer && (layer->color < 0 || (layer->flags & 1)))
             return 0;
-        short c = e.color;
         if (c == kColorByLayer)
             c = layer ? static_cast<short>(std::abs(layer->color)) : 7;
         else if (c == kColorByBlock)
@@ -247,7 +272,7 @@ struct DrawingRenderer::Impl {
         return c;
     }
 
-    void addArc(Batch& b, const QTransform& t, const Point& c, double r, double start, double sweep)
+    void addArc(Batch& b, const QTransform& t, const Point& c, double r, double start, double sweep) const
     {
         const double pixels = r * scaleOf(t);
         // Only a curve much larger than the view is worth clipping to it first.
@@ -264,7 +289,7 @@ struct DrawingRenderer::Impl {
         addArcChords(b, t, c, r, start, sweep);
     }
 
-    void addArcChords(Batch& b, const QTransform& t, const Point& c, double r, double start, double sweep)
+    void addArcChords(Batch& b, const QTransform& t, const Point& c, double r, double start, double sweep) const
     {
         const int n = segmentsFor(r * scaleOf(t), sweep);
         QPointF last = mapped(t, c[0] + r * std::cos(start), c[1] + r * std::sin(start));
@@ -276,20 +301,20 @@ struct DrawingRenderer::Impl {
         }
     }
 
-    void addPolyline(Batch& b, const QTransform& t, const EntityData& e)
+    void addPolyline(Batch& b, const QTransform& t, const std::vector<PolyVertex>& vertices, bool closed) const
     {
-        const std::size_t n = e.vertices.size();
+        const std::size_t n = vertices.size();
         if (n == 0)
             return;
-        const std::size_t segments = e.closed ? n : n - 1;
-        QPointF last = mapped(t, e.vertices[0].x, e.vertices[0].y);
+        const std::size_t segments = closed ? n : n - 1;
+        QPointF last = mapped(t, vertices[0].x, vertices[0].y);
         auto to = [&](const QPointF& p) {
             b.lines.emplace_back(last, p);
             last = p;
         };
         for (std::size_t i = 0; i < segments; ++i) {
-            const PolyVertex& a = e.vertices[i];
-            const PolyVertex& v = e.vertices[(i + 1) % n];
+            const PolyVertex& a = vertices[i];
+            const PolyVertex& v = vertices[(i + 1) % n];
             const double dx = v.x - a.x, dy = v.y - a.y, len = std::hypot(dx, dy);
             if (a.bulge != 0 && std::isfinite(a.bulge) && len > 0) {
                 // A bulged segment is an arc of included angle 4 atan(bulge), its centre on the
@@ -309,6 +334,48 @@ struct DrawingRenderer::Impl {
         }
     }
 
+    void addCurve(Batch& b, const QTransform& t, EntityKind kind, const Point& c, double r, double start, double end) const
+    {
+        if (kind == EntityKind::Circle) {
+            addArc(b, t, c, r, 0, 2 * kPi);
+            return;
+        }
+        double sweep = end - start;
+        if (sweep <= 0)
+            sweep += 2 * kPi;
+        addArc(b, t, c, r, start, sweep);
+    }
+
+    // Queues what an entity other than a block reference shows; touches nothing but `b` and `textJobs`.
+    void queueShape(const EntityData& e, const QTransform& t, short color, Batch& b, std::vector<TextJob>& textJobs) const
+    {
+        switch (e.kind) {
+        case EntityKind::Line:
+            b.lines.emplace_back(mapped(t, e.start[0], e.start[1]), mapped(t, e.end[0], e.end[1]));
+            break;
+        case EntityKind::Circle:
+        case EntityKind::Arc:
+            addCurve(b, t, e.kind, e.center, e.radius, e.startAngle, e.endAngle);
+            break;
+        case EntityKind::Polyline:
+            addPolyline(b, t, e.vertices, e.closed);
+            break;
+        case EntityKind::Text:
+        case EntityKind::MText:
+            if (textTooSmall(e, scaleOf(t))) {
+                std::vector<QLineF> bars;
+                textBars(e, bars);
+                for (const auto& bar : bars)
+                    b.lines.push_back(t.map(bar));
+            } else {
+                textJobs.push_back({&e, t, color});
+            }
+            break;
+        case EntityKind::Insert:
+            break;
+        }
+    }
+
     void draw(const EntityData& e, const QTransform& t, short byBlock, const LayerData* inherited, int depth)
     {
         if (depth > 0 && (blockCopies >= kMaxBlockCopies || queued >= kMaxQueuedSegments)) {
@@ -322,35 +389,9 @@ struct DrawingRenderer::Impl {
             return;
         Batch& b = batches[static_cast<std::size_t>(color)];
         const std::size_t before = b.lines.size() + kTextWeight * texts.size();
-        switch (e.kind) {
-        case EntityKind::Line:
-            b.lines.emplace_back(mapped(t, e.start[0], e.start[1]), mapped(t, e.end[0], e.end[1]));
-            break;
-        case EntityKind::Circle:
-            addArc(b, t, e.center, e.radius, 0, 2 * kPi);
-            break;
-        case EntityKind::Arc: {
-            double sweep = e.endAngle - e.startAngle;
-            if (sweep <= 0)
-                sweep += 2 * kPi;
-            addArc(b, t, e.center, e.radius, e.startAngle, sweep);
-            break;
-        }
-        case EntityKind::Polyline:
-            addPolyline(b, t, e);
-            break;
-        case EntityKind::Text:
-        case EntityKind::MText:
-            if (textTooSmall(e, scaleOf(t))) {
-                bars.clear();
-                textBars(e, bars);
-                for (const auto& bar : bars)
-                    b.lines.push_back(t.map(bar));
-            } else {
-                texts.push_back({&e, t, color});
-            }
-            break;
-        case EntityKind::Insert: {
+        if (e.kind != EntityKind::Insert) {
+            queueShape(e, t, color, b, texts);
+        } else {
             const BlockDefinition* block = blocks.find(e.blockName);
             if (!block || depth >= kMaxBlockDepth)
                 return;
@@ -367,7 +408,6 @@ struct DrawingRenderer::Impl {
                 }
             return;
         }
-        }
         if (depth > 0)
             queued += b.lines.size() + kTextWeight * texts.size() - before;
     }
@@ -383,18 +423,130 @@ struct DrawingRenderer::Impl {
         } else if (indexed) {
             box = *indexed;
         }
-        if (box) {
-            const double w = (box->maxX - box->minX) * view.scale, h = (box->maxY - box->minY) * view.scale;
-            if (w < kDotPixels && h < kDotPixels) {
-                const LayerData* layer = nullptr;
-                const short color = resolveColor(e, 7, layer, nullptr);
-                if (color != 0)
-                    batches[static_cast<std::size_t>(color)].dots.push_back(
-                        view.toScreen((box->minX + box->maxX) / 2, (box->minY + box->maxY) / 2));
-                return;
-            }
+        if (box && tiny(*box)) {
+            const LayerData* layer = nullptr;
+            dot(*box, resolveColor(e, 7, layer, nullptr));
+            return;
         }
         draw(e, toDevice, 7, nullptr, 0);
+    }
+
+    bool tiny(const Box& box) const
+    {
+        return (box.maxX - box.minX) * view.scale < kDotPixels && (box.maxY - box.minY) * view.scale < kDotPixels;
+    }
+
+    void dot(const Box& box, short color)
+    {
+        if (color != 0)
+            batches[static_cast<std::size_t>(color)].dots.push_back(
+                view.toScreen((box.minX + box.maxX) / 2, (box.minY + box.maxY) / 2));
+    }
+
+    // A model-space entity from its compact record: lines, arcs and polylines straight from their
+    // arrays, anything else through its whole record.
+    void drawStored(const StoredEntity& s)
+    {
+        if (s.storage == EntityStorage::Whole) {
+            drawTop(store.whole(s), &s.box);
+            return;
+        }
+        ++drawn;
+        queueCompact(s, layerOfId(s.layer), batches, texts);
+    }
+
+    // Queues a model-space entity other than a block reference into `into` and `textJobs`; touches
+    // nothing else, so that several threads can queue at once, each into batches of its own.
+    void queueCompact(const StoredEntity& s, const LayerData* layer, std::array<Batch, 256>& into,
+                      std::vector<TextJob>& textJobs) const
+    {
+        const short color = colorOn(s.color, 7, layer);
+        if (color == 0)
+            return;
+        Batch& b = into[static_cast<std::size_t>(color)];
+        if (tiny(s.box)) {
+            b.dots.push_back(view.toScreen((s.box.minX + s.box.maxX) / 2, (s.box.minY + s.box.maxY) / 2));
+            return;
+        }
+        if (s.storage == EntityStorage::Whole) {
+            queueShape(store.whole(s), toDevice, color, b, textJobs);
+            return;
+        }
+        switch (s.storage) {
+        case EntityStorage::Line: {
+            const LineGeometry& l = store.line(s);
+            b.lines.emplace_back(mapped(toDevice, l.start[0], l.start[1]), mapped(toDevice, l.end[0], l.end[1]));
+            break;
+        }
+        case EntityStorage::Arc: {
+            const ArcGeometry& a = store.arc(s);
+            addCurve(b, toDevice, s.kind, a.center, a.radius, a.startAngle, a.endAngle);
+            break;
+        }
+        case EntityStorage::Polyline:
+            addPolyline(b, toDevice, store.polyline(s).vertices, s.closed);
+            break;
+        case EntityStorage::Whole:
+            break;
+        }
+    }
+
+    // The whole drawing in view: threads queue every entity of their share of the records but the
+    // block references, which follow here in drawing order (their blocks' extents are worked out
+    // and cached as they come, and one paint draws a bounded number of block copies). Without block
+    // references the queues are exactly those of a walk in one thread. Returns how many entities
+    // are in view.
+    std::size_t walkInParallel(const Box& window)
+    {
+        for (std::uint32_t id = 0; id < store.nameCount(); ++id)
+            layerOfId(id);
+        const std::size_t n = store.size();
+        const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxThreads);
+        struct Share {
+            std::array<Batch, 256> batches;
+            std::vector<TextJob> texts;
+            std::vector<std::uint32_t> references;   // positions of the block references
+            std::size_t shown = 0, drawn = 0;
+        };
+        std::vector<Share> shares(threads);
+        auto work = [&](std::size_t k) {
+            Share& share = shares[k];
+            for (std::size_t i = n * k / threads, end = n * (k + 1) / threads; i < end; ++i) {
+                const StoredEntity& s = store[i];
+                if (s.erased || !s.visible || !s.box.intersects(window))
+                    continue;
+                ++share.shown;
+                if (s.kind == EntityKind::Insert) {
+                    share.references.push_back(static_cast<std::uint32_t>(i));
+                    continue;
+                }
+                ++share.drawn;
+                queueCompact(s, layerById[s.layer], share.batches, share.texts);
+            }
+        };
+        std::vector<std::thread> running;
+        for (std::size_t k = 1; k < threads; ++k)
+            running.emplace_back(work, k);
+        work(0);
+        for (auto& t : running)
+            t.join();
+        std::size_t shown = 0;
+        for (Share& share : shares) {
+            shown += share.shown;
+            drawn += share.drawn;
+            for (std::size_t c = 0; c < batches.size(); ++c) {
+                Batch& to = batches[c];
+                Batch& from = share.batches[c];
+                to.lines.insert(to.lines.end(), from.lines.begin(), from.lines.end());
+                to.dots.insert(to.dots.end(), from.dots.begin(), from.dots.end());
+                from = Batch();
+            }
+            texts.insert(texts.end(), share.texts.begin(), share.texts.end());
+        }
+        for (const Share& share : shares)
+            for (auto i : share.references)
+                drawTop(store.whole(store[i]), &store[i].box);
+        return shown;
     }
 
     void flush(QPainter& p)
@@ -446,24 +598,25 @@ void DrawingRenderer::paintView(QPainter& painter, const std::vector<PlacedRefer
     // Drawing order, so that later entities lie over earlier ones as the engineer drew them. Each
     // entity is queued while its record is at hand; nothing is painted before the flush below.
     std::size_t shown = 0;
-    d->model.forEachIn(window, [&](const EntityData& e, const Box& box) {
-        if (e.visible) {
-            ++shown;
-            d->drawTop(e, &box);
-        }
-    });
+    if (d->model.index().coversMuchOf(window) && d->store.size() >= kParallelRecords)
+        shown = d->walkInParallel(window);
+    else
+        d->model.forEachIn(window, [&](const StoredEntity& s) {
+            if (s.visible) {
+                ++shown;
+                d->drawStored(s);
+            }
+        });
     painter.setRenderHint(QPainter::Antialiasing, shown < kAntialiasLimit);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     // References standing outside the view whose block reaches into it.
     for (const auto& r : references) {
-        if (!r.extent.intersects(window))
+        const Box at{r.insertion[0], r.insertion[1], r.insertion[0], r.insertion[1]};
+        if (!r.extent.intersects(window) || at.intersects(window))   // else the index found it already
             continue;
-        const EntityData* e = d->model.find(r.handle);
-        if (!e || !e->visible || e->kind != EntityKind::Insert)
-            continue;
-        const Box at{e->insertion[0], e->insertion[1], e->insertion[0], e->insertion[1]};
-        if (!at.intersects(window))   // else the index found it already
-            d->drawTop(*e, nullptr);
+        const StoredEntity* s = d->model.stored(r.handle);
+        if (s && s->visible && s->kind == EntityKind::Insert)
+            d->drawTop(d->store.whole(*s), nullptr);
     }
     d->flush(painter);
 }
@@ -475,9 +628,9 @@ void DrawingRenderer::paintEntities(QPainter& painter, const std::vector<std::ui
     d->blockCopies = d->queued = 0;
     painter.setRenderHint(QPainter::Antialiasing, handles.size() < kAntialiasLimit);
     for (auto h : handles) {
-        const EntityData* e = d->model.find(h);
-        if (e && e->visible)
-            d->drawTop(*e, d->model.index().box(h));
+        const StoredEntity* s = d->model.stored(h);
+        if (s && s->visible)
+            d->drawStored(*s);
     }
     d->flush(painter);
 }
@@ -486,10 +639,13 @@ std::vector<PlacedReference> placedReferences(const DocumentModel& model)
 {
     std::vector<PlacedReference> out;
     Blocks blocks(model.tables());
-    model.forEach([&](const EntityData& e) {
-        if (e.kind == EntityKind::Insert)
-            out.push_back({e.handle, blocks.referenceExtent(e).value_or(Box{e.insertion[0], e.insertion[1],
-                                                                            e.insertion[0], e.insertion[1]})});
+    model.forEachStored([&](const StoredEntity& s) {
+        if (s.kind != EntityKind::Insert)
+            return;
+        const EntityData& e = model.store().whole(s);
+        out.push_back({e.handle,
+                       blocks.referenceExtent(e).value_or(Box{e.insertion[0], e.insertion[1], e.insertion[0], e.insertion[1]}),
+                       e.insertion});
     });
     return out;
 }
@@ -512,14 +668,13 @@ std::optional<Box> drawingExtents(const DocumentModel& model, const std::vector<
         else
             all = b;
     };
-    const double inf = std::numeric_limits<double>::infinity();
-    model.forEachIn({-inf, -inf, inf, inf}, [&](const EntityData& e, const Box& b) {
-        if (e.visible && e.kind != EntityKind::Insert)
-            add(b);
+    model.forEachStored([&](const StoredEntity& s) {
+        if (s.visible && s.kind != EntityKind::Insert)
+            add(s.box);
     });
     for (const auto& r : references) {
-        const EntityData* e = model.find(r.handle);
-        if (e && e->visible)
+        const StoredEntity* s = model.stored(r.handle);
+        if (s && s->visible)
             add(r.extent);
     }
     return all;

@@ -21,6 +21,7 @@ class DocumentModel;
 struct PlacedReference {
     std::uint64_t handle = 0;
     Box extent;
+    Point insertion{};   // where the index has it
 };
 // The block references of a drawing with their extents.
 std::vector<PlacedReference> placedReferences(const DocumentModel& model);
