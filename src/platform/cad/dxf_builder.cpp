@@ -20,17 +20,6 @@ double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallb
 
 Point point(double x, double y, double z) { return {finiteOr(x, 0), finiteOr(y, 0), finiteOr(z, 0)}; }
 
-// The leading whole number of a value, as strtol reads it (a thickness given where a line
-// weight is looked for, "2.7", counts as 2).
-int leadingInt(std::string_view v)
-{
-    char buf[80];
-    const std::size_t n = std::min(v.size(), sizeof buf - 1);
-    std::memcpy(buf, v.data(), n);
-    buf[n] = '\0';
-    return static_cast<int>(std::strtol(buf, nullptr, 10));
-}
-
 double bulgeOf(double b) { return std::isfinite(b) && std::abs(b) < 1e6 ? b : 0; }
 
 } // namespace
@@ -92,7 +81,7 @@ void DxfDrawingBuilder::begin(std::string_view type, bool invisible)
         m_kind = kind;
 }
 
-void DxfDrawingBuilder::group(int code, std::string_view value)
+void DxfDrawingBuilder::group(int code, std::string_view value, double number)
 {
     if (code == 9 && m_section == Section::Header) {
         begin(value);
@@ -111,32 +100,39 @@ void DxfDrawingBuilder::group(int code, std::string_view value)
     case Kind::LwPolyline:
         // Each group 10 begins a vertex, which the groups 20 and 42 after it fill in.
         if (code == 10)
-            m_lwVertices.push_back({dxfReal(value), 0, 0});
+            m_lwVertices.push_back({number, 0, 0});
         else if (code == 20 && !m_lwVertices.empty())
-            m_lwVertices.back().y = dxfReal(value);
+            m_lwVertices.back().y = number;
         else if (code == 42 && !m_lwVertices.empty())
-            m_lwVertices.back().bulge = dxfReal(value);
+            m_lwVertices.back().bulge = number;
         break;
     case Kind::Linetype:
         if (code == 49)
-            m_dashes.push_back(finiteOr(dxfReal(value), 0));
+            m_dashes.push_back(finiteOr(number, 0));
         break;
     default: break;
     }
     m_marks[code - kFirstCode] = m_object;
     m_values[code - kFirstCode] = value;
+    m_numbers[code - kFirstCode] = number;
     m_firstCode = std::min(m_firstCode, code);
 }
 
+// Groups of numeric codes come read and checked; others are read as far as they hold a number.
 double DxfDrawingBuilder::real(int code, double fallback) const
 {
-    return has(code) ? dxfReal(m_values[code - kFirstCode]) : fallback;
+    if (!has(code))
+        return fallback;
+    const double n = m_numbers[code - kFirstCode];
+    return std::isnan(n) ? dxfReal(m_values[code - kFirstCode]) : n;
 }
 
-// Whole-number groups are checked when read, so their text is a number in range.
 int DxfDrawingBuilder::integer(int code, int fallback) const
 {
-    return has(code) ? dxfInt(m_values[code - kFirstCode]) : fallback;
+    if (!has(code))
+        return fallback;
+    const double n = m_numbers[code - kFirstCode];
+    return std::isnan(n) ? dxfLeadingInt(m_values[code - kFirstCode]) : static_cast<int>(n);
 }
 
 void DxfDrawingBuilder::end()
@@ -229,7 +225,7 @@ void DxfDrawingBuilder::layer()
         layer.linetype = QStringLiteral("CONTINUOUS");
     layer.flags = integer(70, 0);
     // The line weight (370); older files give a thickness (39) in its place.
-    layer.lineweight = has(370) ? integer(370, -1) : has(39) ? leadingInt(str(39)) : -1;
+    layer.lineweight = has(370) ? integer(370, -1) : has(39) ? dxfLeadingInt(str(39)) : -1;
     // A name met again replaces the earlier entry; found by hash, as plans can hold many layers.
     auto& layers = m_model.tables().layers;
     const QString key = layer.name.toUpper();

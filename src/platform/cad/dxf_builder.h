@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,8 +38,8 @@ public:
 
     // A new object named `type` (the value of its group 0); `invisible` from its group 60.
     void begin(std::string_view type, bool invisible = false);
-    // A group of the current object.
-    void group(int code, std::string_view value);
+    // A group of the current object; `number` is its value read when its code holds a number.
+    void group(int code, std::string_view value, double number = std::numeric_limits<double>::quiet_NaN());
     // The current object is complete.
     void end();
     // Everything is read: an open polyline or block is closed.
@@ -98,6 +99,7 @@ private:
     std::uint32_t m_object = 1;
     std::array<std::uint32_t, kLastCode - kFirstCode + 1> m_marks{};
     std::array<std::string_view, kLastCode - kFirstCode + 1> m_values{};
+    std::array<double, kLastCode - kFirstCode + 1> m_numbers{};
     std::string m_mtextChunks;              // groups 3 of an MTEXT, in their order
     std::vector<PolyVertex> m_lwVertices;   // of a light-weight polyline: one for each group 10
     std::vector<double> m_dashes;           // groups 49 of a line type

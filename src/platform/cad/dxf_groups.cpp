@@ -9,6 +9,7 @@
 #include <cctype>
 #include <charconv>
 #include <climits>
+#include <limits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -26,11 +27,16 @@ void dxfMalformed(const char* why, std::size_t line)
     throw AutomationError(errors::FileError, text);
 }
 
+namespace {
+// The blanks of the C locale, tested without a call per character.
+bool blank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+} // namespace
+
 std::string_view dxfTrim(std::string_view s)
 {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+    while (!s.empty() && blank(s.front()))
         s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+    while (!s.empty() && blank(s.back()))
         s.remove_suffix(1);
     return s;
 }
@@ -51,7 +57,7 @@ bool isIntCode(int c)
 }
 
 // Plain decimal notation only: "0x1p10", "inf" or "nan" are not numbers of a drawing.
-bool parsesAsReal(std::string_view v)
+bool parsesAsReal(std::string_view v, double& out)
 {
     v = dxfTrim(v);
     if (v.empty() || v.size() > 64)
@@ -59,7 +65,7 @@ bool parsesAsReal(std::string_view v)
     std::size_t i = 0, digits = 0;
     auto run = [&] {
         std::size_t n = 0;
-        while (i < v.size() && std::isdigit(static_cast<unsigned char>(v[i])))
+        while (i < v.size() && v[i] >= '0' && v[i] <= '9')
             ++i, ++n;
         return n;
     };
@@ -81,12 +87,23 @@ bool parsesAsReal(std::string_view v)
     }
     if (i != v.size())
         return false;
+    // Written plainly, the number reads as strtod reads it; only a value beyond the range of a
+    // double (or below its smallest) is left to strtod to judge.
+    if (v.front() != '+' && v.find(',') == std::string_view::npos) {
+        double d = 0;
+        const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+        if (ec == std::errc() && end == v.data() + v.size()) {
+            out = d;
+            return std::isfinite(d);
+        }
+    }
     char s[72];
     std::memcpy(s, v.data(), v.size());
     s[v.size()] = '\0';
     std::replace(s, s + v.size(), ',', '.');
     char* end = nullptr;
     const double d = std::strtod(s, &end);
+    out = d;
     return end == s + v.size() && std::isfinite(d);
 }
 
@@ -119,17 +136,20 @@ double dxfReal(std::string_view v)
     return std::strtod(s.c_str(), nullptr);
 }
 
-int dxfInt(std::string_view v)
+int dxfLeadingInt(std::string_view v)
 {
-    long long n = 0;
-    parsesAsInt(v, &n);
-    return static_cast<int>(n);
+    char buf[80];
+    const std::size_t n = std::min(v.size(), sizeof buf - 1);
+    std::memcpy(buf, v.data(), n);
+    buf[n] = '\0';
+    return static_cast<int>(std::strtol(buf, nullptr, 10));
 }
 
 DxfGroupReader::DxfGroupReader(QIODevice& device, std::size_t chunk)
     : m_device(device), m_chunk(std::max<std::size_t>(chunk, 1))
 {
     m_buffer.resize(m_chunk);
+    m_groups.reserve(64);
 }
 
 // Reads more of the file behind what the buffer holds, keeping the current record; false when
@@ -211,15 +231,26 @@ bool DxfGroupReader::readGroup(Group& g)
     if (c.empty() && m_pos >= m_end && !fill())
         return false;   // a trailing empty line
     long long code = 0;
-    if (!parsesAsInt(c, &code) || code < -5 || code > 1071)
+    if (!c.empty() && c.size() <= 4 && std::all_of(c.begin(), c.end(), [](char d) { return d >= '0' && d <= '9'; })) {
+        for (char d : c)
+            code = code * 10 + (d - '0');
+    } else if (!parsesAsInt(c, &code)) {
+        code = -1000;
+    }
+    if (code < -5 || code > 1071)
         dxfMalformed("a group code is not a number", codeLineNo);
     if (!line(value))
         dxfMalformed("the file ends inside a group", codeLineNo);
     const int ic = static_cast<int>(code);
-    if (isRealCode(ic) && !parsesAsReal(value))
+    g.number = std::numeric_limits<double>::quiet_NaN();
+    if (isRealCode(ic) && !parsesAsReal(value, g.number))
         dxfMalformed("a number is expected", m_lineNo);
-    if (isIntCode(ic) && !parsesAsInt(value))
-        dxfMalformed("a whole number is expected", m_lineNo);
+    long long whole = 0;
+    if (isIntCode(ic)) {
+        if (!parsesAsInt(value, &whole))
+            dxfMalformed("a whole number is expected", m_lineNo);
+        g.number = static_cast<double>(whole);
+    }
     if (ic == 0 && dxfTrim(value) == "EOF") {
         value = dxfTrim(value);
     } else {

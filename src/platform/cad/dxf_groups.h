@@ -16,8 +16,8 @@ namespace cad {
 std::string_view dxfTrim(std::string_view value);
 // A number already checked to be plain decimal, read to the same double as strtod.
 double dxfReal(std::string_view value);
-// A whole number already checked to be one.
-int dxfInt(std::string_view value);
+// The leading whole number of a value, as strtol reads it ("2.7" gives 2, "x" 0).
+int dxfLeadingInt(std::string_view value);
 
 // Groups of a DXF text, a record at a time: a record is a group with code 0 and the groups that
 // follow it up to the next group 0 (the first record may start otherwise). Each group is checked
@@ -32,6 +32,7 @@ public:
         std::uint32_t line;     // of the value, counted from 1
         std::size_t offset;     // of the value, from the start of the record
         std::size_t size;
+        double number;          // of a group whose code holds a number, else NaN
     };
 
     // Reads `device` from its current position, `chunk` bytes at a time.
@@ -50,6 +51,7 @@ public:
     std::string_view value(const Group& g) const { return {m_buffer.data() + m_record + g.offset, g.size}; }
     std::string_view value(std::size_t i) const { return value(m_groups[i]); }
     int code(std::size_t i) const { return m_groups[i].code; }
+    double number(std::size_t i) const { return m_groups[i].number; }
     std::size_t size() const { return m_groups.size(); }
     bool atEof() const { return m_eofRead; }
 

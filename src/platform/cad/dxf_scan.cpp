@@ -96,7 +96,7 @@ private:
         if (m_r.code(i) == 0)
             m_b.begin(m_r.value(i));
         else
-            m_b.group(m_r.code(i), m_r.value(i));
+            m_b.group(m_r.code(i), m_r.value(i), m_r.number(i));
     }
 
     void section(const std::string& name)
@@ -255,7 +255,7 @@ private:
     {
         for (std::size_t i = 1; i < m_r.size(); ++i)
             if (m_r.code(i) == 70)
-                return (dxfInt(m_r.value(i)) & (16 | 64)) == 0;
+                return (static_cast<int>(m_r.number(i)) & (16 | 64)) == 0;
         return true;
     }
 
@@ -283,7 +283,7 @@ private:
                 continue;
             // Texts are read in any length, as their line or their chunks.
             if ((text && c == 1) || (mtext && (c == 1 || c == 3)))
-                m_b.group(c, m_r.value(i));
+                m_b.group(c, m_r.value(i), m_r.number(i));
             else
                 pass(i);
         }
