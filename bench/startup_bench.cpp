@@ -1,4 +1,5 @@
-// Startup to the first paint: the main window (`bench_startup main`) or a bare Qt window of its size (`bare`).
+// Startup to the first paint: the main window (`bench_startup main [panel]`) or a bare Qt window of its size (`bare`).
+// The main window starts on a panel drawn at random, as the program does, unless one is named (for profiling).
 #include "app/main_window.h"
 #include "app/twips.h"
 #include "platform/cad/window/drawing_window.h"
@@ -38,8 +39,8 @@ int main(int argc, char** argv)
     QElapsedTimer since;
     since.start();
     const bool bare = argc == 2 && std::strcmp(argv[1], "bare") == 0;
-    if (argc != 2 || (!bare && std::strcmp(argv[1], "main") != 0)) {
-        std::fprintf(stderr, "usage: %s main|bare\n", argv[0]);
+    if (argc < 2 || argc > 3 || (!bare && std::strcmp(argv[1], "main") != 0)) {
+        std::fprintf(stderr, "usage: %s main [panel 0-18]|bare\n", argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -54,7 +55,12 @@ int main(int argc, char** argv)
     } else {
         // As the program starts: the drawing engine's window provider, then the main window.
         cad::installDrawingWindow();
-        window = std::make_unique<app::MainWindow>();
+        app::MainWindowOptions options;
+        if (argc == 3) {
+            const int panel = std::atoi(argv[2]);
+            options.random = [panel] { return (panel + 0.5) / app::MainWindow::kPanelCount; };
+        }
+        window = std::make_unique<app::MainWindow>(options);
     }
     window->installEventFilter(&watch);
     window->show();

@@ -133,32 +133,113 @@ QRect fittedGeometry(const CatalogueEntry& e, QWidget* w)
     return r;
 }
 
+QString rowKey(const QString& name, int index) { return name.toLower() + QLatin1Char('(') + QString::number(index); }
+
 } // namespace
+
+CatalogueBuilder::CatalogueBuilder(QWidget* client, const std::vector<CatalogueEntry>& catalogue)
+    : m_client(client), m_catalogue(catalogue), m_panel(catalogue.size(), -1), m_widgets(catalogue.size(), nullptr),
+      m_remaining(catalogue.size())
+{
+    initPanelResources();
+    // Controls take the window's face from their container as they are made: set one by one, each
+    // would measure its text again and tell its children of the change.
+    client->setFont(windowFont());
+    for (std::size_t row = 0; row < catalogue.size(); ++row) {
+        const CatalogueEntry& e = catalogue[row];
+        m_rows.insert(rowKey(e.name, e.index), static_cast<int>(row));
+        if (e.container.isEmpty()) {
+            const bool panelRoot = e.name == QLatin1String("fraFrame") || e.name == QLatin1String("picShow");
+            m_panel[row] = panelRoot ? e.index : -1;
+        } else {
+            const int container = rowOf(e.container, e.containerIndex);
+            Q_ASSERT_X(container >= 0, "CatalogueBuilder", qPrintable("container missing for " + e.name));
+            m_panel[row] = container >= 0 ? m_panel[container] : -1;
+        }
+    }
+}
+
+int CatalogueBuilder::rowOf(const QString& name, int index) const { return m_rows.value(rowKey(name, index), -1); }
+
+void CatalogueBuilder::make(std::size_t row, bool hidden)
+{
+    const CatalogueEntry& e = m_catalogue[row];
+    QWidget* parent = m_client;
+    if (!e.container.isEmpty()) {
+        const int container = rowOf(e.container, e.containerIndex);
+        if (container >= 0 && m_widgets[container])
+            parent = m_widgets[container];
+    }
+    QWidget* w = makeWidget(e, parent);
+    --m_remaining;
+    if (!w)
+        return;
+    m_widgets[row] = w;
+    w->setObjectName(e.index >= 0 ? QStringLiteral("%1(%2)").arg(e.name).arg(e.index) : e.name);
+    if (e.font == FontKind::BoldSans)
+        w->setFont(boldSansFont());
+    w->setGeometry(fittedGeometry(e, w));
+    w->setEnabled(!(e.flags & Disabled));
+    w->setVisible(!hidden && !(e.flags & Hidden));
+    if ((e.kind == ControlKind::PictureBox || e.kind == ControlKind::Image) && !e.caption.isEmpty())
+        fitPicture(static_cast<QLabel*>(w), e.caption);
+}
+
+void CatalogueBuilder::build(const QSet<int>& panels)
+{
+    for (std::size_t row = 0; row < m_catalogue.size(); ++row) {
+        if (!m_widgets[row] && (m_panel[row] < 0 || panels.contains(m_panel[row])))
+            make(row, false);
+    }
+}
+
+void CatalogueBuilder::buildRest(bool panelsHidden)
+{
+    for (std::size_t row = 0; row < m_catalogue.size(); ++row) {
+        if (!m_widgets[row])
+            make(row, panelsHidden && m_catalogue[row].container.isEmpty() && m_panel[row] >= 0);
+    }
+}
+
+QWidget* CatalogueBuilder::widget(const QString& name, std::optional<int> index) const
+{
+    const int row = rowOf(name, index.value_or(-1));
+    return row >= 0 ? m_widgets[row] : nullptr;
+}
+
+int CatalogueBuilder::maxIndex(const QString& name) const
+{
+    int highest = -1;
+    for (const CatalogueEntry& e : m_catalogue) {
+        if (e.index >= 0 && e.name.compare(name, Qt::CaseInsensitive) == 0)
+            highest = std::max(highest, e.index);
+    }
+    return highest;
+}
+
+void CatalogueBuilder::restoreStackingOrder() const
+{
+    for (std::size_t row = 0; row < m_catalogue.size(); ++row) {
+        if (m_widgets[row] && m_widgets[row]->parentWidget() == m_client)
+            m_widgets[row]->raise();
+    }
+}
+
+void CatalogueBuilder::registerAll(services::ControlRegistry& registry) const
+{
+    for (std::size_t row = 0; row < m_catalogue.size(); ++row) {
+        const CatalogueEntry& e = m_catalogue[row];
+        if (m_widgets[row])
+            registry.add(e.name, e.index >= 0 ? std::optional<int>(e.index) : std::nullopt, e.kind, m_widgets[row]);
+    }
+}
 
 void buildControls(QWidget* client, const std::vector<CatalogueEntry>& catalogue,
                    services::ControlRegistry& registry)
 {
-    initPanelResources();
-    for (const CatalogueEntry& e : catalogue) {
-        const std::optional<int> index = e.index >= 0 ? std::optional<int>(e.index) : std::nullopt;
-        QWidget* parent = client;
-        if (!e.container.isEmpty()) {
-            const std::optional<int> ci = e.containerIndex >= 0 ? std::optional<int>(e.containerIndex) : std::nullopt;
-            parent = registry.widget(e.container, ci);
-            Q_ASSERT_X(parent, "buildControls", qPrintable("container missing for " + e.name));
-            if (!parent)
-                parent = client;
-        }
-        QWidget* w = makeWidget(e, parent);
-        if (!w)
-            continue;
-        w->setObjectName(e.index >= 0 ? QStringLiteral("%1(%2)").arg(e.name).arg(e.index) : e.name);
-        w->setFont(e.font == FontKind::BoldSans ? boldSansFont() : windowFont());
-        w->setGeometry(fittedGeometry(e, w));
-        w->setEnabled(!(e.flags & Disabled));
-        w->setVisible(!(e.flags & Hidden));
-        registry.add(e.name, index, e.kind, w);
-    }
+    CatalogueBuilder builder(client, catalogue);
+    builder.buildRest(false);
+    builder.registerAll(registry);
 }
 
 } // namespace app

@@ -1,13 +1,59 @@
-// Builds the widgets of the catalogue and enters them into the control registry.
+// Builds the widgets of the catalogue, all at once or panel by panel, and enters them into the control registry.
 #pragma once
 
 #include "app/panel_catalogue.h"
 #include "services/control_registry.h"
 
+#include <QHash>
+#include <QSet>
+#include <optional>
+#include <vector>
+
 class QWidget;
 
 namespace app {
 
+// Makes the catalogue's widgets in parts: the panels on show first, the others when they are wanted.
+// Within a part every row is made in design order, exactly as a build of the whole catalogue makes it.
+class CatalogueBuilder {
+public:
+    CatalogueBuilder(QWidget* client, const std::vector<CatalogueEntry>& catalogue);
+
+    // The panel a row belongs to: the index of the panel frame it lies in (the frame itself and the
+    // panel's picture box included), or -1 for the client area's own controls.
+    int panelOf(std::size_t row) const { return m_panel[row]; }
+
+    // Makes the rows of these panels and the client area's own rows, where not made yet.
+    void build(const QSet<int>& panels);
+    // Makes every row not made yet. With panelsHidden the panel frames and picture boxes made now
+    // start hidden, so that a window on show does not show them, even for a moment.
+    void buildRest(bool panelsHidden);
+    bool complete() const { return m_remaining == 0; }
+
+    // A row's widget, or nullptr when the row is missing or not made yet.
+    QWidget* widget(const QString& name, std::optional<int> index = std::nullopt) const;
+    // The highest index of a control array in the catalogue, made or not; -1 when name is no array.
+    int maxIndex(const QString& name) const;
+    // Puts the client area's own widgets (panel frames, picture boxes, the tip line) into design order
+    // among their siblings, whatever order the parts were made in.
+    void restoreStackingOrder() const;
+
+    // Enters every row in design order; every row must be made.
+    void registerAll(services::ControlRegistry& registry) const;
+
+private:
+    void make(std::size_t row, bool hidden);
+    int rowOf(const QString& name, int index) const;
+
+    QWidget* m_client;
+    const std::vector<CatalogueEntry>& m_catalogue;
+    std::vector<int> m_panel;
+    std::vector<QWidget*> m_widgets;
+    QHash<QString, int> m_rows; // "name(index)" in lower case -> row
+    std::size_t m_remaining = 0;
+};
+
+// Builds every control of the catalogue at once and enters it into registry.
 void buildControls(QWidget* client, const std::vector<CatalogueEntry>& catalogue,
                    services::ControlRegistry& registry);
 

@@ -7,7 +7,6 @@
 #include "app/menu_bar.h"
 #include "app/menu_execute.h"
 #include "app/panel_catalogue.h"
-#include "app/panel_pictures.h"
 #include "app/panels.h"
 #include "app/tip_line.h"
 #include "app/twips.h"
@@ -24,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTimer>
 #include <cmath>
 
@@ -33,6 +33,11 @@ namespace {
 // The frame and caption of a fixed single-border window, so that the outer size is the one designed.
 constexpr int kBorderPx = 2;
 constexpr int kCaptionPx = 22;
+// The earthing panels share the steel-type frame, which the catalogue places in the first of them.
+constexpr int kFirstEarthingPanel = 9;
+constexpr int kLastEarthingPanel = 12;
+
+bool isEarthingPanel(int n) { return n >= kFirstEarthingPanel && n <= kLastEarthingPanel; }
 } // namespace
 
 MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options))
@@ -55,26 +60,87 @@ MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options)
         }
     }
 
+    const double r = m_options.random();
+    const int u = static_cast<int>(std::floor(static_cast<float>(r) * static_cast<float>(kPanelCount)));
+    m_firstPanel = std::clamp(u, 0, kPanelCount - 1);
+
+    // The first paint needs only the panel drawn for it (and, for an earthing panel, the panel that holds
+    // the steel-type frame); the other eighteen are made right after it, or sooner when asked for.
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    buildControls(client, panelCatalogue(), m_controls);
-    loadPanelPictures(panelCatalogue(), m_controls);
+    m_builder = std::make_unique<CatalogueBuilder>(client, panelCatalogue());
+    QSet<int> first{m_firstPanel};
+    if (isEarthingPanel(m_firstPanel))
+        first.insert(kFirstEarthingPanel);
+    m_builder->build(first);
 
     m_tmrDelete = new QTimer(this);
     m_tmrDelete->setObjectName(QStringLiteral("tmrDelete"));
-    m_controls.add(QStringLiteral("tmrDelete"), std::nullopt, services::ControlKind::Timer, m_tmrDelete);
     connect(m_tmrDelete, &QTimer::timeout, this, &MainWindow::tmrDelete_Timer);
 
-    m_lblTips = m_controls.label(QStringLiteral("lblTips"));
-    if (auto* test = m_controls.button(QStringLiteral("cmdTest")))
+    m_lblTips = qobject_cast<QLabel*>(control(QStringLiteral("lblTips")));
+    if (auto* test = qobject_cast<QAbstractButton*>(control(QStringLiteral("cmdTest"))))
         connect(test, &QAbstractButton::clicked, this, &MainWindow::cmdTest_Click);
 
-    installPanels(*this);
     Form_Load();
+    // Input that arrives before the rest of the window finds it complete.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::completeWindow()
+{
+    if (m_complete)
+        return;
+    m_complete = true;
+    QCoreApplication::instance()->removeEventFilter(this);
+    m_builder->buildRest(true);
+    m_builder->restoreStackingOrder();
+    m_builder->registerAll(m_controls);
+    m_controls.add(QStringLiteral("tmrDelete"), std::nullopt, services::ControlKind::Timer, m_tmrDelete);
+    installPanels(*this);
+    // What the start did for the panel on show, again for the whole window.
+    layOutPanels();
+    if (isEarthingPanel(m_firstPanel))
+        earthingCommand(m_firstPanel);
+    showPanel(m_firstPanel);
+    fillClassCombos();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::Paint && !m_complete && !m_completionQueued) {
+        m_completionQueued = true;
+        QTimer::singleShot(0, this, &MainWindow::completeWindow);
+    }
+    return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_complete && event->isInputEvent())
+        completeWindow();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+services::FormState& MainWindow::state()
+{
+    completeWindow();
+    return m_state;
+}
+
+services::ControlRegistry& MainWindow::controls()
+{
+    completeWindow();
+    return m_controls;
+}
+
+QWidget* MainWindow::control(const QString& name, std::optional<int> index) const
+{
+    return m_builder->widget(name, index);
+}
 
 void MainWindow::Form_Load()
 {
@@ -83,68 +149,75 @@ void MainWindow::Form_Load()
     const int clientH = px(kHeightTwips) - kCaptionPx - 2 * kBorderPx;
     setFixedSize(clientW, clientH);
 
-    for (int i = 0; i < kPanelCount; ++i) {
-        if (QWidget* f = m_controls.widget(QStringLiteral("fraFrame"), i))
-            f->setGeometry(px(90), px(90), px(7470), px(6030));
-        if (QWidget* p = m_controls.widget(QStringLiteral("picShow"), i))
-            p->setGeometry(px(7600), px(90), px(3300), px(6030));
-    }
-    if (m_lblTips)
-        m_lblTips->setGeometry(px(90), px(6030 + 90 + 120), px(kWidthTwips - 150), px(300));
-
-    const double r = m_options.random();
-    const int u = static_cast<int>(std::floor(static_cast<float>(r) * static_cast<float>(kPanelCount)));
-    const int panel = std::clamp(u, 0, kPanelCount - 1);
-    if (panel >= 9 && panel <= 12)
-        earthingCommand(panel);
-    ShowPanel(panel);
+    layOutPanels();
+    if (isEarthingPanel(m_firstPanel))
+        earthingCommand(m_firstPanel);
+    showPanel(m_firstPanel);
 
     fillClassCombos();
 
     if (Compiled()) {
-        if (QWidget* test = m_controls.widget(QStringLiteral("cmdTest")))
+        if (QWidget* test = control(QStringLiteral("cmdTest")))
             test->setVisible(false);
     }
 
     m_tmrDelete->start(m_options.tipClearIntervalMs);
 }
 
+void MainWindow::layOutPanels()
+{
+    for (int i = 0; i < kPanelCount; ++i) {
+        if (QWidget* f = control(QStringLiteral("fraFrame"), i))
+            f->setGeometry(px(90), px(90), px(7470), px(6030));
+        if (QWidget* p = control(QStringLiteral("picShow"), i))
+            p->setGeometry(px(7600), px(90), px(3300), px(6030));
+    }
+    if (m_lblTips)
+        m_lblTips->setGeometry(px(90), px(6030 + 90 + 120), px(kWidthTwips - 150), px(300));
+}
+
 void MainWindow::fillClassCombos()
 {
     static const QStringList classes = {QString::fromUtf8("第一类  Hr=30米"), QString::fromUtf8("第二类  Hr=45米"),
                                         QString::fromUtf8("第三类  Hr=60米")};
-    const int last = m_controls.maxIndex(QStringLiteral("comClass"));
+    const int last = m_builder->maxIndex(QStringLiteral("comClass"));
     for (int i = 0; i <= last; ++i) {
-        if (QComboBox* c = m_controls.comboBox(QStringLiteral("comClass"), i)) {
+        if (auto* c = qobject_cast<QComboBox*>(control(QStringLiteral("comClass"), i))) {
             c->clear();
             c->addItems(classes);
             c->setCurrentIndex(-1);
         }
     }
     for (int i = 0; i <= last; ++i) {
-        if (QComboBox* c = m_controls.comboBox(QStringLiteral("comClass"), i))
+        if (auto* c = qobject_cast<QComboBox*>(control(QStringLiteral("comClass"), i)))
             c->setCurrentIndex(0);
     }
 }
 
 void MainWindow::ShowPanel(int n)
 {
+    completeWindow();
+    showPanel(n);
+}
+
+void MainWindow::showPanel(int n)
+{
     for (int i = 0; i < kPanelCount; ++i) {
-        if (QWidget* p = m_controls.widget(QStringLiteral("picShow"), i))
+        if (QWidget* p = control(QStringLiteral("picShow"), i))
             p->setVisible(false);
-        if (QWidget* f = m_controls.widget(QStringLiteral("fraFrame"), i))
+        if (QWidget* f = control(QStringLiteral("fraFrame"), i))
             f->setVisible(false);
     }
-    if (QWidget* p = m_controls.widget(QStringLiteral("picShow"), n))
+    if (QWidget* p = control(QStringLiteral("picShow"), n))
         p->setVisible(true);
-    if (QWidget* f = m_controls.widget(QStringLiteral("fraFrame"), n))
+    if (QWidget* f = control(QStringLiteral("fraFrame"), n))
         f->setVisible(true);
 }
 
 int MainWindow::shownPanel() const
 {
     for (int i = 0; i < kPanelCount; ++i) {
-        if (QWidget* f = m_controls.widget(QStringLiteral("fraFrame"), i); f && !f->isHidden())
+        if (QWidget* f = control(QStringLiteral("fraFrame"), i); f && !f->isHidden())
             return i;
     }
     return -1;
@@ -152,9 +225,9 @@ int MainWindow::shownPanel() const
 
 void MainWindow::earthingCommand(int n)
 {
-    ShowPanel(n);
-    QWidget* type = m_controls.widget(QStringLiteral("fraType"));
-    QWidget* frame = m_controls.widget(QStringLiteral("fraFrame"), n);
+    showPanel(n);
+    QWidget* type = control(QStringLiteral("fraType"));
+    QWidget* frame = control(QStringLiteral("fraFrame"), n);
     if (!type || !frame || type->parentWidget() == frame)
         return;
     // Reparenting keeps the position within the container, the size, and every child's state.
@@ -167,11 +240,12 @@ void MainWindow::earthingCommand(int n)
 
 void MainWindow::menuCommand(const QString& itemName)
 {
+    completeWindow();
     const int panel = panelOfMenuItem(itemName);
-    if (panel >= 9 && panel <= 12) {
+    if (isEarthingPanel(panel)) {
         earthingCommand(panel);
     } else if (panel >= 0) {
-        ShowPanel(panel);
+        showPanel(panel);
     } else if (itemName.compare(QLatin1String("mnuExit"), Qt::CaseInsensitive) == 0) {
         mnuExit_Click();
     } else {
@@ -219,15 +293,17 @@ QString MainWindow::caption() const { return windowTitle(); }
 
 void MainWindow::tmrDelete_Timer() { ShowMsg(QString()); }
 
-void MainWindow::cmdTest_Click() { MenuExecute(*this, FindControl(m_controls, QStringLiteral("mnuBuildDesign"), -1)); }
+void MainWindow::cmdTest_Click() { MenuExecute(*this, FindControl(controls(), QStringLiteral("mnuBuildDesign"), -1)); }
 
 void MainWindow::registerHandler(const QString& name, Handler handler)
 {
+    completeWindow();
     m_handlers.insert(name.toLower(), std::move(handler));
 }
 
 bool MainWindow::runHandler(const QString& name, int index)
 {
+    completeWindow();
     auto it = m_handlers.constFind(name.toLower());
     if (it == m_handlers.constEnd())
         return false;

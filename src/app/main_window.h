@@ -7,12 +7,15 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QTimer;
 class QLabel;
 
 namespace app {
+
+class CatalogueBuilder;
 
 struct MainWindowOptions {
     // Uniform in [0, 1); draws the first panel. Seeded from the clock by default.
@@ -26,9 +29,10 @@ public:
     explicit MainWindow(MainWindowOptions options = {});
     ~MainWindow() override;
 
-    // services::Form
-    services::FormState& state() override { return m_state; }
-    services::ControlRegistry& controls() override { return m_controls; }
+    // services::Form. Every way in from outside finds the whole window: the panels not made for the
+    // first paint are made at the first call.
+    services::FormState& state() override;
+    services::ControlRegistry& controls() override;
     void ShowMsg(const QString& msg) override;
     QString caption() const override;
     QWidget* window() override { return this; }
@@ -62,11 +66,20 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
+    // Makes the panels left out of the first paint, enters every control in the registry and attaches
+    // the panels' commands; runs once, just after the first paint or at the first call that needs it.
+    void completeWindow();
+    void layOutPanels();
+    void showPanel(int n);
     void earthingCommand(int n);
     void fillClassCombos();
+    // A control made so far, whether or not the window is complete.
+    QWidget* control(const QString& name, std::optional<int> index = std::nullopt) const;
     void tmrDelete_Timer();
     void cmdTest_Click();
 
@@ -74,6 +87,10 @@ private:
     services::FormState m_state;
     services::ControlRegistry m_controls;
     QHash<QString, Handler> m_handlers;
+    std::unique_ptr<CatalogueBuilder> m_builder;
+    int m_firstPanel = 0;
+    bool m_complete = false;
+    bool m_completionQueued = false;
     QTimer* m_tmrDelete = nullptr;
     QLabel* m_lblTips = nullptr;
     bool m_exiting = false;

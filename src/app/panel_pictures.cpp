@@ -83,17 +83,10 @@ QPixmap renderPicture(const QString& path, const QSize& size, qreal devicePixelR
     return pixmap;
 }
 
-void loadPanelPictures(const std::vector<CatalogueEntry>& catalogue, const services::ControlRegistry& registry)
+void fitPicture(QLabel* label, const QString& path)
 {
     initPanelResources();
-    for (const CatalogueEntry& e : catalogue) {
-        if ((e.kind != services::ControlKind::PictureBox && e.kind != services::ControlKind::Image) ||
-            e.caption.isEmpty())
-            continue;
-        const services::Control* c = registry.find(e.name, e.index >= 0 ? std::optional<int>(e.index) : std::nullopt);
-        if (auto* label = c ? qobject_cast<QLabel*>(c->widget()) : nullptr)
-            new PictureFitter(label, e.caption);
-    }
+    new PictureFitter(label, path);
 }
 
 } // namespace app

@@ -1,11 +1,10 @@
 // The panels' line drawings: SVG resources rendered into their picture boxes at the boxes' size.
 #pragma once
 
-#include "app/panel_catalogue.h"
-#include "services/control_registry.h"
-
 #include <QPixmap>
 #include <QSize>
+
+class QLabel;
 
 namespace app {
 
@@ -16,8 +15,8 @@ void initPanelResources();
 // device pixel ratio; a null pixmap when the resource is missing or not a valid drawing.
 QPixmap renderPicture(const QString& path, const QSize& size, qreal devicePixelRatio = 1.0);
 
-// Puts every picture named in the catalogue into its picture box or image control, rendered when the
-// box is first shown and again whenever it changes size or screen, so it stays sharp.
-void loadPanelPictures(const std::vector<CatalogueEntry>& catalogue, const services::ControlRegistry& registry);
+// Puts the picture at path into label, rendered when the label is first shown and again whenever it
+// changes size or screen, so it stays sharp.
+void fitPicture(QLabel* label, const QString& path);
 
 } // namespace app

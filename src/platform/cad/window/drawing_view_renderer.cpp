@@ -3,6 +3,7 @@
 
 #include "platform/cad/document_model.h"
 #include "platform/cad/window/drawing_view_colors.h"
+#include "platform/cad/window/drawing_view_raster.h"
 #include "platform/cad/window/drawing_view_text.h"
 
 #include <QHash>
@@ -206,13 +207,35 @@ struct DrawingRenderer::Impl {
     std::size_t drawn = 0;
 
     // Curves go in as their chords: one drawLines call per colour is far cheaper than a call per
-    // polyline, and 1-pixel lines join the same either way.
+    // polyline, and 1-pixel lines join the same either way. They are kept cut to the view and in
+    // 1/64 pixel, half the room of QLineF, and give the painter the same pixels.
     struct Batch {
-        std::vector<QLineF> lines;
-        std::vector<QPointF> dots;
+        DeviceLines lines;
+        DeviceDots dots;
         bool empty() const { return lines.empty() && dots.empty(); }
+        void clear()
+        {
+            lines.clear();
+            dots.clear();
+        }
+        // Moves `from`'s lines and dots, queued after these, onto their end.
+        void append(Batch&& from)
+        {
+            lines.append(std::move(from.lines));
+            dots.append(std::move(from.dots));
+        }
     };
-    std::array<Batch, 256> batches;
+    static std::array<Batch, 256> batchesFor(const QSizeF& size)
+    {
+        std::array<Batch, 256> all;
+        const RasterWindow window(size);
+        for (Batch& b : all) {
+            b.lines.setWindow(window);
+            b.dots.setWindow(window);
+        }
+        return all;
+    }
+    std::array<Batch, 256> batches = batchesFor(view.size);
     struct TextJob {
         const EntityData* entity;
         QTransform toDevice;
@@ -509,6 +532,8 @@ struct DrawingRenderer::Impl {
             std::size_t shown = 0, drawn = 0;
         };
         std::vector<Share> shares(threads);
+        for (Share& share : shares)
+            share.batches = batchesFor(view.size);
         auto work = [&](std::size_t k) {
             Share& share = shares[k];
             for (std::size_t i = n * k / threads, end = n * (k + 1) / threads; i < end; ++i) {
@@ -534,13 +559,8 @@ struct DrawingRenderer::Impl {
         for (Share& share : shares) {
             shown += share.shown;
             drawn += share.drawn;
-            for (std::size_t c = 0; c < batches.size(); ++c) {
-                Batch& to = batches[c];
-                Batch& from = share.batches[c];
-                to.lines.insert(to.lines.end(), from.lines.begin(), from.lines.end());
-                to.dots.insert(to.dots.end(), from.dots.begin(), from.dots.end());
-                from = Batch();
-            }
+            for (std::size_t c = 0; c < batches.size(); ++c)
+                batches[c].append(std::move(share.batches[c]));
             texts.insert(texts.end(), share.texts.begin(), share.texts.end());
         }
         for (const Share& share : shares)
@@ -553,25 +573,44 @@ struct DrawingRenderer::Impl {
     {
         if (queued > kAntialiasBlockSegments)
             p.setRenderHint(QPainter::Antialiasing, false);
+        // Without antialiasing, into an image, the lines are drawn into its pixels here: the same
+        // pixels as the painter's, in a fraction of the time.
+        QImage* direct = directTarget(p, batches[1].lines.window());
+        std::vector<RasterJob> jobs;
         for (std::size_t i = 1; i < batches.size(); ++i) {
             Batch& b = batches[i];
             if (b.empty())
                 continue;
+            const QColor color = colorOfIndex(static_cast<int>(i));
+            if (direct && color.alpha() == 255) {
+                jobs.push_back({&b.lines, &b.dots, color.rgba()});
+                continue;
+            }
+            if (direct) {   // what went before lies under it
+                drawDirect(*direct, jobs);
+                jobs.clear();
+            }
             // Flat ends: the chords of a curve meet end to end, and square ends would overlap
             // there and show as beads along it. A dot needs its square end to show at all.
-            QPen pen(colorOfIndex(static_cast<int>(i)), 1);
+            QPen pen(color, 1);
             if (!b.lines.empty()) {
                 pen.setCapStyle(Qt::FlatCap);
                 p.setPen(pen);
-                p.drawLines(b.lines.data(), static_cast<int>(b.lines.size()));
+                const std::vector<QLineF> lines = b.lines.toLines();
+                p.drawLines(lines.data(), static_cast<int>(lines.size()));
             }
             if (!b.dots.empty()) {
                 pen.setCapStyle(Qt::SquareCap);
                 p.setPen(pen);
-                p.drawPoints(b.dots.data(), static_cast<int>(b.dots.size()));
+                const std::vector<QPointF> dots = b.dots.toPoints();
+                p.drawPoints(dots.data(), static_cast<int>(dots.size()));
             }
-            b = Batch();
+            b.clear();
         }
+        if (direct)
+            drawDirect(*direct, jobs);
+        for (Batch& b : batches)
+            b.clear();
         for (const auto& job : texts)
             drawTextEntity(p, *job.entity, job.toDevice, colorOfIndex(job.color));
         texts.clear();

@@ -1,0 +1,70 @@
+// The window at its first paint holds only the panel on show; nothing a user or a caller sees tells.
+#include "app/main_window.h"
+#include "app/menu_bar.h"
+#include "support/main_window_fixture.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QImage>
+#include <gtest/gtest.h>
+
+using app::MainWindow;
+using testsupport::firstPanel;
+
+namespace {
+
+// The registry position of the control a widget belongs to (itself or the compound control around it).
+int controlPosition(const QHash<QWidget*, int>& positions, QWidget* w)
+{
+    for (; w; w = w->parentWidget()) {
+        if (auto it = positions.constFind(w); it != positions.constEnd())
+            return *it;
+    }
+    return -1;
+}
+
+} // namespace
+
+TEST(StartupWindow, TheFirstPaintLooksAsTheWholeWindowDoes)
+{
+    for (int n = 0; n < MainWindow::kPanelCount; ++n) {
+        MainWindow w(firstPanel(n));
+        // Painting alone does not complete the window: this is what its first paint shows.
+        const QImage first = w.grab().toImage();
+        ASSERT_GT(w.controls().all().size(), 400);
+        EXPECT_TRUE(first == w.grab().toImage()) << "first panel " << n;
+    }
+}
+
+TEST(StartupWindow, TabGoesThroughEveryPanelInDesignOrderWhicheverPanelCameFirst)
+{
+    // 10 starts with the steel-type frame that the catalogue places in panel 9.
+    for (int start : {3, 10}) {
+        MainWindow w(firstPanel(start));
+        w.show();
+        QApplication::processEvents();
+        QHash<QWidget*, int> positions;
+        const QList<services::Control>& all = w.controls().all();
+        for (int i = 0; i < all.size(); ++i) {
+            if (QWidget* c = all[i].widget())
+                positions.insert(c, i);
+        }
+        for (const services::Control& item : all) {
+            const int panel = app::panelOfMenuItem(item.name);
+            if (panel < 0)
+                continue;
+            w.menuCommand(item.name);
+            QList<int> order;
+            for (QWidget* x = w.nextInFocusChain(); x != &w; x = x->nextInFocusChain()) {
+                if (!x->isVisibleTo(&w) || !x->isEnabled() || !(x->focusPolicy() & Qt::TabFocus))
+                    continue;
+                const int p = controlPosition(positions, x);
+                if (p >= 0 && (order.isEmpty() || order.last() != p))
+                    order << p;
+            }
+            EXPECT_FALSE(order.isEmpty()) << "panel " << panel;
+            EXPECT_TRUE(std::is_sorted(order.begin(), order.end()))
+                << "start " << start << ", panel " << panel << ": Tab leaves the design order";
+        }
+    }
+}
