@@ -70,6 +70,7 @@ MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     m_builder = std::make_unique<CatalogueBuilder>(client, panelCatalogue());
+    finishFontPreload();
     QSet<int> first{m_firstPanel};
     if (isEarthingPanel(m_firstPanel))
         first.insert(kFirstEarthingPanel);
