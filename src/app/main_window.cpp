@@ -48,7 +48,7 @@ MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options)
     }
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("zoveduzo"));
-    setWindowIcon(programIcon());
+    startIconRendering(); // drawn while the window is made, set at the end
     setFont(windowFont());
     setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -85,6 +85,7 @@ MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options)
         connect(test, &QAbstractButton::clicked, this, &MainWindow::cmdTest_Click);
 
     Form_Load();
+    setWindowIcon(programIcon());
     // Input that arrives before the rest of the window finds it complete.
     QCoreApplication::instance()->installEventFilter(this);
 }

@@ -14,23 +14,6 @@ namespace app {
 
 namespace {
 
-QImage renderImage(const QString& path, const QSize& size, qreal devicePixelRatio)
-{
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid() || size.isEmpty())
-        return {};
-    const QSizeF drawn = renderer.defaultSize().toSizeF().scaled(size.toSizeF(), Qt::KeepAspectRatio);
-    // The format of a transparent pixmap, so that the pixmap made of it holds the very same pixels.
-    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QPointF origin((size.width() - drawn.width()) / 2.0, (size.height() - drawn.height()) / 2.0);
-    renderer.render(&painter, QRectF(origin, drawn));
-    return image;
-}
-
 // Keeps one label's pixmap in step with its size. The drawing leaves a pixel free on each side so
 // that a selector's border, when the picture is chosen, never covers it. Rendering waits until the
 // label is about to be seen: hidden panels cost nothing at startup, and the size layout settles on
@@ -46,7 +29,7 @@ public:
         } else if (!label->isHidden() && !room().isEmpty()) {
             m_aheadRoom = room();
             m_aheadRatio = label->devicePixelRatioF();
-            m_ahead = std::async(std::launch::async, renderImage, m_path, m_aheadRoom, m_aheadRatio);
+            m_ahead = std::async(std::launch::async, renderPictureImage, m_path, m_aheadRoom, m_aheadRatio);
         }
     }
 
@@ -102,9 +85,26 @@ void initPanelResources()
     (void)done;
 }
 
+QImage renderPictureImage(const QString& path, const QSize& size, qreal devicePixelRatio)
+{
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid() || size.isEmpty())
+        return {};
+    const QSizeF drawn = renderer.defaultSize().toSizeF().scaled(size.toSizeF(), Qt::KeepAspectRatio);
+    // The format of a transparent pixmap, so that the pixmap made of it holds the very same pixels.
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF origin((size.width() - drawn.width()) / 2.0, (size.height() - drawn.height()) / 2.0);
+    renderer.render(&painter, QRectF(origin, drawn));
+    return image;
+}
+
 QPixmap renderPicture(const QString& path, const QSize& size, qreal devicePixelRatio)
 {
-    const QImage image = renderImage(path, size, devicePixelRatio);
+    const QImage image = renderPictureImage(path, size, devicePixelRatio);
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
