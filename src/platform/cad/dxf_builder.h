@@ -17,7 +17,7 @@
 
 namespace cad {
 
-// Receives the groups the first pass keeps, object by object: an object starts with a group 0
+// Receives the groups the structure check hands on, object by object: an object starts with a group 0
 // (or, in the header, a group 9 naming a variable) and takes the groups after it; the last of a
 // repeated group wins and absent groups take the defaults DXF gives them. The values passed
 // must stay valid until end() or the next begin().

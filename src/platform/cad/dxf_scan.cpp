@@ -4,7 +4,6 @@
 #include "platform/cad/dxf_builder.h"
 #include "platform/cad/dxf_groups.h"
 
-#include <cctype>
 #include <string>
 
 namespace cad {
