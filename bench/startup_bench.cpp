@@ -1,5 +1,6 @@
 // Startup to the first paint: the main window (`bench_startup main [panel]`) or a bare Qt window of its size (`bare`).
 // The main window starts on a panel drawn at random, as the program does, unless one is named (for profiling).
+#include "app/fonts.h"
 #include "app/main_window.h"
 #include "app/twips.h"
 #include "platform/cad/window/drawing_window.h"
@@ -7,6 +8,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QPixmap>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,12 +18,17 @@
 namespace {
 
 // Ends the process at the first paint of the watched window, saying how long it took from main().
+// With RIDE_STARTUP_GRAB=file.png it first saves what that paint shows (for comparing looks, not timing).
 class FirstPaint : public QObject {
 public:
     explicit FirstPaint(const QElapsedTimer& since) : m_since(since) {}
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) {
+        if (event->type() == QEvent::Paint && !m_grabbing) {
+            if (const QString file = qEnvironmentVariable("RIDE_STARTUP_GRAB"); !file.isEmpty()) {
+                m_grabbing = true;
+                static_cast<QWidget*>(watched)->grab().save(file);
+            }
             std::printf("first_paint_ms=%.1f\n", double(m_since.nsecsElapsed()) / 1e6);
             std::fflush(stdout);
             std::_Exit(0);
@@ -30,6 +38,7 @@ public:
 
 private:
     const QElapsedTimer& m_since;
+    bool m_grabbing = false;
 };
 
 } // namespace
@@ -45,6 +54,8 @@ int main(int argc, char** argv)
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!bare)
+        app::startFontPreload(); // as the program does before its application object
     QApplication application(argc, argv);
     FirstPaint watch(since);
     std::unique_ptr<QWidget> window;

@@ -1,6 +1,7 @@
 // The start of the program: one instance only, the main window with its topic, the event loop.
 #include "app/application.h"
 
+#include "app/fonts.h"
 #include "app/link_execute_topic.h"
 #include "app/main_window.h"
 #include "app/qt_translations.h"
@@ -56,6 +57,7 @@ void releaseAtExit(MainWindow& window, LinkExecuteTopic& topic, desktop::SingleI
 int runApplication(int argc, char** argv)
 {
     g_previousHandler = qInstallMessageHandler(messageHandler);
+    startFontPreload();
     QApplication application(argc, argv);
     QApplication::setApplicationName(desktop::exeName());
     QApplication::setWindowIcon(programIcon());

@@ -133,8 +133,6 @@ QRect fittedGeometry(const CatalogueEntry& e, QWidget* w)
     return r;
 }
 
-QString rowKey(const QString& name, int index) { return name.toLower() + QLatin1Char('(') + QString::number(index); }
-
 } // namespace
 
 CatalogueBuilder::CatalogueBuilder(QWidget* client, const std::vector<CatalogueEntry>& catalogue)
@@ -147,7 +145,7 @@ CatalogueBuilder::CatalogueBuilder(QWidget* client, const std::vector<CatalogueE
     client->setFont(windowFont());
     for (std::size_t row = 0; row < catalogue.size(); ++row) {
         const CatalogueEntry& e = catalogue[row];
-        m_rows.insert(rowKey(e.name, e.index), static_cast<int>(row));
+        m_rows.insert({e.name, e.index}, static_cast<int>(row));
         if (e.container.isEmpty()) {
             const bool panelRoot = e.name == QLatin1String("fraFrame") || e.name == QLatin1String("picShow");
             m_panel[row] = panelRoot ? e.index : -1;
@@ -159,7 +157,7 @@ CatalogueBuilder::CatalogueBuilder(QWidget* client, const std::vector<CatalogueE
     }
 }
 
-int CatalogueBuilder::rowOf(const QString& name, int index) const { return m_rows.value(rowKey(name, index), -1); }
+int CatalogueBuilder::rowOf(const QString& name, int index) const { return m_rows.value({name, index}, -1); }
 
 void CatalogueBuilder::make(std::size_t row, bool hidden)
 {

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QSet>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -30,7 +31,7 @@ public:
     void buildRest(bool panelsHidden);
     bool complete() const { return m_remaining == 0; }
 
-    // A row's widget, or nullptr when the row is missing or not made yet.
+    // A row's widget, by its name spelt as in the catalogue; nullptr when the row is missing or not made yet.
     QWidget* widget(const QString& name, std::optional<int> index = std::nullopt) const;
     // The highest index of a control array in the catalogue, made or not; -1 when name is no array.
     int maxIndex(const QString& name) const;
@@ -49,7 +50,7 @@ private:
     const std::vector<CatalogueEntry>& m_catalogue;
     std::vector<int> m_panel;
     std::vector<QWidget*> m_widgets;
-    QHash<QString, int> m_rows; // "name(index)" in lower case -> row
+    QHash<std::pair<QString, int>, int> m_rows; // name and index (-1: none) -> row
     std::size_t m_remaining = 0;
 };
 

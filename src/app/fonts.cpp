@@ -2,6 +2,8 @@
 #include "app/fonts.h"
 
 #include <QStringList>
+#include <dlfcn.h>
+#include <future>
 
 namespace app {
 
@@ -21,6 +23,31 @@ QFont boldSansFont()
     f.setPointSizeF(8.25);
     f.setBold(true);
     return f;
+}
+
+namespace {
+std::future<void>& preload()
+{
+    static std::future<void> reading; // its end waits for the thread, should nobody have waited before
+    return reading;
+}
+} // namespace
+
+void startFontPreload()
+{
+    // Qt reads the fonts through fontconfig, which keeps its configuration for the whole process once
+    // read; reading it twice at once would only cost twice. Looked up in the process, so that a Qt
+    // without fontconfig simply skips this.
+    using Init = int (*)();
+    auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
+    if (init && !preload().valid())
+        preload() = std::async(std::launch::async, [init] { init(); });
+}
+
+void finishFontPreload()
+{
+    if (preload().valid())
+        preload().get();
 }
 
 } // namespace app

@@ -48,7 +48,7 @@ MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options)
     }
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("zoveduzo"));
-    setWindowIcon(programIcon());
+    startIconRendering(); // drawn while the window is made, set at the end
     setFont(windowFont());
     setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -70,6 +70,7 @@ MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     m_builder = std::make_unique<CatalogueBuilder>(client, panelCatalogue());
+    finishFontPreload();
     QSet<int> first{m_firstPanel};
     if (isEarthingPanel(m_firstPanel))
         first.insert(kFirstEarthingPanel);
@@ -84,6 +85,7 @@ MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options)
         connect(test, &QAbstractButton::clicked, this, &MainWindow::cmdTest_Click);
 
     Form_Load();
+    setWindowIcon(programIcon());
     // Input that arrives before the rest of the window finds it complete.
     QCoreApplication::instance()->installEventFilter(this);
 }

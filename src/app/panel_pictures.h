@@ -1,6 +1,7 @@
 // The panels' line drawings: SVG resources rendered into their picture boxes at the boxes' size.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 
@@ -14,6 +15,8 @@ void initPanelResources();
 // The SVG at path drawn to fit size (aspect kept, centred, transparent around it) at the given
 // device pixel ratio; a null pixmap when the resource is missing or not a valid drawing.
 QPixmap renderPicture(const QString& path, const QSize& size, qreal devicePixelRatio = 1.0);
+// The same into an image, which may be drawn on any thread; the pixmap made of it holds the same pixels.
+QImage renderPictureImage(const QString& path, const QSize& size, qreal devicePixelRatio = 1.0);
 
 // Puts the picture at path into label, rendered when the label is first shown and again whenever it
 // changes size or screen, so it stays sharp.

@@ -5,6 +5,9 @@
 
 namespace app {
 
+// Starts drawing the icon on a thread of its own; programIcon() takes what it drew.
+void startIconRendering();
+// Drawn once per process (on the spot when not started before) and the same every time.
 QIcon programIcon();
 
 } // namespace app

@@ -1,8 +1,11 @@
-// Reading and writing drawings as DXF through dxflib, recognised by content whatever the file name.
+// Reading and writing drawings as DXF, recognised by content whatever the file name.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+#include <cstddef>
+
+class QIODevice;
 
 namespace cad {
 
@@ -13,6 +16,10 @@ class DocumentModel;
 void readDxfFile(const QString& path, DocumentModel& model);
 // The same from bytes in memory.
 void readDxf(const QByteArray& bytes, DocumentModel& model);
+// The same from an open device, from its start, `chunk` bytes at a time (the whole text is never
+// held at once); the device is read a second time when texts precede the header declaring their
+// encoding.
+void readDxf(QIODevice& device, DocumentModel& model, std::size_t chunk = std::size_t(1) << 20);
 // True when the bytes look like a text DXF file.
 bool looksLikeDxf(const QByteArray& head);
 

@@ -112,12 +112,15 @@ QString DxfTextDecoder::decode(std::string_view raw)
 {
     QString text;
     const QByteArrayView bytes(raw.data(), static_cast<qsizetype>(raw.size()));
-    if (isAscii(raw))
+    if (isAscii(raw)) {
         text = QString::fromLatin1(bytes);
-    else if (m_utf8 || (!m_declared && isMultibyteUtf8(raw)))
-        text = QString::fromUtf8(bytes);
-    else
-        text = m_codepage.decode(bytes);
+    } else {
+        m_nonAscii = true;
+        if (m_utf8 || (!m_declared && isMultibyteUtf8(raw)))
+            text = QString::fromUtf8(bytes);
+        else
+            text = m_codepage.decode(bytes);
+    }
     if (text.contains(QLatin1Char('\\')))
         text = unescape(text);
     return text;

@@ -17,9 +17,12 @@ public:
     DxfTextDecoder() { configure({}, {}); }
     void configure(const QString& acadver, const QString& codepage);
     QString decode(std::string_view raw);
+    // True once a string outside ASCII has been decoded (its text depends on the encoding).
+    bool decodedNonAscii() const { return m_nonAscii; }
 
 private:
     bool m_utf8 = false;
+    bool m_nonAscii = false;
     bool m_declared = false;
     QStringDecoder m_codepage;
     QStringDecoder m_gbk, m_big5, m_sjis, m_korean;

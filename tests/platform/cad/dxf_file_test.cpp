@@ -410,8 +410,8 @@ TEST(DxfText, Utf8FilesOfLaterVersions)
 
 TEST(DxfRobustness, LongTextsStayWithinWhatALineHolds)
 {
-    // dxflib cannot read lines of 1024 bytes or more: the reader passes long texts beside it, and
-    // multi-line texts are written in chunks; both come back whole.
+    // Values are written at most 1000 bytes long: single-line texts longer than that are read
+    // whole, multi-line texts are written in chunks; both come back whole.
     QTemporaryDir dir;
     DocumentModel model(nullptr);
     EntityData text;

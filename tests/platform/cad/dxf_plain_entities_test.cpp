@@ -1,4 +1,4 @@
-// Lines, circles, arcs and light-weight polylines of model space, read by the first pass, come out as dxflib reads them in a block.
+// Lines, circles, arcs and light-weight polylines of model space come out as the same groups read in a block, in file order.
 #include "platform/cad/document_model.h"
 #include "platform/cad/dxf_file.h"
 

@@ -1,0 +1,472 @@
+// Header variables, tables, blocks and entities of a DXF text, with DXF's defaults, into the drawing.
+#include "platform/cad/dxf_builder.h"
+
+#include "platform/cad/dxf_groups.h"
+#include "platform/cad/geometry_transform.h"
+
+#include <QVariantList>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace cad {
+
+namespace {
+
+constexpr double kDegree = geom::kTwoPi / 360.0;
+
+double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
+
+Point point(double x, double y, double z) { return {finiteOr(x, 0), finiteOr(y, 0), finiteOr(z, 0)}; }
+
+double bulgeOf(double b) { return std::isfinite(b) && std::abs(b) < 1e6 ? b : 0; }
+
+} // namespace
+
+DxfDrawingBuilder::DxfDrawingBuilder(DocumentModel& model) : m_model(model)
+{
+    m_text.configure({}, {});
+}
+
+void DxfDrawingBuilder::configure(const QString& acadver, const QString& codepage)
+{
+    if (m_encodingLocked || (acadver == m_acadver && codepage == m_codepage))
+        return;
+    if (m_text.decodedNonAscii())
+        m_mixedEncoding = true;
+    m_acadver = acadver;
+    m_codepage = codepage;
+    m_text.configure(acadver, codepage);
+    m_names.clear();
+}
+
+DxfDrawingBuilder::Kind DxfDrawingBuilder::kindOf(std::string_view t)
+{
+    if (t == "LINE") return Kind::Line;
+    if (t == "LWPOLYLINE") return Kind::LwPolyline;
+    if (t == "CIRCLE") return Kind::Circle;
+    if (t == "ARC") return Kind::Arc;
+    if (t == "TEXT") return Kind::Text;
+    if (t == "MTEXT") return Kind::MText;
+    if (t == "INSERT") return Kind::Insert;
+    if (t == "POLYLINE") return Kind::Polyline;
+    if (t == "VERTEX") return Kind::Vertex;
+    if (t == "SEQEND") return Kind::SeqEnd;
+    if (t == "BLOCK") return Kind::Block;
+    if (t == "ENDBLK") return Kind::EndBlock;
+    if (t == "LAYER") return Kind::Layer;
+    if (t == "LTYPE") return Kind::Linetype;
+    if (t == "STYLE") return Kind::Style;
+    return Kind::None;
+}
+
+void DxfDrawingBuilder::begin(std::string_view type, bool invisible)
+{
+    end();
+    ++m_object;
+    m_firstCode = INT32_MAX;
+    m_invisible = invisible;
+    m_kind = Kind::None;
+    if (m_section == Section::Header) {
+        if (!type.empty() && type.front() == '$') {
+            m_kind = Kind::Setting;
+            m_key = type;
+        }
+        return;
+    }
+    const Kind kind = kindOf(type);
+    const bool entry = kind == Kind::Layer || kind == Kind::Linetype || kind == Kind::Style;
+    if (entry == (m_section == Section::Tables))
+        m_kind = kind;
+}
+
+void DxfDrawingBuilder::group(int code, std::string_view value, double number)
+{
+    if (code == 9 && m_section == Section::Header) {
+        begin(value);
+        return;
+    }
+    if (code < kFirstCode || code > kLastCode || (code >= 1000 && code <= 1071))
+        return;   // extended data is not read
+    // A line break of another system (CR CR LF) leaves CRs behind a value: they are not part of it.
+    while (!value.empty() && value.back() == '\r')
+        value.remove_suffix(1);
+    switch (m_kind) {
+    case Kind::MText:
+        if (code == 3)
+            m_mtextChunks.append(value);
+        break;
+    case Kind::LwPolyline:
+        // Each group 10 begins a vertex, which the groups 20 and 42 after it fill in.
+        if (code == 10)
+            m_lwVertices.push_back({number, 0, 0});
+        else if (code == 20 && !m_lwVertices.empty())
+            m_lwVertices.back().y = number;
+        else if (code == 42 && !m_lwVertices.empty())
+            m_lwVertices.back().bulge = number;
+        break;
+    case Kind::Linetype:
+        if (code == 49)
+            m_dashes.push_back(finiteOr(number, 0));
+        break;
+    default: break;
+    }
+    m_marks[code - kFirstCode] = m_object;
+    m_values[code - kFirstCode] = value;
+    m_numbers[code - kFirstCode] = number;
+    m_firstCode = std::min(m_firstCode, code);
+}
+
+// Groups of numeric codes come read and checked; others are read as far as they hold a number.
+double DxfDrawingBuilder::real(int code, double fallback) const
+{
+    if (!has(code))
+        return fallback;
+    const double n = m_numbers[code - kFirstCode];
+    return std::isnan(n) ? dxfReal(m_values[code - kFirstCode]) : n;
+}
+
+int DxfDrawingBuilder::integer(int code, int fallback) const
+{
+    if (!has(code))
+        return fallback;
+    const double n = m_numbers[code - kFirstCode];
+    return std::isnan(n) ? dxfLeadingInt(m_values[code - kFirstCode]) : static_cast<int>(n);
+}
+
+void DxfDrawingBuilder::end()
+{
+    const Kind kind = m_kind;
+    m_kind = Kind::None;
+    switch (kind) {
+    case Kind::None: return;
+    case Kind::Setting: setting(); break;
+    case Kind::Layer: layer(); break;
+    case Kind::Linetype: linetype(); break;
+    case Kind::Style: style(); break;
+    case Kind::Block: block(); break;
+    case Kind::EndBlock: endBlock(); break;
+    case Kind::Line: line(); break;
+    case Kind::Arc: arc(false); break;
+    case Kind::Circle: arc(true); break;
+    case Kind::Text: text(); break;
+    case Kind::MText: mtext(); break;
+    case Kind::Insert: insert(); break;
+    case Kind::Polyline: polyline(false); break;
+    case Kind::LwPolyline: polyline(true); break;
+    case Kind::Vertex: vertex(); break;
+    case Kind::SeqEnd: flushPolyline(); break;
+    }
+    m_mtextChunks.clear();
+    m_lwVertices.clear();
+    m_dashes.clear();
+}
+
+void DxfDrawingBuilder::finish()
+{
+    end();
+    flushPolyline();
+    endBlockDefinition();
+}
+
+QString DxfDrawingBuilder::decode(std::string_view raw) { return m_text.decode(raw); }
+
+// A layer, line type, style or block name: each distinct one decoded once, its text shared by
+// every entity that names it (a plan has few names and very many entities).
+QString DxfDrawingBuilder::name(std::string_view raw)
+{
+    auto it = m_names.find(raw);
+    if (it == m_names.end())
+        it = m_names.emplace(std::string(raw), decode(raw)).first;
+    return it->second;
+}
+
+// ---- header and tables
+
+// A variable takes the value of its lowest group code: a string (codes 0-9 and 100 up), a point
+// (10, 20, 30), a real (40-59) or a whole number (60-99).
+void DxfDrawingBuilder::setting()
+{
+    const QString key = QString::fromLatin1(m_key.data(), static_cast<qsizetype>(m_key.size())).toUpper();
+    const int c = m_firstCode;
+    if (key.isEmpty() || c < 0 || c == INT32_MAX || (c > 10 && c < 40))
+        return;
+    QVariant value;
+    if (c <= 9 || c >= 100)
+        value = decode(str(c));
+    else if (c == 10)
+        value = QVariantList{finiteOr(real(10, 0), 0), finiteOr(real(20, 0), 0), finiteOr(real(30, 0), 0)};
+    else if (c < 60) {
+        const double d = real(c, 0);
+        if (!std::isfinite(d))
+            return;
+        value = d;
+    } else
+        value = integer(c, 0);
+    m_model.tables().variables.insert(key, value);
+    m_model.tables().variableCodes.insert(key, c);
+}
+
+void DxfDrawingBuilder::layer()
+{
+    LayerData layer;
+    layer.name = decode(str(2));
+    if (layer.name.isEmpty())
+        return;
+    long long color = integer(62, 256);
+    const bool off = color < 0;   // a negative colour switches the layer off
+    color = std::llabs(color);
+    if (color == 0 || color > 255)
+        color = 7;
+    layer.color = static_cast<short>(off ? -color : color);
+    layer.linetype = decode(str(6, "BYLAYER"));
+    if (layer.linetype.isEmpty())
+        layer.linetype = QStringLiteral("CONTINUOUS");
+    layer.flags = integer(70, 0);
+    // The line weight (370); older files give a thickness (39) in its place.
+    layer.lineweight = has(370) ? integer(370, -1) : has(39) ? dxfLeadingInt(str(39)) : -1;
+    // A name met again replaces the earlier entry; found by hash, as plans can hold many layers.
+    auto& layers = m_model.tables().layers;
+    const QString key = layer.name.toUpper();
+    if (const auto known = m_layerIndex.constFind(key); known != m_layerIndex.cend()) {
+        layers[*known] = layer;
+        return;
+    }
+    m_layerIndex.insert(key, layers.size());
+    layers.push_back(layer);
+}
+
+void DxfDrawingBuilder::linetype()
+{
+    const std::string_view raw = str(2);
+    if (raw.empty() || raw == "By Layer" || raw == "By Block" || raw == "BYLAYER" || raw == "BYBLOCK")
+        return;
+    LinetypeData lt;
+    lt.name = decode(raw);
+    lt.description = decode(str(3));
+    lt.flags = integer(70, 0);
+    lt.patternLength = finiteOr(real(40, 0), 0);
+    lt.dashes = m_dashes;
+    if (!lt.dashes.empty()) {
+        lt.patternLength = 0;
+        for (double dash : lt.dashes)
+            lt.patternLength += std::abs(dash);
+    }
+    m_model.tables().linetypes.push_back(std::move(lt));
+}
+
+void DxfDrawingBuilder::style()
+{
+    TextStyleData s;
+    s.name = decode(str(2));
+    if (s.name.isEmpty())
+        return;   // shape files (flag 1) have no name
+    s.font = decode(str(3));
+    s.bigFont = decode(str(4));
+    s.height = finiteOr(real(40, 0), 0);
+    const double width = real(41, 0);
+    s.widthFactor = width > 0 && std::isfinite(width) ? width : 1;
+    s.oblique = finiteOr(real(50, 0), 0);
+    s.flags = integer(70, 0);
+    m_model.tables().styles.push_back(s);
+}
+
+// ---- blocks
+
+void DxfDrawingBuilder::block()
+{
+    flushPolyline();
+    endBlockDefinition();
+    const QString name = decode(str(2));
+    // The engine writes the layout blocks itself; entities of paper space are not kept. A block
+    // without a name cannot be inserted: its entities are not drawn either.
+    if (name.isEmpty() || name.startsWith(QLatin1String("*Model_Space"), Qt::CaseInsensitive)
+        || name.startsWith(QLatin1String("*Paper_Space"), Qt::CaseInsensitive)) {
+        m_skipBlock = true;
+        return;
+    }
+    m_block = BlockDefinition{};
+    m_block->name = name;
+    m_block->base = point(real(10, 0), real(20, 0), real(30, 0));
+    m_block->flags = integer(70, 0);
+}
+
+void DxfDrawingBuilder::endBlock()
+{
+    flushPolyline();
+    endBlockDefinition();
+}
+
+void DxfDrawingBuilder::endBlockDefinition()
+{
+    if (m_block) {
+        auto& blocks = m_model.tables().blocks;
+        const bool known = std::any_of(blocks.begin(), blocks.end(), [&](const BlockDefinition& b) {
+            return b.name.compare(m_block->name, Qt::CaseInsensitive) == 0;
+        });
+        if (!known && !m_block->name.isEmpty())
+            blocks.push_back(std::move(*m_block));
+    }
+    m_block.reset();
+    m_skipBlock = false;
+}
+
+// ---- entities
+
+// A new entity with its layer, colour, line type and visibility.
+EntityData DxfDrawingBuilder::start(EntityKind kind)
+{
+    flushPolyline();
+    EntityData e;
+    e.kind = kind;
+    e.layer = name(str(8, "0"));
+    if (e.layer.isEmpty())
+        e.layer = QStringLiteral("0");
+    const int color = integer(62, kColorByLayer);
+    e.color = static_cast<short>(color >= 0 && color <= 256 ? color : kColorByLayer);
+    const QString lt = name(str(6, "BYLAYER"));
+    e.linetype = lt.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0 ? QString() : lt;
+    e.visible = !m_invisible;
+    return e;
+}
+
+void DxfDrawingBuilder::put(EntityData e)
+{
+    if (m_skipBlock)
+        return;
+    if (m_block) {
+        e.handle = 0;
+        m_block->entities.push_back(std::move(e));
+        return;
+    }
+    m_model.add(std::move(e));
+}
+
+void DxfDrawingBuilder::line()
+{
+    EntityData e = start(EntityKind::Line);
+    e.start = point(real(10, 0), real(20, 0), real(30, 0));
+    e.end = point(real(11, 0), real(21, 0), real(31, 0));
+    put(std::move(e));
+}
+
+void DxfDrawingBuilder::arc(bool circle)
+{
+    EntityData e = start(circle ? EntityKind::Circle : EntityKind::Arc);
+    const double radius = real(40, 0);
+    if (!(radius > 0) || !std::isfinite(radius))
+        return;
+    e.center = point(real(10, 0), real(20, 0), real(30, 0));
+    e.radius = radius;
+    if (!circle) {
+        e.startAngle = geom::normalizeAngle(finiteOr(real(50, 0), 0) * kDegree);
+        e.endAngle = geom::normalizeAngle(finiteOr(real(51, 0), 0) * kDegree);
+    }
+    put(std::move(e));
+}
+
+void DxfDrawingBuilder::text()
+{
+    EntityData e = start(EntityKind::Text);
+    e.insertion = point(real(10, 0), real(20, 0), real(30, 0));
+    e.alignment = point(real(11, 0), real(21, 0), real(31, 0));
+    const double height = real(40, 2.5);
+    e.height = height > 0 && std::isfinite(height) ? height : 1;
+    const double width = real(41, 1);
+    e.widthFactor = width > 0 && std::isfinite(width) ? width : 1;
+    e.hAlign = integer(72, 0);
+    e.vAlign = integer(73, 0);
+    e.text = decode(str(1));
+    e.style = name(str(7));
+    e.rotation = geom::normalizeAngle(finiteOr((real(50, 0) * 2 * M_PI) / 360.0, 0));
+    put(std::move(e));
+}
+
+void DxfDrawingBuilder::mtext()
+{
+    EntityData e = start(EntityKind::MText);
+    e.insertion = point(real(10, 0), real(20, 0), real(30, 0));
+    const double height = real(40, 2.5);
+    e.height = height > 0 && std::isfinite(height) ? height : 1;
+    e.mtextWidth = finiteOr(real(41, 0), 0);
+    const int attachment = integer(71, 1);
+    e.attachment = attachment >= 1 && attachment <= 9 ? attachment : 1;
+    // The chunks (3) come first, the last part (1) after them.
+    m_mtextChunks.append(str(1));
+    e.text = decode(m_mtextChunks);
+    e.style = name(str(7));
+    // The angle is in degrees; a direction vector, when given, wins.
+    double angle = finiteOr(real(50, 0), 0) * kDegree;
+    const double dx = real(11, 0), dy = real(21, 0);
+    if ((dx != 0 || dy != 0) && std::isfinite(dx) && std::isfinite(dy))
+        angle = std::atan2(dy, dx);
+    e.rotation = geom::normalizeAngle(angle);
+    put(std::move(e));
+}
+
+void DxfDrawingBuilder::insert()
+{
+    const std::string_view block = str(2);
+    if (block.empty())
+        return;
+    EntityData e = start(EntityKind::Insert);
+    e.blockName = name(block);
+    e.insertion = point(real(10, 0), real(20, 0), real(30, 0));
+    auto scale = [&](int code) {
+        const double s = real(code, 1);
+        return s != 0 && std::isfinite(s) ? s : 1;
+    };
+    e.scaleX = scale(41);
+    e.scaleY = scale(42);
+    e.scaleZ = scale(43);
+    e.rotation = geom::normalizeAngle(finiteOr(real(50, 0), 0) * kDegree);
+    e.columns = std::clamp(integer(70, 1), 1, 32767);
+    e.rows = std::clamp(integer(71, 1), 1, 32767);
+    e.columnSpacing = finiteOr(real(44, 0), 0);
+    e.rowSpacing = finiteOr(real(45, 0), 0);
+    if (e.blockName.isEmpty())
+        return;
+    put(std::move(e));
+}
+
+// A light-weight polyline brings its vertices along; a 2D polyline takes them from the VERTEX
+// entities after it, up to its SEQEND.
+void DxfDrawingBuilder::polyline(bool light)
+{
+    EntityData e = start(EntityKind::Polyline);
+    e.closed = (integer(70, 0) & 1) != 0;
+    e.elevation = finiteOr(real(38, 0), 0);
+    if (!light) {
+        m_polyline = std::move(e);
+        return;
+    }
+    if (m_lwVertices.empty())
+        return;
+    e.vertices.reserve(m_lwVertices.size());
+    for (const PolyVertex& v : m_lwVertices)
+        e.vertices.push_back({finiteOr(v.x, 0), finiteOr(v.y, 0), bulgeOf(v.bulge)});
+    put(std::move(e));
+}
+
+void DxfDrawingBuilder::vertex()
+{
+    if (!m_polyline)
+        return;
+    const int flags = integer(70, 0);
+    if ((flags & 128) && !(flags & 64))
+        return;   // a face of a mesh, not a point
+    m_polyline->vertices.push_back({finiteOr(real(10, 0), 0), finiteOr(real(20, 0), 0), bulgeOf(real(42, 0))});
+}
+
+void DxfDrawingBuilder::flushPolyline()
+{
+    if (!m_polyline)
+        return;
+    EntityData e = std::move(*m_polyline);
+    m_polyline.reset();
+    if (!e.vertices.empty())
+        put(std::move(e));
+}
+
+} // namespace cad

@@ -1,0 +1,119 @@
+// Turns the objects of a DXF text (header variables, table entries, blocks, entities) into a drawing.
+#pragma once
+
+#include "platform/cad/document_model.h"
+#include "platform/cad/dxf_text.h"
+
+#include <QHash>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace cad {
+
+// Receives the groups the structure check hands on, object by object: an object starts with a group 0
+// (or, in the header, a group 9 naming a variable) and takes the groups after it; the last of a
+// repeated group wins and absent groups take the defaults DXF gives them. The values passed
+// must stay valid until end() or the next begin().
+class DxfDrawingBuilder {
+public:
+    explicit DxfDrawingBuilder(DocumentModel& model);
+
+    // What the section being read holds: variables (a group 9 or a name starting with '$' begins
+    // one), table entries, or blocks and entities. Anything else standing in it is ignored.
+    enum class Section : std::uint8_t { Header, Tables, Entities };
+    void setSection(Section section) { m_section = section; }
+    // The text encoding the header declares; strings are decoded by it from here on.
+    void configure(const QString& acadver, const QString& codepage);
+    // True when a string outside ASCII was decoded before configure() changed the encoding.
+    bool decodedWithEarlierEncoding() const { return m_mixedEncoding; }
+    // Holds the encoding: later configure() calls change nothing.
+    void lockEncoding() { m_encodingLocked = true; }
+
+    // A new object named `type` (the value of its group 0); `invisible` from its group 60.
+    void begin(std::string_view type, bool invisible = false);
+    // A group of the current object; `number` is its value read when its code holds a number.
+    void group(int code, std::string_view value, double number = std::numeric_limits<double>::quiet_NaN());
+    // The current object is complete.
+    void end();
+    // Everything is read: an open polyline or block is closed.
+    void finish();
+
+private:
+    enum class Kind : std::uint8_t {
+        None, Setting, Layer, Linetype, Style, Block, EndBlock, Line, Arc, Circle, Text, MText, Insert,
+        Polyline, LwPolyline, Vertex, SeqEnd
+    };
+    static Kind kindOf(std::string_view type);
+
+    // Groups of the current object, by code; a code counts as given when its mark is the
+    // current object's number.
+    static constexpr int kFirstCode = -5, kLastCode = 1099;
+    bool has(int code) const { return m_marks[code - kFirstCode] == m_object; }
+    std::string_view str(int code, std::string_view fallback = {}) const
+    {
+        return has(code) ? m_values[code - kFirstCode] : fallback;
+    }
+    double real(int code, double fallback) const;
+    int integer(int code, int fallback) const;
+
+    void setting();
+    void layer();
+    void linetype();
+    void style();
+    void block();
+    void endBlock();
+    EntityData start(EntityKind kind);
+    void line();
+    void arc(bool circle);
+    void text();
+    void mtext();
+    void insert();
+    void polyline(bool light);
+    void vertex();
+    void put(EntityData e);
+    void flushPolyline();
+    void endBlockDefinition();
+
+    QString decode(std::string_view raw);
+    QString name(std::string_view raw);
+
+    DocumentModel& m_model;
+    DxfTextDecoder m_text;
+    Section m_section = Section::Entities;
+    bool m_encodingLocked = false;
+    bool m_decodedNonAscii = false;
+    bool m_mixedEncoding = false;
+    QString m_acadver, m_codepage;
+
+    Kind m_kind = Kind::None;
+    bool m_invisible = false;
+    std::string_view m_key;                 // of a variable
+    int m_firstCode = INT32_MAX;            // the lowest code a variable was given
+    std::uint32_t m_object = 1;
+    std::array<std::uint32_t, kLastCode - kFirstCode + 1> m_marks{};
+    std::array<std::string_view, kLastCode - kFirstCode + 1> m_values{};
+    std::array<double, kLastCode - kFirstCode + 1> m_numbers{};
+    std::string m_mtextChunks;              // groups 3 of an MTEXT, in their order
+    std::vector<PolyVertex> m_lwVertices;   // of a light-weight polyline: one for each group 10
+    std::vector<double> m_dashes;           // groups 49 of a line type
+
+    std::optional<BlockDefinition> m_block;
+    bool m_skipBlock = false;
+    std::optional<EntityData> m_polyline;   // a 2D polyline taking its vertices
+
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, QString, NameHash, std::equal_to<>> m_names;   // raw -> decoded
+    QHash<QString, std::size_t> m_layerIndex;   // upper-case name -> index in the table
+};
+
+} // namespace cad

@@ -1,0 +1,309 @@
+// Group reading of DXF text: lines in pairs, checked, gathered into records a chunk at a time.
+#include "platform/cad/dxf_groups.h"
+
+#include "platform/automation/automation_error.h"
+
+#include <QFile>
+#include <QString>
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <climits>
+#include <limits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace cad {
+
+using automation::AutomationError;
+namespace errors = automation::errors;
+
+void dxfMalformed(const char* why, std::size_t line)
+{
+    QString text = QStringLiteral("not a well-formed DXF file: ") + QLatin1String(why);
+    if (line)
+        text += QStringLiteral(" (line %1)").arg(line);
+    throw AutomationError(errors::FileError, text);
+}
+
+namespace {
+// The blanks of the C locale, tested without a call per character.
+bool blank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+} // namespace
+
+std::string_view dxfTrim(std::string_view s)
+{
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+namespace {
+
+bool isRealCode(int c)
+{
+    return (c >= 10 && c <= 59) || (c >= 110 && c <= 149) || (c >= 210 && c <= 239) || (c >= 460 && c <= 469)
+        || (c >= 1010 && c <= 1059);
+}
+
+bool isIntCode(int c)
+{
+    return (c >= 60 && c <= 79) || (c >= 90 && c <= 99) || (c >= 170 && c <= 179) || (c >= 270 && c <= 289)
+        || (c >= 370 && c <= 389) || (c >= 400 && c <= 409) || (c >= 420 && c <= 429) || (c >= 440 && c <= 459)
+        || (c >= 1060 && c <= 1071);
+}
+
+// Plain decimal notation only: "0x1p10", "inf" or "nan" are not numbers of a drawing.
+bool parsesAsReal(std::string_view v, double& out)
+{
+    v = dxfTrim(v);
+    if (v.empty() || v.size() > 64)
+        return false;
+    std::size_t i = 0, digits = 0;
+    auto run = [&] {
+        std::size_t n = 0;
+        while (i < v.size() && v[i] >= '0' && v[i] <= '9')
+            ++i, ++n;
+        return n;
+    };
+    if (v[i] == '+' || v[i] == '-')
+        ++i;
+    digits = run();
+    if (i < v.size() && (v[i] == '.' || v[i] == ',')) {
+        ++i;
+        digits += run();
+    }
+    if (digits == 0)
+        return false;
+    if (i < v.size() && (v[i] == 'e' || v[i] == 'E')) {
+        ++i;
+        if (i < v.size() && (v[i] == '+' || v[i] == '-'))
+            ++i;
+        if (run() == 0)
+            return false;
+    }
+    if (i != v.size())
+        return false;
+    // Written plainly, the number reads as strtod reads it; only a value beyond the range of a
+    // double (or below its smallest) is left to strtod to judge.
+    if (v.front() != '+' && v.find(',') == std::string_view::npos) {
+        double d = 0;
+        const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+        if (ec == std::errc() && end == v.data() + v.size()) {
+            out = d;
+            return std::isfinite(d);
+        }
+    }
+    char s[72];
+    std::memcpy(s, v.data(), v.size());
+    s[v.size()] = '\0';
+    std::replace(s, s + v.size(), ',', '.');
+    char* end = nullptr;
+    const double d = std::strtod(s, &end);
+    out = d;
+    return end == s + v.size() && std::isfinite(d);
+}
+
+bool parsesAsInt(std::string_view v, long long* out = nullptr)
+{
+    v = dxfTrim(v);
+    if (!v.empty() && v.front() == '+')
+        v.remove_prefix(1);
+    long long n = 0;
+    auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+    if (ec != std::errc() || p != v.data() + v.size() || v.empty())
+        return false;
+    if (out)
+        *out = n;
+    return n >= INT32_MIN && n <= INT32_MAX;
+}
+
+} // namespace
+
+double dxfReal(std::string_view v)
+{
+    v = dxfTrim(v);
+    double d = 0;
+    const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), d);
+    if (ec == std::errc() && end == v.data() + v.size())
+        return d;
+    // A leading '+', a decimal comma, or a value beyond what from_chars answers.
+    std::string s(v);
+    std::replace(s.begin(), s.end(), ',', '.');
+    return std::strtod(s.c_str(), nullptr);
+}
+
+int dxfLeadingInt(std::string_view v)
+{
+    char buf[80];
+    const std::size_t n = std::min(v.size(), sizeof buf - 1);
+    std::memcpy(buf, v.data(), n);
+    buf[n] = '\0';
+    return static_cast<int>(std::strtol(buf, nullptr, 10));
+}
+
+DxfGroupReader::DxfGroupReader(QIODevice& device, std::size_t chunk)
+    : m_device(device), m_chunk(std::max<std::size_t>(chunk, 1))
+{
+    m_buffer.resize(m_chunk);
+    m_groups.reserve(64);
+}
+
+// Reads more of the file behind what the buffer holds, keeping the current record; false when
+// the file has no more.
+bool DxfGroupReader::fill()
+{
+    if (m_deviceDone)
+        return false;
+    if (m_record > 0) {
+        std::memmove(m_buffer.data(), m_buffer.data() + m_record, m_end - m_record);
+        m_pos -= m_record;
+        m_end -= m_record;
+        m_record = 0;
+    }
+    if (m_buffer.size() - m_end < m_chunk)
+        m_buffer.resize(std::max(m_buffer.size() * 2, m_end + m_chunk));
+    const qint64 got = m_device.read(m_buffer.data() + m_end, static_cast<qint64>(m_chunk));
+    if (got < 0) {
+        const auto* file = qobject_cast<const QFile*>(&m_device);
+        throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 could not be read whole").arg(file ? file->fileName() : QString()));
+    }
+    if (got == 0) {
+        m_deviceDone = true;
+        return false;
+    }
+    m_end += static_cast<std::size_t>(got);
+    return true;
+}
+
+std::string_view DxfGroupReader::peek(std::size_t size)
+{
+    while (m_end - m_pos < size && fill()) {
+    }
+    return {m_buffer.data() + m_pos, std::min(size, m_end - m_pos)};
+}
+
+void DxfGroupReader::skip(std::size_t size)
+{
+    peek(size);
+    m_pos = m_record = std::min(m_end, m_pos + size);
+}
+
+// The next line without its line break (and a CR before it); false at the end of the text.
+bool DxfGroupReader::line(std::string_view& out)
+{
+    std::size_t searched = m_pos;
+    while (true) {
+        const void* nl = std::memchr(m_buffer.data() + searched, '\n', m_end - searched);
+        if (nl) {
+            const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(nl) - m_buffer.data());
+            out = {m_buffer.data() + m_pos, at - m_pos};
+            m_pos = at + 1;
+            break;
+        }
+        const std::size_t done = m_end - m_pos;   // fill() may move the bytes to the front
+        if (!fill()) {
+            if (m_pos >= m_end)
+                return false;
+            out = {m_buffer.data() + m_pos, m_end - m_pos};
+            m_pos = m_end;
+            break;
+        }
+        searched = m_pos + done;
+    }
+    if (!out.empty() && out.back() == '\r')
+        out.remove_suffix(1);
+    ++m_lineNo;
+    return true;
+}
+
+// One group, checked; false at the end of the text.
+bool DxfGroupReader::readGroup(Group& g)
+{
+    std::string_view codeLine, value;
+    if (!line(codeLine))
+        return false;
+    const std::string_view c = dxfTrim(codeLine);
+    const std::size_t codeLineNo = m_lineNo;
+    if (c.empty() && m_pos >= m_end && !fill())
+        return false;   // a trailing empty line
+    long long code = 0;
+    if (!c.empty() && c.size() <= 4 && std::all_of(c.begin(), c.end(), [](char d) { return d >= '0' && d <= '9'; })) {
+        for (char d : c)
+            code = code * 10 + (d - '0');
+    } else if (!parsesAsInt(c, &code)) {
+        code = -1000;
+    }
+    if (code < -5 || code > 1071)
+        dxfMalformed("a group code is not a number", codeLineNo);
+    if (!line(value))
+        dxfMalformed("the file ends inside a group", codeLineNo);
+    const int ic = static_cast<int>(code);
+    g.number = std::numeric_limits<double>::quiet_NaN();
+    if (isRealCode(ic) && !parsesAsReal(value, g.number))
+        dxfMalformed("a number is expected", m_lineNo);
+    long long whole = 0;
+    if (isIntCode(ic)) {
+        if (!parsesAsInt(value, &whole))
+            dxfMalformed("a whole number is expected", m_lineNo);
+        g.number = static_cast<double>(whole);
+    }
+    if (ic == 0 && dxfTrim(value) == "EOF") {
+        value = dxfTrim(value);
+    } else {
+        if (std::memchr(value.data(), '\0', value.size()))
+            dxfMalformed("a value holds a NUL byte", m_lineNo);
+        if (value.size() > UINT32_MAX)
+            dxfMalformed("a value is longer than 1000 bytes", m_lineNo);
+        if (ic == 0 || ic == 2 || ic == 9)
+            value = dxfTrim(value);
+    }
+    g.code = ic;
+    g.line = m_lineNo;
+    g.offset = static_cast<std::size_t>(value.data() - m_buffer.data()) - m_record;
+    g.size = value.size();
+    return true;
+}
+
+bool DxfGroupReader::next()
+{
+    if (m_eofRead)
+        return false;
+    m_groups.clear();
+    if (m_pending) {
+        // The group 0 read last starts this record: the record begins at its code line.
+        m_record += m_next.offset;
+        m_next.offset = 0;
+        m_groups.push_back(m_next);
+        m_pending = false;
+        if (value(m_next) == "EOF") {
+            m_eofRead = true;
+            return true;
+        }
+    } else {
+        m_record = m_pos;
+    }
+    Group g{};
+    while (true) {
+        if (!readGroup(g))
+            dxfMalformed("the file has no EOF (it may be cut short)");
+        if (g.code == 999)
+            continue;
+        const bool eof = g.code == 0 && value(g) == "EOF";
+        if (g.code == 0 && !m_groups.empty()) {
+            m_next = g;
+            m_pending = true;
+            return true;
+        }
+        m_groups.push_back(g);
+        if (eof) {
+            m_eofRead = true;
+            return true;
+        }
+    }
+}
+
+} // namespace cad
