@@ -180,6 +180,28 @@ TEST(DirectRaster, DotsLandOnTheNearestPixel)
     EXPECT_EQ(differences(byPainter({}, dots, true), keptByPainter({}, dots, true)), "");
 }
 
+// Whatever size a view claims, the window is whole pixels that 1/64-pixel counts can hold.
+TEST(DirectRaster, WindowSizesAreWholePixelsInRange)
+{
+    struct Case {
+        QSizeF size;
+        int width, height;
+    };
+    const Case cases[] = {{{40, 30}, 40, 30},         {{39.6, 30.4}, 40, 30}, {{}, 0, 0},
+                          {{kNan, 5}, 0, 5},          {{kInf, -kInf}, 0, 0},  {{1e300, 10}, 10000000, 10}};
+    for (const Case& c : cases) {
+        const RasterWindow w(c.size);
+        EXPECT_EQ(w.width, c.width) << c.size.width();
+        EXPECT_EQ(w.height, c.height) << c.size.height();
+        DeviceLines lines;
+        lines.setWindow(w);
+        lines.push_back({-1e9, -1e9, 1e9, 1e9});
+        lines.kept().forEach([&](const FixedLine& l) {
+            EXPECT_LE(std::abs(static_cast<double>(l.x2) - l.x1), 64.0 * (c.width + 2));
+        });
+    }
+}
+
 // Lists moved onto one another keep every item in order, and keep growing after.
 TEST(DirectRaster, ChunkedListsAppendInOrder)
 {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -107,8 +108,15 @@ void drawLine(const Pixels& px, int x1, int y1, int x2, int y2, int& lastDir)
 
 } // namespace
 
+namespace {
+
+// A side in whole pixels, no larger than 1/64 pixel counts can reach in 32 bits.
+int pixelsOf(double side) { return std::isfinite(side) ? static_cast<int>(std::clamp(std::round(side), 0.0, 1e7)) : 0; }
+
+} // namespace
+
 RasterWindow::RasterWindow(QSizeF size)
-    : width(qRound(size.width())), height(qRound(size.height()))
+    : width(pixelsOf(size.width())), height(pixelsOf(size.height()))
 {
     // The painter's device rectangle (0, 0) to (width - 1, height - 1) and a pixel more around it,
     // one more on the far sides.
