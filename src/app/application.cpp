@@ -59,6 +59,11 @@ int runApplication(int argc, char** argv)
     g_previousHandler = qInstallMessageHandler(messageHandler);
     startFontPreload();
     QApplication application(argc, argv);
+    // Qt lets go of the font configuration with the application object: the reading must be over by then,
+    // also when this start ends early.
+    struct FontPreloadOver {
+        ~FontPreloadOver() { finishFontPreload(); }
+    } fontPreloadOver;
     QApplication::setApplicationName(desktop::exeName());
     QApplication::setWindowIcon(programIcon());
     installQtTranslations();

@@ -79,7 +79,10 @@ QWidget* makeWidget(const CatalogueEntry& e, QWidget* parent)
             t->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             return t;
         }
-        auto* t = new QLineEdit(text, parent);
+        // Made empty and then given its text: made with it, the box would first lay the text out in the
+        // application's default face, which costs a face of its own.
+        auto* t = new QLineEdit(parent);
+        t->setText(text);
         t->setReadOnly(e.flags & ReadOnly);
         t->setCursorPosition(0);
         return t;

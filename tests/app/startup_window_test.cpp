@@ -3,9 +3,12 @@
 #include "app/menu_bar.h"
 #include "support/main_window_fixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QHash>
 #include <QImage>
+#include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using app::MainWindow;
@@ -67,4 +70,16 @@ TEST(StartupWindow, TabGoesThroughEveryPanelInDesignOrderWhicheverPanelCameFirst
                 << "start " << start << ", panel " << panel << ": Tab leaves the design order";
         }
     }
+}
+
+TEST(StartupWindow, AClickBeforeTheRestOfTheWindowIsMadeStillRunsItsCommand)
+{
+    MainWindow w(firstPanel(3));
+    w.show();
+    // No event has been processed: the panels' commands are not attached yet when the click comes.
+    auto* calculate = w.findChild<QAbstractButton*>(QStringLiteral("cmdOneRod(0)"));
+    ASSERT_NE(calculate, nullptr);
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    EXPECT_FALSE(w.controls().textBox(QStringLiteral("txtOneRodOut"), 0)->text().isEmpty());
+    EXPECT_FALSE(w.controls().textBox(QStringLiteral("txtOneRodOut"), 1)->text().isEmpty());
 }

@@ -16,7 +16,7 @@ class DocumentModel;
 void readDxfFile(const QString& path, DocumentModel& model);
 // The same from bytes in memory.
 void readDxf(const QByteArray& bytes, DocumentModel& model);
-// The same from an open device, from its start, `chunk` bytes at a time (the whole text is never
+// The same from an open device, from where it stands, `chunk` bytes at a time (the whole text is never
 // held at once); the device is read a second time when texts precede the header declaring their
 // encoding.
 void readDxf(QIODevice& device, DocumentModel& model, std::size_t chunk = std::size_t(1) << 20);

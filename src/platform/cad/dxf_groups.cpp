@@ -286,20 +286,23 @@ bool DxfGroupReader::next()
     } else {
         m_record = m_pos;
     }
-    Group g{};
     while (true) {
+        Group& g = m_groups.emplace_back();
         if (!readGroup(g))
             dxfMalformed("the file has no EOF (it may be cut short)");
-        if (g.code == 999)
+        if (g.code == 999) {
+            m_groups.pop_back();
             continue;
-        const bool eof = g.code == 0 && value(g) == "EOF";
-        if (g.code == 0 && !m_groups.empty()) {
+        }
+        if (g.code != 0)
+            continue;
+        if (m_groups.size() > 1) {
             m_next = g;
+            m_groups.pop_back();
             m_pending = true;
             return true;
         }
-        m_groups.push_back(g);
-        if (eof) {
+        if (value(g) == "EOF") {
             m_eofRead = true;
             return true;
         }

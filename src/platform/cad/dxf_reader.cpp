@@ -113,7 +113,7 @@ struct Encoding {
     QString acadver, codepage;
 };
 
-// One reading of the device from its start into `model`; `encoding`, when given, decodes the
+// One reading of the device from where it stands into `model`; `encoding`, when given, decodes the
 // strings from the first (the header declares it only where it stands).
 DxfScanResult readPass(QIODevice& device, DocumentModel& model, std::size_t chunk, const std::optional<Encoding>& encoding,
                        bool& decodedEarlier)
@@ -144,13 +144,14 @@ DxfScanResult readPass(QIODevice& device, DocumentModel& model, std::size_t chun
 void readDxf(QIODevice& device, DocumentModel& model, std::size_t chunk)
 {
     try {
+        const qint64 start = device.pos();
         auto filled = std::make_unique<DocumentModel>(nullptr);
         filled->setBulkLoading(true);
         bool decodedEarlier = false;
         DxfScanResult result = readPass(device, *filled, chunk, std::nullopt, decodedEarlier);
         if (decodedEarlier) {
             // Texts came before the header that says how they are encoded: read again knowing it.
-            if (!device.seek(0))
+            if (!device.seek(start))
                 throw AutomationError(errors::FileError, QStringLiteral("the drawing file could not be read again"));
             filled = std::make_unique<DocumentModel>(nullptr);
             filled->setBulkLoading(true);
