@@ -26,7 +26,7 @@ public:
         label->installEventFilter(this);
         if (label->isVisible()) {
             refresh();
-        } else if (!label->isHidden() && !room().isEmpty()) {
+        } else if (label->isVisibleTo(label->window()) && !room().isEmpty()) {
             m_aheadRoom = room();
             m_aheadRatio = label->devicePixelRatioF();
             m_ahead = std::async(std::launch::async, renderPictureImage, m_path, m_aheadRoom, m_aheadRatio);
