@@ -123,9 +123,11 @@ cad::ViewTransform workingView()
     return v;
 }
 
-void paint(benchmark::State& state, const cad::ViewTransform& view, int lots = 100)
+void paint(benchmark::State& state, const cad::ViewTransform& view, int lots = 100, double pixelRatio = 1)
 {
-    QImage image(kScreen, QImage::Format_ARGB32_Premultiplied);
+    // As the window paints its picture: as many pixels as the screen has for it.
+    QImage image(kScreen * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
     std::size_t drawn = 0;
     for (auto _ : state) {
         image.fill(cad::drawingBackground());
@@ -144,6 +146,10 @@ BENCHMARK(BM_FullRedraw100kExtents)->Unit(benchmark::kMillisecond);
 
 void BM_FullRedraw1MExtents(benchmark::State& state) { paint(state, extentsView(316), 316); }
 BENCHMARK(BM_FullRedraw1MExtents)->Unit(benchmark::kMillisecond);
+
+// The same on a screen of twice the pixel density.
+void BM_FullRedraw100kExtentsDenseScreen(benchmark::State& state) { paint(state, extentsView(), 100, 2); }
+BENCHMARK(BM_FullRedraw100kExtentsDenseScreen)->Unit(benchmark::kMillisecond);
 
 void BM_Redraw100kWorkingZoom(benchmark::State& state) { paint(state, workingView()); }
 BENCHMARK(BM_Redraw100kWorkingZoom)->Unit(benchmark::kMillisecond);

@@ -1,4 +1,4 @@
-// 1-pixel lines and dots kept in 1/64 pixel and drawn straight into an image's pixels, as QPainter draws them aliased.
+// 1-pixel lines and dots kept in 1/1024 pixel and drawn straight into an image's pixels, as QPainter draws them aliased.
 #include "platform/cad/window/drawing_view_raster.h"
 
 #include <QImage>
@@ -13,13 +13,21 @@ namespace cad {
 
 namespace {
 
-// The painter's rounding to 1/64 pixel: towards zero.
-std::int32_t toFixed(double v) { return static_cast<std::int32_t>(v * 64.); }
+// Kept in 1/1024 pixel, rounded towards zero: cut to 1/64 pixel the painter's way from there gives
+// what it cuts the line itself to (as trunc(trunc(1024 x) / 16) == trunc(64 x)), and a painter
+// that draws at a finer grid (a scaled one on a denser screen) loses next to nothing.
+constexpr int kUnit = 1024;
+constexpr int kToPainter = kUnit / 64;
 
-double fromFixed(std::int32_t v) { return v / 64.; }
+std::int32_t toFixed(double v) { return static_cast<std::int32_t>(v * kUnit); }
+
+double fromFixed(std::int32_t v) { return static_cast<double>(v) / kUnit; }
+
+// The painter's 1/64 pixel, towards zero as it rounds.
+int toPainter(std::int32_t v) { return v / kToPainter; }
 
 // The pixel the painter puts a point at: the nearest, halves away from zero (as qRound).
-int pixelOf(std::int32_t v) { return v >= 0 ? (v + 32) >> 6 : -((32 - v) >> 6); }
+int pixelOf(std::int32_t v) { return v >= 0 ? (v + kUnit / 2) / kUnit : -((kUnit / 2 - v) / kUnit); }
 
 // 16.16 quotient, as wide as the painter makes it.
 int fixedDivide(int x, int y)
@@ -96,7 +104,7 @@ void stepLine(const Pixels& px, int a1, int b1, int a2, int b2, int& lastDir)
     }
 }
 
-// One line, its ends in 1/64 pixel and inside the window, with flat ends.
+// One line, its ends in the painter's 1/64 pixel and inside the window, with flat ends.
 void drawLine(const Pixels& px, int x1, int y1, int x2, int y2, int& lastDir)
 {
     const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
@@ -110,8 +118,8 @@ void drawLine(const Pixels& px, int x1, int y1, int x2, int y2, int& lastDir)
 
 namespace {
 
-// A side in whole pixels, no larger than 1/64 pixel counts can reach in 32 bits.
-int pixelsOf(double side) { return std::isfinite(side) ? static_cast<int>(std::clamp(std::round(side), 0.0, 1e7)) : 0; }
+// A side in whole pixels, no larger than 1/1024 pixel counts can reach in 32 bits.
+int pixelsOf(double side) { return std::isfinite(side) ? static_cast<int>(std::clamp(std::round(side), 0.0, 1e6)) : 0; }
 
 } // namespace
 
@@ -177,8 +185,8 @@ void DeviceLines::emplace_back(const QPointF& a, const QPointF& b)
     if (!m_window.cut(x1, y1, x2, y2))
         return;
     const FixedLine l{toFixed(x1), toFixed(y1), toFixed(x2), toFixed(y2)};
-    // Ends that round together draw nothing (and would read as a dot when given back).
-    if (l.x1 == l.x2 && l.y1 == l.y2)
+    // Ends the painter rounds together draw nothing (and would read as a dot when given back).
+    if (toPainter(l.x1) == toPainter(l.x2) && toPainter(l.y1) == toPainter(l.y2))
         return;
     m_lines.push_back(l);
 }
@@ -249,7 +257,7 @@ void drawDirect(QImage& image, const std::vector<RasterJob>& jobs)
                 if (l.x2 == kDotLine)
                     px.put(pixelOf(l.x1), pixelOf(l.y1));
                 else
-                    drawLine(px, l.x1, l.y1, l.x2, l.y2, lastDir);
+                    drawLine(px, toPainter(l.x1), toPainter(l.y1), toPainter(l.x2), toPainter(l.y2), lastDir);
             });
         }
         if (job.dots)

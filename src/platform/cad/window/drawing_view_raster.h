@@ -1,4 +1,4 @@
-// 1-pixel lines and dots kept in 1/64 pixel and drawn straight into an image's pixels, as QPainter draws them aliased.
+// 1-pixel lines and dots kept in 1/1024 pixel and drawn straight into an image's pixels, as QPainter draws them aliased.
 #pragma once
 
 #include <QLineF>
@@ -86,7 +86,7 @@ private:
     std::size_t m_size = 0;
 };
 
-// A line in 1/64 pixel, the unit the painter rounds to. x2 == kDotLine marks a line whose ends the
+// A line in 1/1024 pixel, finer than the painter rounds to. x2 == kDotLine marks a line whose ends the
 // painter takes for one point, drawn as a dot at (x1, y1).
 struct FixedLine {
     std::int32_t x1, y1, x2, y2;

@@ -208,7 +208,7 @@ struct DrawingRenderer::Impl {
 
     // Curves go in as their chords: one drawLines call per colour is far cheaper than a call per
     // polyline, and 1-pixel lines join the same either way. They are kept cut to the view and in
-    // 1/64 pixel, half the room of QLineF, and give the painter the same pixels.
+    // 1/1024 pixel, half the room of QLineF, and give the painter the same pixels.
     struct Batch {
         DeviceLines lines;
         DeviceDots dots;
