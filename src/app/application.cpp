@@ -59,23 +59,30 @@ int runApplication(int argc, char** argv)
     g_previousHandler = qInstallMessageHandler(messageHandler);
     startFontPreload();
     QApplication application(argc, argv);
-    // Qt lets go of the font configuration with the application object: the reading must be over by then,
-    // also when this start ends early.
-    struct FontPreloadOver {
-        ~FontPreloadOver() { finishFontPreload(); }
-    } fontPreloadOver;
+    // What runs on other threads while the program starts must be over before the application object
+    // goes (Qt lets go of the font configuration with it), also when this start ends early.
+    struct StartThreadsOver {
+        ~StartThreadsOver()
+        {
+            finishIconRendering();
+            finishFontPreload();
+        }
+    } startThreadsOver;
     QApplication::setApplicationName(desktop::exeName());
-    QApplication::setWindowIcon(programIcon());
+    startIconRendering(); // drawn meanwhile; taken by the first window made
     installQtTranslations();
 
     desktop::SingleInstance instance(desktop::exeName());
     if (instance.PrevInstance())
         return 0;
-    if (instance.state() != desktop::SingleInstance::State::Acquired)
+    if (instance.state() != desktop::SingleInstance::State::Acquired) {
+        QApplication::setWindowIcon(programIcon());
         return refuseStart(instance);
+    }
     cad::installDrawingWindow();
 
     MainWindow window;
+    QApplication::setWindowIcon(programIcon()); // for the drawing window and the dialogs
     LinkExecuteTopic topic(window); // other programs drive the window over the session bus
     releaseAtExit(window, topic, instance);
     window.show();

@@ -35,6 +35,12 @@ void startDrawing(std::launch how)
 
 void startIconRendering() { startDrawing(std::launch::async); }
 
+void finishIconRendering()
+{
+    if (drawing().valid())
+        drawing().wait();
+}
+
 QIcon programIcon()
 {
     startDrawing(std::launch::deferred);
