@@ -107,7 +107,8 @@ struct RasterWindow {
     bool cut(double& x1, double& y1, double& x2, double& y2) const;
 };
 
-// The lines of one colour in drawing order. Lines wholly outside are left out, but counted.
+// The lines of one colour in drawing order. Lines wholly outside are left out, but counted; a
+// device larger than the window shows nothing of them beyond it.
 class DeviceLines {
 public:
     void setWindow(const RasterWindow& w) { m_window = w; }

@@ -25,7 +25,7 @@ constexpr int kMaxBlockDepth = 8;
 // A block reference array beyond this many cells is drawn as its first cell only.
 constexpr int kMaxArrayCells = 10000;
 // Nested arrays multiply: one paint draws at most this many entities out of blocks, and queues at
-// most this many line segments (32 bytes each), so every paint of every file ends quickly.
+// most this many line segments (16 bytes each), so every paint of every file ends quickly.
 constexpr std::size_t kMaxBlockCopies = 1000000;
 constexpr std::size_t kMaxQueuedSegments = 4000000;
 // Block contents beyond this many segments are drawn without antialiasing: speed matters more.
