@@ -220,9 +220,20 @@ int CatalogueBuilder::maxIndex(const QString& name) const
 
 void CatalogueBuilder::restoreStackingOrder() const
 {
-    for (std::size_t row = 0; row < m_catalogue.size(); ++row) {
-        if (m_widgets[row] && m_widgets[row]->parentWidget() == m_client)
-            m_widgets[row]->raise();
+    // From the top down, each hidden widget goes right under the one designed above it; widgets on
+    // show keep their places (they were made in design order among themselves), so nothing repaints.
+    QWidget* above = nullptr;
+    for (std::size_t row = m_catalogue.size(); row-- > 0;) {
+        QWidget* w = m_widgets[row];
+        if (!w || w->parentWidget() != m_client)
+            continue;
+        if (w->isHidden()) {
+            if (above)
+                w->stackUnder(above);
+            else
+                w->raise();
+        }
+        above = w;
     }
 }
 

@@ -83,3 +83,26 @@ TEST(StartupWindow, AClickBeforeTheRestOfTheWindowIsMadeStillRunsItsCommand)
     EXPECT_FALSE(w.controls().textBox(QStringLiteral("txtOneRodOut"), 0)->text().isEmpty());
     EXPECT_FALSE(w.controls().textBox(QStringLiteral("txtOneRodOut"), 1)->text().isEmpty());
 }
+
+TEST(StartupWindow, TheClientAreaStacksItsWidgetsInDesignOrderWhicheverPanelCameFirst)
+{
+    for (int start : {0, 10, 18}) {
+        MainWindow w(firstPanel(start));
+        w.show();
+        QApplication::processEvents();
+        QHash<QWidget*, int> positions;
+        const QList<services::Control>& all = w.controls().all();
+        for (int i = 0; i < all.size(); ++i) {
+            if (QWidget* c = all[i].widget())
+                positions.insert(c, i);
+        }
+        QWidget* client = w.centralWidget();
+        QList<int> order;
+        for (QObject* o : client->children()) {
+            if (auto* c = qobject_cast<QWidget*>(o))
+                order << positions.value(c, -1);
+        }
+        EXPECT_FALSE(order.contains(-1));
+        EXPECT_TRUE(std::is_sorted(order.begin(), order.end())) << "start " << start;
+    }
+}
