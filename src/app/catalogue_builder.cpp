@@ -136,11 +136,16 @@ QRect fittedGeometry(const CatalogueEntry& e, QWidget* w)
     return r;
 }
 
+bool isPicture(const CatalogueEntry& e)
+{
+    return (e.kind == ControlKind::PictureBox || e.kind == ControlKind::Image) && !e.caption.isEmpty();
+}
+
 } // namespace
 
 CatalogueBuilder::CatalogueBuilder(QWidget* client, const std::vector<CatalogueEntry>& catalogue)
     : m_client(client), m_catalogue(catalogue), m_panel(catalogue.size(), -1), m_widgets(catalogue.size(), nullptr),
-      m_remaining(catalogue.size())
+      m_ahead(catalogue.size()), m_remaining(catalogue.size())
 {
     initPanelResources();
     // Controls take the window's face from their container as they are made: set one by one, each
@@ -182,8 +187,17 @@ void CatalogueBuilder::make(std::size_t row, bool hidden)
     w->setGeometry(fittedGeometry(e, w));
     w->setEnabled(!(e.flags & Disabled));
     w->setVisible(!hidden && !(e.flags & Hidden));
-    if ((e.kind == ControlKind::PictureBox || e.kind == ControlKind::Image) && !e.caption.isEmpty())
-        fitPicture(static_cast<QLabel*>(w), e.caption);
+    if (isPicture(e))
+        fitPicture(static_cast<QLabel*>(w), e.caption, std::move(m_ahead[row]));
+}
+
+void CatalogueBuilder::drawPicturesAhead(const QSet<int>& panels, qreal devicePixelRatio)
+{
+    for (std::size_t row = 0; row < m_catalogue.size(); ++row) {
+        const CatalogueEntry& e = m_catalogue[row];
+        if (!m_widgets[row] && isPicture(e) && panels.contains(m_panel[row]))
+            m_ahead[row] = drawPictureAhead(e.caption, QSize(px(e.width), px(e.height)), devicePixelRatio);
+    }
 }
 
 void CatalogueBuilder::build(const QSet<int>& panels)

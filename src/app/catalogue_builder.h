@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/panel_catalogue.h"
+#include "app/panel_pictures.h"
 #include "services/control_registry.h"
 
 #include <QHash>
@@ -24,6 +25,9 @@ public:
     // panel's picture box included), or -1 for the client area's own controls.
     int panelOf(std::size_t row) const { return m_panel[row]; }
 
+    // Starts drawing the pictures of these panels on other threads, for the ratio given; each picture
+    // box made later takes its drawing.
+    void drawPicturesAhead(const QSet<int>& panels, qreal devicePixelRatio);
     // Makes the rows of these panels and the client area's own rows, where not made yet.
     void build(const QSet<int>& panels);
     // Makes every row not made yet. With panelsHidden the panel frames and picture boxes made now
@@ -50,6 +54,7 @@ private:
     const std::vector<CatalogueEntry>& m_catalogue;
     std::vector<int> m_panel;
     std::vector<QWidget*> m_widgets;
+    std::vector<PictureAhead> m_ahead; // by row; handed to the picture box when it is made
     QHash<std::pair<QString, int>, int> m_rows; // name and index (-1: none) -> row
     std::size_t m_remaining = 0;
 };

@@ -74,6 +74,7 @@ MainWindow::MainWindow(MainWindowOptions options) : m_options(std::move(options)
     QSet<int> first{m_firstPanel};
     if (isEarthingPanel(m_firstPanel))
         first.insert(kFirstEarthingPanel);
+    m_builder->drawPicturesAhead(first, devicePixelRatioF());
     m_builder->build(first);
 
     m_tmrDelete = new QTimer(this);

@@ -17,20 +17,15 @@ namespace {
 // Keeps one label's pixmap in step with its size. The drawing leaves a pixel free on each side so
 // that a selector's border, when the picture is chosen, never covers it. Rendering waits until the
 // label is about to be seen: hidden panels cost nothing at startup, and the size layout settles on
-// is the only one rendered. A label that will be seen as soon as its window is (one on the panel a
-// window starts with) has its picture drawn ahead on another thread while the window is being made.
+// is the only one rendered.
 class PictureFitter : public QObject {
 public:
-    PictureFitter(QLabel* label, QString path) : QObject(label), m_label(label), m_path(std::move(path))
+    PictureFitter(QLabel* label, QString path, PictureAhead ahead)
+        : QObject(label), m_label(label), m_path(std::move(path)), m_ahead(std::move(ahead))
     {
         label->installEventFilter(this);
-        if (label->isVisible()) {
+        if (label->isVisible())
             refresh();
-        } else if (label->isVisibleTo(label->window()) && !room().isEmpty()) {
-            m_aheadRoom = room();
-            m_aheadRatio = label->devicePixelRatioF();
-            m_ahead = std::async(std::launch::async, renderPictureImage, m_path, m_aheadRoom, m_aheadRatio);
-        }
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -55,9 +50,9 @@ private:
             return;
         m_renderedRoom = size;
         m_renderedRatio = m_label->devicePixelRatioF();
-        if (m_ahead.valid()) {
-            QImage ahead = m_ahead.get();
-            if (size == m_aheadRoom && m_renderedRatio == m_aheadRatio) {
+        if (m_ahead.image.valid()) {
+            QImage ahead = m_ahead.image.get();
+            if (size == m_ahead.room && m_renderedRatio == m_ahead.ratio) {
                 m_label->setPixmap(ahead.isNull() ? QPixmap() : QPixmap::fromImage(std::move(ahead)));
                 return;
             }
@@ -69,9 +64,7 @@ private:
     QString m_path;
     QSize m_renderedRoom;
     qreal m_renderedRatio = 0;
-    std::future<QImage> m_ahead; // its end waits for the thread when the label goes unseen
-    QSize m_aheadRoom;
-    qreal m_aheadRatio = 0;
+    PictureAhead m_ahead;
 };
 
 } // namespace
@@ -108,10 +101,21 @@ QPixmap renderPicture(const QString& path, const QSize& size, qreal devicePixelR
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
-void fitPicture(QLabel* label, const QString& path)
+PictureAhead drawPictureAhead(const QString& path, const QSize& labelSize, qreal devicePixelRatio)
 {
     initPanelResources();
-    new PictureFitter(label, path);
+    PictureAhead ahead;
+    ahead.room = labelSize - QSize(2, 2);
+    ahead.ratio = devicePixelRatio;
+    if (!ahead.room.isEmpty())
+        ahead.image = std::async(std::launch::async, renderPictureImage, path, ahead.room, devicePixelRatio);
+    return ahead;
+}
+
+void fitPicture(QLabel* label, const QString& path, PictureAhead ahead)
+{
+    initPanelResources();
+    new PictureFitter(label, path, std::move(ahead));
 }
 
 } // namespace app

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <future>
 
 class QLabel;
 
@@ -18,8 +19,19 @@ QPixmap renderPicture(const QString& path, const QSize& size, qreal devicePixelR
 // The same into an image, which may be drawn on any thread; the pixmap made of it holds the same pixels.
 QImage renderPictureImage(const QString& path, const QSize& size, qreal devicePixelRatio = 1.0);
 
+// A picture being drawn on another thread for a label of a known size and pixel ratio.
+struct PictureAhead {
+    std::future<QImage> image; // its end waits for the drawing
+    QSize room;
+    qreal ratio = 0;
+};
+// Starts drawing the picture at path for a label of labelSize, so that it is ready when the label is
+// first shown (a label on the panel a window starts with).
+PictureAhead drawPictureAhead(const QString& path, const QSize& labelSize, qreal devicePixelRatio);
+
 // Puts the picture at path into label, rendered when the label is first shown and again whenever it
-// changes size or screen, so it stays sharp.
-void fitPicture(QLabel* label, const QString& path);
+// changes size or screen, so it stays sharp. A drawing made ahead serves the first showing when its
+// size and ratio are the label's then.
+void fitPicture(QLabel* label, const QString& path, PictureAhead ahead = {});
 
 } // namespace app
