@@ -1,9 +1,10 @@
 // The two faces of the window, with fall-backs that cover the Chinese captions.
 #include "app/fonts.h"
 
+#include "app/work_aside.h"
+
 #include <QStringList>
 #include <dlfcn.h>
-#include <future>
 
 namespace app {
 
@@ -26,9 +27,9 @@ QFont boldSansFont()
 }
 
 namespace {
-std::future<void>& preload()
+WorkAside<void>& preload()
 {
-    static std::future<void> reading; // its end waits for the thread, should nobody have waited before
+    static WorkAside<void> reading;
     return reading;
 }
 } // namespace
@@ -41,13 +42,9 @@ void startFontPreload()
     using Init = int (*)();
     auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
     if (init && !preload().valid())
-        preload() = std::async(std::launch::async, [init] { init(); });
+        preload() = WorkAside<void>([init] { init(); });
 }
 
-void finishFontPreload()
-{
-    if (preload().valid())
-        preload().get();
-}
+void finishFontPreload() { preload().finish(); }
 
 } // namespace app

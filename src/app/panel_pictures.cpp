@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <future>
 
 static void initResourcesOutsideNamespace() { Q_INIT_RESOURCE(panel_resources); }
 
@@ -51,7 +50,7 @@ private:
         m_renderedRoom = size;
         m_renderedRatio = m_label->devicePixelRatioF();
         if (m_ahead.image.valid()) {
-            QImage ahead = m_ahead.image.get();
+            QImage ahead = m_ahead.image.take();
             if (size == m_ahead.room && m_renderedRatio == m_ahead.ratio) {
                 m_label->setPixmap(ahead.isNull() ? QPixmap() : QPixmap::fromImage(std::move(ahead)));
                 return;
@@ -108,7 +107,9 @@ PictureAhead drawPictureAhead(const QString& path, const QSize& labelSize, qreal
     ahead.room = labelSize - QSize(2, 2);
     ahead.ratio = devicePixelRatio;
     if (!ahead.room.isEmpty())
-        ahead.image = std::async(std::launch::async, renderPictureImage, path, ahead.room, devicePixelRatio);
+        ahead.image = WorkAside<QImage>([path, room = ahead.room, devicePixelRatio] {
+            return renderPictureImage(path, room, devicePixelRatio);
+        });
     return ahead;
 }
 

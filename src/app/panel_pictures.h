@@ -1,10 +1,11 @@
 // The panels' line drawings: SVG resources rendered into their picture boxes at the boxes' size.
 #pragma once
 
+#include "app/work_aside.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
-#include <future>
 
 class QLabel;
 
@@ -21,7 +22,7 @@ QImage renderPictureImage(const QString& path, const QSize& size, qreal devicePi
 
 // A picture being drawn on another thread for a label of a known size and pixel ratio.
 struct PictureAhead {
-    std::future<QImage> image; // its end waits for the drawing
+    WorkAside<QImage> image;
     QSize room;
     qreal ratio = 0;
 };

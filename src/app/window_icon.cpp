@@ -2,9 +2,10 @@
 #include "app/window_icon.h"
 
 #include "app/panel_pictures.h"
+#include "app/work_aside.h"
 
 #include <QList>
-#include <future>
+#include <optional>
 
 namespace app {
 
@@ -18,34 +19,37 @@ QList<QImage> iconImages()
     return images;
 }
 
-std::shared_future<QList<QImage>>& drawing()
-{
-    static std::shared_future<QList<QImage>> images; // its end waits for the thread, should nobody take them
-    return images;
-}
+struct IconDrawing {
+    WorkAside<QList<QImage>> aside;
+    std::optional<QList<QImage>> images;
+};
 
-void startDrawing(std::launch how)
+IconDrawing& drawing()
 {
-    initPanelResources();
-    if (!drawing().valid())
-        drawing() = std::async(how, iconImages).share();
+    static IconDrawing icon;
+    return icon;
 }
 
 } // namespace
 
-void startIconRendering() { startDrawing(std::launch::async); }
-
-void finishIconRendering()
+void startIconRendering()
 {
-    if (drawing().valid())
-        drawing().wait();
+    initPanelResources();
+    IconDrawing& d = drawing();
+    if (!d.aside.valid() && !d.images)
+        d.aside = WorkAside<QList<QImage>>(iconImages);
 }
+
+void finishIconRendering() { drawing().aside.finish(); }
 
 QIcon programIcon()
 {
-    startDrawing(std::launch::deferred);
+    initPanelResources();
+    IconDrawing& d = drawing();
+    if (!d.images)
+        d.images = d.aside.valid() ? d.aside.take() : iconImages();
     QIcon icon;
-    for (const QImage& image : drawing().get())
+    for (const QImage& image : *d.images)
         icon.addPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
     return icon;
 }
