@@ -145,7 +145,7 @@ bool isPicture(const CatalogueEntry& e)
 
 CatalogueBuilder::CatalogueBuilder(QWidget* client, const std::vector<CatalogueEntry>& catalogue)
     : m_client(client), m_catalogue(catalogue), m_panel(catalogue.size(), -1), m_widgets(catalogue.size(), nullptr),
-      m_ahead(catalogue.size()), m_remaining(catalogue.size())
+      m_ahead(catalogue.size())
 {
     initPanelResources();
     // Controls take the window's face from their container as they are made: set one by one, each
@@ -177,7 +177,6 @@ void CatalogueBuilder::make(std::size_t row, bool hidden)
             parent = m_widgets[container];
     }
     QWidget* w = makeWidget(e, parent);
-    --m_remaining;
     if (!w)
         return;
     m_widgets[row] = w;

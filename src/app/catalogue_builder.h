@@ -21,10 +21,6 @@ class CatalogueBuilder {
 public:
     CatalogueBuilder(QWidget* client, const std::vector<CatalogueEntry>& catalogue);
 
-    // The panel a row belongs to: the index of the panel frame it lies in (the frame itself and the
-    // panel's picture box included), or -1 for the client area's own controls.
-    int panelOf(std::size_t row) const { return m_panel[row]; }
-
     // Starts drawing the pictures of these panels on other threads, for the ratio given; each picture
     // box made later takes its drawing.
     void drawPicturesAhead(const QSet<int>& panels, qreal devicePixelRatio);
@@ -33,7 +29,6 @@ public:
     // Makes every row not made yet. With panelsHidden the panel frames and picture boxes made now
     // start hidden, so that a window on show does not show them, even for a moment.
     void buildRest(bool panelsHidden);
-    bool complete() const { return m_remaining == 0; }
 
     // A row's widget, by its name spelt as in the catalogue; nullptr when the row is missing or not made yet.
     QWidget* widget(const QString& name, std::optional<int> index = std::nullopt) const;
@@ -52,11 +47,12 @@ private:
 
     QWidget* m_client;
     const std::vector<CatalogueEntry>& m_catalogue;
+    // The panel each row belongs to: the index of the panel frame it lies in (the frame itself and the
+    // panel's picture box included), or -1 for the client area's own controls.
     std::vector<int> m_panel;
     std::vector<QWidget*> m_widgets;
     std::vector<PictureAhead> m_ahead; // by row; handed to the picture box when it is made
     QHash<std::pair<QString, int>, int> m_rows; // name and index (-1: none) -> row
-    std::size_t m_remaining = 0;
 };
 
 // Builds every control of the catalogue at once and enters it into registry.
