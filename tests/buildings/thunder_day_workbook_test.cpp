@@ -177,11 +177,11 @@ TEST_F(ThunderDays, EditsSavedInTheWorkbookAreSeenAtTheNextProvinceChoice)
 
 TEST_F(ThunderDays, EditingCommandHandsTheWorkbookToTheSpreadsheetProgram)
 {
-    // A stand-in spreadsheet program that notes the file it was asked to open.
+    // A stand-in spreadsheet program that notes the file it was asked to open (whole, when it appears).
     const QString note = QDir(folder.path()).filePath(QStringLiteral("opened.txt"));
     sheet::setProgramFinder([note] {
         return std::optional<sheet::SpreadsheetProgram>(
-            sheet::SpreadsheetProgram{QStringLiteral("/bin/sh"), {QStringLiteral("-c"), "printf '%s' \"$0\" > '" + note + "'"}});
+            sheet::SpreadsheetProgram{QStringLiteral("/bin/sh"), {QStringLiteral("-c"), "printf '%s' \"$0\" > '" + note + ".part' && mv '" + note + ".part' '" + note + "'"}});
     });
     window->ShowMsg(QString());
     window->menuCommand(QStringLiteral("mnuTD"));
