@@ -1,4 +1,5 @@
-// Startup to the first paint: the main window (`bench_startup main [panel]`) or a bare Qt window of its size (`bare`).
+// Startup to the first paint: the main window (`bench_startup main [panel]`), a bare Qt window of its size (`bare`),
+// or that window showing one line of Chinese text (`label`: the least any window with text costs).
 // The main window starts on a panel drawn at random, as the program does, unless one is named (for profiling).
 #include "app/fonts.h"
 #include "app/main_window.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 #include <cstdio>
@@ -47,9 +49,10 @@ int main(int argc, char** argv)
 {
     QElapsedTimer since;
     since.start();
-    const bool bare = argc == 2 && std::strcmp(argv[1], "bare") == 0;
+    const bool label = argc == 2 && std::strcmp(argv[1], "label") == 0;
+    const bool bare = label || (argc == 2 && std::strcmp(argv[1], "bare") == 0);
     if (argc < 2 || argc > 3 || (!bare && std::strcmp(argv[1], "main") != 0)) {
-        std::fprintf(stderr, "usage: %s main [panel 0-18]|bare\n", argv[0]);
+        std::fprintf(stderr, "usage: %s main [panel 0-18]|bare|label\n", argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -63,6 +66,8 @@ int main(int argc, char** argv)
         window = std::make_unique<QWidget>();
         // The main window's outer size (its client area is a little smaller).
         window->setFixedSize(app::px(app::MainWindow::kWidthTwips), app::px(app::MainWindow::kHeightTwips));
+        if (label)
+            (new QLabel(QStringLiteral("避雷针保护范围"), window.get()))->move(12, 12);
     } else {
         // As the program starts: the drawing engine's window provider, then the main window.
         cad::installDrawingWindow();
