@@ -1,21 +1,16 @@
 // Plans that once opened in quadratic time or flooded the first paint: very many blocks, many coincident circles.
+#include "first_paint.h"
+#include "offscreen_benchmarks.h"
+
 #include "platform/cad/document_model.h"
 #include "platform/cad/dxf_file.h"
-#include "platform/cad/window/drawing_view_colors.h"
-#include "platform/cad/window/drawing_view_renderer.h"
 
 #include <QFile>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <random>
 
 namespace {
-
-// The drawing window's own first size.
-constexpr QSize kViewSize(1100, 760);
 
 // `blocks` block definitions of one line each, and one reference to each, as R2000 text.
 QByteArray manyBlocks(int blocks)
@@ -94,16 +89,7 @@ void BM_OpenAndFirstPaintCircles(benchmark::State& state)
         {
             cad::DocumentModel model(nullptr);
             cad::readDxf(dxf, model);
-            const auto references = cad::placedReferences(model);
-            cad::ViewTransform view;
-            view.size = kViewSize;
-            if (const auto extents = cad::drawingExtents(model, references))
-                view.fit(*extents);
-            QImage picture(kViewSize, QImage::Format_ARGB32_Premultiplied);
-            picture.fill(cad::drawingBackground());
-            QPainter painter(&picture);
-            cad::DrawingRenderer renderer(model, view);
-            renderer.paintView(painter, references);
+            benchmark::DoNotOptimize(bench::firstPaint(model));
             state.PauseTiming();
             peak = std::max(peak, statusMib("VmHWM:") - before);
             state.ResumeTiming();
@@ -120,11 +106,6 @@ BENCHMARK(BM_OpenAndFirstPaintCircles)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::runOffscreen(argc, argv);
     return 0;
 }
