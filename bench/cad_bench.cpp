@@ -1,4 +1,6 @@
 // Speed and size of the drawing engine on a 100 000-entity drawing: DXF load and save, crossings, nearest and snap; plans with many layers.
+#include "offscreen_benchmarks.h"
+
 #include "platform/cad/application.h"
 #include "platform/cad/document_model.h"
 #include "platform/cad/dxf_file.h"
@@ -7,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -212,12 +213,7 @@ BENCHMARK(BM_IndexBuild)->ArgsProduct({{10000, 100000, 1000000}, {1, 0}})->Unit(
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::runOffscreen(argc, argv);
     engine().Quit();
     return 0;
 }

@@ -1,13 +1,12 @@
 // Opens the DXF named on the command line headlessly and paints it once as the drawing window would; prints time and peak memory.
+#include "first_paint.h"
+
 #include "platform/automation/automation_error.h"
 #include "platform/cad/document_model.h"
 #include "platform/cad/dxf_file.h"
-#include "platform/cad/window/drawing_view_colors.h"
-#include "platform/cad/window/drawing_view_renderer.h"
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -15,9 +14,6 @@
 #include <string>
 
 namespace {
-
-// The drawing window's own first size: the picture a freshly opened plan is painted into.
-constexpr QSize kViewSize(1100, 760);
 
 // The most memory the process has held (VmHWM), in MiB.
 double peakMib()
@@ -54,18 +50,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot read %s: %s\n", argv[1], qPrintable(e.description()));
         return 1;
     }
-    const auto references = cad::placedReferences(model);
-    cad::ViewTransform view;
-    view.size = kViewSize;
-    if (const auto extents = cad::drawingExtents(model, references))
-        view.fit(*extents);
-    QImage picture(kViewSize, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(cad::drawingBackground());
-    {
-        QPainter painter(&picture);
-        cad::DrawingRenderer renderer(model, view);
-        renderer.paintView(painter, references);
-    }
+    const QImage picture = bench::firstPaint(model);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     if (const QByteArray out = qgetenv("RIDE_OPEN_PNG"); !out.isEmpty())
         picture.save(QString::fromLocal8Bit(out));

@@ -3,6 +3,7 @@
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/application.h"
+#include "platform/cad/coordinate_limits.h"
 #include "platform/cad/document_model.h"
 #include "platform/cad/dxf_file.h"
 #include "platform/cad/engine.h"
@@ -31,7 +32,10 @@ std::shared_ptr<DocumentModel> lockModel(const std::weak_ptr<DocumentModel>& wea
     return doc;
 }
 
-bool finite(const Point& p) { return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]); }
+// Finite and within the coordinate limit: a drawing never holds what it could not read back.
+bool finite(const Point& p) { return withinLimits(p); }
+
+bool finite(double length) { return withinLimits(length); }
 
 [[noreturn]] void refuse(const char* member, const char* why)
 {
@@ -45,8 +49,8 @@ bool finite(const Point& p) { return std::isfinite(p[0]) && std::isfinite(p[1]) 
 Entity ModelSpace::AddArc(const Point& center, double radius, double startAngle, double endAngle)
 {
     auto doc = lockModel(m_document, m_set, "AddArc");
-    if (!finite(center) || !std::isfinite(radius) || !std::isfinite(startAngle) || !std::isfinite(endAngle))
-        refuse("AddArc", "not a number");
+    if (!finite(center) || !finite(radius) || !std::isfinite(startAngle) || !std::isfinite(endAngle))
+        refuse("AddArc", "not a number or beyond the coordinate limit");
     if (!(radius > 0))
         refuse("AddArc", "the radius must be greater than 0");
     EntityData e;
@@ -61,8 +65,8 @@ Entity ModelSpace::AddArc(const Point& center, double radius, double startAngle,
 Entity ModelSpace::AddCircle(const Point& center, double radius)
 {
     auto doc = lockModel(m_document, m_set, "AddCircle");
-    if (!finite(center) || !std::isfinite(radius))
-        refuse("AddCircle", "not a number");
+    if (!finite(center) || !finite(radius))
+        refuse("AddCircle", "not a number or beyond the coordinate limit");
     if (!(radius > 0))
         refuse("AddCircle", "the radius must be greater than 0");
     EntityData e;
@@ -76,7 +80,7 @@ Entity ModelSpace::AddLine(const Point& start, const Point& end)
 {
     auto doc = lockModel(m_document, m_set, "AddLine");
     if (!finite(start) || !finite(end))
-        refuse("AddLine", "not a number");
+        refuse("AddLine", "not a number or beyond the coordinate limit");
     EntityData e;
     e.kind = EntityKind::Line;
     e.start = start;
@@ -87,8 +91,8 @@ Entity ModelSpace::AddLine(const Point& start, const Point& end)
 Entity ModelSpace::AddText(const QString& text, const Point& insertion, double height)
 {
     auto doc = lockModel(m_document, m_set, "AddText");
-    if (!finite(insertion) || !std::isfinite(height))
-        refuse("AddText", "not a number");
+    if (!finite(insertion) || !finite(height))
+        refuse("AddText", "not a number or beyond the coordinate limit");
     if (!(height > 0))
         refuse("AddText", "the text height must be greater than 0");
     EntityData e;

@@ -27,6 +27,8 @@ double bulgeOf(double b) { return std::isfinite(b) && std::abs(b) < 1e6 ? b : 0;
 DxfDrawingBuilder::DxfDrawingBuilder(DocumentModel& model) : m_model(model)
 {
     m_text.configure({}, {});
+    for (const auto& b : m_model.tables().blocks)
+        m_blockNames.insert(b.name.toCaseFolded());
 }
 
 void DxfDrawingBuilder::configure(const QString& acadver, const QString& codepage)
@@ -279,10 +281,13 @@ void DxfDrawingBuilder::block()
     flushPolyline();
     endBlockDefinition();
     const QString name = decode(str(2));
-    // The engine writes the layout blocks itself; entities of paper space are not kept. A block
-    // without a name cannot be inserted: its entities are not drawn either.
-    if (name.isEmpty() || name.startsWith(QLatin1String("*Model_Space"), Qt::CaseInsensitive)
-        || name.startsWith(QLatin1String("*Paper_Space"), Qt::CaseInsensitive)) {
+    // The engine writes the layout blocks itself (R12 files name them with '$'); entities of paper
+    // space are not kept. A block without a name cannot be inserted: its entities are not drawn either.
+    const QStringView layout = name.startsWith(QLatin1Char('*')) || name.startsWith(QLatin1Char('$'))
+                                   ? QStringView(name).sliced(1)
+                                   : QStringView();
+    if (name.isEmpty() || layout.startsWith(QLatin1String("Model_Space"), Qt::CaseInsensitive)
+        || layout.startsWith(QLatin1String("Paper_Space"), Qt::CaseInsensitive)) {
         m_skipBlock = true;
         return;
     }
@@ -300,13 +305,10 @@ void DxfDrawingBuilder::endBlock()
 
 void DxfDrawingBuilder::endBlockDefinition()
 {
-    if (m_block) {
-        auto& blocks = m_model.tables().blocks;
-        const bool known = std::any_of(blocks.begin(), blocks.end(), [&](const BlockDefinition& b) {
-            return b.name.compare(m_block->name, Qt::CaseInsensitive) == 0;
-        });
-        if (!known && !m_block->name.isEmpty())
-            blocks.push_back(std::move(*m_block));
+    // The first definition of a name holds; found by hash, as plans can hold very many blocks.
+    if (m_block && !m_block->name.isEmpty() && !m_blockNames.contains(m_block->name.toCaseFolded())) {
+        m_blockNames.insert(m_block->name.toCaseFolded());
+        m_model.tables().blocks.push_back(std::move(*m_block));
     }
     m_block.reset();
     m_skipBlock = false;

@@ -5,6 +5,7 @@
 #include "platform/cad/dxf_text.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -114,6 +115,7 @@ private:
     };
     std::unordered_map<std::string, QString, NameHash, std::equal_to<>> m_names;   // raw -> decoded
     QHash<QString, std::size_t> m_layerIndex;   // upper-case name -> index in the table
+    QSet<QString> m_blockNames;                 // case-folded names of the blocks defined
 };
 
 } // namespace cad

@@ -32,6 +32,16 @@ namespace {
 bool blank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 } // namespace
 
+char dxfLineEnd(std::string_view head)
+{
+    const std::size_t at = head.find_first_of("\r\n");
+    if (at == std::string_view::npos || head[at] == '\n')
+        return '\n';
+    // CR CR LF is a line break of another system, not empty lines.
+    const std::size_t after = head.find_first_not_of('\r', at);
+    return after != std::string_view::npos && head[after] != '\n' ? '\r' : '\n';
+}
+
 std::string_view dxfTrim(std::string_view s)
 {
     while (!s.empty() && blank(s.front()))
@@ -195,9 +205,11 @@ void DxfGroupReader::skip(std::size_t size)
 // The next line without its line break (and a CR before it); false at the end of the text.
 bool DxfGroupReader::line(std::string_view& out)
 {
+    if (!m_lineEnd)
+        m_lineEnd = dxfLineEnd(peek(4096));
     std::size_t searched = m_pos;
     while (true) {
-        const void* nl = std::memchr(m_buffer.data() + searched, '\n', m_end - searched);
+        const void* nl = std::memchr(m_buffer.data() + searched, m_lineEnd, m_end - searched);
         if (nl) {
             const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(nl) - m_buffer.data());
             out = {m_buffer.data() + m_pos, at - m_pos};

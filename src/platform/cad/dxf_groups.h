@@ -12,6 +12,10 @@ namespace cad {
 // Refuses the file: "not a well-formed DXF file: <why> (line <line>)"; throws AutomationError(FileError).
 [[noreturn]] void dxfMalformed(const char* why, std::size_t line = 0);
 
+// The byte that ends the lines of a text, judged by its first line break: '\r' for old Macintosh
+// files, whose lines end in a CR alone, else '\n' (a CR before it is dropped with it).
+char dxfLineEnd(std::string_view head);
+
 // The value without the blanks around it.
 std::string_view dxfTrim(std::string_view value);
 // A number already checked to be plain decimal, read to the same double as strtod.
@@ -69,6 +73,7 @@ private:
     bool m_deviceDone = false;
     bool m_eofRead = false;     // the EOF group has been read
     bool m_pending = false;     // a group 0 that starts the next record has been read
+    char m_lineEnd = 0;         // the byte that ends a line, once the first lines are seen
     Group m_next{};
     std::uint32_t m_lineNo = 0;
     std::vector<Group> m_groups;

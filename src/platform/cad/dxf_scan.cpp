@@ -1,6 +1,8 @@
 // Structure check of DXF text, record by record, handing on what the drawing engine keeps.
 #include "platform/cad/dxf_scan.h"
 
+#include "platform/automation/automation_error.h"
+#include "platform/cad/coordinate_limits.h"
 #include "platform/cad/dxf_builder.h"
 #include "platform/cad/dxf_groups.h"
 
@@ -77,6 +79,21 @@ private:
             m_faultInTable = m_inTable;
         }
         m_quiet = true;
+    }
+
+    // A coordinate, length or factor of what is drawn (codes 10 to 48) beyond the limit: spans and
+    // extents computed from it would overflow. Faults of the groups after it are reported first.
+    void checkRange(std::size_t i)
+    {
+        const int c = m_r.code(i);
+        if (c < 10 || c > 48 || withinLimits(m_r.number(i)))
+            return;
+        const std::size_t line = m_r.groups()[i].line;
+        while (m_r.next()) {
+        }
+        throw automation::AutomationError(
+            automation::errors::FileError,
+            QStringLiteral("第 %1 行的坐标超出范围，%2。").arg(line).arg(coordinateLimitText()));
     }
 
     bool tooLong(std::size_t i)
@@ -209,8 +226,10 @@ private:
                     if (blocks && (type == "BLOCK" || inBlock)) {
                         if (type == "BLOCK" && inBlock)
                             m_b.begin("ENDBLK");
-                        for (std::size_t i = 0; i < m_r.size(); ++i)
+                        for (std::size_t i = 0; i < m_r.size(); ++i) {
+                            checkRange(i);
                             pass(i);
+                        }
                         inBlock = type == "BLOCK";
                     }
                 } else if (blocks && !inBlock) {
@@ -261,9 +280,11 @@ private:
     void vertex()
     {
         m_b.begin("VERTEX");
-        for (std::size_t i = 1; i < m_r.size(); ++i)
+        for (std::size_t i = 1; i < m_r.size(); ++i) {
+            checkRange(i);
             if (m_r.code(i) != 5)
                 pass(i);
+        }
     }
 
     void entity(std::string_view type)
@@ -275,6 +296,7 @@ private:
         const bool text = type == "TEXT", mtext = type == "MTEXT", light = type == "LWPOLYLINE";
         m_b.begin(type, invisible);
         for (std::size_t i = 1; i < m_r.size() && !m_quiet; ++i) {
+            checkRange(i);
             const int c = m_r.code(i);
             // Handles, the invisible flag, reactors and extended data are not read here, nor the
             // vertex count of a polyline (its vertices are counted as they come).
@@ -305,10 +327,11 @@ private:
 bool looksLikeAsciiDxf(std::string_view head)
 {
     std::size_t pos = 0;
+    const char end = dxfLineEnd(head);
     // Up to a few comment groups, then "0" / "SECTION".
     for (int groups = 0; groups < 8; ++groups) {
         auto line = [&]() {
-            std::size_t nl = head.find('\n', pos);
+            std::size_t nl = head.find(end, pos);
             std::string_view l = head.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos);
             pos = nl == std::string_view::npos ? head.size() : nl + 1;
             return dxfTrim(l);

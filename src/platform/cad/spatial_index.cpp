@@ -11,28 +11,34 @@ namespace {
 // An item spanning more cells than this in either direction goes to the list of large items.
 constexpr double kMaxCellsAcross = 16;
 
-bool finite(const Box& b)
+// Boxes beyond this stay out of the grid (in the list of large items): within it, the extent of all
+// boxes, the cell size and the cell counts worked out from them are finite numbers.
+constexpr double kGridLimit = 1e300;
+
+bool gridded(const Box& b)
 {
-    return std::isfinite(b.minX) && std::isfinite(b.minY) && std::isfinite(b.maxX) && std::isfinite(b.maxY);
+    auto in = [](double v) { return std::abs(v) <= kGridLimit; }; // false for NaN
+    return in(b.minX) && in(b.minY) && in(b.maxX) && in(b.maxY);
+}
+
+// The cell of an offset in cells, clamped to 0 .. count - 1: far-off, infinite or NaN coordinates
+// land in the outermost cells rather than overflow.
+std::int64_t cellOf(double offset, std::int64_t count)
+{
+    const double c = std::floor(offset);
+    if (!(c > 0))
+        return 0;
+    return c >= static_cast<double>(count - 1) ? count - 1 : static_cast<std::int64_t>(c);
 }
 } // namespace
 
-std::int64_t SpatialIndex::column(double x) const
-{
-    // Far-off or broken coordinates land in the outermost cells rather than overflow.
-    const double c = std::floor((x - m_originX) / m_cell);
-    return static_cast<std::int64_t>(std::clamp(c, 0.0, static_cast<double>(m_columns - 1)));
-}
+std::int64_t SpatialIndex::column(double x) const { return cellOf((x - m_originX) / m_cell, m_columns); }
 
-std::int64_t SpatialIndex::row(double y) const
-{
-    const double c = std::floor((y - m_originY) / m_cell);
-    return static_cast<std::int64_t>(std::clamp(c, 0.0, static_cast<double>(m_rows - 1)));
-}
+std::int64_t SpatialIndex::row(double y) const { return cellOf((y - m_originY) / m_cell, m_rows); }
 
 bool SpatialIndex::placeable(const Box& b, CellRange& cells) const
 {
-    if (!finite(b) || b.maxX - b.minX > kMaxCellsAcross * m_cell || b.maxY - b.minY > kMaxCellsAcross * m_cell)
+    if (!gridded(b) || b.maxX - b.minX > kMaxCellsAcross * m_cell || b.maxY - b.minY > kMaxCellsAcross * m_cell)
         return false;
     // Outside the grid the clamped cells would not hold it.
     if (b.minX < m_originX || b.minY < m_originY || b.maxX >= m_originX + m_cell * double(m_columns)
@@ -63,7 +69,7 @@ void SpatialIndex::rebuild()
     std::size_t counted = 0;
     for (const auto& it : m_items) {
         const Box& b = it.box;
-        if (!finite(b))
+        if (!gridded(b))
             continue;
         minX = std::min(minX, b.minX);
         minY = std::min(minY, b.minY);
@@ -90,8 +96,12 @@ void SpatialIndex::rebuild()
     const double maxCells = 4.0 * double(counted) + 64;
     auto across = [&](double c) { return std::floor((maxX - minX) / c) + 3; };
     auto up = [&](double c) { return std::floor((maxY - minY) / c) + 3; };
-    while (!(across(cell) * up(cell) <= maxCells))
+    // The extent is finite, so doubling ends once the cell is about as large as it: at most some
+    // two thousand doublings from the smallest double, and the count caps even that.
+    for (int doubled = 0; doubled < 4096 && !(across(cell) * up(cell) <= maxCells); ++doubled)
         cell *= 2;
+    if (!(across(cell) * up(cell) <= maxCells))
+        cell = std::max({maxX - minX, maxY - minY, 1.0});
     m_cell = cell;
     m_originX = minX - cell;
     m_originY = minY - cell;

@@ -127,6 +127,11 @@ TEST_F(DrawingWindowTest, TypedCoordinatesPickAbsoluteAndRelativePoints)
         {Point{1, 1, 0}, {QStringLiteral("abc"), QStringLiteral("5"), QStringLiteral("@-1,0.5")}, {0, 1.5, 0}},
         // Without a base point "@" is relative to the point picked last (the previous case's).
         {std::nullopt, {QStringLiteral("@10,0")}, {10, 1.5, 0}},
+        // Beyond the coordinate limit, typed or reached by a relative step: asked again.
+        {std::nullopt,
+         {QStringLiteral("1e308,0"), QStringLiteral("-1e308,0"), QStringLiteral("1e100,0")},
+         {1e100, 0, 0}},
+        {Point{1e100, 0, 0}, {QStringLiteral("@1e100,0"), QStringLiteral("@-1e100,2")}, {0, 2, 0}},
     };
     for (const auto& c : cases) {
         later([&] {
@@ -138,6 +143,7 @@ TEST_F(DrawingWindowTest, TypedCoordinatesPickAbsoluteAndRelativePoints)
         expectPoint(p, c.expected);
     }
     EXPECT_TRUE(window->commandLine()->history().contains(QStringLiteral("点无效")));
+    EXPECT_EQ(window->commandLine()->history().count(QStringLiteral("点超出范围，坐标的绝对值不能大于 1e100。")), 3);
 }
 
 TEST_F(DrawingWindowTest, TypingOverTheDrawingGoesToTheCommandLine)

@@ -194,3 +194,41 @@ TEST(EntityStore, ABigDrawingPaintsTheSameWalkedInParallel)
     empty.fill(drawingBackground());
     EXPECT_FALSE(whole == empty);
 }
+
+// Many coincident circles are drawn as one; circles that differ in radius, colour or sweep are all drawn.
+TEST(EntityStore, CoincidentCurvesPaintAsOne)
+{
+    std::vector<EntityData> distinct = {curve(EntityKind::Circle, 0, 0, 100), curve(EntityKind::Circle, 0, 0, 100.5),
+                                        curve(EntityKind::Arc, 0, 0, 100), curve(EntityKind::Circle, 0, 0, 100)};
+    distinct[0].color = distinct[1].color = distinct[2].color = 1;
+    distinct[3].color = 3;   // the same circle in another colour
+    auto build = [&](DocumentModel& model, int copies) {
+        model.setDefaultTables();
+        std::vector<std::uint64_t> handles;
+        for (int i = 0; i < copies; ++i)
+            for (const auto& e : distinct)
+                handles.push_back(model.add(e));
+        return handles;
+    };
+    DocumentModel once(nullptr), many(nullptr);
+    const auto handles = build(once, 1);
+    build(many, 500);
+    ViewTransform view;
+    view.size = QSize(300, 300);
+    view.fit(*drawingExtents(once, {}));
+    auto render = [&](const DocumentModel& model, const std::vector<std::uint64_t>& separately) {
+        QImage image(view.size.toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(drawingBackground());
+        QPainter p(&image);
+        DrawingRenderer renderer(model, view);
+        if (separately.empty())
+            renderer.paintView(p, {});
+        for (auto h : separately)   // one paint each: nothing to share with
+            renderer.paintEntities(p, {h});
+        return image;
+    };
+    const QImage single = render(once, {});
+    EXPECT_TRUE(render(once, handles) == single);
+    EXPECT_TRUE(render(many, {}) == single);   // antialiased edges drawn once, not 500 times over
+}
+

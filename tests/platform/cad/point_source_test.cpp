@@ -47,6 +47,24 @@ TEST_F(EngineTest, QuestionsNeedASourceAndHonourInjectedFaults)
     EXPECT_AUTOMATION_ERROR(doc.Utility().GetPoint(std::nullopt, QString()), errors::PickInterrupted);
 }
 
+// Two rods picked at 1e308,0 and -1e308,0 would make a plan whose span overflows: neither the
+// answer nor an entity beyond the coordinate limit gets into the drawing.
+TEST_F(EngineTest, PointsAndEntitiesBeyondTheCoordinateLimitAreRefused)
+{
+    source->point(1e308, 0).point(-1e101, 0).point(1e100, -1e100);
+    Utility u = doc.Utility();
+    EXPECT_AUTOMATION_ERROR(u.GetPoint(std::nullopt, QStringLiteral("p")), errors::InvalidInput);
+    EXPECT_AUTOMATION_ERROR(u.GetPoint(std::nullopt, QStringLiteral("p")), errors::InvalidInput);
+    EXPECT_EQ(u.GetPoint(std::nullopt, QStringLiteral("p")), (Point{1e100, -1e100, 0})); // the limit itself
+    EXPECT_AUTOMATION_ERROR(ms.AddLine({-1e308, 0, 0}, {1e308, 0, 0}), errors::InvalidInput);
+    EXPECT_AUTOMATION_ERROR(ms.AddCircle({0, 0, 0}, 1e200), errors::InvalidInput);
+    EXPECT_AUTOMATION_ERROR(ms.AddArc({0, 1e101, 0}, 1, 0, 1), errors::InvalidInput);
+    EXPECT_AUTOMATION_ERROR(ms.AddText(QStringLiteral("t"), {0, 0, -1e300}, 1), errors::InvalidInput);
+    EXPECT_EQ(ms.Count(), 0);
+    ms.AddLine({-1e100, 0, 0}, {1e100, 0, 0});
+    EXPECT_EQ(ms.Count(), 1);
+}
+
 TEST_F(EngineTest, TheInstanceEndingDuringAQuestionFailsIt)
 {
     // A source that ends the instance while "waiting", as the window closing during a pick does.

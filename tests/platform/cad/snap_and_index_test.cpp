@@ -7,6 +7,7 @@
 #include "platform/cad/spatial_index.h"
 
 #include <cmath>
+#include <limits>
 #include <map>
 #include <random>
 
@@ -102,6 +103,39 @@ TEST(SpatialIndexTest, AgreesWithABruteForceScan)
         ASSERT_EQ(got, expected) << "query " << q;
     }
     EXPECT_EQ(index.size(), boxes.size() + 1);
+}
+
+// Boxes whose spans overflow a double (a line from -1e308 to 1e308) or that reach infinity: the
+// grid is still built, in one pass as for a file or box by box, and every query answers as a scan.
+TEST(SpatialIndexTest, BoxesWhoseSpansOverflowAreIndexedAndFound)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<std::vector<Box>> sets = {
+        {{-1e308, 0, 1e308, 0}},
+        {{-1e308, 0, 1e308, 0}, {0, 0, 1, 1}, {5, 5, 6, 6}},
+        {{-1.7e308, -1.7e308, -1.7e308, -1.7e308}, {1.7e308, 1.7e308, 1.7e308, 1.7e308}, {0, 0, 1, 1}},
+        {{0, 0, inf, 1}, {-inf, 2, 3, 3}, {1, 1, 2, 2}, {-1e300, -1e300, 1e300, 1e300}},
+    };
+    const std::vector<Box> windows = {
+        {0, 0, 1, 1}, {-inf, -inf, inf, inf}, {1e300, -1, 1.7e308, 1}, {-inf, -inf, -1e308, -1e308}, {4, 4, 7, 7}};
+    for (const bool deferred : {true, false})
+        for (std::size_t set = 0; set < sets.size(); ++set) {
+            SCOPED_TRACE(testing::Message() << "set " << set << (deferred ? " read" : " added"));
+            SpatialIndex index;
+            index.setDeferred(deferred);
+            for (std::size_t i = 0; i < sets[set].size(); ++i)
+                index.insert(i + 1, sets[set][i]);
+            index.setDeferred(false);
+            for (const Box& w : windows) {
+                std::vector<std::uint64_t> expected;
+                for (std::size_t i = 0; i < sets[set].size(); ++i)
+                    if (sets[set][i].intersects(w))
+                        expected.push_back(i + 1);
+                auto got = index.query(w);
+                std::sort(got.begin(), got.end());
+                EXPECT_EQ(got, expected);
+            }
+        }
 }
 
 // Ids that share their place in the table (multiples of its length apart), erased and added

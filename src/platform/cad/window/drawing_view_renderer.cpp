@@ -14,6 +14,7 @@
 #include <cmath>
 #include <limits>
 #include <thread>
+#include <unordered_set>
 
 namespace cad {
 
@@ -58,7 +59,12 @@ int segmentsFor(double radiusPixels, double sweep)
     if (radiusPixels <= kCurveTolerance)
         return 2;
     const double step = std::min(2 * std::acos(1 - kCurveTolerance / radiusPixels), kPi / 4);
-    return std::clamp(static_cast<int>(std::ceil(std::abs(sweep) / step)), 2, kMaxCurveSegments);
+    // Clamped before it becomes an int: an infinite or NaN count (a radius or sweep beyond any
+    // screen) has no int.
+    const double n = std::ceil(std::abs(sweep) / step);
+    if (!(n > 2))
+        return 2;
+    return n < kMaxCurveSegments ? static_cast<int>(n) : kMaxCurveSegments;
 }
 
 double wrapAngle(double a)
@@ -138,6 +144,24 @@ QTransform cellTransform(const EntityData& ref, const Point& base, int row, int 
 }
 
 QString upper(const QString& s) { return s.toUpper(); }
+
+// A circle or arc of the model space as queued. One exactly like it in the same colour adds no
+// pixel, only its chords: a plan of many coincident circles is drawn as one circle.
+struct CurveKey {
+    double x, y, r, start, end;
+    short color;
+    bool operator==(const CurveKey&) const = default;
+};
+struct CurveKeyHash {
+    std::size_t operator()(const CurveKey& k) const noexcept
+    {
+        std::size_t h = std::hash<short>()(k.color);
+        for (double v : {k.x, k.y, k.r, k.start, k.end})
+            h = (h ^ std::hash<double>()(v)) * 0x9E3779B97F4A7C15ull;
+        return h;
+    }
+};
+using QueuedCurves = std::unordered_set<CurveKey, CurveKeyHash>;
 
 // Block definitions by name and their extents, worked out once per paint.
 class Blocks {
@@ -242,6 +266,7 @@ struct DrawingRenderer::Impl {
         short color;
     };
     std::vector<TextJob> texts;
+    QueuedCurves curves;
     std::size_t blockCopies = 0, queued = 0;
     bool partial = false;   // something was left out to keep the paint short
 
@@ -475,13 +500,13 @@ struct DrawingRenderer::Impl {
             return;
         }
         ++drawn;
-        queueCompact(s, layerOfId(s.layer), batches, texts);
+        queueCompact(s, layerOfId(s.layer), batches, texts, curves);
     }
 
     // Queues a model-space entity other than a block reference into `into` and `textJobs`; touches
     // nothing else, so that several threads can queue at once, each into batches of its own.
     void queueCompact(const StoredEntity& s, const LayerData* layer, std::array<Batch, 256>& into,
-                      std::vector<TextJob>& textJobs) const
+                      std::vector<TextJob>& textJobs, QueuedCurves& curvesQueued) const
     {
         const short color = colorOn(s.color, 7, layer);
         if (color == 0)
@@ -503,6 +528,12 @@ struct DrawingRenderer::Impl {
         }
         case EntityStorage::Arc: {
             const ArcGeometry& a = store.arc(s);
+            const bool circle = s.kind == EntityKind::Circle;
+            if (!curvesQueued
+                     .insert({a.center[0], a.center[1], a.radius, circle ? 0 : a.startAngle, circle ? 0 : a.endAngle,
+                              color})
+                     .second)
+                break;
             addCurve(b, toDevice, s.kind, a.center, a.radius, a.startAngle, a.endAngle);
             break;
         }
@@ -528,6 +559,7 @@ struct DrawingRenderer::Impl {
         struct Share {
             std::array<Batch, 256> batches;
             std::vector<TextJob> texts;
+            QueuedCurves curves;
             std::vector<std::uint32_t> references;   // positions of the block references
             std::size_t shown = 0, drawn = 0;
         };
@@ -546,7 +578,7 @@ struct DrawingRenderer::Impl {
                     continue;
                 }
                 ++share.drawn;
-                queueCompact(s, layerById[s.layer], share.batches, share.texts);
+                queueCompact(s, layerById[s.layer], share.batches, share.texts, share.curves);
             }
         };
         std::vector<std::thread> running;
@@ -614,6 +646,7 @@ struct DrawingRenderer::Impl {
         for (const auto& job : texts)
             drawTextEntity(p, *job.entity, job.toDevice, colorOfIndex(job.color));
         texts.clear();
+        curves.clear();
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "platform/cad/window/command_line.h"
 #include "platform/cad/window/command_line_input.h"
+#include "platform/cad/coordinate_limits.h"
 #include "platform/cad/document.h"
 #include "platform/cad/document_model.h"
 #include "platform/cad/window/drawing_view.h"
@@ -336,6 +337,10 @@ void DrawingWindow::onPointPicked(const Point& point)
     auto shown = m_view->document();
     if (!q || q->kind != PendingQuestion::Kind::Point || !shown || shown.get() != q->document)
         return;
+    if (!withinLimits(point)) {   // a view panned out beyond any site
+        m_commandLine->addHistory(QStringLiteral("点超出范围，%1。").arg(coordinateLimitText()));
+        return;
+    }
     // Echoed as if typed, so the history shows where every answer came from.
     m_commandLine->addHistory(q->prompt + pointText(point));
     q->point = point;
@@ -362,9 +367,10 @@ void DrawingWindow::onSubmitted(const QString& text)
         return;
     }
     const auto point = parseTypedPoint(text, q->base.value_or(m_lastPoint));
-    if (!point) {
+    if (!point || !withinLimits(*point)) {
         m_commandLine->addHistory(q->prompt + text);
-        m_commandLine->addHistory(QStringLiteral("点无效，请输入 x,y 或 @dx,dy。"));
+        m_commandLine->addHistory(point ? QStringLiteral("点超出范围，%1。").arg(coordinateLimitText())
+                                        : QStringLiteral("点无效，请输入 x,y 或 @dx,dy。"));
         m_commandLine->ask(q->prompt, true);
         return;
     }
