@@ -144,6 +144,8 @@ TEST_F(UnionOutlineScales, EveryScaleDrawsThe500OutlineScaled)
             const auto arcs = row.draw(s);
             expectClosed(arcs, 0.05 * s.k);
             expectScaled(reference, arcs, s.k / 2);
+            if (s.k == 1000)
+                saveForLooking((std::string("union ") + row.what + " 1to1").c_str());
         }
     }
 }
