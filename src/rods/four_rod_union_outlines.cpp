@@ -100,10 +100,11 @@ void DrawFourRodTargetUnion(services::Form& form)
     // At ground level (hx 0) rx equals r0 and no waist arc has a radius: the zone is the ground one,
     // outlined from the rx circles as the ground outline is from the ground circles.
     const bool atGround = std::none_of(std::begin(waist), std::end(waist), [](const auto& c) { return c.has_value(); });
-    // Otherwise the rx circles a hair larger than the arcs, so each cuts the waist circles it touches.
+    // Otherwise the rx circles a hair larger than the arcs, so each cuts the waist circles it touches;
+    // the hair grows with the drawing, so the ends found are those of 1:500 scaled.
     std::array<std::optional<HelperCircle>, 4> rx;
     for (int r = 0; r < 4; ++r)
-        rx[r] = o.filedCircle(entry(shortSides, 3 * r), atGround ? 0.0 : 0.0001);
+        rx[r] = o.filedCircle(entry(shortSides, 3 * r), atGround ? 0.0 : o.margin());
     // Per rod its waist circles s1 .. s4: the outer arc runs s1 -> s4 round the corner, the inner one
     // s3 -> s2 facing the centre.
     const std::array<std::array<Waist, 4>, 4> touching = {{
@@ -120,8 +121,8 @@ void DrawFourRodTargetUnion(services::Form& form)
         std::array<std::optional<cad::Point>, 4> s;
         for (int j = 0; j < 4; ++j)
             s[j] = chooseCrossing(circleCrossings(rx[r], waist[touching[r][j]]), C::First);
-        o.place(o.draw(arcBetween(rx[r], s[0], s[3], -0.0001)));
-        o.place(o.draw(arcBetween(rx[r], s[2], s[1], -0.0001)));
+        o.place(o.draw(arcBetween(rx[r], s[0], s[3], -o.margin())));
+        o.place(o.draw(arcBetween(rx[r], s[2], s[1], -o.margin())));
     }
     o.updateDisplay();
 

@@ -30,12 +30,13 @@ bool centreUncovered(const std::array<std::optional<HelperCircle>, 3>& circles)
 
 } // namespace
 
-ThreeRodGroundArcs ThreeRodGroundOutline(const WorkFrame& frame, const std::array<cad::Point, 3>& rods, double radius)
+ThreeRodGroundArcs ThreeRodGroundOutline(const WorkFrame& frame, const std::array<cad::Point, 3>& rods, double radius,
+                                         double smallest)
 {
     using C = CrossingChoice;
     std::array<std::optional<HelperCircle>, 3> circle;
     for (int r = 0; r < 3; ++r)
-        circle[r] = helperCircleAt(frame, rods[r], radius);
+        circle[r] = helperCircleAt(frame, rods[r], radius, smallest);
     const Crossings x01 = circleCrossings(circle[0], circle[1]);
     const Crossings x12 = circleCrossings(circle[1], circle[2]);
     const Crossings x20 = circleCrossings(circle[2], circle[0]);
@@ -60,8 +61,8 @@ void DrawThreeRodGroundUnion(services::Form& form)
 {
     services::FormState& st = form.state();
     UnionOutline o(st, geometry::kColorGround);
-    const ThreeRodGroundArcs arcs = ThreeRodGroundOutline(
-        o.frame(), {st.m_point1, st.m_point2, st.m_point3}, st.m_groundHalfWidth * 1000.0 * st.m_scale);
+    const ThreeRodGroundArcs arcs = ThreeRodGroundOutline(o.frame(), {st.m_point1, st.m_point2, st.m_point3},
+                                                          st.m_groundHalfWidth * 1000.0 * st.m_scale, o.margin());
 
     std::array<std::optional<cad::Entity>, 3> outer, inner;
     for (int r = 0; r < 3; ++r) {

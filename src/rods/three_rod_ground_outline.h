@@ -19,8 +19,9 @@ struct ThreeRodGroundArcs {
     bool blindZone = false;
 };
 
-// rods in world drawing units, radius (r0) in drawing units.
-ThreeRodGroundArcs ThreeRodGroundOutline(const WorkFrame& frame, const std::array<cad::Point, 3>& rods, double radius);
+// rods in world drawing units, radius (r0) in drawing units; no circle when it is not above smallest.
+ThreeRodGroundArcs ThreeRodGroundOutline(const WorkFrame& frame, const std::array<cad::Point, 3>& rods, double radius,
+                                         double smallest = kSmallestHelperRadius);
 
 // Replaces the ground arcs that the pair runs filed per rod with the union outline: draws the arcs
 // above in colour 1, shows them in place, tells a blind zone at the centre, and erases every filed

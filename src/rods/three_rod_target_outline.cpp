@@ -4,11 +4,13 @@
 #include "geometry/arc_join.h"
 #include "geometry/colours.h"
 #include "geometry/entity_edit.h"
+#include "platform/cad/geometry_transform.h"
 #include "rods/three_rod_ground_outline.h"
 #include "rods/union_outline_drawing.h"
 #include "services/form.h"
 
 #include <array>
+#include <cmath>
 
 namespace rods {
 
@@ -18,10 +20,6 @@ using automation::resumeAssign;
 namespace {
 
 const QString kTargetBlindZone = QStringLiteral("三针间距较大, 目标中心存在防雷盲区!");
-
-// The helper circles are this much larger than the rx circles, so that each meets the waist arcs
-// that touch its rx circle from outside at two close points instead of one.
-constexpr double kHelperMargin = 0.0001;
 
 // A waist list entry: rod r's list, entry i. Per rod, for each pair with the rod in the order "01",
 // "02", "12", first the pair's left waist arc, then its right one.
@@ -37,6 +35,22 @@ constexpr std::array<std::array<Entry, 2>, 3> kOuterWaist{{{{{0, 2}, {0, 1}}}, {
 // entry 2 and rod 2 entry 2; 02 = rod 0 entry 3 and rod 2 entry 1. Erased and extended in this order.
 constexpr std::array<Entry, 6> kInner{{{0, 0}, {0, 3}, {1, 0}, {1, 2}, {2, 1}, {2, 2}}};
 
+// A pair whose zone is joined at hx files each spanning waist arc once per rod: the two copies, and the
+// pair's place in m_pairTargetMeet ("01", "12", "02").
+struct Copies {
+    Entry first;
+    Entry second;
+    int pair;
+};
+constexpr std::array<Copies, 6> kCopies{{
+    {{0, 1}, {1, 1}, 0}, // outer arcs
+    {{1, 3}, {2, 3}, 1},
+    {{0, 2}, {2, 0}, 2},
+    {{0, 0}, {1, 0}, 0}, // inner arcs
+    {{1, 2}, {2, 2}, 1},
+    {{0, 3}, {2, 1}, 2},
+}};
+
 class TargetOutline {
 public:
     explicit TargetOutline(services::Form& form)
@@ -51,8 +65,10 @@ public:
             outlineAsAtGround(rods);
             return;
         }
+        // A hair larger than the rx circles: each meets the waist arcs that touch its rx circle from
+        // outside at two close points instead of one.
         for (int r = 0; r < 3; ++r)
-            m_circle[r] = m_o.rodCircle(rods[r], m_st.m_targetHalfWidth, kHelperMargin);
+            m_circle[r] = m_o.rodCircle(rods[r], m_st.m_targetHalfWidth, m_o.margin());
         for (int r = 0; r < 3; ++r)
             drawOuterArc(r);
 
@@ -79,6 +95,9 @@ public:
                 break;
             }
         }
+        for (const Copies& c : kCopies)
+            if (meet[c.pair])
+                mergeCopies(c);
 
         for (const auto& arc : m_rxArc)
             m_o.place(arc);
@@ -106,8 +125,8 @@ private:
     // one, outlined from the rx circles as the ground outline is from the ground circles.
     void outlineAsAtGround(const std::array<cad::Point, 3>& rods)
     {
-        const ThreeRodGroundArcs arcs
-            = ThreeRodGroundOutline(m_o.frame(), rods, m_st.m_targetHalfWidth * 1000.0 * m_st.m_scale);
+        const ThreeRodGroundArcs arcs =
+            ThreeRodGroundOutline(m_o.frame(), rods, m_st.m_targetHalfWidth * 1000.0 * m_st.m_scale, m_o.margin());
         for (const auto& arc : arcs.outer)
             m_o.place(m_o.draw(arc));
         if (arcs.blindZone) {
@@ -137,8 +156,40 @@ private:
                 return std::nullopt;
             return chooseCrossing(crossings[static_cast<std::size_t>(e.index)], CrossingChoice::First);
         };
-        m_rxArc[r] = m_o.draw(arcBetween(m_circle[r], firstOf(kOuterWaist[r][0]), firstOf(kOuterWaist[r][1]),
-                                         -kHelperMargin));
+        m_rxArc[r] =
+            m_o.draw(arcBetween(m_circle[r], firstOf(kOuterWaist[r][0]), firstOf(kOuterWaist[r][1]), -m_o.margin()));
+    }
+
+    // The two copies of a joined pair's waist arc become one: the second is erased when it repeats the
+    // first, and when both were drawn on to meet near their own rod, one arc over both replaces them.
+    void mergeCopies(const Copies& c)
+    {
+        const auto first = entity(c.first);
+        const auto second = entity(c.second);
+        cad::EntityData a, b;
+        if (!first || !second || !resumeAssign(m_o.err(), a, [&] { return first->data(); })
+            || !resumeAssign(m_o.err(), b, [&] { return second->data(); }))
+            return;
+        if (a.kind != cad::EntityKind::Arc || b.kind != cad::EntityKind::Arc
+            || std::hypot(a.center[0] - b.center[0], a.center[1] - b.center[1]) > m_o.margin()
+            || std::abs(a.radius - b.radius) > m_o.margin())
+            return;
+        const auto span = mergedSpan({a.startAngle, a.endAngle}, {b.startAngle, b.endAngle});
+        if (!span)
+            return;
+        const double sweep = cad::geom::arcSweep(a.startAngle, a.endAngle);
+        if (std::abs(cad::geom::arcSweep(span->start, span->end) - sweep) < 1e-9) {
+            m_o.erase(second);
+            return;
+        }
+        const auto drawn = m_o.draw(OutlineArc{a.center, a.radius, cad::geom::pointAtAngle(a.center, 1.0, span->start),
+                                               cad::geom::pointAtAngle(a.center, 1.0, span->end)});
+        if (!drawn)
+            return;
+        m_o.erase(first);
+        m_o.erase(second);
+        const services::EntityHandle handle = services::g_lastHandle;
+        resume(m_o.err(), [&] { m_st.m_rodWaistHandles[c.first.rod].set(c.first.index, handle); });
     }
 
     void eraseInnerArcs()
@@ -178,7 +229,7 @@ private:
         const Crossings with02 = m_o.crossings(inner01, entity({2, 1}));
         if (with12.empty() || with02.empty())
             return Centre::NoCrossing;
-        return with12[0][0] - with02[0][0] > 0.0001 ? Centre::Hole : Centre::Covered;
+        return with12[0][0] - with02[0][0] > m_o.margin() ? Centre::Hole : Centre::Covered;
     }
 
     // The hole: the six inner entries are lengthened and widened a little so that neighbouring ones
@@ -186,12 +237,12 @@ private:
     void closeHole()
     {
         for (const Entry& e : kInner)
-            geometry::ExtendEntity(handleOf(e), 2, 0.0001);
+            geometry::ExtendEntity(handleOf(e), 2, 0.0001); // radians: the same at every scale
         for (const Entry& e : kInner) {
             if (auto arc = entity(e)) {
                 double radius = 0.0;
                 if (resumeAssign(m_o.err(), radius, [&] { return arc->Radius(); }))
-                    resume(m_o.err(), [&] { arc->setRadius(radius + 0.0001); });
+                    resume(m_o.err(), [&] { arc->setRadius(radius + m_o.margin()); });
             }
         }
         const std::array<Crossings, 3> corner{m_o.crossings(entity({0, 0}), entity({0, 3})),
@@ -215,8 +266,9 @@ private:
         if (!resumeAssign(m_o.err(), centre, [&] { return arc->Center(); })
             || !resumeAssign(m_o.err(), radius, [&] { return arc->Radius(); }))
             return;
-        const auto drawn = m_o.draw(arcBetween(HelperCircle{centre, radius}, chooseCrossing(from, CrossingChoice::First),
-                                               chooseCrossing(to, CrossingChoice::First), -0.0001));
+        const auto drawn =
+            m_o.draw(arcBetween(HelperCircle{centre, radius}, chooseCrossing(from, CrossingChoice::First),
+                                chooseCrossing(to, CrossingChoice::First), -m_o.margin()));
         if (!drawn)
             return;
         m_o.erase(arc);

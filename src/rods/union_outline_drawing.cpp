@@ -18,9 +18,11 @@ UnionOutline::UnionOutline(services::FormState& st, short colour)
     m_st.m_color = colour;
 }
 
+double UnionOutline::margin() const { return scaledMargin(kOutlineMargin, m_st.m_scale); }
+
 std::optional<HelperCircle> UnionOutline::rodCircle(const cad::Point& rod, double metres, double extra) const
 {
-    return helperCircleAt(m_frame, rod, metres * 1000.0 * m_st.m_scale + extra);
+    return helperCircleAt(m_frame, rod, metres * 1000.0 * m_st.m_scale + extra, margin());
 }
 
 std::optional<HelperCircle> UnionOutline::filedCircle(const services::EntityHandle& handle, double extra)
@@ -33,7 +35,7 @@ std::optional<HelperCircle> UnionOutline::filedCircle(const services::EntityHand
     if (!resumeAssign(m_err, centre, [&] { return arc->Center(); })
         || !resumeAssign(m_err, radius, [&] { return arc->Radius(); }))
         return std::nullopt;
-    return helperCircleAt(m_frame, centre, radius + extra);
+    return helperCircleAt(m_frame, centre, radius + extra, margin());
 }
 
 std::optional<cad::Entity> UnionOutline::draw(const std::optional<OutlineArc>& arc)

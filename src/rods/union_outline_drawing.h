@@ -33,11 +33,14 @@ public:
 
     const WorkFrame& frame() const { return m_frame; }
     automation::ErrObject& err() { return m_err; }
+    // The outline margin in drawing units at this drawing's scale (m_scale): 0.0001 at 1:500.
+    double margin() const;
 
-    // The helper circle about a rod: radius in metres × 1000 × m_scale, plus extra drawing units.
+    // The helper circle about a rod: radius in metres × 1000 × m_scale, plus extra drawing units;
+    // nothing when that radius is not above margin().
     std::optional<HelperCircle> rodCircle(const cad::Point& rod, double metres, double extra = 0.0) const;
     // The helper circle of a filed arc (its centre and radius, plus extra); nothing when the handle
-    // names no arc.
+    // names no arc or the radius is not above margin().
     std::optional<HelperCircle> filedCircle(const services::EntityHandle& handle, double extra = 0.0);
 
     // Draws the arc through DrawArc and the drawing arguments: hidden, colour m_color, in the work

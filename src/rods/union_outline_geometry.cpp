@@ -4,6 +4,8 @@
 #include "platform/cad/geometry_intersect.h"
 #include "platform/cad/geometry_transform.h"
 
+#include <algorithm>
+
 namespace rods {
 
 cad::Point WorkFrame::toWork(const cad::Point& world) const
@@ -16,9 +18,10 @@ cad::Point WorkFrame::toWorld(const cad::Point& work) const
     return cad::geom::rotatePoint(work, origin, angle);
 }
 
-std::optional<HelperCircle> helperCircleAt(const WorkFrame& frame, const cad::Point& worldCentre, double radius)
+std::optional<HelperCircle> helperCircleAt(const WorkFrame& frame, const cad::Point& worldCentre, double radius,
+                                           double smallest)
 {
-    if (!(radius > kSmallestHelperRadius))
+    if (!(radius > smallest))
         return std::nullopt;
     return HelperCircle{frame.toWork(worldCentre), radius};
 }
@@ -62,6 +65,24 @@ std::optional<OutlineArc> arcBetween(const std::optional<HelperCircle>& circle, 
     if (!circle || !from || !to)
         return std::nullopt;
     return OutlineArc{circle->centre, circle->radius + radiusDelta, *from, *to};
+}
+
+std::optional<ArcSpan> mergedSpan(const ArcSpan& a, const ArcSpan& b)
+{
+    // Angles within this of each other are one direction; far below any arc the outlines draw.
+    constexpr double kSameDirection = 1e-9;
+    const double sweepA = cad::geom::arcSweep(a.start, a.end);
+    const double sweepB = cad::geom::arcSweep(b.start, b.end);
+    auto cover = [](double start, double sweep, double otherStart, double otherSweep) -> std::optional<ArcSpan> {
+        const double at = cad::geom::normalizeAngle(otherStart - start);
+        if (at > sweep + kSameDirection)
+            return std::nullopt; // the other starts beyond this one's end
+        const double reach = std::min(cad::geom::kTwoPi, std::max(sweep, at + otherSweep));
+        return ArcSpan{start, cad::geom::normalizeAngle(start + reach)};
+    };
+    if (auto span = cover(a.start, sweepA, b.start, sweepB))
+        return span;
+    return cover(b.start, sweepB, a.start, sweepA);
 }
 
 } // namespace rods

@@ -28,12 +28,21 @@ struct HelperCircle {
     double radius = 0.0;
 };
 
-// Circles of 0.0001 drawing units or less are not made: whatever needs one is skipped.
-constexpr double kSmallestHelperRadius = 0.0001;
+// The margins of the outlines (helper circles a hair larger than the arcs they cut, the smallest
+// helper circle made, the gap that tells a hole) are set in drawing units at 1:500 and grow and shrink
+// with the drawing: an outline at any scale is then the 1:500 one scaled. At 1:500 they are exactly
+// the values given.
+constexpr double kReferenceScale = 0.002; // the factor of "1:500"
+constexpr double kOutlineMargin = 0.0001; // drawing units at 1:500
+inline double scaledMargin(double atReference, double scale) { return atReference * (scale / kReferenceScale); }
+
+// Circles of 0.0001 drawing units or less (at 1:500) are not made: whatever needs one is skipped.
+constexpr double kSmallestHelperRadius = kOutlineMargin;
 
 // The helper circle about a rod given in world drawing units, moved into the frame; nothing when the
-// radius (drawing units) is not above kSmallestHelperRadius.
-std::optional<HelperCircle> helperCircleAt(const WorkFrame& frame, const cad::Point& worldCentre, double radius);
+// radius (drawing units) is not above `smallest`.
+std::optional<HelperCircle> helperCircleAt(const WorkFrame& frame, const cad::Point& worldCentre, double radius,
+                                           double smallest = kSmallestHelperRadius);
 
 // Crossings in the order the drawing engine reports them (its IntersectWith, neither extended);
 // empty when either circle is missing or they do not meet, one point when they touch.
@@ -68,5 +77,13 @@ struct OutlineArc {
 // when the circle or either end is missing (no arc is made from points of another drawing).
 std::optional<OutlineArc> arcBetween(const std::optional<HelperCircle>& circle, const std::optional<cad::Point>& from,
                                      const std::optional<cad::Point>& to, double radiusDelta = 0.0);
+
+// Two arcs of one circle as counter-clockwise sweeps from a start angle to an end angle (radians).
+struct ArcSpan {
+    double start = 0.0;
+    double end = 0.0;
+};
+// The one sweep that covers both when they overlap or meet end to start; nothing when they lie apart.
+std::optional<ArcSpan> mergedSpan(const ArcSpan& a, const ArcSpan& b);
 
 } // namespace rods
