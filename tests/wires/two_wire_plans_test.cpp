@@ -257,8 +257,9 @@ TEST(TwoWirePlans, SeparateOutlinesThatVanish)
     const FrameItems cut = SeparateOutlines(shortWires, TargetQuantitiesOf(shortWires));
     ASSERT_FALSE(cut.empty());
     for (const FrameItem& i : cut) {
-        if (i.kind == FrameItem::Kind::Line)
+        if (i.kind == FrameItem::Kind::Line) {
             EXPECT_LT(i.line.from.y, i.line.to.y);
+        }
     }
     expectClosed(cut);
 }
