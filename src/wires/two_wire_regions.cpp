@@ -58,7 +58,7 @@ RegionPieces cappedRegion(const EndCircles& c, const EndCaps& caps, double spaci
     const double d = spacing;
     const double l = length;
     // How far below its wire end the cap about that end passes, dx across from it.
-    const auto drop = [r](double dx) { return std::sqrt(std::max(0.0, r * r - dx * dx)); };
+    const auto drop = [r](double dx) { return rise(r, dx).value_or(0.0); };
     const auto side = [&](double x, double dx) -> std::optional<geometry::FrameItem> {
         if (!(l + 2 * drop(dx) > kNoLength))
             return std::nullopt;

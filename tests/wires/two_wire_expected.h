@@ -130,4 +130,15 @@ inline void expectClosedDrawing(const std::vector<cad::EntityData>& drawn, doubl
     }
 }
 
+// Closed outlines, every entity shown in colour 6, or nothing at all where nothing is protected.
+inline void expectCappedOutline(const std::vector<cad::EntityData>& drawn, const CappedCase& r)
+{
+    EXPECT_EQ(!drawn.empty(), r.drawn);
+    for (const cad::EntityData& e : drawn) {
+        EXPECT_EQ(e.color, 6);
+        EXPECT_TRUE(e.visible);
+    }
+    expectClosedDrawing(drawn);
+}
+
 } // namespace twowiretest

@@ -154,13 +154,7 @@ TEST_F(TwoWirePanel, DrawsWhatIsProtectedWhereTheEndCirclesMissTheSides)
         picks->point(1000, 500);
         inputs(r.h, r.length, "0", r.d, r.hx);
         press("cmdTwoStrip", 2);
-        const auto drawn = entities();
-        EXPECT_EQ(!drawn.empty(), r.drawn);
-        for (const cad::EntityData& e : drawn) {
-            EXPECT_EQ(e.color, 6);
-            EXPECT_TRUE(e.visible);
-        }
-        expectClosedDrawing(drawn);
+        expectCappedOutline(entities(), r);
         EXPECT_EQ(tip(), tipOf(r.tip));
         EXPECT_TRUE(services::g_acadApp.isNothing());
         saveForLooking(r.what);

@@ -205,13 +205,7 @@ TEST_F(TwoWirePicked, WhereTheEndCirclesMissTheSidesTheOutlinesLieOnThePickedWir
         choose(false, true, false);
         pickWires({500, 300, 0}, 0.7, std::atof(r.length), std::atof(r.d), true);
         press("cmdTwoStripPicked", 0);
-        const auto drawn = entities();
-        EXPECT_EQ(!drawn.empty(), r.drawn);
-        for (const cad::EntityData& e : drawn) {
-            EXPECT_EQ(e.color, 6);
-            EXPECT_TRUE(e.visible);
-        }
-        expectClosedDrawing(drawn);
+        expectCappedOutline(entities(), r);
         EXPECT_EQ(tip(), tipOf(r.tip));
         saveForLooking(r.what);
         endEngine();
