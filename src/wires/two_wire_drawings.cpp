@@ -7,6 +7,7 @@
 #include "services/acad_refs.h"
 #include "services/crossing_list.h"
 #include "services/form.h"
+#include "wires/one_strip_values.h"
 #include "wires/two_wire_plans.h"
 #include "wires/two_wire_sections.h"
 #include "wires/two_wire_target_outlines.h"
@@ -85,6 +86,15 @@ void drawMidlineSection(services::FormState& st, const geometry::Placement& at, 
     drawWireMark(st, at.point(s.wireTop), err);
 }
 
+// An outline with no entity at all means that nothing is protected at hx: the engineer is told so.
+void drawOrTellNothing(services::Form& form, const PlanPlacement& at, const geometry::FrameItems& outline,
+                       automation::ErrObject& err)
+{
+    if (outline.empty())
+        form.ShowMsg(kNoTargetZone);
+    at.drawItems(form.state(), outline, err);
+}
+
 } // namespace
 
 void drawGroundPlan(services::FormState& st, const PlanPlacement& at, automation::ErrObject& err)
@@ -103,14 +113,13 @@ bool drawTargetPlan(services::Form& form, const PlanPlacement& at, automation::E
         at.drawItems(st, EnclosingOutline(v, q), err);
         return true;
     case TargetOutline::Joined:
-        // An outline whose sides miss their circles is not defined: nothing is drawn.
-        at.drawItems(st, JoinedOutline(v, q).items, err);
+        drawOrTellNothing(form, at, JoinedOutline(v, q), err);
         return true;
     case TargetOutline::Separate:
         if (!(v.targetHeight > v.lowestHeight))
             return false;
         form.ShowMsg(kAboveLowestPoint);
-        at.drawItems(st, SeparateOutlines(v, q).items, err);
+        drawOrTellNothing(form, at, SeparateOutlines(v, q), err);
         return true;
     }
     return true;

@@ -19,8 +19,9 @@ inline const QString kSectionBlindPoint =
 
 void drawGroundPlan(services::FormState& st, const PlanPlacement& at, automation::ErrObject& err);
 
-// Chooses the outline and draws it; the separate outlines tell "目标高度已超过了最低点高度!" first. False
-// when there was nothing to draw because hx is exactly h0 (h' <= Hr).
+// Chooses the outline and draws it; the separate outlines tell "目标高度已超过了最低点高度!" first, and an
+// outline with nothing protected tells "目标高度无保护范围!". False when there was nothing to draw because hx
+// is exactly h0 (h' <= Hr).
 bool drawTargetPlan(services::Form& form, const PlanPlacement& at, automation::ErrObject& err);
 
 // A section frame placed unturned at a point in drawing units.

@@ -9,7 +9,6 @@ namespace wires {
 
 using geometry::FramePoint;
 
-namespace {
 std::optional<double> rise(double radius, double dx)
 {
     const double s = radius * radius - dx * dx;
@@ -17,7 +16,6 @@ std::optional<double> rise(double radius, double dx)
         return std::nullopt;
     return std::sqrt(s);
 }
-} // namespace
 
 std::optional<FramePoint> EndCircles::onNear(double x) const
 {

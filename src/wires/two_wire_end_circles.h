@@ -9,6 +9,9 @@
 
 namespace wires {
 
+// How far a circle's edge lies above (and below) its centre dx across from it; none beyond the circle.
+std::optional<double> rise(double radius, double dx);
+
 // C1 about (midX, nearY) beyond the start, C2 about (midX, farY) beyond the far end, both of one radius.
 // Their arcs face the wires: the upper side of C1, the lower side of C2.
 struct EndCircles {

@@ -16,6 +16,19 @@ using services::g_lastHandle;
 using services::g_lastLine;
 using services::g_modelSpace;
 
+namespace {
+
+// An entity that cannot be shown would stay in the drawing hidden, and be saved so: it goes.
+bool showOrErase(cad::Entity& entity, automation::ErrObject& err)
+{
+    if (resume(err, [&] { entity.setVisible(true); }))
+        return true;
+    resume(err, [&] { entity.Erase(); });
+    return false;
+}
+
+} // namespace
+
 PlanPlacement PlanPlacement::typed(const cad::Point& origin, std::function<QString()> scaleText)
 {
     return PlanPlacement(geometry::Placement(origin, std::move(scaleText)), false);
@@ -45,7 +58,7 @@ void PlanPlacement::drawArcAt(services::FormState& st, const cad::Point& centre,
     if (m_onWires)
         place(st, g_lastEntity, false, err);
     else
-        resume(err, [] { g_lastEntity.setVisible(true); });
+        showOrErase(g_lastEntity, err);
 }
 
 void PlanPlacement::drawLine(services::FormState& st, const geometry::FrameLine& line, automation::ErrObject& err) const
@@ -76,20 +89,21 @@ void PlanPlacement::drawItems(services::FormState& st, const geometry::FrameItem
 
 void PlanPlacement::place(services::FormState& st, cad::Entity& entity, bool isLine, automation::ErrObject& err) const
 {
-    resume(err, [&] { entity.Rotate(st.m_point1, st.m_angle - geometry::kHalfPi); });
+    // What cannot be put in its place is erased: no command leaves a hidden entity behind.
+    if (!resume(err, [&] { entity.Rotate(st.m_point1, st.m_angle - geometry::kHalfPi); })) {
+        resume(err, [&] { entity.Erase(); });
+        return;
+    }
     if (isLine)
         resume(err, [&] { entity.setColor(st.m_color); });
     if (geometry::SideOfLine(st.m_point1, st.m_point2, st.m_point3) == geometry::kLeft) {
         cad::Entity copy;
-        // Without its mirror image the entity is kept (hidden) rather than erased and lost.
-        if (!resume(err, [&] { copy = entity.Mirror(st.m_point1, st.m_point2); }))
-            return;
-        resume(err, [&] { copy.setVisible(true); });
+        if (resume(err, [&] { copy = entity.Mirror(st.m_point1, st.m_point2); }))
+            showOrErase(copy, err);
         resume(err, [&] { entity.Erase(); });
         return;
     }
-    resume(err, [&] { entity.setVisible(true); });
-    if (isLine)
+    if (showOrErase(entity, err) && isLine)
         resume(err, [&] { entity.Update(); });
 }
 

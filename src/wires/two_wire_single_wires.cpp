@@ -41,6 +41,15 @@ void copyPanelInputs(services::ControlRegistry& c)
     }
 }
 
+// The joint results (h0, shift, minimum width) say nothing of wires drawn one by one.
+void clearJointResults(services::Form& form)
+{
+    const QString results = QStringLiteral("txtTwoStripPickedOut");
+    for (int i = 2; i <= form.controls().maxIndex(results); ++i)
+        if (QLineEdit* box = form.controls().textBox(results, i))
+            box->clear();
+}
+
 void runEngineOnce(services::Form& form)
 {
     form.state().m_presetOneStrip = true;
@@ -56,6 +65,7 @@ void TwoStripPickedAsSingle(services::Form& form, const QString& msg)
     // Coincident picks give the first wire no direction, so there is no side to put the second one on.
     if (st.m_point1[0] == st.m_point2[0] && st.m_point1[1] == st.m_point2[1]) {
         form.ShowMsg(services::checks::wireLengthMessage());
+        clearJointResults(form);
         return;
     }
     copyPanelInputs(form.controls());
@@ -88,10 +98,7 @@ void TwoStripPickedAsSingle(services::Form& form, const QString& msg)
         runEngineOnce(form);
     }
 
-    const QString results = QStringLiteral("txtTwoStripPickedOut");
-    for (int i = 2; i <= form.controls().maxIndex(results); ++i)
-        if (QLineEdit* box = form.controls().textBox(results, i))
-            box->clear();
+    clearJointResults(form);
     if (!firstWire.isNothing())
         resume(err, [&] { firstWire.Erase(); });
     if (!secondWire.isNothing())

@@ -3,6 +3,8 @@
 
 #include "support/drawing_window.h"
 
+#include <cmath>
+#include <utility>
 #include <vector>
 
 namespace twowiretest {
@@ -75,6 +77,68 @@ inline void expectTargetForm(const std::vector<cad::EntityData>& drawn, const Ta
     }
     EXPECT_EQ(arcs, form.arcs);
     EXPECT_EQ(lines, form.lines);
+}
+
+// Where the outlines of the wide-spacing and short-wire cases leave off: the inputs with hx above
+// h0 whose end circles miss the outer sides, the joined outline at hx = t, and short wires whose end arcs
+// have passed each other everywhere.
+struct CappedCase {
+    const char* what;
+    const char *h, *length, *d, *hx;
+    bool drawn; // false: nothing is protected at hx, and the tip line says so
+    const char* tip;
+};
+
+inline std::vector<CappedCase> cappedCases()
+{
+    return {
+        {"low wires, outer sides miss", "10", "60", "30", "6.5", true, "目标高度已超过了最低点高度!"},
+        {"low wires far apart", "20", "35", "55", "5", true, "目标高度已超过了最低点高度!"},
+        {"joined at t", "50", "35", "50", "10", true, ""},
+        {"short wires, joined", "52.53", "0.68", "34.99", "20.17", false, "目标高度无保护范围!"},
+        {"no wire length, joined", "50", "0", "50", "20", false, "目标高度无保护范围!"},
+    };
+}
+
+// The two ends of a drawn line or arc.
+inline std::pair<cad::Point, cad::Point> endsOf(const cad::EntityData& e)
+{
+    if (e.kind == cad::EntityKind::Line)
+        return {e.start, e.end};
+    const auto at = [&](double a) {
+        return cad::Point{e.center[0] + e.radius * std::cos(a), e.center[1] + e.radius * std::sin(a), 0};
+    };
+    return {at(e.startAngle), at(e.endAngle)};
+}
+
+// Every end of every entity meets an end of exactly one other: the outlines are closed. The arcs' angles
+// carry the program's truncated pi, some millionths of a unit at these radii.
+inline void expectClosedDrawing(const std::vector<cad::EntityData>& drawn, double tol = 1e-4)
+{
+    std::vector<cad::Point> ends;
+    for (const cad::EntityData& e : drawn) {
+        const auto [a, b] = endsOf(e);
+        ends.push_back(a);
+        ends.push_back(b);
+    }
+    for (std::size_t a = 0; a < ends.size(); ++a) {
+        int meets = 0;
+        for (std::size_t b = 0; b < ends.size(); ++b)
+            if (a / 2 != b / 2 && std::hypot(ends[a][0] - ends[b][0], ends[a][1] - ends[b][1]) < tol)
+                ++meets;
+        EXPECT_EQ(meets, 1) << "end " << a << " at (" << ends[a][0] << ", " << ends[a][1] << ")";
+    }
+}
+
+// Closed outlines, every entity shown in colour 6, or nothing at all where nothing is protected.
+inline void expectCappedOutline(const std::vector<cad::EntityData>& drawn, const CappedCase& r)
+{
+    EXPECT_EQ(!drawn.empty(), r.drawn);
+    for (const cad::EntityData& e : drawn) {
+        EXPECT_EQ(e.color, 6);
+        EXPECT_TRUE(e.visible);
+    }
+    expectClosedDrawing(drawn);
 }
 
 } // namespace twowiretest

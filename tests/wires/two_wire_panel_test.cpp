@@ -146,6 +146,22 @@ TEST_F(TwoWirePanel, DrawsEachTargetOutline)
     }
 }
 
+TEST_F(TwoWirePanel, DrawsWhatIsProtectedWhereTheEndCirclesMissTheSides)
+{
+    for (const CappedCase& r : cappedCases()) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        picks->point(1000, 500);
+        inputs(r.h, r.length, "0", r.d, r.hx);
+        press("cmdTwoStrip", 2);
+        expectCappedOutline(entities(), r);
+        EXPECT_EQ(tip(), tipOf(r.tip));
+        EXPECT_TRUE(services::g_acadApp.isNothing());
+        saveForLooking(r.what);
+        endEngine();
+    }
+}
+
 TEST_F(TwoWirePanel, EndsWithoutReleaseWhereNothingFollows)
 {
     // A stop of the computation: the drawing engine is not contacted.

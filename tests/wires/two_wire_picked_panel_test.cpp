@@ -148,15 +148,20 @@ TEST_F(TwoWirePicked, TargetPlanAndEarlyEnds)
     EXPECT_TRUE(entities().empty());
     EXPECT_FALSE(services::g_acadApp.isNothing());
 
-    // An outline whose sides miss their circles (Hr 30, h' 50, D 50, hx = t = 10) draws nothing, and the
-    // sections still follow: here the cross-section alone, as no sphere rests between these wires.
+    // An outline whose sides miss their circles (Hr 30, h' 50, D 50, hx = t = 10) is closed by the caps
+    // about the wire ends, and the sections still follow: here the cross-section alone, as no sphere
+    // rests between these wires.
     startDrawing();
     inputs("50", "0", "10");
     choose(false, true, true);
     pickWires({0, 0, 0}, 0.7, 35, 50, true);
     picks->point(3000, 200);
     press("cmdTwoStripPicked", 0);
-    const auto section = entities();
+    std::vector<cad::EntityData> outline, section;
+    for (const auto& e : entities())
+        (e.color == 6 ? outline : section).push_back(e);
+    EXPECT_EQ(outline.size(), 8u);
+    expectClosedDrawing(outline);
     EXPECT_EQ(section.size(), 7u);
     for (const auto& e : section)
         EXPECT_GT(e.kind == EntityKind::Line ? e.start[0] : e.center[0], 2800);
@@ -187,6 +192,70 @@ TEST_F(TwoWirePicked, TargetPlanAndEarlyEnds)
         EXPECT_EQ(entities().size(), r.drawn);
         endEngine();
     }
+}
+
+TEST_F(TwoWirePicked, WhereTheEndCirclesMissTheSidesTheOutlinesLieOnThePickedWires)
+{
+    for (const CappedCase& r : cappedCases()) {
+        if (std::atof(r.length) == 0)
+            continue; // coincident wire ends give no direction to lay the outline along
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        inputs(r.h, "0", r.hx);
+        choose(false, true, false);
+        pickWires({500, 300, 0}, 0.7, std::atof(r.length), std::atof(r.d), true);
+        press("cmdTwoStripPicked", 0);
+        expectCappedOutline(entities(), r);
+        EXPECT_EQ(tip(), tipOf(r.tip));
+        saveForLooking(r.what);
+        endEngine();
+    }
+}
+
+// A placing step the drawing refuses leaves nothing hidden behind: what could not be placed is erased,
+// every other entity of the outline is placed.
+TEST_F(TwoWirePicked, ARefusedPlacingStepLeavesNoHiddenEntity)
+{
+    struct Row {
+        const char* member;
+        bool left;
+    };
+    const Row rows[] = {{"Mirror", true}, {"Rotate", true}, {"Rotate", false}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.member << (r.left ? ", second wire left" : ", second wire right"));
+        startDrawing();
+        inputs("45", "1", "12");
+        choose(true, false, false);
+        pickWires({1000, 500, 0}, 0.5235987755982988, 35, 12, r.left);
+        cad::faults().failNext(QString::fromUtf8(r.member), static_cast<std::int32_t>(0x80004005));
+        press("cmdTwoStripPicked", 0);
+        const auto drawn = entities();
+        EXPECT_EQ(drawn.size(), groundPlan().size() - 1);
+        for (const cad::EntityData& e : drawn)
+            EXPECT_TRUE(e.visible);
+        endEngine();
+    }
+}
+
+// Coincident first-wire picks after a run that filled every box: the joint results go as they do when
+// the wires are drawn one by one.
+TEST_F(TwoWirePicked, CoincidentPicksEmptyTheJointResults)
+{
+    startDrawing();
+    inputs("45", "1", "12");
+    choose(true, true, false);
+    pickWires({0, 0, 0}, 0, 35, 12, false);
+    press("cmdTwoStripPicked", 0);
+    ASSERT_EQ(text("txtTwoStripPickedOut", 2), QStringLiteral("43.394"));
+
+    inputs("50", "1", "20");
+    picks->point(100, 100).point(100, 100).point(300, 100);
+    press("cmdTwoStripPicked", 0);
+    EXPECT_EQ(tip(), tipOf("避雷线长度数值无效!"));
+    EXPECT_EQ(text("txtTwoStripPickedOut", 0), QStringLiteral("-5.068"));
+    EXPECT_EQ(text("txtTwoStripPickedOut", 1), QStringLiteral("23.216"));
+    for (int i = 2; i < 5; ++i)
+        EXPECT_TRUE(text("txtTwoStripPickedOut", i).isEmpty()) << i;
 }
 
 // A line the drawing refuses is not placed: the line drawn before it, still named by the last-line

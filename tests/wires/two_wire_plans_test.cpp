@@ -1,5 +1,7 @@
 // The two-wire plan geometry in its local frame: worked values, the choice of outline at its bounds, and
 // outlines that stay closed and never cross themselves for short wires.
+#include "frame_outline_checks.h"
+
 #include "wires/two_wire_plans.h"
 #include "wires/two_wire_target_outlines.h"
 #include "wires/two_wire_zone.h"
@@ -13,6 +15,7 @@ namespace {
 using geometry::FrameItem;
 using geometry::FrameItems;
 using geometry::FramePoint;
+using namespace outlinetest;
 using namespace wires;
 
 TwoWireValues valuesOf(double hr, double height, double spacing, double length, double target)
@@ -20,33 +23,6 @@ TwoWireValues valuesOf(double hr, double height, double spacing, double length, 
     const TwoWireZone z = TwoWireZoneOf(height, target, spacing, hr);
     EXPECT_EQ(z.stop, TwoWireStop::None);
     return {hr, height, target, z.groundHalfWidth, z.targetHalfWidth, z.lowestHeight, z.endReach, spacing, length};
-}
-
-// Where an arc really starts or ends: on its circle in the direction of the given point.
-FramePoint onCircle(const geometry::FrameArc& a, FramePoint p)
-{
-    const double dx = p.x - a.centre.x, dy = p.y - a.centre.y;
-    const double len = std::hypot(dx, dy);
-    return {a.centre.x + a.radius * dx / len, a.centre.y + a.radius * dy / len};
-}
-FramePoint startOf(const FrameItem& i) { return i.kind == FrameItem::Kind::Arc ? onCircle(i.arc, i.arc.from) : i.line.from; }
-FramePoint endOf(const FrameItem& i) { return i.kind == FrameItem::Kind::Arc ? onCircle(i.arc, i.arc.to) : i.line.to; }
-
-// Every end of every entity meets an end of another: the outline is closed.
-void expectClosed(const FrameItems& items)
-{
-    std::vector<FramePoint> ends;
-    for (const FrameItem& i : items) {
-        ends.push_back(startOf(i));
-        ends.push_back(endOf(i));
-    }
-    for (std::size_t a = 0; a < ends.size(); ++a) {
-        int meets = 0;
-        for (std::size_t b = 0; b < ends.size(); ++b)
-            if (a / 2 != b / 2 && std::hypot(ends[a].x - ends[b].x, ends[a].y - ends[b].y) < 1e-9)
-                ++meets;
-        EXPECT_EQ(meets, 1) << "end " << a << " at (" << ends[a].x << ", " << ends[a].y << ")";
-    }
 }
 
 void expectPoint(FramePoint p, double x, double y, double tol = 0.005)
@@ -145,10 +121,9 @@ TEST(TwoWirePlans, EnclosingOutlineIsClosed)
 TEST(TwoWirePlans, JoinedOutlineWorkedValues)
 {
     const TwoWireValues v = valuesOf(30, 50, 50, 35, 20);
-    const auto out = JoinedOutline(v, TargetQuantitiesOf(v));
-    ASSERT_FALSE(out.undefined);
-    ASSERT_EQ(out.items.size(), 4u);
-    const FrameItem &a1 = out.items[0], &a2 = out.items[1], &s1 = out.items[2], &s2 = out.items[3];
+    const FrameItems out = JoinedOutline(v, TargetQuantitiesOf(v));
+    ASSERT_EQ(out.size(), 4u);
+    const FrameItem &a1 = out[0], &a2 = out[1], &s1 = out[2], &s2 = out[3];
     EXPECT_NEAR(a1.arc.radius, 28.28, 0.005);
     expectPoint(a1.arc.from, 44.08, 4.30);  // K2
     expectPoint(a1.arc.to, 5.92, 4.30);     // K1
@@ -161,7 +136,7 @@ TEST(TwoWirePlans, JoinedOutlineWorkedValues)
     // The arcs bulge inwards: their tops on the mid-line.
     EXPECT_NEAR(a1.arc.centre.y + a1.arc.radius, 11.70, 0.005);
     EXPECT_NEAR(a2.arc.centre.y - a2.arc.radius, 23.30, 0.005);
-    expectClosed(out.items);
+    expectClosed(out);
 }
 
 TEST(TwoWirePlans, ShortWiresNeverCrossTheirOwnOutline)
@@ -177,37 +152,57 @@ TEST(TwoWirePlans, ShortWiresNeverCrossTheirOwnOutline)
     for (const Row& r : rows) {
         SCOPED_TRACE(r.length);
         const TwoWireValues v = valuesOf(30, 50, 50, r.length, 20);
-        const auto out = JoinedOutline(v, TargetQuantitiesOf(v));
-        EXPECT_FALSE(out.undefined);
-        ASSERT_EQ(out.items.size(), r.items);
+        const FrameItems out = JoinedOutline(v, TargetQuantitiesOf(v));
+        ASSERT_EQ(out.size(), r.items);
         std::size_t sides = 0;
-        for (const FrameItem& i : out.items) {
+        for (const FrameItem& i : out) {
             if (i.kind == FrameItem::Kind::Line) {
                 ++sides;
                 EXPECT_LT(i.line.from.y, i.line.to.y); // a side never runs backwards
             }
         }
         EXPECT_EQ(sides, r.sides);
-        if (!out.items.empty())
-            expectClosed(out.items);
+        if (!out.empty())
+            expectClosed(out);
     }
 }
 
-TEST(TwoWirePlans, SidesThatMissTheirCirclesDrawNothing)
+TEST(TwoWirePlans, WhereTheCirclesMissTheSidesTheCapsClose)
 {
-    // hx = t = 10 with D 50: the sides at x = −bx lie beyond the circles of radius b(hx).
-    const TwoWireValues v = valuesOf(30, 50, 50, 35, 10);
-    const TargetQuantities q = TargetQuantitiesOf(v);
-    ASSERT_EQ(ChooseTargetOutline(v, q), TargetOutline::Joined);
-    const auto out = JoinedOutline(v, q);
-    EXPECT_TRUE(out.undefined);
-    EXPECT_TRUE(out.items.empty());
-    // Low wires far apart, well above h0 (the example of a wide spacing): the outer sides miss too.
-    const TwoWireValues w = valuesOf(30, 20, 55, 35, 5);
-    ASSERT_LT(w.lowestHeight, 5.0);
-    const auto sep = SeparateOutlines(w, TargetQuantitiesOf(w));
-    EXPECT_TRUE(sep.undefined);
-    EXPECT_TRUE(sep.items.empty());
+    // The end circles (radius b(hx)) do not reach the sides at x = −bx: from each side the cap about the
+    // wire end runs to where it touches the circle, the circle takes over from there.
+    struct Row {
+        const char* what;
+        double hr, height, spacing, target;
+        TargetOutline outline;
+        std::size_t items;
+        double capRadius;
+        FramePoint touch; // where the cap about (0, 0) meets the circle beyond the start
+        double sideFromY; // the left side starts there
+    };
+    const Row rows[] = {
+        // bx = 0: the sides on the wires; caps of radius c = 7.639 touch C1 at (q, −p).
+        {"joined, hx = t", 30, 50, 50, 10, TargetOutline::Joined, 8, 7.639, {6.366, -4.223}, -7.639},
+        // Low wires: caps of radius bx = 11.701 touch C1 at bx/bo of the way to its centre.
+        {"separate, wide spacing", 30, 20, 55, 5, TargetOutline::Separate, 12, 11.701, {11.377, -2.736}, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const TwoWireValues v = valuesOf(r.hr, r.height, r.spacing, 35, r.target);
+        const TargetQuantities q = TargetQuantitiesOf(v);
+        ASSERT_EQ(ChooseTargetOutline(v, q), r.outline);
+        const FrameItems out = r.outline == TargetOutline::Joined ? JoinedOutline(v, q) : SeparateOutlines(v, q);
+        ASSERT_EQ(out.size(), r.items);
+        expectClosed(out);
+        const FrameItem& cap = out[0];
+        ASSERT_EQ(cap.kind, FrameItem::Kind::Arc);
+        expectPoint(cap.arc.centre, 0, 0, 1e-12);
+        EXPECT_NEAR(cap.arc.radius, r.capRadius, 0.0005);
+        expectPoint(cap.arc.from, -v.targetHalfWidth, r.sideFromY);
+        expectPoint(cap.arc.to, r.touch.x, r.touch.y);
+        // Cap and circle touch there: the point lies on both.
+        EXPECT_NEAR(std::hypot(r.touch.x - r.spacing / 2, r.touch.y + v.endReach), r.hr - q.setback, 0.001);
+    }
 }
 
 TEST(TwoWirePlans, SeparateOutlinesOfLowWires)
@@ -217,20 +212,19 @@ TEST(TwoWirePlans, SeparateOutlinesOfLowWires)
     const TargetQuantities q = TargetQuantitiesOf(v);
     ASSERT_EQ(ChooseTargetOutline(v, q), TargetOutline::Separate);
     const double w = GapHalfWidth(v);
-    const auto out = SeparateOutlines(v, q);
-    ASSERT_FALSE(out.undefined);
-    ASSERT_EQ(out.items.size(), 8u);
-    expectClosed(out.items);
+    const FrameItems out = SeparateOutlines(v, q);
+    ASSERT_EQ(out.size(), 8u);
+    expectClosed(out);
     // A1 runs from the band's edge to the outer side, A2 from the outer side to the band's edge.
-    EXPECT_NEAR(out.items[0].arc.from.x, 5 - w, 1e-12);
-    EXPECT_NEAR(out.items[0].arc.to.x, -v.targetHalfWidth, 1e-12);
-    EXPECT_NEAR(out.items[1].arc.from.x, 10 + v.targetHalfWidth, 1e-12);
-    EXPECT_NEAR(out.items[1].arc.to.x, 5 + w, 1e-12);
+    EXPECT_NEAR(out[0].arc.from.x, 5 - w, 1e-12);
+    EXPECT_NEAR(out[0].arc.to.x, -v.targetHalfWidth, 1e-12);
+    EXPECT_NEAR(out[1].arc.from.x, 10 + v.targetHalfWidth, 1e-12);
+    EXPECT_NEAR(out[1].arc.to.x, 5 + w, 1e-12);
     // S1 outer left, S2 outer right, S3 and S4 the band's edges.
-    EXPECT_NEAR(out.items[4].line.from.x, -v.targetHalfWidth, 1e-12);
-    EXPECT_NEAR(out.items[5].line.from.x, 10 + v.targetHalfWidth, 1e-12);
-    EXPECT_NEAR(out.items[6].line.from.x, 5 - w, 1e-12);
-    EXPECT_NEAR(out.items[7].line.from.x, 5 + w, 1e-12);
+    EXPECT_NEAR(out[4].line.from.x, -v.targetHalfWidth, 1e-12);
+    EXPECT_NEAR(out[5].line.from.x, 10 + v.targetHalfWidth, 1e-12);
+    EXPECT_NEAR(out[6].line.from.x, 5 - w, 1e-12);
+    EXPECT_NEAR(out[7].line.from.x, 5 + w, 1e-12);
 }
 
 TEST(TwoWirePlans, SeparateOutlinesBelowTheThresholdKeepTheCaps)
@@ -239,17 +233,16 @@ TEST(TwoWirePlans, SeparateOutlinesBelowTheThresholdKeepTheCaps)
     // and ends at the band's edge x = 29 − 19.636 on the sphere standing beyond the end.
     const TwoWireValues v = valuesOf(30, 35, 58, 35, 20);
     const TargetQuantities q = TargetQuantitiesOf(v);
-    const auto out = SeparateOutlines(v, q);
-    ASSERT_FALSE(out.undefined);
-    ASSERT_EQ(out.items.size(), 12u);
-    expectClosed(out.items);
+    const FrameItems out = SeparateOutlines(v, q);
+    ASSERT_EQ(out.size(), 12u);
+    expectClosed(out);
     const double inner = 29 - GapHalfWidth(v);
     EXPECT_NEAR(inner, 9.364, 0.0005);
     // The left outer side runs from −e to L + e at x = −bx; the left inner side from the near circle to the far one.
-    const FrameItem& outer = out.items[8];
+    const FrameItem& outer = out[8];
     expectPoint(outer.line.from, -1.296, -1.124);
     expectPoint(outer.line.to, -1.296, 36.124);
-    const FrameItem& innerSide = out.items[10];
+    const FrameItem& innerSide = out[10];
     expectPoint(innerSide.line.from, 9.364, 12.676);
     expectPoint(innerSide.line.to, 9.364, 22.324);
 }
@@ -258,17 +251,17 @@ TEST(TwoWirePlans, SeparateOutlinesThatVanish)
 {
     // Just below the wires (h' > Hr) the outer side passes the band's edge: nothing is protected at hx.
     const TwoWireValues high = valuesOf(30, 50, 50, 35, 49.9);
-    const auto none = SeparateOutlines(high, TargetQuantitiesOf(high));
-    EXPECT_FALSE(none.undefined);
-    EXPECT_TRUE(none.items.empty());
+    EXPECT_TRUE(SeparateOutlines(high, TargetQuantitiesOf(high)).empty());
     // Short low wires: the end arcs pass each other at the band's edges and are cut where they cross.
     const TwoWireValues shortWires = valuesOf(30, 20, 10, 1, 19.7);
-    const auto cut = SeparateOutlines(shortWires, TargetQuantitiesOf(shortWires));
-    ASSERT_FALSE(cut.items.empty());
-    for (const FrameItem& i : cut.items)
-        if (i.kind == FrameItem::Kind::Line)
+    const FrameItems cut = SeparateOutlines(shortWires, TargetQuantitiesOf(shortWires));
+    ASSERT_FALSE(cut.empty());
+    for (const FrameItem& i : cut) {
+        if (i.kind == FrameItem::Kind::Line) {
             EXPECT_LT(i.line.from.y, i.line.to.y);
-    expectClosed(cut.items);
+        }
+    }
+    expectClosed(cut);
 }
 
 } // namespace
