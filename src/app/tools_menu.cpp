@@ -7,6 +7,7 @@
 #include "platform/desktop/program_launcher.h"
 #include "services/acad_connection.h"
 #include "services/acad_refs.h"
+#include "services/button_arrays.h"
 #include "services/excel_connection.h"
 #include "services/form.h"
 
@@ -48,7 +49,11 @@ void installToolsMenu(services::Form& form)
 {
     form.registerHandler(QStringLiteral("mnuAbout_Click"), [&form](int) { mnuAbout_Click(form); });
     form.registerHandler(QStringLiteral("mnuCalculater_Click"), [](int) { mnuCalculater_Click(); });
-    form.registerHandler(QStringLiteral("mnuNote_Click"), [&form](int) { mnuNote_Click(form); });
+    // Opening the glossary connects to the drawing: behind the same guard as the panels' buttons.
+    form.registerHandler(QStringLiteral("mnuNote_Click"), [&form](int) {
+        if (!services::bringWaitingQuestionForward(form))
+            mnuNote_Click(form);
+    });
 }
 
 } // namespace app

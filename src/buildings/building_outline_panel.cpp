@@ -5,14 +5,13 @@
 #include "buildings/building_outline_sphere.h"
 #include "geometry/draw_arc.h"
 #include "services/acad_refs.h"
+#include "services/button_arrays.h"
 #include "services/form.h"
 #include "services/input_checks.h"
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
 #include "services/scale.h"
-
-#include <QAbstractButton>
 
 namespace buildings {
 
@@ -29,8 +28,7 @@ constexpr int kClassCombo = 0;
 
 BuildingOutlinePanel::BuildingOutlinePanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
 {
-    if (QAbstractButton* button = form.controls().button(QStringLiteral("cmdBuilding")))
-        connect(button, &QAbstractButton::clicked, this, [this] { cmdBuilding_Click(); });
+    services::connectClick(form, QStringLiteral("cmdBuilding"), this, [this] { cmdBuilding_Click(); });
     form.registerHandler(kHandler, [this](int) { cmdBuilding_Click(); });
 }
 

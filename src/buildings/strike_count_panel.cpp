@@ -2,11 +2,11 @@
 #include "buildings/strike_count_panel.h"
 
 #include "buildings/strike_count.h"
+#include "services/button_arrays.h"
 #include "services/form.h"
 #include "services/input_checks_rules.h"
 #include "services/number_format.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -61,8 +61,7 @@ StrikeCountPanel::StrikeCountPanel(services::Form& form, QObject* parent) : QObj
             });
         }
     }
-    if (QAbstractButton* button = c.button(QStringLiteral("cmdNumber")))
-        connect(button, &QAbstractButton::clicked, this, [this] { cmdNumber_Click(); });
+    services::connectClick(form, QStringLiteral("cmdNumber"), this, [this] { cmdNumber_Click(); });
 }
 
 void StrikeCountPanel::optShape_Click(int index)

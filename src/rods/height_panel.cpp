@@ -2,11 +2,10 @@
 #include "rods/height_panel.h"
 
 #include "rods/rod_height.h"
+#include "services/button_arrays.h"
 #include "services/form.h"
 #include "services/input_checks.h"
 #include "services/panel_io.h"
-
-#include <QAbstractButton>
 
 namespace rods {
 
@@ -19,8 +18,7 @@ const QString kOutOfReach = QStringLiteral("可能目标与避雷针的距离rx�
 
 HeightPanel::HeightPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
 {
-    if (QAbstractButton* button = form.controls().button(QStringLiteral("cmdHeight")))
-        connect(button, &QAbstractButton::clicked, this, [this] { cmdHeight_Click(); });
+    services::connectClick(form, QStringLiteral("cmdHeight"), this, [this] { cmdHeight_Click(); });
     form.registerHandler(QStringLiteral("cmdHeight_Click"), [this](int) { cmdHeight_Click(); });
 }
 

@@ -1,4 +1,4 @@
-// Click connections for button arrays, and the registration of their handler by name.
+// Click connections for the command buttons behind the waiting-question guard, and handler registration.
 #include "services/button_arrays.h"
 
 #include "platform/cad/document.h"
@@ -9,23 +9,41 @@
 
 namespace services {
 
+namespace {
+
+void connectGuarded(Form& form, QAbstractButton* button, QObject* receiver, const std::function<void()>& run)
+{
+    QObject::connect(button, &QAbstractButton::clicked, receiver, [&form, run] {
+        if (!bringWaitingQuestionForward(form))
+            run();
+    });
+}
+
+} // namespace
+
+bool bringWaitingQuestionForward(Form& form)
+{
+    if (cad::questionsWaiting() == 0)
+        return false;
+    automation::ErrObject err;
+    bringDrawingToFront(form, err);
+    return true;
+}
+
 void connectClicks(Form& form, const QString& name, QObject* receiver, const std::function<void(int)>& handler)
 {
     const ControlRegistry& c = form.controls();
     const int last = c.maxIndex(name);
     for (int i = 0; i <= last; ++i) {
         if (QAbstractButton* button = c.button(name, i))
-            QObject::connect(button, &QAbstractButton::clicked, receiver, [&form, handler, i] {
-                // While a command waits for a pick a second one would take the drawing from under it:
-                // the click brings the waiting question back to the front instead.
-                if (cad::questionsWaiting() > 0) {
-                    automation::ErrObject err;
-                    bringDrawingToFront(form, err);
-                    return;
-                }
-                handler(i);
-            });
+            connectGuarded(form, button, receiver, [handler, i] { handler(i); });
     }
+}
+
+void connectClick(Form& form, const QString& name, QObject* receiver, const std::function<void()>& handler)
+{
+    if (QAbstractButton* button = form.controls().button(name))
+        connectGuarded(form, button, receiver, handler);
 }
 
 void wireButtonArray(Form& form, const QString& arrayName, const QString& handlerName, QObject* receiver,

@@ -12,11 +12,26 @@ namespace services {
 
 using automation::ErrObject;
 using automation::resume;
+using automation::resumeIf;
 namespace errors = automation::errors;
+
+namespace {
+
+// A connection kept from an earlier command to an engine whose last drawing has since been closed.
+bool connectedWithoutDrawing()
+{
+    ErrObject err;
+    return resumeIf(err, [] { return g_acadApp.isAlive() && g_acadApp.Documents().Count() == 0; });
+}
+
+} // namespace
 
 bool connectForDrawing(Form& form, PanelKind kind)
 {
-    if (kind == PanelKind::Picked)
+    // Connecting afresh opens a drawing from the template when none is open. The picked panels always
+    // do; a typed command does when its kept connection has no drawing left, or it would have nothing
+    // to draw in and end without a word.
+    if (kind == PanelKind::Picked || connectedWithoutDrawing())
         ReleaseAcadObjects();
     ConnectAutoCAD(form, true);
     return !g_acadApp.isNothing();

@@ -21,8 +21,8 @@ namespace services {
 class Form;
 
 enum class PanelKind {
-    Typed,   // connects without releasing first; failures before the picks are skipped
-    Picked,  // releases and reconnects; turns ortho off and sets OSMODE 7; failures before the picks end it
+    Typed,  // keeps a live connection that still has a drawing; failures before the picks are skipped
+    Picked, // releases and reconnects; turns ortho off and sets OSMODE 7; failures before the picks end it
 };
 
 enum class PickResult {
@@ -31,7 +31,8 @@ enum class PickResult {
     Failed,     // any other failure: tip line cleared, main window in front; end the command quietly
 };
 
-// Release (picked panels only), ConnectAutoCAD(form, true); false when no engine could be reached.
+// Release (picked panels always, typed ones when the kept connection has no drawing open any more),
+// ConnectAutoCAD(form, true), which opens a drawing when none is; false when no engine could be reached.
 bool connectForDrawing(Form& form, PanelKind kind);
 // g_modelSpace and g_utility from the active drawing; a failure is recorded in err.
 void takeDrawingObjects(automation::ErrObject& err);

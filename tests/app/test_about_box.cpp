@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLockFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -271,15 +272,23 @@ protected:
             engine->end();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    void SetUp() override { endEngine(); }
+    void SetUp() override
+    {
+        // The glossary beside the executable is one file for every test process: the cases that put it
+        // there or take it away run one at a time, also when CTest runs them side by side.
+        ASSERT_TRUE(m_glossaryLock.lock());
+        endEngine();
+    }
     void TearDown() override
     {
         QFile::remove(glossaryPath());
         endEngine();
+        m_glossaryLock.unlock();
     }
 
     static QString glossaryPath() { return QDir(desktop::appPath()).filePath(app::glossaryDrawingName()); }
 
+    QLockFile m_glossaryLock{glossaryPath() + QStringLiteral(".lock")};
     MainWindow w{firstPanel()};
 };
 

@@ -1,12 +1,10 @@
 // ConnectAutoCAD, ReleaseAcadObjects and Wait against the drawing engine.
 #include "services/acad_test_support.h"
+#include "support/drawing_template.h"
 
 #include "platform/automation/automation_error.h"
-#include "platform/desktop/app_info.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTimer>
 
 using namespace services;
@@ -18,25 +16,12 @@ const QString kTrying = QStringLiteral("正在试图连接或打开 AutoCAD");
 const QString kConnected = QStringLiteral("已经成功连接 AutoCAD");
 const QString kNotInstalled = QStringLiteral("没有正确安装 AutoCAD");
 
-// The template beside the executable, as the program ships it; put in place without a window in
-// which another test process could miss it.
-void ensureTemplate()
-{
-    const QString target = QDir(desktop::appPath()).filePath(QStringLiteral("RIDE.dwt"));
-    if (QFile::exists(target))
-        return;
-    const QString temp = target + QStringLiteral(".%1").arg(QCoreApplication::applicationPid());
-    QFile::copy(QStringLiteral(RIDE_TEST_DATA_DIR "/drawing/RIDE.dwt"), temp);
-    if (!QFile::rename(temp, target))
-        QFile::remove(temp);
-}
-
 class ConnectionTest : public acadtest::EngineTest {
 protected:
     void SetUp() override
     {
         EngineTest::SetUp();
-        ensureTemplate();
+        testsupport::ensureTemplate();
     }
 };
 
