@@ -7,8 +7,8 @@ Usage: bench/bus_memory.py [--bin build/bin/RIDE] [--calls 100000] [--seed 1] [-
 
 The calls name every control of the main window (read from the control table of the tests), names
 that do not exist, and indexes and values of every form; execute strings of every command word,
-SHOW and CLIENT with texts up to 64k characters among them, a third of all texts drawn from the
-whole basic plane of Unicode (every script, so every fallback font). Pressing a drawing button asks
+SHOW and CLIENT with texts up to 64k characters among them, a share of all texts (--wide, 0.3) drawn
+from the whole basic plane of Unicode (every script, so every fallback font). Pressing a drawing button asks
 for a point in the drawing window and does not answer on the bus while it waits; such a call, and
 any call slower than --wait seconds, is counted as "waiting" and the driver goes on.
 
@@ -52,15 +52,16 @@ def controls():
 
 
 class Calls:
-    def __init__(self, rng, table):
+    def __init__(self, rng, table, wide):
         self.rng = rng
+        self.wide = wide
         self.table = table
         self.words = ["EXECUTE", "execute", "SHOW", "show", "CLIENT", "COMMAND", "MEMORY", " SHOW", "XYZZY", ""]
 
     def text(self, longest=80):
         r = self.rng
         n = r.choice((0, 1, r.randrange(1, longest), r.randrange(1, 65536))) if longest > 80 else r.randrange(0, longest)
-        if r.random() < 0.3:
+        if r.random() < self.wide:
             # Any character of the basic plane but the surrogates: every script, every font.
             piece = "".join(chr(r.choice((r.randrange(0x20, 0xD800), r.randrange(0xE000, 0xFFFE)))) for _ in range(min(n, 200)))
         else:
@@ -144,7 +145,7 @@ def inner(args):
             time.sleep(0.1)
         topic = dbus.Interface(bus.get_object(SERVICE, "/Main", introspect=False), "dde.Topic")
         rng = random.Random(args.seed)
-        calls = Calls(rng, controls())
+        calls = Calls(rng, controls(), args.wide)
         time.sleep(1.0)
         print(sample(proc.pid, 0, 0, 0), flush=True)
         step = max(1, args.calls // args.samples)
@@ -179,6 +180,7 @@ def main():
     ap.add_argument("--calls", type=int, default=100000)
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--samples", type=int, default=10)
+    ap.add_argument("--wide", type=float, default=0.3, help="share of texts drawn from all of Unicode, not a small alphabet")
     ap.add_argument("--wait", type=float, default=0.5, help="seconds a call may take before the driver moves on")
     args = ap.parse_args()
     args.bin = os.path.abspath(args.bin)
