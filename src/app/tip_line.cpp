@@ -18,8 +18,16 @@ QString tipCaption(const QString& msg)
 
     static const QString endMarks = QString::fromUtf8(".。?？!！:：%");
     const QString s = QLatin1Char(' ') + msg;
-    const QString caption = QString::fromUtf8("提示:") + s;
-    return endMarks.contains(s.back()) ? caption : caption + QLatin1Char('!');
+    QString caption = QString::fromUtf8("提示:") + s;
+    if (!endMarks.contains(s.back()))
+        caption += QLatin1Char('!');
+    if (caption.size() > kTipLineMaxLength) {
+        qsizetype keep = kTipLineMaxLength;
+        if (caption.at(keep - 1).isHighSurrogate())
+            --keep;
+        caption.truncate(keep);
+    }
+    return caption;
 }
 
 } // namespace app

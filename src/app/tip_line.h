@@ -5,6 +5,11 @@
 
 namespace app {
 
+// The most characters the one-line tip line holds: more than its width can show in any font, so
+// nothing visible is lost, while a script's huge message costs no more to lay out and paint.
+inline constexpr qsizetype kTipLineMaxLength = 512;
+
+// The caption, cut to kTipLineMaxLength characters (never inside a surrogate pair).
 QString tipCaption(const QString& msg);
 
 } // namespace app

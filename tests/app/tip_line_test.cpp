@@ -22,3 +22,23 @@ TEST(TipLine, CaptionTable)
     for (const auto& r : rows)
         EXPECT_EQ(app::tipCaption(QString::fromUtf8(r.msg)), QString::fromUtf8(r.caption)) << r.msg;
 }
+
+// A script may send a message of any length; the line keeps only what one line could ever show.
+TEST(TipLine, HugeMessagesAreCutToTheLineWithoutSplittingACharacter)
+{
+    const QString prefix = QString::fromUtf8("提示: ");
+    const QString emoji = QString::fromUtf8("😀"); // two UTF-16 units
+    const struct { QString msg; qsizetype length; } rows[] = {
+        {QString(app::kTipLineMaxLength - prefix.size() - 1, QLatin1Char('a')), app::kTipLineMaxLength}, // "!" just fits
+        {QString(app::kTipLineMaxLength - prefix.size(), QLatin1Char('a')), app::kTipLineMaxLength},     // "!" cut off
+        {QString(65536, QLatin1Char('a')), app::kTipLineMaxLength},
+        {QString(app::kTipLineMaxLength - prefix.size() - 1, QLatin1Char('a')) + emoji, app::kTipLineMaxLength - 1},
+        {emoji.repeated(40000), app::kTipLineMaxLength},
+    };
+    for (const auto& r : rows) {
+        const QString caption = app::tipCaption(r.msg);
+        EXPECT_EQ(caption.size(), r.length) << r.msg.size();
+        EXPECT_TRUE(caption.startsWith(prefix + r.msg.left(8)));
+        EXPECT_TRUE(caption.isValidUtf16());
+    }
+}
