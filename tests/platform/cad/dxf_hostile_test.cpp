@@ -60,6 +60,22 @@ TEST(DxfHostileFiles, EachReadsAsExpectedOrIsRefusedClearly)
              EXPECT_EQ(m.count(), 3u);
              EXPECT_TRUE(m.tables().blocks.empty());
          }},
+        {"complex-linetype-text.dxf", nullptr, [](const DocumentModel& m) {
+             // The text "GAS" is drawn in the gap after the first dash: kept whole, with the
+             // pattern length the file gives (the text takes room of its own).
+             const auto& lts = m.tables().linetypes;
+             const auto gas = std::find_if(lts.begin(), lts.end(), [](const LinetypeData& l) { return l.name == QLatin1String("GAS"); });
+             ASSERT_NE(gas, lts.end());
+             EXPECT_EQ(gas->dashes, (std::vector<double>{0.5, -0.2, -0.25}));
+             EXPECT_DOUBLE_EQ(gas->patternLength, 1.0);
+             ASSERT_EQ(gas->texts.size(), 1u);
+             const LinetypeText& t = gas->texts[0];
+             EXPECT_EQ(t.dash, 1u);
+             EXPECT_EQ(t.text, QStringLiteral("GAS"));
+             EXPECT_EQ(t.style, QStringLiteral("Standard"));
+             EXPECT_EQ(std::vector<double>({t.scale, t.rotation, t.x, t.y}), (std::vector<double>{0.1, 0, -0.1, -0.05}));
+             EXPECT_EQ(entities(m)[0].linetype, QStringLiteral("GAS"));
+         }},
         {"hex-number.dxf", "a number is expected", nullptr},
         {"infinite-number.dxf", "a number is expected", nullptr},
         {"nan-number.dxf", "a number is expected", nullptr},
