@@ -304,13 +304,26 @@ void DxfDrawingBuilder::linetypeText(int code, std::string_view value, double nu
         return;
     LinetypeText& t = m_dashTexts.back();
     switch (code) {
-    case 340: t.style = QString::fromLatin1(dxfTrim(value)); break;
-    case 46: t.scale = finiteOr(number, 1); break;
-    case 50: t.rotation = finiteOr(number, 0); break;
-    case 44: t.x = finiteOr(number, 0); break;
-    case 45: t.y = finiteOr(number, 0); break;
-    case 9: t.text = decode(value); break;
-    default: break;
+    case 340:
+        t.style = QString::fromLatin1(dxfTrim(value));
+        break;
+    case 46:
+        t.scale = finiteOr(number, 1);
+        break;
+    case 50:
+        t.rotation = finiteOr(number, 0);
+        break;
+    case 44:
+        t.x = finiteOr(number, 0);
+        break;
+    case 45:
+        t.y = finiteOr(number, 0);
+        break;
+    case 9:
+        t.text = decode(value);
+        break;
+    default:
+        break;
     }
 }
 

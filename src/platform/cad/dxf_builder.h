@@ -105,7 +105,7 @@ private:
     std::vector<PolyVertex> m_lwVertices;   // of a light-weight polyline: one for each group 10
     std::vector<double> m_dashes;           // groups 49 of a line type
     std::vector<LinetypeText> m_dashTexts;  // its texts, their style by handle until the styles are read
-    std::unordered_map<std::string, QString> m_styleHandles;   // handle -> style name
+    std::unordered_map<std::string, QString> m_styleHandles; // handle -> style name
 
     std::optional<BlockDefinition> m_block;
     bool m_skipBlock = false;

@@ -165,7 +165,8 @@ QString DxfTextDecoder::unescape(const QString& s)
 }
 
 DxfTextEncoder::DxfTextEncoder(DxfEncoding encoding)
-    : m_encoding(encoding), m_gbk("GBK", QStringEncoder::Flag::Stateless), m_gbkBack("GBK", QStringDecoder::Flag::Stateless)
+    : m_encoding(encoding), m_gbk("GBK", QStringEncoder::Flag::Stateless),
+      m_gbkBack("GBK", QStringDecoder::Flag::Stateless)
 {
 }
 
@@ -190,7 +191,7 @@ std::string DxfTextEncoder::encode(const QString& text)
         QString clean = text;
         for (QChar& c : clean)
             if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
-                c = QLatin1Char(' ');   // as below
+                c = QLatin1Char(' '); // as below
         return clean.toStdString();   // UTF-8; a lone surrogate has no form there and becomes a replacement
     }
     std::string out;

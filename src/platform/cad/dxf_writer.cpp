@@ -14,11 +14,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QHash>
+#include <QSaveFile>
 #include <QSet>
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -42,7 +42,8 @@ constexpr double kToDegrees = 360.0 / geom::kTwoPi;
 // first version whose strings are UTF-8; its structure is R2000's, which R2007 readers take.
 class Writer : public DL_WriterA {
 public:
-    explicit Writer(DxfEncoding encoding) : DL_WriterA("/dev/null", DL_Codes::AC1015), m_utf8(encoding == DxfEncoding::Utf8)
+    explicit Writer(DxfEncoding encoding)
+        : DL_WriterA("/dev/null", DL_Codes::AC1015), m_utf8(encoding == DxfEncoding::Utf8)
     {
         m_text.reserve(1 << 20);
     }
@@ -151,13 +152,13 @@ private:
     mutable std::string m_text;
     mutable bool m_hideNext = false;
     const bool m_utf8;
-    mutable bool m_afterVersion = false;   // the last group named the variable $ACADVER
+    mutable bool m_afterVersion = false; // the last group named the variable $ACADVER
     bool m_inStyle = false;
     std::string m_font, m_bigFont;
     QString m_styleKey;
-    mutable QHash<QString, std::string> m_styleHandles;   // upper-case style name -> its handle
+    mutable QHash<QString, std::string> m_styleHandles; // upper-case style name -> its handle
     mutable std::string m_firstStyleHandle;
-    std::vector<std::pair<std::size_t, QString>> m_stylePointers;   // where a handle goes, which style
+    std::vector<std::pair<std::size_t, QString>> m_stylePointers; // where a handle goes, which style
     bool m_inObjects = false;
     mutable std::string m_object;                       // handle of the object being written
     mutable std::map<std::string, std::string> m_owners;   // handle -> handle of its dictionary
@@ -165,7 +166,9 @@ private:
 
 class DxfWriter {
 public:
-    DxfWriter(const DocumentModel& model, Writer& w, DxfEncoding encoding) : m_model(model), m_w(w), m_encoder(encoding) {}
+    DxfWriter(const DocumentModel& model, Writer& w, DxfEncoding encoding) : m_model(model), m_w(w), m_encoder(encoding)
+    {
+    }
 
     // A character had to be escaped: other readers would take the escape for the name.
     bool escaped() const { return m_encoder.escaped(); }
@@ -229,7 +232,7 @@ private:
         // By hash: a text finds its style at once, however many styles there are.
         for (const auto& s : t.styles)
             if (!m_styleNames.contains(s.name.toUpper()))
-                m_styleNames.insert(s.name.toUpper(), s.name);   // the first of one name wins
+                m_styleNames.insert(s.name.toUpper(), s.name); // the first of one name wins
     }
 
     void header()
@@ -358,7 +361,8 @@ private:
         m_w.dxfReal(40, lt.patternLength);
         for (std::size_t i = 0; i < lt.dashes.size(); ++i) {
             m_w.dxfReal(49, lt.dashes[i]);
-            const auto t = std::find_if(lt.texts.begin(), lt.texts.end(), [i](const LinetypeText& x) { return x.dash == i; });
+            const auto t =
+                std::find_if(lt.texts.begin(), lt.texts.end(), [i](const LinetypeText& x) { return x.dash == i; });
             if (t == lt.texts.end()) {
                 m_w.dxfInt(74, 0);
                 continue;
@@ -465,7 +469,7 @@ private:
     std::vector<LayerData> m_layers;
     std::map<QString, QString> m_insertedBlocks;   // upper-case name -> name as inserted
     std::set<QString> m_linetypeNames;
-    QHash<QString, QString> m_styleNames;   // upper-case name -> name as in the table
+    QHash<QString, QString> m_styleNames; // upper-case name -> name as in the table
     QString m_tooLong;
 };
 

@@ -19,7 +19,7 @@ int likelyError(qint64 bytes, const QString& folder)
         && static_cast<rlim_t>(bytes) > limit.rlim_cur)
         return EFBIG;
     const QByteArray path = QFile::encodeName(folder);
-    struct statvfs space{};
+    struct statvfs space {};
     if (statvfs(path.constData(), &space) == 0
         && static_cast<unsigned long long>(space.f_bavail) * space.f_frsize < static_cast<unsigned long long>(bytes))
         return ENOSPC;
@@ -36,13 +36,18 @@ QString saveFailureCause(int err, qint64 bytes, const QString& folder)
         err = likelyError(bytes, folder);
     switch (err) {
     case ENOSPC:
-    case EDQUOT: return QStringLiteral("磁盘已满");
-    case EFBIG: return QStringLiteral("文件超出大小限制");
+    case EDQUOT:
+        return QStringLiteral("磁盘已满");
+    case EFBIG:
+        return QStringLiteral("文件超出大小限制");
     case EACCES:
     case EPERM:
-    case EROFS: return QStringLiteral("没有写入权限");
-    case 0: return QStringLiteral("文件未能完整写入");
-    default: return QStringLiteral("写入出错（错误号 %1）").arg(err);
+    case EROFS:
+        return QStringLiteral("没有写入权限");
+    case 0:
+        return QStringLiteral("文件未能完整写入");
+    default:
+        return QStringLiteral("写入出错（错误号 %1）").arg(err);
     }
 }
 

@@ -5,9 +5,6 @@
 
 namespace desktop {
 
-void ignoreFileSizeSignal()
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-}
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 } // namespace desktop

@@ -131,7 +131,7 @@ TEST(DxfCodePage, ACharacterOutsideGbkMakesTheWholeFileUtf8)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
     EXPECT_TRUE(bytes.contains("$ACADVER\n  1\nAC1021\n"));
-    EXPECT_EQ(bytes.count("\n" + QStringLiteral("围墙").toUtf8() + "\n"), 4);   // table, two layers of texts, one text
+    EXPECT_EQ(bytes.count("\n" + QStringLiteral("围墙").toUtf8() + "\n"), 4); // table, two layers of texts, one text
     EXPECT_TRUE(bytes.contains("\n" + QStringLiteral("面积m²").toUtf8() + "\n"));
     EXPECT_FALSE(bytes.contains("\\U+"));
 
@@ -156,7 +156,8 @@ print("TEXTS", "|".join(t.dxf.text for t in doc.query("TEXT")))
 
 TEST_F(DrawingWindowTest, LongKoreanLayerNamesAreWrittenWholeAndStayApart)
 {
-    const QString first = QString(300, QChar(0xC804)) + QChar(0xAC00), second = QString(300, QChar(0xC804)) + QChar(0xB098);
+    const QString first = QString(300, QChar(0xC804)) + QChar(0xAC00),
+                  second = QString(300, QChar(0xC804)) + QChar(0xB098);
     QTemporaryDir dir;
     fileAnswer = QStringLiteral(RIDE_TEST_DATA_DIR "/cad/long_korean_layers.dxf");
     ASSERT_TRUE(window->openDrawing());
@@ -166,7 +167,7 @@ TEST_F(DrawingWindowTest, LongKoreanLayerNamesAreWrittenWholeAndStayApart)
 
     DocumentModel again(nullptr);
     readDxfFile(saved, again);
-    EXPECT_EQ(again.tables().layers.size(), 4u);   // 0, Defpoints and the two
+    EXPECT_EQ(again.tables().layers.size(), 4u); // 0, Defpoints and the two
     for (const auto& [name, color] : {std::pair{first, 1}, std::pair{second, 2}}) {
         const auto& layers = again.tables().layers;
         const auto l = std::find_if(layers.begin(), layers.end(), [&](const LayerData& x) { return x.name == name; });
@@ -203,7 +204,7 @@ TEST_F(DrawingWindowTest, NamesBeyondGbkReadTheSameInEveryReader)
     readDxfFile(saved, again);
     for (const QString& l : layers)
         EXPECT_TRUE(hasLayer(again, l)) << l.toStdString();
-    EXPECT_EQ(textsAndLayers(again).first, texts + QStringList{QString()});   // and the block's insert
+    EXPECT_EQ(textsAndLayers(again).first, texts + QStringList{QString()}); // and the block's insert
     ASSERT_EQ(again.tables().blocks.size(), 1u);
     EXPECT_EQ(again.tables().blocks[0].name, QStringLiteral("Ø块"));
 
@@ -227,8 +228,8 @@ TEST(DxfCodePage, ANameTooLongForReadersRefusesTheSaveAndNamesIt)
         QString name;
     };
     const std::vector<Case> cases = {
-        {"in UTF-8", QString(400, QChar(0xC804)) + QStringLiteral("끝")},   // 1203 bytes
-        {"in GBK", QString(600, QChar(0x4E2D)) + QStringLiteral("尾")},      // 1202 bytes
+        {"in UTF-8", QString(400, QChar(0xC804)) + QStringLiteral("끝")}, // 1203 bytes
+        {"in GBK", QString(600, QChar(0x4E2D)) + QStringLiteral("尾")},   // 1202 bytes
         {"in ASCII", QString(1001, QLatin1Char('L'))},
     };
     QTemporaryDir dir;

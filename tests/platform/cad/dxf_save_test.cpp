@@ -137,7 +137,7 @@ TEST(SaveFailure, EveryCauseIsNamedNeverUnknown)
         {EPERM, QStringLiteral("没有写入权限")},
         {EROFS, QStringLiteral("没有写入权限")},
         {EIO, QStringLiteral("写入出错（错误号 %1）").arg(EIO)},
-        {0, QStringLiteral("文件未能完整写入")},   // a short write, with room and permission
+        {0, QStringLiteral("文件未能完整写入")}, // a short write, with room and permission
     };
     for (const auto& [err, cause] : cases)
         EXPECT_EQ(saveFailureCause(err, 100, folder), cause) << err;
