@@ -155,7 +155,7 @@ void BM_DxfSaveTextStyles(benchmark::State& state)
         cad::writeDxfFile(path, model);
     state.counters["styles"] = styles;
 }
-BENCHMARK(BM_DxfSaveTextStyles)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DxfSaveTextStyles)->Arg(2000)->Arg(20000)->Arg(40000)->Unit(benchmark::kMillisecond);
 
 // 10 000 IntersectWith calls through the automation references, on pairs of the drawing's curves.
 void BM_IntersectWith10k(benchmark::State& state)
