@@ -50,6 +50,10 @@ public:
 
     std::string takeText() { return std::move(m_text); }
     void hideNext() { m_hideNext = true; }
+    // dxflib cuts a multi-line text into chunks of 250 bytes, also inside a character, which other
+    // readers then decode as two broken ones: the chunks are gathered and cut again between
+    // characters.
+    void beginMText() { m_inMText = true; }
     // dxflib leaves a style's font file (3) and big font file (4) empty and puts the font only in
     // extended data, where most readers do not look; these are written in their place. `key` names
     // the style for the line types that point at it.
@@ -118,11 +122,47 @@ private:
     }
     void put(int gc, const char* value) const
     {
+        if (m_inMText && (gc == 3 || gc == 1)) {
+            m_mtext.append(value ? value : "");
+            if (gc == 1)
+                mtextChunks();
+            return;
+        }
         if (m_inStyle && gc == 3)
             value = m_font.c_str();
         if (m_inStyle && gc == 4)
             value = m_bigFont.c_str();
         line(gc, value ? value : "");
+    }
+    void mtextChunks() const
+    {
+        constexpr std::size_t kChunk = 250;
+        std::string_view rest = m_mtext;
+        while (rest.size() > kChunk) {
+            std::size_t cut = 0;
+            while (cut < rest.size()) {
+                const std::size_t next = cut + characterSize(rest, cut);
+                if (next > kChunk)
+                    break;
+                cut = next;
+            }
+            line(3, rest.substr(0, cut));
+            rest.remove_prefix(cut);
+        }
+        line(1, rest);
+        m_mtext.clear();
+        m_inMText = false;
+    }
+    // The bytes of the character at `at`: a UTF-8 sequence, or a GBK pair.
+    std::size_t characterSize(std::string_view s, std::size_t at) const
+    {
+        const auto c = static_cast<unsigned char>(s[at]);
+        std::size_t n = 1;
+        if (m_utf8)
+            n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        else if (c >= 0x81 && c <= 0xFE)
+            n = 2;
+        return std::min(n, s.size() - at);
     }
     void line(int gc, std::string_view value) const
     {
@@ -153,6 +193,8 @@ private:
     mutable bool m_hideNext = false;
     const bool m_utf8;
     mutable bool m_afterVersion = false; // the last group named the variable $ACADVER
+    mutable bool m_inMText = false;
+    mutable std::string m_mtext; // the chunks of a multi-line text so far
     bool m_inStyle = false;
     std::string m_font, m_bigFont;
     QString m_styleKey;
@@ -437,6 +479,7 @@ private:
                                              text(styleOf(e)), e.rotation), a);
             break;
         case EntityKind::MText:
+            m_w.beginMText();
             m_dxf.writeMText(m_w, DL_MTextData(e.insertion[0], e.insertion[1], e.insertion[2], std::cos(e.rotation),
                                                std::sin(e.rotation), 0, e.height, e.mtextWidth, e.attachment, 1, 1, 1.0,
                                                m_encoder.encode(e.text), text(styleOf(e)), e.rotation), a);

@@ -221,6 +221,40 @@ TEST_F(DrawingWindowTest, NamesBeyondGbkReadTheSameInEveryReader)
         EXPECT_TRUE(out.contains(t)) << t.toStdString();
 }
 
+TEST(DxfCodePage, ALongMultiLineTextIsCutBetweenCharactersForEveryReader)
+{
+    // Each file holds one multi-line text far longer than one chunk of 250 bytes, whose characters
+    // (2 bytes in GBK, 3 in UTF-8) do not fit a chunk evenly.
+    const std::vector<std::pair<const char*, QString>> cases = {
+        {"GBK", QStringLiteral("a") + QString(400, QChar(0x4E2D))},
+        {"UTF-8", QStringLiteral("a") + QString(400, QChar(0xC804))},
+    };
+    QTemporaryDir dir;
+    for (const auto& [encoding, text] : cases) {
+        SCOPED_TRACE(encoding);
+        DocumentModel model(nullptr);
+        model.setDefaultTables();
+        EntityData e;
+        e.kind = EntityKind::MText;
+        e.height = 1;
+        e.text = text;
+        model.add(e);
+        const QString path = dir.filePath(QString::fromLatin1(encoding) + QStringLiteral(".dxf"));
+        writeDxfFile(path, model);
+        DocumentModel again(nullptr);
+        readDxfFile(path, again);
+        EXPECT_EQ(textsAndLayers(again).first, QStringList{text});
+        if (!cadtest::secondReaderInstalled())
+            continue;
+        const QString out = cadtest::runSecondReader(QStringLiteral(R"(
+doc = audit(sys.argv[1])
+print("MTEXT", doc.modelspace().query("MTEXT")[0].text)
+)"),
+                                                     {path});
+        EXPECT_TRUE(out.contains(QStringLiteral("MTEXT ") + text + QLatin1Char('\n'))) << out.toStdString();
+    }
+}
+
 TEST(DxfCodePage, ANameTooLongForReadersRefusesTheSaveAndNamesIt)
 {
     struct Case {
