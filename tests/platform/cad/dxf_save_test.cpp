@@ -24,6 +24,19 @@ QByteArray contentOf(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// A drawing of about 12 KB: larger than the limits below, smaller than a write buffer.
+void addRods(ModelSpace ms)
+{
+    for (int i = 0; i < 40; ++i)
+        ms.AddLine({i * 1.25, 0, 0}, {i * 1.25, 100.5, 0});
+}
+
 // Files of this process may grow to `bytes` only while it lives (as under `ulimit -f`), and going
 // beyond is a write error instead of a fatal signal.
 class FileSizeLimit {
@@ -52,14 +65,8 @@ TEST_F(EngineTest, ASaveThatCannotBeWrittenWholeFailsAndKeepsTheOldFile)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plan.dxf"));
     const QByteArray old = "the engineer's earlier drawing\n";
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(old);
-    }
-    // A drawing of about 12 KB: larger than the limit, smaller than a write buffer.
-    for (int i = 0; i < 40; ++i)
-        ms.AddLine({i * 1.25, 0, 0}, {i * 1.25, 100.5, 0});
+    ASSERT_TRUE(writeFile(path, old));
+    addRods(ms);
     {
         const FileSizeLimit limit(8 * 1024);
         EXPECT_AUTOMATION_ERROR(doc.SaveAs(path), errors::FileError);
@@ -85,13 +92,8 @@ TEST_F(EngineTest, PastTheFileSizeLimitTheStartedProgramRefusesTheSaveInsteadOfE
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plan.dxf"));
     const QByteArray old = "the engineer's earlier drawing\n";
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(old);
-    }
-    for (int i = 0; i < 40; ++i)
-        ms.AddLine({i * 1.25, 0, 0}, {i * 1.25, 100.5, 0});
+    ASSERT_TRUE(writeFile(path, old));
+    addRods(ms);
     const DocumentModel& model = *doc.model();
     // The child's exit status: 0 when the save was refused as too large, 1 with another cause.
     auto saveInChild = [&](bool startedUp) {
@@ -150,8 +152,7 @@ TEST_F(DrawingWindowTest, AFailedSaveAsTellsItsCauseOnTheCommandLine)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plan.dxf"));
-    for (int i = 0; i < 40; ++i)
-        doc.ModelSpace().AddLine({i * 1.25, 0, 0}, {i * 1.25, 100.5, 0});
+    addRods(doc.ModelSpace());
     fileAnswer = path;
     {
         const FileSizeLimit limit(8 * 1024);
