@@ -1,4 +1,4 @@
-// Speed and size of the drawing engine on a 100 000-entity drawing: DXF load and save, crossings, nearest and snap; plans with many layers.
+// Speed and size of the drawing engine on a 100 000-entity drawing: DXF load and save, crossings, nearest and snap; plans with many layers or text styles.
 #include "offscreen_benchmarks.h"
 
 #include "platform/cad/application.h"
@@ -130,6 +130,33 @@ void BM_DxfLayers(benchmark::State& state)
     state.counters["layers"] = layers;
 }
 BENCHMARK(BM_DxfLayers)->Arg(10000)->Arg(30000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A plan with as many text styles as texts, each text in its own style: saving must grow linearly
+// (each text finds its style by hash, not by a walk through the table).
+void BM_DxfSaveTextStyles(benchmark::State& state)
+{
+    const int styles = static_cast<int>(state.range(0));
+    cad::DocumentModel model(nullptr);
+    model.setDefaultTables();
+    for (int i = 0; i < styles; ++i) {
+        cad::TextStyleData style;
+        style.name = QStringLiteral("样式%1").arg(i);
+        style.font = QStringLiteral("simsun.ttf");
+        model.tables().styles.push_back(style);
+        cad::EntityData text;
+        text.kind = cad::EntityKind::Text;
+        text.text = QStringLiteral("文字%1").arg(i);
+        text.style = style.name;
+        text.height = 2.5;
+        text.insertion = {double(i), 0, 0};
+        model.add(text);
+    }
+    const QString path = workDir().filePath(QStringLiteral("styles.dxf"));
+    for (auto _ : state)
+        cad::writeDxfFile(path, model);
+    state.counters["styles"] = styles;
+}
+BENCHMARK(BM_DxfSaveTextStyles)->Arg(2000)->Arg(20000)->Arg(40000)->Unit(benchmark::kMillisecond);
 
 // 10 000 IntersectWith calls through the automation references, on pairs of the drawing's curves.
 void BM_IntersectWith10k(benchmark::State& state)

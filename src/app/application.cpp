@@ -8,6 +8,7 @@
 #include "app/window_icon.h"
 #include "platform/cad/window/drawing_window.h"
 #include "platform/desktop/app_info.h"
+#include "platform/desktop/process_signals.h"
 #include "platform/desktop/single_instance.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ void releaseAtExit(MainWindow& window, LinkExecuteTopic& topic, desktop::SingleI
 
 int runApplication(int argc, char** argv)
 {
+    desktop::ignoreFileSizeSignal(); // a save past the file-size limit fails instead of ending the program
     g_previousHandler = qInstallMessageHandler(messageHandler);
     startFontPreload();
     QApplication application(argc, argv);

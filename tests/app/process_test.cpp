@@ -3,10 +3,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -25,6 +26,17 @@ void start(QProcess& p, const QProcessEnvironment& env)
     p.setProcessEnvironment(env);
     p.start(kProgram, {});
     ASSERT_TRUE(p.waitForStarted(10000));
+}
+
+// True when the process ignores `signal` (the SigIgn mask of its status: bit signal - 1).
+bool ignores(qint64 pid, int signal)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    const auto m =
+        QRegularExpression(QStringLiteral("SigIgn:\\s*([0-9a-f]+)")).match(QString::fromLatin1(status.readAll()));
+    return m.hasMatch() && (m.captured(1).toULongLong(nullptr, 16) >> (signal - 1) & 1u);
 }
 
 } // namespace
@@ -61,6 +73,21 @@ TEST(Program, SecondInstanceEndsAtOnceSilentlyAndTheFirstRunsOn)
     if (!third.waitForFinished(5000)) {
         third.kill();
         third.waitForFinished(5000);
+    }
+}
+
+TEST(Program, IgnoresTheFileSizeSignalFromItsStartSoASavePastTheLimitCannotEndIt)
+{
+    QTemporaryDir runtime;
+    QProcess p;
+    // Started as a shell with `ulimit -f` leaves it: the signal at its default action.
+    p.setChildProcessModifier([] { std::signal(SIGXFSZ, SIG_DFL); });
+    start(p, environmentWith(runtime.path()));
+    QTRY_VERIFY_WITH_TIMEOUT(ignores(p.processId(), SIGXFSZ), 15000);
+    p.terminate();
+    if (!p.waitForFinished(5000)) {
+        p.kill();
+        p.waitForFinished(5000);
     }
 }
 

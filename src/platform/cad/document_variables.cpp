@@ -71,7 +71,7 @@ QString DocumentModel::defaultTextStyle() const
 void DocumentModel::setDefaultTables()
 {
     m_tables.layers = {LayerData{QStringLiteral("0"), 7, QStringLiteral("CONTINUOUS"), 0, -3}};
-    m_tables.linetypes = {LinetypeData{QStringLiteral("CONTINUOUS"), QStringLiteral("Solid line"), 0, 0, {}}};
+    m_tables.linetypes = {LinetypeData{QStringLiteral("CONTINUOUS"), QStringLiteral("Solid line"), 0, 0, {}, {}}};
     TextStyleData standard;
     standard.name = QStringLiteral("Standard");
     standard.font = QStringLiteral("txt");

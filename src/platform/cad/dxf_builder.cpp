@@ -111,6 +111,8 @@ void DxfDrawingBuilder::group(int code, std::string_view value, double number)
     case Kind::Linetype:
         if (code == 49)
             m_dashes.push_back(finiteOr(number, 0));
+        else if (!m_dashes.empty())
+            linetypeText(code, value, number);
         break;
     default: break;
     }
@@ -163,6 +165,7 @@ void DxfDrawingBuilder::end()
     m_mtextChunks.clear();
     m_lwVertices.clear();
     m_dashes.clear();
+    m_dashTexts.clear();
 }
 
 void DxfDrawingBuilder::finish()
@@ -170,6 +173,12 @@ void DxfDrawingBuilder::finish()
     end();
     flushPolyline();
     endBlockDefinition();
+    // The style tables come after the line types: their texts learn their style names only now.
+    for (auto& lt : m_model.tables().linetypes)
+        for (auto& t : lt.texts) {
+            const auto style = m_styleHandles.find(t.style.toStdString());
+            t.style = style != m_styleHandles.end() ? style->second : QString();
+        }
 }
 
 QString DxfDrawingBuilder::decode(std::string_view raw) { return m_text.decode(raw); }
@@ -250,7 +259,9 @@ void DxfDrawingBuilder::linetype()
     lt.flags = integer(70, 0);
     lt.patternLength = finiteOr(real(40, 0), 0);
     lt.dashes = m_dashes;
-    if (!lt.dashes.empty()) {
+    lt.texts = m_dashTexts;
+    const bool declared = !lt.texts.empty() && lt.patternLength > 0;
+    if (!lt.dashes.empty() && !declared) {
         lt.patternLength = 0;
         for (double dash : lt.dashes)
             lt.patternLength += std::abs(dash);
@@ -271,7 +282,51 @@ void DxfDrawingBuilder::style()
     s.widthFactor = width > 0 && std::isfinite(width) ? width : 1;
     s.oblique = finiteOr(real(50, 0), 0);
     s.flags = integer(70, 0);
+    if (has(5))
+        m_styleHandles[std::string(dxfTrim(str(5)))] = s.name;
     m_model.tables().styles.push_back(s);
+}
+
+// The groups after a dash that put a text into the line type (74 with its bit 2, then 75, 340, 46,
+// 50, 44, 45 and the text in 9). Shapes (bit 4) need their shape file, which is not kept: their
+// dash stays a plain dash.
+void DxfDrawingBuilder::linetypeText(int code, std::string_view value, double number)
+{
+    const std::size_t dash = m_dashes.size() - 1;
+    if (code == 74) {
+        const int flags = std::isnan(number) ? 0 : static_cast<int>(number);
+        if ((flags & 2) && !(flags & 4)) {
+            LinetypeText& t = m_dashTexts.emplace_back();
+            t.dash = dash;
+            t.flags = flags & 3;
+        }
+        return;
+    }
+    if (m_dashTexts.empty() || m_dashTexts.back().dash != dash)
+        return;
+    LinetypeText& t = m_dashTexts.back();
+    switch (code) {
+    case 340:
+        t.style = QString::fromLatin1(dxfTrim(value));
+        break;
+    case 46:
+        t.scale = finiteOr(number, 1);
+        break;
+    case 50:
+        t.rotation = finiteOr(number, 0);
+        break;
+    case 44:
+        t.x = finiteOr(number, 0);
+        break;
+    case 45:
+        t.y = finiteOr(number, 0);
+        break;
+    case 9:
+        t.text = decode(value);
+        break;
+    default:
+        break;
+    }
 }
 
 // ---- blocks

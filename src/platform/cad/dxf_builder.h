@@ -68,6 +68,7 @@ private:
     void layer();
     void linetype();
     void style();
+    void linetypeText(int code, std::string_view value, double number);
     void block();
     void endBlock();
     EntityData start(EntityKind kind);
@@ -104,6 +105,8 @@ private:
     std::string m_mtextChunks;              // groups 3 of an MTEXT, in their order
     std::vector<PolyVertex> m_lwVertices;   // of a light-weight polyline: one for each group 10
     std::vector<double> m_dashes;           // groups 49 of a line type
+    std::vector<LinetypeText> m_dashTexts;  // its texts, their style by handle until the styles are read
+    std::unordered_map<std::string, QString> m_styleHandles; // handle -> style name
 
     std::optional<BlockDefinition> m_block;
     bool m_skipBlock = false;

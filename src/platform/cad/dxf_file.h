@@ -23,9 +23,10 @@ void readDxf(QIODevice& device, DocumentModel& model, std::size_t chunk = std::s
 // True when the bytes look like a text DXF file.
 bool looksLikeDxf(const QByteArray& head);
 
-// Writes the model as DXF R2000; texts outside ASCII are written as \U+XXXX escapes so every
-// reader shows them whatever its code page. The file is replaced only once written completely;
-// throws AutomationError(FileError) when it cannot be written.
+// Writes the model as DXF R2000 in GBK (declared ANSI_936), or as R2007 in UTF-8 when a name or
+// text holds a character GBK lacks. The file is replaced only once written completely; throws
+// AutomationError(FileError) with the cause (in the window's words) when it cannot be written, also
+// when a name is longer than readers take (it is never cut).
 void writeDxfFile(const QString& path, const DocumentModel& model);
 
 } // namespace cad

@@ -164,8 +164,9 @@ QString DxfTextDecoder::unescape(const QString& s)
     return out;
 }
 
-DxfTextEncoder::DxfTextEncoder()
-    : m_gbk("GBK", QStringEncoder::Flag::Stateless), m_gbkBack("GBK", QStringDecoder::Flag::Stateless)
+DxfTextEncoder::DxfTextEncoder(DxfEncoding encoding)
+    : m_encoding(encoding), m_gbk("GBK", QStringEncoder::Flag::Stateless),
+      m_gbkBack("GBK", QStringDecoder::Flag::Stateless)
 {
 }
 
@@ -186,6 +187,13 @@ QByteArray DxfTextEncoder::gbkPair(QChar c)
 
 std::string DxfTextEncoder::encode(const QString& text)
 {
+    if (m_encoding == DxfEncoding::Utf8) {
+        QString clean = text;
+        for (QChar& c : clean)
+            if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
+                c = QLatin1Char(' '); // as below
+        return clean.toStdString();   // UTF-8; a lone surrogate has no form there and becomes a replacement
+    }
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -202,6 +210,7 @@ std::string DxfTextEncoder::encode(const QString& text)
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\U+%04X", u);
             out.append(buf);
+            m_escaped = true;
         } else {
             out.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
         }

@@ -1,4 +1,4 @@
-// Text encodings of DXF files: code pages and \U+ / \M+ escapes on reading, GBK with escapes on writing.
+// Text encodings of DXF files: code pages and \U+ / \M+ escapes on reading, GBK or UTF-8 on writing.
 #pragma once
 
 #include <QString>
@@ -29,16 +29,25 @@ private:
     QString unescape(const QString& text);
 };
 
-// Text for an R2000 file declared ANSI_936: ASCII as it is, Chinese as GBK bytes, anything GBK
-// cannot hold as a \U+XXXX escape. Each character is judged on its own, so one string always
-// comes out the same bytes.
+// The encodings the writer chooses between: GBK for what it can hold (an R2000 file declared
+// ANSI_936), UTF-8 for the rest (an R2007 file, where DXF itself is UTF-8).
+enum class DxfEncoding { Gbk, Utf8 };
+
+// Text for a DXF file in `encoding`. In GBK, ASCII stays as it is, Chinese becomes GBK bytes and
+// anything GBK cannot hold a \U+XXXX escape, which escaped() then tells (such a drawing is written
+// in UTF-8 instead, as escapes are names of their own to other readers). Each character is judged
+// on its own, so one string always comes out the same bytes.
 class DxfTextEncoder {
 public:
-    DxfTextEncoder();
+    explicit DxfTextEncoder(DxfEncoding encoding = DxfEncoding::Gbk);
     std::string encode(const QString& text);
+    // True once a character had to be escaped.
+    bool escaped() const { return m_escaped; }
 
 private:
     QByteArray gbkPair(QChar c);
+    DxfEncoding m_encoding;
+    bool m_escaped = false;
     QStringEncoder m_gbk;
     QStringDecoder m_gbkBack;
 };

@@ -1,4 +1,4 @@
-// Writing a drawing as DXF R2000 through dxflib: tables, blocks, entities, the invisible flag.
+// Writing a drawing as DXF (R2000 in GBK, R2007 in UTF-8) through dxflib: tables, blocks, entities.
 #include "platform/cad/dxf_file.h"
 
 #include "platform/automation/automation_error.h"
@@ -6,6 +6,7 @@
 #include "platform/cad/dxf_scan.h"
 #include "platform/cad/dxf_text.h"
 #include "platform/cad/geometry_transform.h"
+#include "platform/cad/save_failure.h"
 
 #include <dxflib/dl_dxf.h>
 #include <dxflib/dl_writer_ascii.h>
@@ -13,8 +14,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QSet>
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -34,22 +38,50 @@ constexpr double kToDegrees = 360.0 / geom::kTwoPi;
 // one collects the text in memory, writes every real in its shortest exact form (a saved drawing
 // reads back to the same doubles) and adds what dxflib leaves out: the invisible flag (group 60
 // after the layer of a hidden entity), a style's font files and the owners (group 330) of the
-// dictionaries and layouts in the OBJECTS section.
+// dictionaries and layouts in the OBJECTS section. A UTF-8 file is declared R2007 (AC1021), the
+// first version whose strings are UTF-8; its structure is R2000's, which R2007 readers take.
 class Writer : public DL_WriterA {
 public:
-    Writer() : DL_WriterA("/dev/null", DL_Codes::AC1015) { m_text.reserve(1 << 20); }
+    explicit Writer(DxfEncoding encoding)
+        : DL_WriterA("/dev/null", DL_Codes::AC1015), m_utf8(encoding == DxfEncoding::Utf8)
+    {
+        m_text.reserve(1 << 20);
+    }
 
-    const std::string& text() const { return m_text; }
+    std::string takeText() { return std::move(m_text); }
     void hideNext() { m_hideNext = true; }
+    // dxflib cuts a multi-line text into chunks of 250 bytes, also inside a character, which other
+    // readers then decode as two broken ones: the chunks are gathered and cut again between
+    // characters.
+    void beginMText() { m_inMText = true; }
     // dxflib leaves a style's font file (3) and big font file (4) empty and puts the font only in
-    // extended data, where most readers do not look; these are written in their place.
-    void styleFonts(std::string font, std::string bigFont)
+    // extended data, where most readers do not look; these are written in their place. `key` names
+    // the style for the line types that point at it.
+    void styleFonts(std::string font, std::string bigFont, QString key)
     {
         m_font = std::move(font);
         m_bigFont = std::move(bigFont);
+        m_styleKey = std::move(key);
         m_inStyle = true;
     }
     void endStyle() { m_inStyle = false; }
+    // A pointer (340) at the style `key`, whose handle is known only once the style table is
+    // written: it is put in by resolveStylePointers().
+    void stylePointer(const QString& key)
+    {
+        code(340);
+        m_stylePointers.emplace_back(m_text.size(), key);
+        m_text.append("?\n");
+    }
+    // Styles that are not written point at the first one (dxflib always writes a style table).
+    void resolveStylePointers()
+    {
+        for (auto it = m_stylePointers.rbegin(); it != m_stylePointers.rend(); ++it) {
+            const auto handle = m_styleHandles.constFind(it->second);
+            m_text.replace(it->first, 1, handle != m_styleHandles.cend() ? *handle : m_firstStyleHandle);
+        }
+        m_stylePointers.clear();
+    }
     // From here on every object gets its owner: the dictionary that lists it (the first object is
     // the root dictionary, owned by nothing). dxflib writes each dictionary before what it lists.
     void beginObjects() { m_inObjects = true; }
@@ -90,14 +122,58 @@ private:
     }
     void put(int gc, const char* value) const
     {
+        if (m_inMText && (gc == 3 || gc == 1)) {
+            m_mtext.append(value ? value : "");
+            if (gc == 1)
+                mtextChunks();
+            return;
+        }
         if (m_inStyle && gc == 3)
             value = m_font.c_str();
         if (m_inStyle && gc == 4)
             value = m_bigFont.c_str();
         line(gc, value ? value : "");
     }
+    void mtextChunks() const
+    {
+        constexpr std::size_t kChunk = 250;
+        std::string_view rest = m_mtext;
+        while (rest.size() > kChunk) {
+            std::size_t cut = 0;
+            while (cut < rest.size()) {
+                const std::size_t next = cut + characterSize(rest, cut);
+                if (next > kChunk)
+                    break;
+                cut = next;
+            }
+            line(3, rest.substr(0, cut));
+            rest.remove_prefix(cut);
+        }
+        line(1, rest);
+        m_mtext.clear();
+        m_inMText = false;
+    }
+    // The bytes of the character at `at`: a UTF-8 sequence, or a GBK pair.
+    std::size_t characterSize(std::string_view s, std::size_t at) const
+    {
+        const auto c = static_cast<unsigned char>(s[at]);
+        std::size_t n = 1;
+        if (m_utf8)
+            n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        else if (c >= 0x81 && c <= 0xFE)
+            n = 2;
+        return std::min(n, s.size() - at);
+    }
     void line(int gc, std::string_view value) const
     {
+        if (gc == 1 && m_afterVersion && m_utf8)
+            value = "AC1021";
+        m_afterVersion = gc == 9 && value == "$ACADVER";
+        if (m_inStyle && gc == 5) {
+            m_styleHandles.insert(m_styleKey, std::string(value));
+            if (m_firstStyleHandle.empty())
+                m_firstStyleHandle = value;
+        }
         code(gc);
         m_text.append(value);
         m_text.push_back('\n');
@@ -115,8 +191,16 @@ private:
     }
     mutable std::string m_text;
     mutable bool m_hideNext = false;
+    const bool m_utf8;
+    mutable bool m_afterVersion = false; // the last group named the variable $ACADVER
+    mutable bool m_inMText = false;
+    mutable std::string m_mtext; // the chunks of a multi-line text so far
     bool m_inStyle = false;
     std::string m_font, m_bigFont;
+    QString m_styleKey;
+    mutable QHash<QString, std::string> m_styleHandles; // upper-case style name -> its handle
+    mutable std::string m_firstStyleHandle;
+    std::vector<std::pair<std::size_t, QString>> m_stylePointers; // where a handle goes, which style
     bool m_inObjects = false;
     mutable std::string m_object;                       // handle of the object being written
     mutable std::map<std::string, std::string> m_owners;   // handle -> handle of its dictionary
@@ -124,7 +208,14 @@ private:
 
 class DxfWriter {
 public:
-    DxfWriter(const DocumentModel& model, Writer& w) : m_model(model), m_w(w) {}
+    DxfWriter(const DocumentModel& model, Writer& w, DxfEncoding encoding) : m_model(model), m_w(w), m_encoder(encoding)
+    {
+    }
+
+    // A character had to be escaped: other readers would take the escape for the name.
+    bool escaped() const { return m_encoder.escaped(); }
+    // The first name too long for a reader to take (see kDxfMaxValue), or nothing.
+    const QString& tooLong() const { return m_tooLong; }
 
     void write()
     {
@@ -142,17 +233,13 @@ public:
     }
 
 private:
-    // A name or other single-line value, shortened to what the reader passes to dxflib (see kDxfMaxValue).
+    // A name or other single-line value, whole. One longer than readers take is noted: cut, two
+    // names could become one, so such a drawing is not saved.
     std::string text(const QString& s)
     {
-        QString t = s;
-        std::string out = m_encoder.encode(t);
-        while (out.size() > kDxfMaxValue) {
-            t.chop(std::max<qsizetype>(1, static_cast<qsizetype>(out.size() - kDxfMaxValue) / 7));
-            if (!t.isEmpty() && t.back().isHighSurrogate())
-                t.chop(1);
-            out = m_encoder.encode(t);
-        }
+        std::string out = m_encoder.encode(s);
+        if (out.size() > kDxfMaxValue && m_tooLong.isEmpty())
+            m_tooLong = s;
         return out;
     }
 
@@ -184,6 +271,10 @@ private:
         // m_insertedBlocks now holds the blocks inserted but never defined: they get empty definitions.
         for (const auto& lt : t.linetypes)
             m_linetypeNames.insert(lt.name.toUpper());
+        // By hash: a text finds its style at once, however many styles there are.
+        for (const auto& s : t.styles)
+            if (!m_styleNames.contains(s.name.toUpper()))
+                m_styleNames.insert(s.name.toUpper(), s.name); // the first of one name wins
     }
 
     void header()
@@ -248,6 +339,10 @@ private:
         m_dxf.writeLinetype(m_w, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
         m_dxf.writeLinetype(m_w, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
         for (const auto& lt : extra) {
+            if (!lt.texts.empty()) {
+                complexLinetype(lt);
+                continue;
+            }
             std::vector<double> dashes = lt.dashes;
             m_dxf.writeLinetype(m_w, DL_LinetypeData(text(lt.name), text(lt.description), lt.flags,
                                                      static_cast<int>(dashes.size()), lt.patternLength,
@@ -269,7 +364,7 @@ private:
 
         m_w.tableStyle(static_cast<int>(t.styles.size()));
         for (const auto& s : t.styles) {
-            m_w.styleFonts(text(s.font), text(s.bigFont));
+            m_w.styleFonts(text(s.font), text(s.bigFont), s.name.toUpper());
             m_dxf.writeStyle(m_w, DL_StyleData(text(s.name), s.flags, s.height, s.widthFactor, s.oblique, 0, 2.5,
                                                text(s.family.isEmpty() ? s.font : s.family), text(s.bigFont)));
             m_w.endStyle();
@@ -288,7 +383,41 @@ private:
         for (const auto& [key, name] : m_insertedBlocks)
             m_dxf.writeBlockRecord(m_w, text(name));
         m_w.tableEnd();
+        m_w.resolveStylePointers();
         m_w.sectionEnd();
+    }
+
+    // A line type with texts, written as dxflib writes the others plus each text's groups after
+    // its dash; dxflib itself would write every dash plain.
+    void complexLinetype(const LinetypeData& lt)
+    {
+        m_w.dxfString(0, "LTYPE");
+        m_w.handle();
+        m_w.dxfString(100, "AcDbSymbolTableRecord");
+        m_w.dxfString(100, "AcDbLinetypeTableRecord");
+        m_w.dxfString(2, text(lt.name));
+        m_w.dxfInt(70, lt.flags);
+        m_w.dxfString(3, text(lt.description));
+        m_w.dxfInt(72, 65);
+        m_w.dxfInt(73, static_cast<int>(lt.dashes.size()));
+        m_w.dxfReal(40, lt.patternLength);
+        for (std::size_t i = 0; i < lt.dashes.size(); ++i) {
+            m_w.dxfReal(49, lt.dashes[i]);
+            const auto t =
+                std::find_if(lt.texts.begin(), lt.texts.end(), [i](const LinetypeText& x) { return x.dash == i; });
+            if (t == lt.texts.end()) {
+                m_w.dxfInt(74, 0);
+                continue;
+            }
+            m_w.dxfInt(74, t->flags);
+            m_w.dxfInt(75, 0);
+            m_w.stylePointer(t->style.toUpper());
+            m_w.dxfReal(46, t->scale);
+            m_w.dxfReal(50, t->rotation);
+            m_w.dxfReal(44, t->x);
+            m_w.dxfReal(45, t->y);
+            m_w.dxfString(9, text(t->text));
+        }
     }
 
     bool knownLinetype(const QString& name) const
@@ -350,6 +479,7 @@ private:
                                              text(styleOf(e)), e.rotation), a);
             break;
         case EntityKind::MText:
+            m_w.beginMText();
             m_dxf.writeMText(m_w, DL_MTextData(e.insertion[0], e.insertion[1], e.insertion[2], std::cos(e.rotation),
                                                std::sin(e.rotation), 0, e.height, e.mtextWidth, e.attachment, 1, 1, 1.0,
                                                m_encoder.encode(e.text), text(styleOf(e)), e.rotation), a);
@@ -370,9 +500,8 @@ private:
 
     QString styleOf(const EntityData& e) const
     {
-        for (const auto& s : m_model.tables().styles)
-            if (s.name.compare(e.style, Qt::CaseInsensitive) == 0)
-                return s.name;
+        if (const auto s = m_styleNames.constFind(e.style.toUpper()); s != m_styleNames.cend())
+            return *s;
         return m_model.tables().styles.empty() ? QStringLiteral("Standard") : m_model.tables().styles.front().name;
     }
 
@@ -383,7 +512,35 @@ private:
     std::vector<LayerData> m_layers;
     std::map<QString, QString> m_insertedBlocks;   // upper-case name -> name as inserted
     std::set<QString> m_linetypeNames;
+    QHash<QString, QString> m_styleNames; // upper-case name -> name as in the table
+    QString m_tooLong;
 };
+
+// A long name in a message: its start and its end, where two long names differ.
+QString shortened(const QString& name)
+{
+    return name.size() <= 40 ? name : name.left(24) + QStringLiteral("…") + name.right(12);
+}
+
+// The text of the file: GBK when it holds every name and text (as earlier saves, byte for byte),
+// else UTF-8, so that every reader reads the same names.
+std::string dxfText(const DocumentModel& model)
+{
+    for (const DxfEncoding encoding : {DxfEncoding::Gbk, DxfEncoding::Utf8}) {
+        Writer w(encoding);
+        DxfWriter writer(model, w, encoding);
+        writer.write();
+        if (encoding == DxfEncoding::Gbk && writer.escaped())
+            continue;
+        if (!writer.tooLong().isEmpty())
+            throw AutomationError(errors::FileError, QStringLiteral("名称“%1”（%2 个字符）过长，超过 %3 字节，无法保存")
+                                                         .arg(shortened(writer.tooLong()))
+                                                         .arg(writer.tooLong().size())
+                                                         .arg(kDxfMaxValue));
+        return w.takeText();
+    }
+    return {};
+}
 
 } // namespace
 
@@ -391,27 +548,30 @@ void writeDxfFile(const QString& path, const DocumentModel& model)
 {
     const QFileInfo target(path);
     if (target.isDir())
-        throw AutomationError(errors::FileError, QStringLiteral("%1 is a folder").arg(path));
+        throw AutomationError(errors::FileError, QStringLiteral("目标是一个文件夹"));
     if (!target.absoluteDir().exists())
-        throw AutomationError(errors::FileError, QStringLiteral("the folder of %1 does not exist").arg(path));
-    Writer w;
-    DxfWriter(model, w).write();
+        throw AutomationError(errors::FileError, QStringLiteral("文件夹不存在"));
+    const std::string text = dxfText(model);
+    const auto size = static_cast<qint64>(text.size());
+    const QString folder = target.absolutePath();
     // Written beside the target and moved over it at the end, so a failed save leaves the old file whole.
     // Unbuffered: a buffered write error (disk full, file-size limit) would only surface while the
     // save file is committed, and QSaveFile would still move the cut file over the old one.
     QSaveFile file(target.absoluteFilePath());
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw AutomationError(errors::FileError, QStringLiteral("%1 cannot be written").arg(path));
-    const std::string& text = w.text();
-    const bool written = file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size())
-        && file.error() == QFileDevice::NoError;
+        throw AutomationError(errors::FileError, saveFailureCause(errno, size, folder));
+    // A write that comes up short sets no error of the file: the cause is read from errno at once.
+    errno = 0;
+    const bool written = file.write(text.data(), size) == size && file.error() == QFileDevice::NoError;
+    const int writeError = errno;
     if (!written) {
-        const QString why = file.errorString();
         file.cancelWriting();
-        throw AutomationError(errors::FileError, QStringLiteral("%1 could not be written: %2").arg(path, why));
+        throw AutomationError(errors::FileError, saveFailureCause(writeError, size, folder));
     }
+    errno = 0;
     if (!file.commit())
-        throw AutomationError(errors::FileError, QStringLiteral("%1 could not be written: %2").arg(path, file.errorString()));
+        throw AutomationError(errors::FileError, saveFailureCause(errno, size, folder));
 }
 
 } // namespace cad

@@ -81,12 +81,22 @@ struct TextStyleData {
     int flags = 0;
 };
 
+// A text drawn along a complex line type ("GAS"), placed after one of its dashes.
+struct LinetypeText {
+    std::size_t dash = 0; // index of the dash it follows
+    int flags = 2;        // group 74: 2 a text, +1 its rotation absolute
+    QString style;        // the text style it is drawn in
+    QString text;
+    double scale = 1, rotation = 0, x = 0, y = 0; // groups 46, 50, 44, 45
+};
+
 struct LinetypeData {
     QString name;
     QString description;
     int flags = 0;
-    double patternLength = 0;
+    double patternLength = 0; // of a complex line type as its file says: its texts take room too
     std::vector<double> dashes;
+    std::vector<LinetypeText> texts;
 };
 
 struct BlockDefinition {

@@ -51,6 +51,14 @@ TEST_F(DrawingWindowTest, GbkNamesThatLookLikeUtf8SurviveOpenAndSave)
     const QString saved = dir.filePath(QStringLiteral("总平面.dxf"));
     fileAnswer = saved;
     ASSERT_TRUE(window->saveDrawingAs(plan.model()));
+    {
+        // A plan GBK holds is written as before: R2000 in GBK.
+        QFile f(saved);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        EXPECT_TRUE(bytes.contains("$ACADVER\n  1\nAC1015\n"));
+        EXPECT_TRUE(bytes.contains("\n" + QStringEncoder("GBK").encode(QStringLiteral("办公楼")) + "\n"));
+    }
     DocumentModel again(nullptr);
     readDxfFile(saved, again);
     EXPECT_EQ(textsAndLayers(again), std::make_pair(kNames, kNames));
@@ -99,9 +107,10 @@ TEST(DxfCodePage, DeclaredCodePagesWinOverUtf8LookAlikes)
     }
 }
 
-TEST(DxfCodePage, ACharacterOutsideGbkLeavesTheOtherNamesAlone)
+TEST(DxfCodePage, ACharacterOutsideGbkMakesTheWholeFileUtf8)
 {
-    // The layer table names 围墙 before 面积m²; the entities after it must name 围墙 the same way.
+    // The layer table names 围墙 before 面积m²; the entities after it must name 围墙 the same way,
+    // and ² must not become an escape that other readers take for part of the name.
     DocumentModel model(nullptr);
     model.setDefaultTables();
     model.tables().layers.push_back({QStringLiteral("围墙"), 3, QStringLiteral("CONTINUOUS"), 0, -3});
@@ -121,16 +130,174 @@ TEST(DxfCodePage, ACharacterOutsideGbkLeavesTheOtherNamesAlone)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
-    QStringEncoder gbk("GBK");
-    const QByteArray wall = gbk.encode(QStringLiteral("围墙"));
-    EXPECT_EQ(bytes.count("\n" + wall + "\n"), 4);   // table, two layers of texts, one text
-    EXPECT_FALSE(bytes.contains("\\U+56F4"));
-    EXPECT_TRUE(bytes.contains("\\U+00B2"));
+    EXPECT_TRUE(bytes.contains("$ACADVER\n  1\nAC1021\n"));
+    EXPECT_EQ(bytes.count("\n" + QStringLiteral("围墙").toUtf8() + "\n"), 4); // table, two layers of texts, one text
+    EXPECT_TRUE(bytes.contains("\n" + QStringLiteral("面积m²").toUtf8() + "\n"));
+    EXPECT_FALSE(bytes.contains("\\U+"));
 
     DocumentModel again(nullptr);
     readDxfFile(path, again);
     EXPECT_EQ(textsAndLayers(again).first, texts);
     EXPECT_TRUE(hasLayer(again, QStringLiteral("面积m²")));
+}
+
+// What the second reader says of a saved plan: its audit, its layers with their colours, the
+// layers of its entities, its blocks and its texts, one line each.
+const char* kDescribePlan = R"(
+doc = audit(sys.argv[1])
+msp = doc.modelspace()
+print("LAYERS", len(doc.layers))
+for l in doc.layers:
+    print("LAYER", l.dxf.name, l.dxf.color)
+print("ON", "|".join(e.dxf.layer for e in msp))
+print("BLOCKS", "|".join(b.name for b in doc.blocks if not b.name.startswith("*")))
+print("TEXTS", "|".join(t.dxf.text for t in doc.query("TEXT")))
+)";
+
+// Opens `plan` in the window and saves it as `saved`, as the engineer would; the saved path, or
+// nothing when either failed.
+QString openAndSaveAs(DrawingWindow& window, Application& app, QString& fileAnswer, const QString& plan, const QString& saved)
+{
+    fileAnswer = plan;
+    if (!window.openDrawing())
+        return {};
+    fileAnswer = saved;
+    return window.saveDrawingAs(app.ActiveDocument().model()) ? saved : QString();
+}
+
+TEST_F(DrawingWindowTest, LongKoreanLayerNamesAreWrittenWholeAndStayApart)
+{
+    const QString first = QString(300, QChar(0xC804)) + QChar(0xAC00),
+                  second = QString(300, QChar(0xC804)) + QChar(0xB098);
+    QTemporaryDir dir;
+    const QString saved = openAndSaveAs(*window, app, fileAnswer, QStringLiteral(RIDE_TEST_DATA_DIR "/cad/long_korean_layers.dxf"),
+                                        dir.filePath(QStringLiteral("saved.dxf")));
+    ASSERT_FALSE(saved.isEmpty());
+
+    DocumentModel again(nullptr);
+    readDxfFile(saved, again);
+    EXPECT_EQ(again.tables().layers.size(), 4u); // 0, Defpoints and the two
+    for (const auto& [name, color] : {std::pair{first, 1}, std::pair{second, 2}}) {
+        const auto& layers = again.tables().layers;
+        const auto l = std::find_if(layers.begin(), layers.end(), [&](const LayerData& x) { return x.name == name; });
+        ASSERT_NE(l, layers.end());
+        EXPECT_EQ(l->color, color);
+    }
+    EXPECT_EQ(textsAndLayers(again).second, (QStringList{first, second}));
+
+    if (!cadtest::secondReaderInstalled())
+        GTEST_SKIP() << "python3-ezdxf is not installed: the second reader's check is left out";
+    const QString out = cadtest::runSecondReader(QString::fromLatin1(kDescribePlan), {saved});
+    EXPECT_FALSE(out.contains(QStringLiteral("AUDIT"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("LAYERS 4\n"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("LAYER %1 1\n").arg(first)));
+    EXPECT_TRUE(out.contains(QStringLiteral("LAYER %1 2\n").arg(second)));
+    EXPECT_TRUE(out.contains(QStringLiteral("ON %1|%2\n").arg(first, second)));
+}
+
+TEST_F(DrawingWindowTest, NamesBeyondGbkReadTheSameInEveryReader)
+{
+    const QStringList layers = {QStringLiteral("전기실"), QStringLiteral("Straße"), QStringLiteral("Ø100管"),
+                                QStringLiteral("😀layer")};
+    QStringList texts;
+    for (const QString& l : layers)
+        texts << l + QStringLiteral(" 配电");
+    QTemporaryDir dir;
+    const QString saved = openAndSaveAs(*window, app, fileAnswer, QStringLiteral(RIDE_TEST_DATA_DIR "/cad/names_beyond_gbk.dxf"),
+                                        dir.filePath(QStringLiteral("saved.dxf")));
+    ASSERT_FALSE(saved.isEmpty());
+
+    DocumentModel again(nullptr);
+    readDxfFile(saved, again);
+    for (const QString& l : layers)
+        EXPECT_TRUE(hasLayer(again, l)) << l.toStdString();
+    EXPECT_EQ(textsAndLayers(again).first, texts + QStringList{QString()}); // and the block's insert
+    ASSERT_EQ(again.tables().blocks.size(), 1u);
+    EXPECT_EQ(again.tables().blocks[0].name, QStringLiteral("Ø块"));
+
+    if (!cadtest::secondReaderInstalled())
+        GTEST_SKIP() << "python3-ezdxf is not installed: the second reader's check is left out";
+    const QString out = cadtest::runSecondReader(QString::fromLatin1(kDescribePlan), {saved});
+    EXPECT_FALSE(out.contains(QStringLiteral("AUDIT"))) << out.toStdString();
+    for (const QString& l : layers)
+        EXPECT_TRUE(out.contains(QStringLiteral("\nLAYER %1 ").arg(l))) << l.toStdString() << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("ON %1|전기실\n").arg(layers.join(QLatin1Char('|'))))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("BLOCKS Ø块\n"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Ø块"))) << out.toStdString();
+    for (const QString& t : texts)
+        EXPECT_TRUE(out.contains(t)) << t.toStdString();
+}
+
+TEST(DxfCodePage, ALongMultiLineTextIsCutBetweenCharactersForEveryReader)
+{
+    // Each file holds one multi-line text far longer than one chunk of 250 bytes, whose characters
+    // (2 bytes in GBK, 3 in UTF-8) do not fit a chunk evenly.
+    const std::vector<std::pair<const char*, QString>> cases = {
+        {"GBK", QStringLiteral("a") + QString(400, QChar(0x4E2D))},
+        {"UTF-8", QStringLiteral("a") + QString(400, QChar(0xC804))},
+    };
+    QTemporaryDir dir;
+    for (const auto& [encoding, text] : cases) {
+        SCOPED_TRACE(encoding);
+        DocumentModel model(nullptr);
+        model.setDefaultTables();
+        EntityData e;
+        e.kind = EntityKind::MText;
+        e.height = 1;
+        e.text = text;
+        model.add(e);
+        const QString path = dir.filePath(QString::fromLatin1(encoding) + QStringLiteral(".dxf"));
+        writeDxfFile(path, model);
+        DocumentModel again(nullptr);
+        readDxfFile(path, again);
+        EXPECT_EQ(textsAndLayers(again).first, QStringList{text});
+        if (!cadtest::secondReaderInstalled())
+            continue;
+        const QString out = cadtest::runSecondReader(QStringLiteral(R"(
+doc = audit(sys.argv[1])
+print("MTEXT", doc.modelspace().query("MTEXT")[0].text)
+)"),
+                                                     {path});
+        EXPECT_TRUE(out.contains(QStringLiteral("MTEXT ") + text + QLatin1Char('\n'))) << out.toStdString();
+    }
+}
+
+TEST(DxfCodePage, ANameTooLongForReadersRefusesTheSaveAndNamesIt)
+{
+    struct Case {
+        const char* what;
+        QString name;
+    };
+    const std::vector<Case> cases = {
+        {"in UTF-8", QString(400, QChar(0xC804)) + QStringLiteral("끝")}, // 1203 bytes
+        {"in GBK", QString(600, QChar(0x4E2D)) + QStringLiteral("尾")},   // 1202 bytes
+        {"in ASCII", QString(1001, QLatin1Char('L'))},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plan.dxf"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("the earlier plan\n");
+        }
+        DocumentModel model(nullptr);
+        model.setDefaultTables();
+        model.tables().layers.push_back({c.name, 1, QStringLiteral("CONTINUOUS"), 0, -3});
+        try {
+            writeDxfFile(path, model);
+            ADD_FAILURE() << "saved";
+        } catch (const automation::AutomationError& e) {
+            EXPECT_EQ(e.number(), errors::FileError);
+            EXPECT_TRUE(e.description().contains(QStringLiteral("过长"))) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(c.name.left(20)));
+            EXPECT_TRUE(e.description().contains(c.name.right(5)));
+        }
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), QByteArray("the earlier plan\n"));
+    }
 }
 
 } // namespace

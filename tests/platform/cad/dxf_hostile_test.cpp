@@ -45,43 +45,70 @@ struct HostileFile {
 TEST(DxfHostileFiles, EachReadsAsExpectedOrIsRefusedClearly)
 {
     const std::vector<HostileFile> files = {
-        {"block-without-endblk.dxf", nullptr, [](const DocumentModel& m) {
+        {"block-without-endblk.dxf", nullptr,
+         [](const DocumentModel& m) {
              EXPECT_EQ(m.count(), 3u);   // the model is not swallowed by the block
              ASSERT_TRUE(block(m, QStringLiteral("TREE")));
              EXPECT_EQ(block(m, QStringLiteral("TREE"))->entities.size(), 1u);
          }},
-        {"block-open-before-next.dxf", nullptr, [](const DocumentModel& m) {
+        {"block-open-before-next.dxf", nullptr,
+         [](const DocumentModel& m) {
              EXPECT_EQ(m.count(), 1u);
              ASSERT_TRUE(block(m, QStringLiteral("A")) && block(m, QStringLiteral("B")));
              EXPECT_EQ(block(m, QStringLiteral("A"))->entities.size(), 1u);
              EXPECT_EQ(block(m, QStringLiteral("B"))->entities.size(), 1u);
          }},
-        {"block-markers-out-of-place.dxf", nullptr, [](const DocumentModel& m) {
+        {"block-markers-out-of-place.dxf", nullptr,
+         [](const DocumentModel& m) {
              EXPECT_EQ(m.count(), 3u);
              EXPECT_TRUE(m.tables().blocks.empty());
+         }},
+        {"complex-linetype-text.dxf", nullptr,
+         [](const DocumentModel& m) {
+             // The text "GAS" is drawn in the gap after the first dash: kept whole, with the
+             // pattern length the file gives (the text takes room of its own).
+             const auto& lts = m.tables().linetypes;
+             const auto gas = std::find_if(lts.begin(), lts.end(),
+                                           [](const LinetypeData& l) { return l.name == QLatin1String("GAS"); });
+             ASSERT_NE(gas, lts.end());
+             EXPECT_EQ(gas->dashes, (std::vector<double>{0.5, -0.2, -0.25}));
+             EXPECT_DOUBLE_EQ(gas->patternLength, 1.0);
+             ASSERT_EQ(gas->texts.size(), 1u);
+             const LinetypeText& t = gas->texts[0];
+             EXPECT_EQ(t.dash, 1u);
+             EXPECT_EQ(t.text, QStringLiteral("GAS"));
+             EXPECT_EQ(t.style, QStringLiteral("Standard"));
+             EXPECT_EQ(std::vector<double>({t.scale, t.rotation, t.x, t.y}),
+                       (std::vector<double>{0.1, 0, -0.1, -0.05}));
+             EXPECT_EQ(entities(m)[0].linetype, QStringLiteral("GAS"));
          }},
         {"hex-number.dxf", "a number is expected", nullptr},
         {"infinite-number.dxf", "a number is expected", nullptr},
         {"nan-number.dxf", "a number is expected", nullptr},
-        {"long-text.dxf", nullptr, [](const DocumentModel& m) {
+        {"long-text.dxf", nullptr,
+         [](const DocumentModel& m) {
              ASSERT_EQ(m.count(), 1u);
              EXPECT_EQ(entities(m)[0].text, QString(1500, QChar(0x4E2D)));
          }},
-        {"long-mtext.dxf", nullptr, [](const DocumentModel& m) {
+        {"long-mtext.dxf", nullptr,
+         [](const DocumentModel& m) {
              ASSERT_EQ(m.count(), 1u);
              EXPECT_EQ(entities(m)[0].text, QString(600, QChar(0x7532)) + QString(700, QChar(0x4E59)));
          }},
         {"long-layer-name.dxf", "longer than 1000 bytes", nullptr},
-        {"long-extended-data.dxf", nullptr, [](const DocumentModel& m) {   // not read, so not in the way
+        {"long-extended-data.dxf", nullptr,
+         [](const DocumentModel& m) { // not read, so not in the way
              ASSERT_EQ(m.count(), 1u);
              EXPECT_EQ(entities(m)[0].layer, QStringLiteral("WALLS"));
              EXPECT_EQ(m.tables().layers.back().color, 3);
          }},
-        {"nested-insert-arrays.dxf", nullptr, [](const DocumentModel& m) {
+        {"nested-insert-arrays.dxf", nullptr,
+         [](const DocumentModel& m) {
              EXPECT_EQ(m.count(), 1u);
              EXPECT_EQ(m.tables().blocks.size(), 3u);
          }},
-        {"layer-off-and-dashes.dxf", nullptr, [](const DocumentModel& m) {
+        {"layer-off-and-dashes.dxf", nullptr,
+         [](const DocumentModel& m) {
              const auto& t = m.tables();
              auto off = std::find_if(t.layers.begin(), t.layers.end(), [](const LayerData& l) { return l.name == QLatin1String("OFF"); });
              ASSERT_NE(off, t.layers.end());
