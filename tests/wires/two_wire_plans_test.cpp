@@ -266,8 +266,9 @@ TEST(TwoWirePlans, SeparateOutlinesThatVanish)
     const auto cut = SeparateOutlines(shortWires, TargetQuantitiesOf(shortWires));
     ASSERT_FALSE(cut.items.empty());
     for (const FrameItem& i : cut.items)
-        if (i.kind == FrameItem::Kind::Line)
+        if (i.kind == FrameItem::Kind::Line) {
             EXPECT_LT(i.line.from.y, i.line.to.y);
+        }
     expectClosed(cut.items);
 }
 
