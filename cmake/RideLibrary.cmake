@@ -10,6 +10,7 @@ function(ride_library name)
     add_library(${name} STATIC ${_all})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    ride_warnings_as_errors(${name})
   else()
     # A folder with headers only (or nothing yet) still takes part in the dependency graph.
     add_library(${name} INTERFACE)
@@ -26,6 +27,7 @@ function(ride_test name)
     return()
   endif()
   add_executable(${name} ${_src})
+  ride_warnings_as_errors(${name})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE ride_test_support ${ARG_DEPS} GTest::gtest GTest::gmock)
   target_compile_definitions(${name} PRIVATE
@@ -33,4 +35,11 @@ function(ride_test name)
     RIDE_BIN_DIR="${RIDE_OUTPUT_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+endfunction()
+
+# With RIDE_WERROR, a warning in the target's own code fails its build (system headers stay silent).
+function(ride_warnings_as_errors name)
+  if(RIDE_WERROR)
+    target_compile_options(${name} PRIVATE -Werror)
+  endif()
 endfunction()

@@ -1,3 +1,4 @@
+// Attaches the panels of every subsystem, then the tools menu, to the window's controls.
 #include "app/panels.h"
 
 #include "app/tools_menu.h"

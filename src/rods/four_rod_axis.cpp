@@ -59,6 +59,8 @@ FourRodAxisCircles FourRodAxisCirclesOf(FourRodAxisKind kind, double longSide, d
     const double hr = sphereRadius;
     const double w = (isLong ? shortSide : longSide) / 2.0;
     const double passHeight = hr - std::sqrt((hr - height) * (hr - height) + w * w);
+    // Not services::sphereCentreOffset: the clamp takes a negative radicand (passHeight below the
+    // ground, or rounding at the edge) as 0, so the centres fall on the rod lines instead of NaN.
     const double offset = std::sqrt(std::max(0.0, hr * hr - (hr - passHeight) * (hr - passHeight)));
     FourRodAxisCircles c;
     c.kind = kind;

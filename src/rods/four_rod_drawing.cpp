@@ -39,29 +39,29 @@ void addHoleCircle(services::FormState& st, const Placement& at, const FramePoin
 
 } // namespace
 
-FourRodPlanInput FourRodPlanInputOf(const services::FormState& st)
+FourRodPlanInput fourRodPlanInputOf(const services::FormState& st)
 {
     return {st.m_longSide,        st.m_shortSide,       st.m_longAxisReach, st.m_shortAxisReach,
             st.m_targetHalfWidth, st.m_groundHalfWidth, st.m_targetHeight,  st.m_lowestHeight,
             st.m_sphereRadius};
 }
 
-FourRodSectionInput FourRodSectionInputOf(const services::FormState& st, double typedHeight)
+FourRodSectionInput fourRodSectionInputOf(const services::FormState& st, double typedHeight)
 {
     return {typedHeight,     st.m_height,        st.m_targetHeight,  st.m_sphereRadius,   st.m_longSide,
             st.m_shortSide,  st.m_diagonal,      st.m_lowestHeight,  st.m_longAxisReach, st.m_shortAxisReach,
             st.m_groundHalfWidth};
 }
 
-void DrawFourRodGroundOutline(services::FormState& st, const Placement& at, automation::ErrObject& err)
+void drawFourRodGroundOutline(services::FormState& st, const Placement& at, automation::ErrObject& err)
 {
-    for (const FrameArc& arc : FourRodGroundArcs(FourRodPlanInputOf(st)))
+    for (const FrameArc& arc : FourRodGroundArcs(fourRodPlanInputOf(st)))
         geometry::drawFrameArc(st, at, arc, err);
 }
 
-FourRodTargetOutline DrawFourRodTargetOutline(services::FormState& st, const Placement& at, automation::ErrObject& err)
+FourRodTargetOutline drawFourRodTargetOutline(services::FormState& st, const Placement& at, automation::ErrObject& err)
 {
-    const FourRodTargetOutline outline = FourRodTargetOutlineOf(FourRodPlanInputOf(st));
+    const FourRodTargetOutline outline = FourRodTargetOutlineOf(fourRodPlanInputOf(st));
     for (const FrameArc& arc : outline.rxArcs)
         geometry::drawFrameArc(st, at, arc, err);
     if (outline.holeCircleKept)
@@ -85,7 +85,7 @@ void AddSectionTitle(services::FormState& st, const QString& title, const cad::P
 
 void DrawFourRodSections(services::FormState& st, double typedHeight, automation::ErrObject& err)
 {
-    const auto views = FourRodSectionViews(FourRodSectionInputOf(st, typedHeight));
+    const auto views = FourRodSectionViews(fourRodSectionInputOf(st, typedHeight));
     for (std::size_t i = 0; i < views.size(); ++i) {
         if (i > 0) {
             const Placement previous(st.m_pickedPoint, st.m_scale);

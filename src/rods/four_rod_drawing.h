@@ -15,19 +15,19 @@ namespace rods {
 // The outline values as the compute step leaves them on the form (m_longSide, m_shortSide,
 // m_longAxisReach, m_shortAxisReach, m_targetHalfWidth and m_groundHalfWidth as shown,
 // m_targetHeight, m_lowestHeight, m_sphereRadius).
-FourRodPlanInput FourRodPlanInputOf(const services::FormState& st);
+FourRodPlanInput fourRodPlanInputOf(const services::FormState& st);
 
 // The section values on the form, with the rod height as typed (the rod lines are drawn that tall).
-FourRodSectionInput FourRodSectionInputOf(const services::FormState& st, double typedHeight);
+FourRodSectionInput fourRodSectionInputOf(const services::FormState& st, double typedHeight);
 
 // The ground outline: four arcs of radius r0 in m_color, through `at` (shown, or hidden and filed).
-void DrawFourRodGroundOutline(services::FormState& st, const geometry::Placement& at, automation::ErrObject& err);
+void drawFourRodGroundOutline(services::FormState& st, const geometry::Placement& at, automation::ErrObject& err);
 
 // The outline at the target height (FourRodTargetOutlineOf) in m_color, through `at`. The hole circle,
 // when it stays whole, is added like the arcs (only when its radius exceeds 0.0001 drawing units):
 // into g_lastCircle, coloured m_color, turned, then shown, or hidden and filed when `at` files.
 // Returns the outline, so a caller can tell the hole.
-FourRodTargetOutline DrawFourRodTargetOutline(services::FormState& st, const geometry::Placement& at,
+FourRodTargetOutline drawFourRodTargetOutline(services::FormState& st, const geometry::Placement& at,
                                               automation::ErrObject& err);
 
 // A view's title at its origin: height 2 drawing units at every scale, colour 3, width factor 0.8.

@@ -191,7 +191,7 @@ bool FourRodPickedPanel::drawPlans(automation::ErrObject& err)
     const geometry::Placement at = geometry::Placement::workFrame(st);
     if (ticked(m_form, GroundRange)) {
         st.m_color = services::kColorGround;
-        DrawFourRodGroundOutline(st, at, err);
+        drawFourRodGroundOutline(st, at, err);
         if (err.failed()) {
             err.clear();
             services::returnToMainWindow(m_form);
@@ -200,7 +200,7 @@ bool FourRodPickedPanel::drawPlans(automation::ErrObject& err)
     }
     if (ticked(m_form, TargetRange)) {
         st.m_color = services::kColorTarget;
-        m_targetHole = DrawFourRodTargetOutline(st, at, err).holeRadius.has_value();
+        m_targetHole = drawFourRodTargetOutline(st, at, err).holeRadius.has_value();
         if (m_targetHole)
             m_form.ShowMsg(kTargetBlindZone);
         err.clear(); // what was drawn stays shown; the sections still follow

@@ -2,15 +2,14 @@
 #include "rods/four_rod_sections.h"
 
 #include "rods/four_rod_axis.h"
-
-#include <cmath>
+#include "services/rolling_sphere.h"
 
 namespace rods {
 
 FrameItems FourRodDiagonalSection(const FourRodSectionInput& in)
 {
     const double hr = in.sphereRadius, h = in.height, d = in.diagonal, r0 = in.groundHalfWidth;
-    const double e = std::sqrt(hr * hr - (hr - h) * (hr - h));
+    const double e = services::sphereCentreOffset(h, hr);
     return {
         lineItem({0.0, 0.0}, {0.0, in.typedHeight}),
         lineItem({d, 0.0}, {d, in.typedHeight}),

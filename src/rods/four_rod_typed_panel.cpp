@@ -136,9 +136,9 @@ bool FourRodTypedPanel::draw(int index, automation::ErrObject& err)
     } else {
         const geometry::Placement at(p, st.m_scale);
         if (index == 1)
-            DrawFourRodGroundOutline(st, at, err);
+            drawFourRodGroundOutline(st, at, err);
         else
-            DrawFourRodTargetOutline(st, at, err);
+            drawFourRodTargetOutline(st, at, err);
     }
     // A step that failed since the last arc: the command ends quietly and keeps the references.
     if (err.failed()) {

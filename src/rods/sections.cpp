@@ -2,6 +2,7 @@
 #include "rods/sections.h"
 
 #include "services/numeric_routines.h"
+#include "services/rolling_sphere.h"
 
 #include <cmath>
 
@@ -11,7 +12,7 @@ FrameItems OneRodSection(double h, double hx, double sphereRadius, double r0)
 {
     const double hr = sphereRadius;
     const double capped = h > hr ? hr : h;
-    const double s = std::sqrt(hr * hr - (hr - capped) * (hr - capped));
+    const double s = services::sphereCentreOffset(capped, hr);
     return {
         lineItem({0.0, 0.0}, {0.0, h}),
         arcItem({s, hr}, hr, {0.0, capped}, {r0, 0.0}),
@@ -27,12 +28,12 @@ FrameItems TwoRodSection(const TwoRodSectionInput& in)
     const double d = in.spacing;
     const double m1 = services::MinOf({in.h1, hr});
     const double m2 = services::MinOf({in.h2, hr});
-    const double s1 = std::sqrt(hr * hr - (hr - m1) * (hr - m1));
-    const double s2 = std::sqrt(hr * hr - (hr - m2) * (hr - m2));
+    const double s1 = services::sphereCentreOffset(m1, hr);
+    const double s2 = services::sphereCentreOffset(m2, hr);
     const double rm = std::sqrt((hr - m1) * (hr - m1) + in.lowOffset1 * in.lowOffset1);
     const double x0 = d + in.r02 + 50.0;
     // The foot figure's centre and ground contact, each by its own formula; both are X0 + W(hx).
-    const double footCentre = x0 + std::sqrt(hr * hr - (hr - in.hx) * (hr - in.hx));
+    const double footCentre = x0 + services::sphereCentreOffset(in.hx, hr);
     const double footGround = x0 + std::sqrt(in.hx * (2.0 * hr - in.hx));
     return {
         lineItem({0.0, 0.0}, {0.0, in.h1}),

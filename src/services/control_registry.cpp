@@ -1,3 +1,4 @@
+// The window's controls in design order, looked up by name (any case) and element index.
 #include "services/control_registry.h"
 
 #include <QAbstractButton>

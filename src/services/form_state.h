@@ -80,7 +80,9 @@ struct FormState {
     double m_longSide = 0.0;         // a: rod 1 to rod 2
     double m_shortSide = 0.0;        // b: rod 1 to rod 3
     double m_diagonal = 0.0;         // sqrt(a² + b²)
-    float m_axisRoot = 0.0F;         // the crossing abscissa of the last axis section solved (single precision)
+    // Kept state that no step reads back: t, the crossing abscissa of the last axis section solved
+    // (the short axis's, single precision).
+    float m_axisRoot = 0.0F;
     double m_longAxisReach = 0.0;    // c1: reach of the ground outline along the long symmetry axis
     double m_shortAxisReach = 0.0;   // c2: the same along the short symmetry axis
     // Per three-rod pair ("01", "12", "02" in this order): its lowest protected height reaches hx.
@@ -109,6 +111,8 @@ struct FormState {
     // Wires.
     double m_length = 0.0;           // wire length L between the ends, metres
     double m_endReach = 0.0;         // how far beyond the ends the ground outline crosses the mid-line
+    // Kept state that no step reads back: the cap depth p stays until the next target-height plan;
+    // the shift and minW are kept as they are shown in the result boxes.
     double m_capDepth = 0.0;         // depth of the cap of the enclosing outline
     double m_midlineShift = 0.0;     // the inward shift of the mid-line height
     double m_minHalfWidth = 0.0;     // minimum one-side width of the two-wire zone's cross-section

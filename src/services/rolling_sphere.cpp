@@ -1,4 +1,4 @@
-// The rolling sphere shared by every zone computation: Hr from the protection-class text, and W(x).
+// The rolling sphere shared by every zone computation: Hr from the protection-class text, W(x) and its centre offset.
 #include "services/rolling_sphere.h"
 
 #include <cmath>
@@ -19,6 +19,12 @@ std::optional<double> SphereRadiusOfClass(const QString& classText)
 double SphereHalfWidth(double x, double sphereRadius)
 {
     return std::sqrt(x * (2.0 * sphereRadius - x));
+}
+
+double sphereCentreOffset(double height, double sphereRadius)
+{
+    const double hr = sphereRadius;
+    return std::sqrt(hr * hr - (hr - height) * (hr - height));
 }
 
 } // namespace services

@@ -1,7 +1,7 @@
 // The plan and the section of one wire's zone in their local frames, in metres, in drawing order.
 #include "wires/one_strip_shapes.h"
 
-#include <cmath>
+#include "services/rolling_sphere.h"
 
 namespace wires {
 
@@ -26,7 +26,7 @@ FrameItems OneStripSection(double targetHeight, double sphereRadius, double zone
     const double hr = sphereRadius;
     const double bo = groundWidth;
     // The arcs' centres stand c off the wire at sphere height; c equals bo, taken in this form.
-    const double c = std::sqrt(hr * hr - (hr - zoneTop) * (hr - zoneTop));
+    const double c = services::sphereCentreOffset(zoneTop, hr);
     return {arcItem({-c, hr}, hr, {-bo, 0}, {0, zoneTop}),
             arcItem({c, hr}, hr, {0, zoneTop}, {bo, 0}),
             lineItem({-bo, 0}, {bo, 0}, true),

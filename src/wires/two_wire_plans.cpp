@@ -58,7 +58,7 @@ TargetQuantities TargetQuantitiesOf(const TwoWireValues& v)
         q.endOffset = bx > 0 ? std::sqrt(q.setback * q.setback - bx * bx) : 0.0;
         q.capRadius = q.setback;
     }
-    const double g = std::sqrt(hr * hr - (hr - v.height) * (hr - v.height));
+    const double g = services::sphereCentreOffset(v.height, hr);
     q.threshold = hr - std::sqrt(hr * hr - g * g);
     return q;
 }

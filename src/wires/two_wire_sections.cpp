@@ -2,6 +2,8 @@
 // along the mid-line at a wire end.
 #include "wires/two_wire_sections.h"
 
+#include "services/rolling_sphere.h"
+
 #include <cmath>
 
 namespace wires {
@@ -17,7 +19,7 @@ FrameItems CrossSection(const TwoWireValues& v)
     const double h = v.height;
     const double d = v.spacing;
     const double bo = v.groundHalfWidth;
-    const double centreX = std::sqrt(hr * hr - (hr - h) * (hr - h));
+    const double centreX = services::sphereCentreOffset(h, hr);
     return {
         arcItem({-centreX, hr}, hr, {-bo, 0}, {0, h}),
         arcItem({d + centreX, hr}, hr, {d, h}, {d + bo, 0}),

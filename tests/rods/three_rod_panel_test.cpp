@@ -279,8 +279,9 @@ TEST_F(ThreeRodPanels, PickedEndsEarly)
             EXPECT_FALSE(all.empty());
         for (const auto& e : all) {
             EXPECT_TRUE(e.visible);
-            if (r.shown < 0)
+            if (r.shown < 0) {
                 EXPECT_GT(e.center[0] + e.start[0], 200); // all of it at the section's place
+            }
         }
         expectListsEmpty();
     }

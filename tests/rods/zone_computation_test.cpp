@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 QString f3(double v) { return services::FormatFixed3(v, QLocale::c()); }
@@ -21,6 +23,18 @@ TEST(RollingSphere, ClassTextsAreComparedWhole)
     EXPECT_FALSE(services::SphereRadiusOfClass(QString()).has_value());
     EXPECT_DOUBLE_EQ(services::SphereHalfWidth(30, 30), 30.0);
     EXPECT_DOUBLE_EQ(services::SphereHalfWidth(60, 30), 0.0);
+}
+
+// The centre offset is W(h) written another way; the sections rely on its own rounding, which can
+// differ from W(h) in the last bit (h 17.3 with Hr 60), so the two must stay separate routines.
+TEST(RollingSphere, CentreOffsetIsWInItsOwnRounding)
+{
+    EXPECT_EQ(services::sphereCentreOffset(0, 30), 0.0);
+    EXPECT_EQ(services::sphereCentreOffset(30, 30), 30.0);
+    EXPECT_EQ(services::sphereCentreOffset(60, 30), 0.0);
+    EXPECT_EQ(services::sphereCentreOffset(17.3, 60), 42.15103794688809);
+    EXPECT_EQ(services::SphereHalfWidth(17.3, 60), 42.151037946888096);
+    EXPECT_TRUE(std::isnan(services::sphereCentreOffset(61, 30)));
 }
 
 TEST(OneRodRadii, WorkedValues)

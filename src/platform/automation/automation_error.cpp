@@ -1,3 +1,4 @@
+// An automation call that failed: its error number, and a text naming the number when it has no description.
 #include "platform/automation/automation_error.h"
 
 namespace automation {

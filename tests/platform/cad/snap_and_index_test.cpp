@@ -160,8 +160,9 @@ TEST(SlotMapTest, AgreesWithAMapThroughAddsErasesAndGrowth)
             const auto it = expected.find(id + high);
             const std::uint32_t* got = table.find(id + high);
             ASSERT_EQ(got != nullptr, it != expected.end()) << id + high;
-            if (got)
+            if (got) {
                 EXPECT_EQ(*got, it->second);
+            }
         }
 }
 
