@@ -10,6 +10,7 @@ using drawingtest::circle;
 using drawingtest::EntityKind;
 using drawingtest::Expected;
 using drawingtest::line;
+using drawingtest::texts;
 
 class RodWindow : public drawingtest::DrawingWindow {
 protected:

@@ -17,6 +17,7 @@
 namespace drawingtest {
 
 using cad::EntityKind;
+using testsupport::texts;
 
 // An entity as the worked values give it, in drawing units. Arcs: centre, radius and their two
 // end points; circles: centre and radius; lines: both ends.

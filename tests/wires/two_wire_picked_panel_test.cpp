@@ -20,17 +20,10 @@ protected:
 
     void inputs(const char* h, const char* sag, const char* hx, int cls = 0)
     {
-        type("txtTwoStripPickedIn", 0, h);
-        type("txtTwoStripPickedIn", 1, sag);
-        type("txtTwoStripPickedIn", 2, hx);
+        typeBoxes("txtTwoStripPickedIn", {h, sag, hx});
         setClass(10, cls);
     }
-    void choose(bool ground, bool target, bool section)
-    {
-        tick("chkTwoStripPickedIn", 0, ground);
-        tick("chkTwoStripPickedIn", 1, target);
-        tick("chkTwoStripPickedIn", 2, section);
-    }
+    void choose(bool ground, bool target, bool section) { tickBoxes("chkTwoStripPickedIn", {ground, target, section}); }
     // The three picks: a wire of `metres` from p1 in direction theta, the other wire `spacing` metres to
     // its left (or right), at 1:500.
     void pickWires(const cad::Point& p1, double theta, double metres, double spacing, bool left)
