@@ -7,6 +7,7 @@ namespace rodtest {
 
 using drawingtest::arc;
 using drawingtest::circle;
+using drawingtest::Computation;
 using drawingtest::EntityKind;
 using drawingtest::Expected;
 using drawingtest::line;

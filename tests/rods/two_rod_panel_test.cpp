@@ -25,10 +25,7 @@ TEST_F(TwoRodPanel, ComputesTheJointZoneOrStops)
     struct Row {
         const char *h1, *h2, *hx, *d;
         int cls;
-        QStringList boxes; // rx1, rx2, r01, r02, axis gap, h0, b0
-        const char* tip;
-        bool computed;
-        int marked = -1;
+        Computation shown; // boxes: rx1, rx2, r01, r02, axis gap, h0, b0
     };
     const Row rows[] = {
         {"21", "24", "12", "35", 0, texts({"4.618", "5.394", "28.618", "29.394", "6.416", "10.891", "23.127"}), "", true},
@@ -46,15 +43,8 @@ TEST_F(TwoRodPanel, ComputesTheJointZoneOrStops)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.h1 << " " << r.h2 << " " << r.hx << " " << r.d << " class " << r.cls);
-        state().m_computed = true;
-        fillBoxes("txtTwoRodOut", "old");
         inputs(r.h1, r.h2, r.hx, r.d, r.cls);
-        press("cmdTwoRod", 0);
-        EXPECT_EQ(boxTexts("txtTwoRodOut"), r.boxes);
-        EXPECT_EQ(tip(), tipOf(r.tip));
-        EXPECT_EQ(state().m_computed, r.computed);
-        if (r.marked >= 0)
-            expectMarked("txtTwoRodIn", r.marked);
+        expectComputation("cmdTwoRod", "txtTwoRodIn", "txtTwoRodOut", r.shown);
     }
 }
 

@@ -23,10 +23,7 @@ TEST_F(TwoWirePanel, ComputesTheZoneOrStops)
     struct Row {
         const char *h, *sag, *d, *hx;
         int cls;
-        QStringList boxes; // bx, bo, h0, shift, minimum width
-        const char* tip;
-        bool computed;
-        int marked = -1;
+        Computation shown; // boxes: bx, bo, h0, shift, minimum width
     };
     const Row rows[] = {
         {"45", "1", "12", "12", 0, texts({"2.533", "26.533", "43.394", "-2.550", "2.533"}), "", true},
@@ -43,15 +40,8 @@ TEST_F(TwoWirePanel, ComputesTheZoneOrStops)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.h << " " << r.sag << " " << r.d << " " << r.hx << " class " << r.cls);
-        state().m_computed = true;
-        fillBoxes("txtTwoStripOut", "old");
         inputs(r.h, "35", r.sag, r.d, r.hx, r.cls);
-        press("cmdTwoStrip", 0);
-        EXPECT_EQ(boxTexts("txtTwoStripOut"), r.boxes);
-        EXPECT_EQ(tip(), tipOf(r.tip));
-        EXPECT_EQ(state().m_computed, r.computed);
-        if (r.marked >= 0)
-            expectMarked("txtTwoStripIn", r.marked);
+        expectComputation("cmdTwoStrip", "txtTwoStripIn", "txtTwoStripOut", r.shown);
     }
 }
 
