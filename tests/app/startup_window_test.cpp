@@ -16,6 +16,18 @@ using testsupport::firstPanel;
 
 namespace {
 
+// Every control widget's position in the registry, which holds the design order.
+QHash<QWidget*, int> registryPositions(MainWindow& w)
+{
+    QHash<QWidget*, int> positions;
+    const QList<services::Control>& all = w.controls().all();
+    for (int i = 0; i < all.size(); ++i) {
+        if (QWidget* c = all[i].widget())
+            positions.insert(c, i);
+    }
+    return positions;
+}
+
 // The registry position of the control a widget belongs to (itself or the compound control around it).
 int controlPosition(const QHash<QWidget*, int>& positions, QWidget* w)
 {
@@ -46,13 +58,8 @@ TEST(StartupWindow, TabGoesThroughEveryPanelInDesignOrderWhicheverPanelCameFirst
         MainWindow w(firstPanel(start));
         w.show();
         QApplication::processEvents();
-        QHash<QWidget*, int> positions;
-        const QList<services::Control>& all = w.controls().all();
-        for (int i = 0; i < all.size(); ++i) {
-            if (QWidget* c = all[i].widget())
-                positions.insert(c, i);
-        }
-        for (const services::Control& item : all) {
+        const QHash<QWidget*, int> positions = registryPositions(w);
+        for (const services::Control& item : w.controls().all()) {
             const int panel = app::panelOfMenuItem(item.name);
             if (panel < 0)
                 continue;
@@ -90,12 +97,7 @@ TEST(StartupWindow, TheClientAreaStacksItsWidgetsInDesignOrderWhicheverPanelCame
         MainWindow w(firstPanel(start));
         w.show();
         QApplication::processEvents();
-        QHash<QWidget*, int> positions;
-        const QList<services::Control>& all = w.controls().all();
-        for (int i = 0; i < all.size(); ++i) {
-            if (QWidget* c = all[i].widget())
-                positions.insert(c, i);
-        }
+        const QHash<QWidget*, int> positions = registryPositions(w);
         QWidget* client = w.centralWidget();
         QList<int> order;
         for (QObject* o : client->children()) {

@@ -16,24 +16,10 @@ protected:
     }
     void inputs(const char* h, const char* hx, const char* scale = "1:500", int cls = 0)
     {
-        type("txtFourRodPickedIn", 0, h);
-        type("txtFourRodPickedIn", 1, hx);
-        type("txtFourRodPickedIn", 2, scale);
+        typeBoxes("txtFourRodPickedIn", {h, hx, scale});
         setClass(8, cls);
     }
-    void choose(bool ground, bool target, bool section)
-    {
-        tick("chkFourRodPickedIn", 0, ground);
-        tick("chkFourRodPickedIn", 1, target);
-        tick("chkFourRodPickedIn", 2, section);
-    }
-    QStringList results()
-    {
-        QStringList out;
-        for (int i = 0; i < 7; ++i)
-            out << text("txtFourRodPickedOut", i);
-        return out;
-    }
+    void choose(bool ground, bool target, bool section) { tickBoxes("chkFourRodPickedIn", {ground, target, section}); }
     // The three picks: rod 1, the rod next to it, a point on the line of the other two.
     void pickRods(cad::Point a, cad::Point b, cad::Point c)
     {
@@ -56,14 +42,6 @@ protected:
     }
 };
 
-QStringList texts(std::initializer_list<const char*> values)
-{
-    QStringList out;
-    for (const char* v : values)
-        out << QString::fromUtf8(v);
-    return out;
-}
-
 TEST_F(FourRodPicked, ShowsTheValuesAndDrawsItsOwnGroundOutlineAlongThePicks)
 {
     inputs("21", "12");
@@ -72,7 +50,8 @@ TEST_F(FourRodPicked, ShowsTheValuesAndDrawsItsOwnGroundOutlineAlongThePicks)
     pickRods({0, 0, 0}, {100, 0, 0}, {30, 50, 0}); // a = 50 m, b = 25 m at 1:500
     EXPECT_EQ(picks->prompts(), texts({"指定一支避雷针的平面安装位置: ", "指定相邻避雷针的平面安装位置: ",
                                        "指定另两支避雷针连线上的一点: "}));
-    EXPECT_EQ(results(), texts({"4.618", "28.618", "1.897", "24.775", "11.287", "14.980", "4.101"}));
+    EXPECT_EQ(boxTexts("txtFourRodPickedOut"),
+              texts({"4.618", "28.618", "1.897", "24.775", "11.287", "14.980", "4.101"}));
     expectEntities({arc(1, 0, 0, 57.236, -51.488, 25, 50, -27.857), arc(1, 100, 0, 57.236, 50, -27.857, 151.488, 25),
                     arc(1, 100, 50, 57.236, 151.488, 25, 50, 77.857), arc(1, 0, 50, 57.236, 50, 77.857, -51.488, 25)},
                    0, 0, 0.003);
@@ -249,12 +228,11 @@ TEST_F(FourRodPicked, ACancelledPickDrawsNothing)
     // A pick that fails otherwise ends the command too: no rod at a point left over from an earlier pick.
     picks->clear();
     state().m_pickedPoint = {30, 50, 0};
-    for (int i = 0; i < 7; ++i)
-        box("txtFourRodPickedOut", i)->setText(QStringLiteral("old"));
+    fillBoxes("txtFourRodPickedOut", "old");
     picks->point(0, 0).point(100, 0).fail(automation::errors::InvalidProcedureCall);
     press("cmdFourRodPicked", 0);
     EXPECT_TRUE(entities().empty());
-    EXPECT_EQ(results(), QStringList(7, QStringLiteral("old")));
+    EXPECT_EQ(boxTexts("txtFourRodPickedOut"), QStringList(7, QStringLiteral("old")));
 }
 
 } // namespace

@@ -1,7 +1,5 @@
-// The typed four-rod panel through the real window: worked values, refusals, both plans, the three sections, early ends.
+// The typed four-rod panel through the real window: worked values, refusals, both plans, the three sections.
 #include "rod_window.h"
-
-#include "platform/automation/automation_error.h"
 
 namespace {
 
@@ -16,19 +14,8 @@ protected:
     }
     void inputs(const char* h, const char* hx, const char* a, const char* b, const char* scale = "1:500", int cls = 0)
     {
-        type("txtFourRodIn", 0, h);
-        type("txtFourRodIn", 1, hx);
-        type("txtFourRodIn", 2, a);
-        type("txtFourRodIn", 3, b);
-        type("txtFourRodIn", 4, scale);
+        typeBoxes("txtFourRodIn", {h, hx, a, b, scale});
         setClass(4, cls);
-    }
-    QStringList results()
-    {
-        QStringList out;
-        for (int i = 0; i < 7; ++i)
-            out << text("txtFourRodOut", i);
-        return out;
     }
     // Draws with one pick at (1000, 500).
     void drawAt(int element)
@@ -39,24 +26,13 @@ protected:
     }
 };
 
-QStringList texts(std::initializer_list<const char*> values)
-{
-    QStringList out;
-    for (const char* v : values)
-        out << QString::fromUtf8(v);
-    return out;
-}
-
 TEST_F(FourRodPanel, ComputesTheValuesOrRefuses)
 {
     const char* spacing = "避雷针间距过大,宜按单支或双支等高避雷针进行计算!";
     const char* targetHigh = "被保护物高度不应超过所选Hr的两倍!";
     struct Row {
         const char *h, *hx, *a, *b;
-        QStringList boxes; // rx, r0, h0, long/short distance, long/short height
-        const char* tip;
-        bool computed;
-        int marked = -1;
+        Computation shown; // boxes: rx, r0, h0, long/short distance, long/short height
     };
     const Row rows[] = {
         {"21", "12", "50", "25", texts({"4.618", "28.618", "1.897", "24.775", "11.287", "14.980", "4.101"}), "", true},
@@ -76,17 +52,9 @@ TEST_F(FourRodPanel, ComputesTheValuesOrRefuses)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.h << " " << r.hx << " " << r.a << " " << r.b);
-        state().m_computed = true;
-        for (int i = 0; i < 7; ++i)
-            box("txtFourRodOut", i)->setText(QStringLiteral("old"));
         inputs(r.h, r.hx, r.a, r.b);
-        press("cmdFourRod", 0);
-        EXPECT_EQ(results(), r.boxes);
-        EXPECT_EQ(tip(), tipOf(r.tip));
-        EXPECT_EQ(state().m_computed, r.computed);
+        expectComputation("cmdFourRod", "txtFourRodIn", "txtFourRodOut", r.shown);
         EXPECT_EQ(text("txtFourRodIn", 0), QString::fromUtf8(r.h)); // the box keeps what was typed
-        if (r.marked >= 0)
-            expectMarked("txtFourRodIn", r.marked);
     }
 }
 
@@ -197,32 +165,6 @@ TEST_F(FourRodPanel, ShortAxisTopAgreesWithTheDrawnSection)
     EXPECT_NEAR(meetX - shortOrigin, 2.5 * 2, 0.001); // on the centre line
     EXPECT_EQ(text("txtFourRodOut", 4), QStringLiteral("0.000"));
     EXPECT_EQ(text("txtFourRodOut", 6), QString::number((meetY - 500) / 2, 'f', 3));
-}
-
-TEST_F(FourRodPanel, EarlyEnds)
-{
-    // A refusal of the computation: the drawing engine is not contacted.
-    inputs("21", "12", "60", "25");
-    press("cmdFourRod", 1);
-    EXPECT_EQ(cad::Engine::running(), nullptr);
-    EXPECT_EQ(tip(), tipOf("避雷针间距过大,宜按单支或双支等高避雷针进行计算!"));
-
-    // A cancelled pick keeps the references; the next computation releases them.
-    inputs("21", "12", "50", "25");
-    startDrawing();
-    picks->cancel();
-    press("cmdFourRod", 2);
-    EXPECT_TRUE(entities().empty());
-    EXPECT_EQ(tip(), tipOf("选点被取消。"));
-    EXPECT_FALSE(services::g_acadApp.isNothing());
-    press("cmdFourRod", 0);
-    EXPECT_TRUE(services::g_acadApp.isNothing());
-
-    // A pick that fails otherwise ends the command: nothing at a point left over from before.
-    state().m_pickedPoint = {1000, 500, 0};
-    picks->fail(automation::errors::InvalidProcedureCall);
-    press("cmdFourRod", 3);
-    EXPECT_TRUE(entities().empty());
 }
 
 // A refused title or line leaves the entity before it as it was and the drawing goes on; a failure

@@ -39,11 +39,8 @@ TEST_F(PickedFallBacks, EachRodIsComparedWithTheRodDrawnLast)
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
         startDrawing();
-        const char* panel = r.four ? "FourRodPicked" : "ThreeRodPicked";
-        const QString out = QStringLiteral("txt%1Out").arg(QString::fromUtf8(panel));
-        const int boxes = r.four ? 7 : 3;
-        for (int i = 0; i < boxes; ++i)
-            controls().textBox(out, i)->setText(QStringLiteral("old"));
+        const char* out = r.four ? "txtFourRodPickedOut" : "txtThreeRodPickedOut";
+        fillBoxes(out, "old");
         cad::Point* points[4] = {&state().m_point1, &state().m_point2, &state().m_point3, &state().m_point4};
         for (std::size_t i = 0; i < r.rods.size(); ++i)
             *points[i] = r.rods[i];
@@ -59,10 +56,10 @@ TEST_F(PickedFallBacks, EachRodIsComparedWithTheRodDrawnLast)
         EXPECT_EQ(tip(), QString::fromUtf8("提示: ") + msg);
         EXPECT_FALSE(state().m_presetThreeRod || state().m_presetFourRod[0] || state().m_presetTwoRod);
         // The caller's rx and r0 stay; the group's own values are reset.
-        EXPECT_EQ(controls().textBox(out, 0)->text(), QStringLiteral("old"));
-        EXPECT_EQ(controls().textBox(out, 1)->text(), QStringLiteral("old"));
-        for (int i = 2; i < boxes; ++i)
-            EXPECT_EQ(controls().textBox(out, i)->text(), r.four ? QString() : QStringLiteral("0.000")) << i;
+        QStringList shown{QStringLiteral("old"), QStringLiteral("old")};
+        while (shown.size() < (r.four ? 7 : 3))
+            shown << (r.four ? QString() : QStringLiteral("0.000"));
+        EXPECT_EQ(boxTexts(out), shown);
         endEngine();
     }
 }
@@ -70,9 +67,7 @@ TEST_F(PickedFallBacks, EachRodIsComparedWithTheRodDrawnLast)
 TEST_F(PickedFallBacks, TheOneRodPanelTakesTheGroupsInputs)
 {
     startDrawing();
-    type("txtFourRodPickedIn", 0, "35");
-    type("txtFourRodPickedIn", 1, "10");
-    type("txtFourRodPickedIn", 2, "1:1000");
+    typeBoxes("txtFourRodPickedIn", {"35", "10", "1:1000"});
     setClass(8, 2);
     tick("chkFourRodPickedIn", 1, false);
     state().m_point1 = state().m_point2 = state().m_point3 = state().m_point4 = {0, 0, 0};

@@ -14,14 +14,6 @@ struct ExpectedFrameArc {
 };
 using FrameArcs = std::vector<ExpectedFrameArc>;
 
-inline QStringList texts(std::initializer_list<const char*> values)
-{
-    QStringList out;
-    for (const char* v : values)
-        out << QString::fromUtf8(v);
-    return out;
-}
-
 class PickedRodWindow : public RodWindow {
 protected:
     void SetUp() override
@@ -31,29 +23,10 @@ protected:
     }
     void inputs(const char* h, const char* hx, int cls, const char* scale = "1:500")
     {
-        type("txtTwoRodPickedIn", 0, h);
-        type("txtTwoRodPickedIn", 1, hx);
-        type("txtTwoRodPickedIn", 2, scale);
+        typeBoxes("txtTwoRodPickedIn", {h, hx, scale});
         setClass(7, cls);
     }
-    void choose(bool ground, bool target, bool section)
-    {
-        tick("chkTwoRodPickedIn", 0, ground);
-        tick("chkTwoRodPickedIn", 1, target);
-        tick("chkTwoRodPickedIn", 2, section);
-    }
-    void setResults(const char* value)
-    {
-        for (int i = 0; i < 5; ++i)
-            box("txtTwoRodPickedOut", i)->setText(QString::fromUtf8(value));
-    }
-    QStringList results()
-    {
-        QStringList out;
-        for (int i = 0; i < 5; ++i)
-            out << text("txtTwoRodPickedOut", i);
-        return out;
-    }
+    void choose(bool ground, bool target, bool section) { tickBoxes("chkTwoRodPickedIn", {ground, target, section}); }
 
     // Plan arcs built in a work frame at origin (k = 2 drawing units per metre) and turned by angle:
     // kind, colour, visibility, centre, radius and both end points where they must land.

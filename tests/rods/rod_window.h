@@ -7,9 +7,11 @@ namespace rodtest {
 
 using drawingtest::arc;
 using drawingtest::circle;
+using drawingtest::Computation;
 using drawingtest::EntityKind;
 using drawingtest::Expected;
 using drawingtest::line;
+using drawingtest::texts;
 
 class RodWindow : public drawingtest::DrawingWindow {
 protected:

@@ -20,25 +20,14 @@ protected:
     }
     void typed(const char* h, const char* hx, const char* d, int cls = 0, const char* scale = "1:500")
     {
-        type("txtThreeRodIn", 0, h);
-        type("txtThreeRodIn", 1, hx);
-        type("txtThreeRodIn", 2, d);
-        type("txtThreeRodIn", 3, scale);
+        typeBoxes("txtThreeRodIn", {h, hx, d, scale});
         setClass(11, cls);
     }
     void picked(const char* h, const char* hx, bool ground, bool target, bool section, int cls = 0)
     {
-        type("txtThreeRodPickedIn", 0, h);
-        type("txtThreeRodPickedIn", 1, hx);
-        type("txtThreeRodPickedIn", 2, "1:500");
+        typeBoxes("txtThreeRodPickedIn", {h, hx, "1:500"});
         setClass(12, cls);
-        tick("chkThreeRodPickedIn", 0, ground);
-        tick("chkThreeRodPickedIn", 1, target);
-        tick("chkThreeRodPickedIn", 2, section);
-    }
-    QStringList outs(const char* name)
-    {
-        return {text(name, 0), text(name, 1), text(name, 2)};
+        tickBoxes("chkThreeRodPickedIn", {ground, target, section});
     }
     int countOf(cad::EntityKind kind, short colour)
     {
@@ -85,12 +74,10 @@ TEST_F(ThreeRodPanels, TypedComputesTheValuesAndRefusesATargetAboveTwiceHr)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.h << " " << r.hx << " " << r.d);
-        for (int i = 0; i < 3; ++i)
-            box("txtThreeRodOut", i)->setText(QStringLiteral("old"));
+        fillBoxes("txtThreeRodOut", "old");
         typed(r.h, r.hx, r.d, r.cls);
         press("cmdThreeRod", 0);
-        EXPECT_EQ(outs("txtThreeRodOut"), (QStringList{QString::fromUtf8(r.rx), QString::fromUtf8(r.r0),
-                                                       QString::fromUtf8(r.h0)}));
+        EXPECT_EQ(boxTexts("txtThreeRodOut"), texts({r.rx, r.r0, r.h0}));
         EXPECT_EQ(state().m_computed, r.computed);
         EXPECT_EQ(text("txtThreeRodIn", 0), QString::fromUtf8(r.h));
         if (!r.computed) {
@@ -211,7 +198,7 @@ TEST_F(ThreeRodPanels, PickedBuildsTheTriangleOnTheSidePointsSide)
     const QStringList asked{services::prompts::ThreeRodPickedFirst, services::prompts::ThreeRodPickedSecond,
                             services::prompts::ThreeRodPickedSide};
     EXPECT_EQ(picks->prompts(), asked);
-    EXPECT_EQ(outs("txtThreeRodPickedOut"), (QStringList{"4.618", "28.618", "18.689"})); // D = 20 m
+    EXPECT_EQ(boxTexts("txtThreeRodPickedOut"), texts({"4.618", "28.618", "18.689"})); // D = 20 m
     const double h = 40 * std::sqrt(0.75);
     EXPECT_NEAR(state().m_point1[1], -40, 1e-9); // the leftmost rod first, counter-clockwise
     EXPECT_NEAR(state().m_point2[0], h, 1e-6);
@@ -294,7 +281,7 @@ TEST_F(ThreeRodPanels, PickedRodsApartAreDrawnAsSingleRods)
     picked("21", "12", true, true, false);
     picks->point(0, 0).point(120, 0).point(60, 50); // D = 60 m
     press("cmdThreeRodPicked", 0);
-    EXPECT_EQ(outs("txtThreeRodPickedOut"), (QStringList{"4.618", "28.618", "0.000"}));
+    EXPECT_EQ(boxTexts("txtThreeRodPickedOut"), texts({"4.618", "28.618", "0.000"}));
     std::vector<double> radii;
     for (const auto& e : entities()) {
         EXPECT_EQ(e.kind, cad::EntityKind::Circle);

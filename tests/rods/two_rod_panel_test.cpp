@@ -1,8 +1,6 @@
 // The two-rod panel through the real window: worked values, plan outlines split and joined, the section.
 #include "rod_window.h"
 
-#include "platform/automation/automation_error.h"
-
 namespace {
 
 using namespace rodtest;
@@ -16,28 +14,10 @@ protected:
     }
     void inputs(const char* h1, const char* h2, const char* hx, const char* d, int cls = 0)
     {
-        type("txtTwoRodIn", 0, h1);
-        type("txtTwoRodIn", 1, h2);
-        type("txtTwoRodIn", 2, hx);
-        type("txtTwoRodIn", 3, d);
+        typeBoxes("txtTwoRodIn", {h1, h2, hx, d});
         setClass(3, cls);
     }
-    QStringList results()
-    {
-        QStringList out;
-        for (int i = 0; i < 7; ++i)
-            out << text("txtTwoRodOut", i);
-        return out;
-    }
 };
-
-QStringList texts(std::initializer_list<const char*> values)
-{
-    QStringList out;
-    for (const char* v : values)
-        out << QString::fromUtf8(v);
-    return out;
-}
 
 TEST_F(TwoRodPanel, ComputesTheJointZoneOrStops)
 {
@@ -45,10 +25,7 @@ TEST_F(TwoRodPanel, ComputesTheJointZoneOrStops)
     struct Row {
         const char *h1, *h2, *hx, *d;
         int cls;
-        QStringList boxes; // rx1, rx2, r01, r02, axis gap, h0, b0
-        const char* tip;
-        bool computed;
-        int marked = -1;
+        Computation shown; // boxes: rx1, rx2, r01, r02, axis gap, h0, b0
     };
     const Row rows[] = {
         {"21", "24", "12", "35", 0, texts({"4.618", "5.394", "28.618", "29.394", "6.416", "10.891", "23.127"}), "", true},
@@ -66,16 +43,8 @@ TEST_F(TwoRodPanel, ComputesTheJointZoneOrStops)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.h1 << " " << r.h2 << " " << r.hx << " " << r.d << " class " << r.cls);
-        state().m_computed = true;
-        for (int i = 0; i < 7; ++i)
-            box("txtTwoRodOut", i)->setText(QStringLiteral("old"));
         inputs(r.h1, r.h2, r.hx, r.d, r.cls);
-        press("cmdTwoRod", 0);
-        EXPECT_EQ(results(), r.boxes);
-        EXPECT_EQ(tip(), tipOf(r.tip));
-        EXPECT_EQ(state().m_computed, r.computed);
-        if (r.marked >= 0)
-            expectMarked("txtTwoRodIn", r.marked);
+        expectComputation("cmdTwoRod", "txtTwoRodIn", "txtTwoRodOut", r.shown);
     }
 }
 
@@ -130,30 +99,6 @@ TEST_F(TwoRodPanel, DrawsPlanOutlinesAndSection)
         saveForLooking(r.what);
         endEngine();
     }
-}
-
-TEST_F(TwoRodPanel, EarlyEndsDrawNothing)
-{
-    // A stop of the computation: the drawing engine is not contacted, the stop's message stays.
-    inputs("21", "24", "12", "60");
-    press("cmdTwoRod", 1);
-    EXPECT_EQ(cad::Engine::running(), nullptr);
-    EXPECT_EQ(tip(), tipOf("避雷针间距过大,两针宜独立计算!"));
-
-    inputs("21", "24", "12", "35");
-    startDrawing();
-    picks->cancel();
-    press("cmdTwoRod", 2);
-    EXPECT_TRUE(entities().empty());
-    EXPECT_EQ(tip(), tipOf("选点被取消。"));
-    EXPECT_FALSE(services::g_acadApp.isNothing());
-
-    // A section pick that fails otherwise: nothing at the point left over from an earlier pick.
-    state().m_pickedPoint = {1000, 500, 0};
-    picks->fail(automation::errors::InvalidProcedureCall);
-    press("cmdTwoRod", 3);
-    EXPECT_TRUE(entities().empty());
-    EXPECT_FALSE(services::g_acadApp.isNothing());
 }
 
 } // namespace

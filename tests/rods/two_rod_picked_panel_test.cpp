@@ -35,14 +35,14 @@ TEST_F(TwoRodPicked, ComputesTheWorkedValues)
         startDrawing();
         inputs(r.h, r.hx, r.cls);
         choose(false, false, false);
-        setResults("old");
+        fillBoxes("txtTwoRodPickedOut", "old");
         picks->point(1000, 500).point(1000 + r.dx, 500);
         press("cmdTwoRodPicked", 0);
         EXPECT_EQ(picks->prompts(), texts({"选择第一支避雷针的位置: ", "选择第二支避雷针的位置: "}));
         ASSERT_EQ(picks->bases().size(), 2u);
         EXPECT_FALSE(picks->bases()[0].has_value());
         EXPECT_EQ(picks->bases()[1], (cad::Point{1000, 500, 0})); // rubber band from rod 1
-        EXPECT_EQ(results(), r.boxes);
+        EXPECT_EQ(boxTexts("txtTwoRodPickedOut"), r.boxes);
         EXPECT_EQ(tip(), tipOf(r.tip));
         EXPECT_EQ(state().m_pairOutcome, r.outcome);
         if (r.outcome == PairRunOutcome::HeightUnsuitable) {
@@ -133,11 +133,11 @@ TEST_F(TwoRodPicked, FallsBackToSingleRods)
         SCOPED_TRACE(r.tip);
         startDrawing();
         inputs("21", "12", 0);
-        setResults("old");
+        fillBoxes("txtTwoRodPickedOut", "old");
         picks->point(1000, 500).point(1000 + r.dx, 500);
         press("cmdTwoRodPicked", 0);
         EXPECT_EQ(state().m_pairOutcome, PairRunOutcome::SingleRods);
-        EXPECT_EQ(results(), texts({"", "", "", "", ""}));
+        EXPECT_EQ(boxTexts("txtTwoRodPickedOut"), texts({"", "", "", "", ""}));
         EXPECT_EQ(tip(), tipOf(r.tip)); // shown again after the single-rod runs cleared it
         const auto drawn = entities();
         ASSERT_EQ(static_cast<int>(drawn.size()), r.circles);
@@ -154,13 +154,13 @@ TEST_F(TwoRodPicked, EarlyEndsKeepWhatWasDrawnAndNothingMore)
     // Esc at the second rod: nothing computed, rod 1 kept, the drawing still held for the next command.
     startDrawing();
     inputs("21", "12", 0);
-    setResults("old");
+    fillBoxes("txtTwoRodPickedOut", "old");
     picks->point(1000, 500).cancel();
     press("cmdTwoRodPicked", 0);
     EXPECT_EQ(state().m_pairOutcome, PairRunOutcome::PickCancelled);
     EXPECT_EQ(tip(), tipOf("选点被取消。"));
     EXPECT_EQ(state().m_point1, (cad::Point{1000, 500, 0}));
-    EXPECT_EQ(results(), texts({"old", "old", "old", "old", "old"}));
+    EXPECT_EQ(boxTexts("txtTwoRodPickedOut"), texts({"old", "old", "old", "old", "old"}));
     EXPECT_FALSE(services::g_acadApp.isNothing());
 
     // A pick that fails otherwise ends the command: no zone at a point left over from an earlier pick.

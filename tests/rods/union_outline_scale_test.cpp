@@ -29,10 +29,7 @@ protected:
     {
         startDrawing();
         window->menuCommand(QStringLiteral("mnuThreeRod"));
-        type("txtThreeRodIn", 0, h);
-        type("txtThreeRodIn", 1, hx);
-        type("txtThreeRodIn", 2, d);
-        type("txtThreeRodIn", 3, scale);
+        typeBoxes("txtThreeRodIn", {h, hx, d, scale});
         setClass(11, 0);
         picks->point(0, 0);
         press("cmdThreeRod", 2);
@@ -45,13 +42,9 @@ protected:
     {
         startDrawing();
         window->menuCommand(QStringLiteral("mnuThreeRodPicked"));
-        type("txtThreeRodPickedIn", 0, h);
-        type("txtThreeRodPickedIn", 1, hx);
-        type("txtThreeRodPickedIn", 2, s.text);
+        typeBoxes("txtThreeRodPickedIn", {h, hx, s.text});
         setClass(12, 0);
-        tick("chkThreeRodPickedIn", 0, true);
-        tick("chkThreeRodPickedIn", 1, true);
-        tick("chkThreeRodPickedIn", 2, false);
+        tickBoxes("chkThreeRodPickedIn", {true, true, false});
         for (const auto& [x, y] : metres)
             picks->point(x * s.k, y * s.k);
         press("cmdThreeRodPicked", 0);
@@ -63,13 +56,9 @@ protected:
     {
         startDrawing();
         window->menuCommand(QStringLiteral("mnuFourRodPicked"));
-        type("txtFourRodPickedIn", 0, "21");
-        type("txtFourRodPickedIn", 1, "12");
-        type("txtFourRodPickedIn", 2, s.text);
+        typeBoxes("txtFourRodPickedIn", {"21", "12", s.text});
         setClass(8, 0);
-        tick("chkFourRodPickedIn", 0, true);
-        tick("chkFourRodPickedIn", 1, true);
-        tick("chkFourRodPickedIn", 2, false);
+        tickBoxes("chkFourRodPickedIn", {true, true, false});
         for (const auto& [x, y] : {std::pair{0.0, 0.0}, {50.0, 0.0}, {15.0, 40.0}})
             picks->point(x * s.k, y * s.k);
         press("cmdFourRodPicked", 0);

@@ -17,6 +17,7 @@
 namespace drawingtest {
 
 using cad::EntityKind;
+using testsupport::texts;
 
 // An entity as the worked values give it, in drawing units. Arcs: centre, radius and their two
 // end points; circles: centre and radius; lines: both ends.
@@ -42,6 +43,15 @@ inline Expected arc(short colour, double cx, double cy, double r, double sx, dou
 {
     return {EntityKind::Arc, colour, cx, cy, 0, 0, r, sx, sy, ex, ey};
 }
+
+// What "计算" shows for one set of inputs: the result boxes, the tip line, the computed flag and the
+// input box it marks as bad (-1: none).
+struct Computation {
+    QStringList boxes;
+    const char* tip;
+    bool computed;
+    int marked = -1;
+};
 
 class DrawingWindow : public testsupport::MainWindowFixture {
 protected:
@@ -94,6 +104,19 @@ protected:
 
     void setClass(int combo, int item) { controls().comboBox(QStringLiteral("comClass"), combo)->setCurrentIndex(item); }
     static QString tipOf(const char* msg) { return *msg ? QString::fromUtf8("提示: ") + QString::fromUtf8(msg) : QString(); }
+
+    // Presses "计算" (element 0) on the inputs typed, over result boxes reading "old" and the flag set.
+    void expectComputation(const char* button, const char* inputs, const char* results, const Computation& want)
+    {
+        state().m_computed = true;
+        fillBoxes(results, "old");
+        press(button, 0);
+        EXPECT_EQ(boxTexts(results), want.boxes);
+        EXPECT_EQ(tip(), tipOf(want.tip));
+        EXPECT_EQ(state().m_computed, want.computed);
+        if (want.marked >= 0)
+            expectMarked(inputs, want.marked);
+    }
 
     // The drawing window stand-in is another top level: a marked box holds the application's focus.
     QWidget* focused() override { return QApplication::focusWidget(); }

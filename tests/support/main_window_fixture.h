@@ -15,10 +15,21 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace testsupport {
+
+// Expected box texts written as literals.
+inline QStringList texts(std::initializer_list<const char*> values)
+{
+    QStringList out;
+    for (const char* v : values)
+        out << QString::fromUtf8(v);
+    return out;
+}
 
 // Options that start the window on panel n: the middle of its interval (u = Int(r * 19)).
 inline app::MainWindowOptions firstPanel(int n)
@@ -61,6 +72,42 @@ protected:
     void tick(const char* name, int index, bool on)
     {
         controls().checkBox(QString::fromUtf8(name), index)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    }
+
+    // A control array taken whole, element 0 up to the registry's highest index.
+    int lastIndex(const char* name)
+    {
+        const int last = controls().maxIndex(QString::fromUtf8(name));
+        EXPECT_GE(last, 0) << name << " is no control array";
+        return last;
+    }
+    // Types values into elements 0, 1, ... of a box array; a nullptr leaves its element as it is.
+    void typeBoxes(const char* name, const std::vector<const char*>& values)
+    {
+        for (std::size_t i = 0; i < values.size(); ++i)
+            if (values[i])
+                type(name, int(i), values[i]);
+    }
+    // The same text in every box of an array: a mark that shows which boxes a command wrote.
+    void fillBoxes(const char* name, const char* value)
+    {
+        for (int i = 0, last = lastIndex(name); i <= last; ++i)
+            type(name, i, value);
+    }
+    // Every box of an array, in index order.
+    QStringList boxTexts(const char* name)
+    {
+        QStringList out;
+        for (int i = 0, last = lastIndex(name); i <= last; ++i)
+            out << text(name, i);
+        return out;
+    }
+    // Ticks elements 0, 1, ... of a check-box array as given.
+    void tickBoxes(const char* name, std::initializer_list<bool> on)
+    {
+        int i = 0;
+        for (const bool b : on)
+            tick(name, i++, b);
     }
     void press(const char* name, std::optional<int> index = std::nullopt)
     {

@@ -18,12 +18,7 @@ class OneStripPicked : public DrawingWindow {
 protected:
     OneStripPicked() : DrawingWindow(15) {}
 
-    void choose(bool ground, bool target, bool section)
-    {
-        tick("chkOneStripPickedIn", 0, ground);
-        tick("chkOneStripPickedIn", 1, target);
-        tick("chkOneStripPickedIn", 2, section);
-    }
+    void choose(bool ground, bool target, bool section) { tickBoxes("chkOneStripPickedIn", {ground, target, section}); }
     void runEngine(const cad::Point& p1, const cad::Point& p2)
     {
         state().m_point1 = p1;
@@ -80,9 +75,7 @@ TEST_F(OneStripPicked, PickedEndsGiveTheZoneTurnedOntoTheWire)
             EXPECT_DOUBLE_EQ(state().m_angle, r.angle);
         }
         EXPECT_NEAR(state().m_length, r.length, 1e-9);
-        EXPECT_EQ(text("txtOneStripPickedOut", 0), QStringLiteral("4.284"));
-        EXPECT_EQ(text("txtOneStripPickedOut", 1), QStringLiteral("28.284"));
-        EXPECT_EQ(text("txtOneStripPickedOut", 2), QStringLiteral("20.000"));
+        EXPECT_EQ(boxTexts("txtOneStripPickedOut"), texts({"4.284", "28.284", "20.000"}));
         EXPECT_TRUE(services::g_acadApp.isNothing()); // the normal end releases
         EXPECT_EQ(tip(), QString());
         saveForLooking(r.what);
@@ -124,8 +117,7 @@ TEST_F(OneStripPicked, AFailedEndPickEndsTheRunAndAnotherIndexOnlySetsUpTheDrawi
 {
     startDrawing();
     choose(true, true, false);
-    for (int i = 0; i < 3; ++i)
-        box("txtOneStripPickedOut", i)->setText(QStringLiteral("old"));
+    fillBoxes("txtOneStripPickedOut", "old");
 
     // A pick that fails other than by a cancel: nothing is drawn about a stale point.
     picks->point(0, 0).fail(automation::errors::InvalidProcedureCall);
@@ -174,9 +166,7 @@ TEST_F(OneStripPicked, EveryEarlyEndClearsThePresetFlag)
     startDrawing();
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
-        type("txtOneStripPickedIn", 0, r.h);
-        type("txtOneStripPickedIn", 1, r.f);
-        type("txtOneStripPickedIn", 2, r.hx);
+        typeBoxes("txtOneStripPickedIn", {r.h, r.f, r.hx});
         choose(true, true, r.section);
         if (r.refusedMember) {
             cad::faults().failNext(QString::fromUtf8(r.refusedMember), automation::errors::InvalidProcedureCall);

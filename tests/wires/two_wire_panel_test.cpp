@@ -1,8 +1,6 @@
 // The typed two-wire panel through the real window: the values and their stops, the plans and the sections.
 #include "two_wire_expected.h"
 
-#include "platform/automation/automation_error.h"
-
 namespace {
 
 using namespace drawingtest;
@@ -14,34 +12,10 @@ protected:
 
     void inputs(const char* h, const char* l, const char* sag, const char* d, const char* hx, int cls = 0)
     {
-        type("txtTwoStripIn", 0, h);
-        type("txtTwoStripIn", 1, l);
-        type("txtTwoStripIn", 2, sag);
-        type("txtTwoStripIn", 3, d);
-        type("txtTwoStripIn", 4, hx);
+        typeBoxes("txtTwoStripIn", {h, l, sag, d, hx});
         setClass(6, cls);
     }
-    QStringList results()
-    {
-        QStringList out;
-        for (int i = 0; i < 5; ++i)
-            out << text("txtTwoStripOut", i);
-        return out;
-    }
-    void oldResults()
-    {
-        for (int i = 0; i < 5; ++i)
-            box("txtTwoStripOut", i)->setText(QStringLiteral("old"));
-    }
 };
-
-QStringList texts(std::initializer_list<const char*> values)
-{
-    QStringList out;
-    for (const char* v : values)
-        out << QString::fromUtf8(v);
-    return out;
-}
 
 TEST_F(TwoWirePanel, ComputesTheZoneOrStops)
 {
@@ -49,10 +23,7 @@ TEST_F(TwoWirePanel, ComputesTheZoneOrStops)
     struct Row {
         const char *h, *sag, *d, *hx;
         int cls;
-        QStringList boxes; // bx, bo, h0, shift, minimum width
-        const char* tip;
-        bool computed;
-        int marked = -1;
+        Computation shown; // boxes: bx, bo, h0, shift, minimum width
     };
     const Row rows[] = {
         {"45", "1", "12", "12", 0, texts({"2.533", "26.533", "43.394", "-2.550", "2.533"}), "", true},
@@ -69,15 +40,8 @@ TEST_F(TwoWirePanel, ComputesTheZoneOrStops)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.h << " " << r.sag << " " << r.d << " " << r.hx << " class " << r.cls);
-        state().m_computed = true;
-        oldResults();
         inputs(r.h, "35", r.sag, r.d, r.hx, r.cls);
-        press("cmdTwoStrip", 0);
-        EXPECT_EQ(results(), r.boxes);
-        EXPECT_EQ(tip(), tipOf(r.tip));
-        EXPECT_EQ(state().m_computed, r.computed);
-        if (r.marked >= 0)
-            expectMarked("txtTwoStripIn", r.marked);
+        expectComputation("cmdTwoStrip", "txtTwoStripIn", "txtTwoStripOut", r.shown);
     }
 }
 
@@ -164,28 +128,8 @@ TEST_F(TwoWirePanel, DrawsWhatIsProtectedWhereTheEndCirclesMissTheSides)
 
 TEST_F(TwoWirePanel, EndsWithoutReleaseWhereNothingFollows)
 {
-    // A stop of the computation: the drawing engine is not contacted.
-    inputs("45", "35", "1", "60", "12");
-    press("cmdTwoStrip", 1);
-    EXPECT_EQ(cad::Engine::running(), nullptr);
-    EXPECT_EQ(tip(), tipOf("避雷线间距过大,两线宜独立计算!"));
-
-    startDrawing();
-    inputs("45", "35", "1", "12", "12");
-    picks->cancel();
-    press("cmdTwoStrip", 2);
-    EXPECT_TRUE(entities().empty());
-    EXPECT_EQ(tip(), tipOf("选点被取消。"));
-    EXPECT_FALSE(services::g_acadApp.isNothing());
-
-    // A pick that fails other than by a cancel ends the click: nothing is drawn at an earlier point.
-    state().m_pickedPoint = {500, 500, 0};
-    picks->fail(static_cast<std::int32_t>(0x80004005));
-    press("cmdTwoStrip", 1);
-    EXPECT_TRUE(entities().empty());
-
     // Low wires with hx exactly h0 (h' 20, D 36: h0 = 14): nothing to draw, no message, no release.
-    services::ReleaseAcadObjects();
+    startDrawing();
     picks->point(0, 0);
     inputs("20", "35", "0", "36", "14");
     press("cmdTwoStrip", 2);

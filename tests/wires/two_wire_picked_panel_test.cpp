@@ -20,17 +20,10 @@ protected:
 
     void inputs(const char* h, const char* sag, const char* hx, int cls = 0)
     {
-        type("txtTwoStripPickedIn", 0, h);
-        type("txtTwoStripPickedIn", 1, sag);
-        type("txtTwoStripPickedIn", 2, hx);
+        typeBoxes("txtTwoStripPickedIn", {h, sag, hx});
         setClass(10, cls);
     }
-    void choose(bool ground, bool target, bool section)
-    {
-        tick("chkTwoStripPickedIn", 0, ground);
-        tick("chkTwoStripPickedIn", 1, target);
-        tick("chkTwoStripPickedIn", 2, section);
-    }
+    void choose(bool ground, bool target, bool section) { tickBoxes("chkTwoStripPickedIn", {ground, target, section}); }
     // The three picks: a wire of `metres` from p1 in direction theta, the other wire `spacing` metres to
     // its left (or right), at 1:500.
     void pickWires(const cad::Point& p1, double theta, double metres, double spacing, bool left)
@@ -252,10 +245,7 @@ TEST_F(TwoWirePicked, CoincidentPicksEmptyTheJointResults)
     picks->point(100, 100).point(100, 100).point(300, 100);
     press("cmdTwoStripPicked", 0);
     EXPECT_EQ(tip(), tipOf("避雷线长度数值无效!"));
-    EXPECT_EQ(text("txtTwoStripPickedOut", 0), QStringLiteral("-5.068"));
-    EXPECT_EQ(text("txtTwoStripPickedOut", 1), QStringLiteral("23.216"));
-    for (int i = 2; i < 5; ++i)
-        EXPECT_TRUE(text("txtTwoStripPickedOut", i).isEmpty()) << i;
+    EXPECT_EQ(boxTexts("txtTwoStripPickedOut"), texts({"-5.068", "23.216", "", "", ""}));
 }
 
 // A line the drawing refuses is not placed: the line drawn before it, still named by the last-line
@@ -315,10 +305,7 @@ TEST_F(TwoWirePicked, DistantWiresAreDrawnOneByOne)
         press("cmdTwoStripPicked", 0);
 
         EXPECT_EQ(tip(), tipOf("70.000m 避雷线间距过大,两线已独立计算!"));
-        EXPECT_EQ(text("txtTwoStripPickedOut", 0), QStringLiteral("2.533"));
-        EXPECT_EQ(text("txtTwoStripPickedOut", 1), QStringLiteral("26.533"));
-        for (int i = 2; i < 5; ++i)
-            EXPECT_TRUE(text("txtTwoStripPickedOut", i).isEmpty());
+        EXPECT_EQ(boxTexts("txtTwoStripPickedOut"), texts({"2.533", "26.533", "", "", ""}));
         EXPECT_FALSE(text("txtOneStripPickedOut", 0).isEmpty());
         EXPECT_FALSE(state().m_presetOneStrip);
         // The second wire's drawings are the first wire's, moved 70 m to the third point's side; the helper
