@@ -68,9 +68,9 @@ bool TwoWirePanel::draw(int index, automation::ErrObject& err)
     services::FormState& st = m_form.state();
     bool release = true;
     if (index == 1)
-        drawGroundPlan(st, PlanPlacement::typed(p, scaleText), err);
+        drawGroundPlan(st, typedPlanPlacement(p, scaleText), err);
     else if (index == 2)
-        release = drawTargetPlan(m_form, PlanPlacement::typed(p, scaleText), err);
+        release = drawTargetPlan(m_form, typedPlanPlacement(p, scaleText), err);
     else
         release = drawSections(m_form, [&](const cad::Point& origin) { return geometry::Placement(origin, scaleText); }, err);
     err.clear(); // a skipped fault is never reported

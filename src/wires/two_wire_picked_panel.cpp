@@ -70,11 +70,11 @@ bool TwoWirePickedPanel::run()
     automation::ErrObject err;
     if (services::isTicked(m_form, kChecks, 0)) {
         st.m_color = 1;
-        drawGroundPlan(st, PlanPlacement::picked(st), err);
+        drawGroundPlan(st, pickedPlanPlacement(st), err);
     }
     if (services::isTicked(m_form, kChecks, 1)) {
         st.m_color = 6;
-        drawTargetPlan(m_form, PlanPlacement::picked(st), err);
+        drawTargetPlan(m_form, pickedPlanPlacement(st), err);
     }
     if (!services::isTicked(m_form, kChecks, 2))
         return true; // a fault skipped in the plans goes unnoticed here
