@@ -39,6 +39,12 @@ public:
 
     const std::vector<Key>& keys() const { return m_keys; }
 
+    bool contains(Key key) const
+    {
+        const auto slot = static_cast<std::size_t>(key);
+        return slot < m_fields.size() && m_fields[slot];
+    }
+
     const PanelField& operator[](Key key) const
     {
         const auto slot = static_cast<std::size_t>(key);
