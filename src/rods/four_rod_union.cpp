@@ -3,6 +3,7 @@
 
 #include "geometry/plan_geometry.h"
 #include "platform/automation/errors_resumed.h"
+#include "rods/four_rod_picked_boxes.h"
 #include "rods/four_rod_union_outlines.h"
 #include "rods/pair_engine.h"
 #include "rods/picked_panels.h"
@@ -44,9 +45,11 @@ void showGroup(services::FormState& st, int group, bool meet, int pairs)
 
 void emptyResultBoxes(services::Form& form)
 {
-    for (int i = 2; i <= 6; ++i)
-        if (QLineEdit* box = form.controls().textBox(kFourRodPickedPanel.results, i))
+    for (const FourRodPickedBox key : kFourRodLayoutResults) {
+        const services::PanelField& field = fourRodPickedBoxes()[key];
+        if (QLineEdit* box = form.controls().textBox(field.name, field.index))
             box->clear();
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "rods/rod_height.h"
 #include "services/form.h"
 #include "services/input_checks.h"
+#include "services/input_checks_rules.h"
 #include "services/panel_io.h"
 
 #include <QAbstractButton>
@@ -11,10 +12,21 @@
 namespace rods {
 
 namespace {
-const QString kIn = QStringLiteral("txtHeightIn");
-constexpr int kClassCombo = 1;
 const QString kTooHigh = QStringLiteral("被保护物高度不应超过所选Hr的两倍!");
 const QString kOutOfReach = QStringLiteral("可能目标与避雷针的距离rx过大,或目标高度过大!");
+
+enum class Box { Distance, TargetHeight, Class, Height };
+
+const services::FieldTable<Box>& boxes()
+{
+    static const services::FieldTable<Box> table{
+        {Box::Distance, {QStringLiteral("txtHeightIn"), 0, QStringLiteral("目标与避雷针的距离数值无效!")}},
+        {Box::TargetHeight, {QStringLiteral("txtHeightIn"), 1, services::checks::targetHeightMessage()}},
+        {Box::Class, {QStringLiteral("comClass"), 1, {}}},
+        {Box::Height, {QStringLiteral("txtHeightOut"), std::nullopt, {}}},
+    };
+    return table;
+}
 } // namespace
 
 HeightPanel::HeightPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
@@ -28,26 +40,26 @@ void HeightPanel::cmdHeight_Click()
 {
     if (!services::CheckHeightInput(m_form))
         return;
-    const auto rx = services::boxNumber(m_form, kIn, 0);
-    const auto hx = services::boxNumber(m_form, kIn, 1);
+    const auto rx = services::boxNumber(m_form, boxes()[Box::Distance]);
+    const auto hx = services::boxNumber(m_form, boxes()[Box::TargetHeight]);
     if (!rx || !hx)
         return;
     // Unlike the one-rod panel, no earlier Hr is kept: a combo without a class means Hr 0.
-    const double hr = services::classSphereRadius(m_form, kClassCombo).value_or(0.0);
+    const double hr = services::classSphereRadius(m_form, *boxes()[Box::Class].index).value_or(0.0);
 
     const RodHeight h = RequiredRodHeight(*rx, *hx, hr);
     switch (h.stop) {
     case RodHeightStop::TargetTooHigh:
-        services::refuse(m_form, kIn, 1, kTooHigh);
+        services::refuse(m_form, boxes()[Box::TargetHeight], kTooHigh);
         return;
     case RodHeightStop::OutOfReach:
-        services::refuse(m_form, kIn, 0, kOutOfReach);
+        services::refuse(m_form, boxes()[Box::Distance], kOutOfReach);
         return;
     case RodHeightStop::BelowTarget:
-        services::refuse(m_form, kIn, 1, kOutOfReach);
+        services::refuse(m_form, boxes()[Box::TargetHeight], kOutOfReach);
         return;
     case RodHeightStop::None:
-        services::showResult(m_form, QStringLiteral("txtHeightOut"), std::nullopt, h.height);
+        services::showResult(m_form, boxes()[Box::Height], h.height);
         return;
     }
 }

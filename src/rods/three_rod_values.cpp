@@ -34,15 +34,12 @@ const ThreeRodBoxes& typedThreeRodBoxes()
 
 const ThreeRodBoxes& pickedThreeRodBoxes()
 {
-    const QString& in = kThreeRodPickedPanel.inputs;
+    const services::FieldTable<PickedRodBox> in = pickedRodBoxes(kThreeRodPickedPanel);
     const QString& out = kThreeRodPickedPanel.results;
     static const ThreeRodBoxes table{
-        {B::Height, {in, 0, checks::rodHeightMessage()}},
-        {B::TargetHeight, {in, 1, checks::targetHeightMessage()}},
-        {B::Scale, {in, 2, checks::scaleMessage()}},
-        {B::Class, {QStringLiteral("comClass"), kThreeRodPickedPanel.classCombo, {}}},
-        {B::TargetRadius, {out, 0, {}}},
-        {B::GroundRadius, {out, 1, {}}},
+        {B::Height, in[PickedRodBox::Height]}, {B::TargetHeight, in[PickedRodBox::TargetHeight]},
+        {B::Scale, in[PickedRodBox::Scale]},   {B::Class, in[PickedRodBox::Class]},
+        {B::TargetRadius, {out, 0, {}}},       {B::GroundRadius, {out, 1, {}}},
         {B::CentreHeight, {out, 2, {}}},
     };
     return table;

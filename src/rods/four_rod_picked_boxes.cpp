@@ -1,0 +1,28 @@
+// The boxes of the picked four-rod panel, which its computation and the four-rod union both write.
+#include "rods/four_rod_picked_boxes.h"
+
+#include "rods/picked_panels.h"
+
+namespace rods {
+
+const services::FieldTable<FourRodPickedBox>& fourRodPickedBoxes()
+{
+    using B = FourRodPickedBox;
+    const services::FieldTable<PickedRodBox> in = pickedRodBoxes(kFourRodPickedPanel);
+    const QString& out = kFourRodPickedPanel.results;
+    static const services::FieldTable<B> table{
+        {B::Height, in[PickedRodBox::Height]},
+        {B::TargetHeight, in[PickedRodBox::TargetHeight]},
+        {B::Scale, in[PickedRodBox::Scale]},
+        {B::Rx, {out, 0, {}}},
+        {B::R0, {out, 1, {}}},
+        {B::Lowest, {out, 2, {}}},
+        {B::LongTopDistance, {out, 3, {}}},
+        {B::ShortTopDistance, {out, 4, {}}},
+        {B::LongTopHeight, {out, 5, {}}},
+        {B::ShortTopHeight, {out, 6, {}}},
+    };
+    return table;
+}
+
+} // namespace rods
