@@ -7,6 +7,7 @@
 #include "services/acad_refs.h"
 #include "services/form.h"
 #include "services/input_checks.h"
+#include "services/input_checks_rules.h"
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
@@ -23,7 +24,17 @@ namespace prompts = services::prompts;
 namespace {
 
 const QString kHandler = QStringLiteral("cmdBuilding_Click");
-constexpr int kClassCombo = 0;
+
+enum class Box { Scale, Class };
+
+const services::FieldTable<Box>& boxes()
+{
+    static const services::FieldTable<Box> table{
+        {Box::Scale, {QStringLiteral("txtBuilding"), 0, services::checks::scaleMessage()}},
+        {Box::Class, {QStringLiteral("comClass"), 0, {}}},
+    };
+    return table;
+}
 
 } // namespace
 
@@ -39,7 +50,7 @@ void BuildingOutlinePanel::cmdBuilding_Click()
     if (!services::CheckBuildingInput(m_form))
         return;
     // A class list without one of the three classes gives no sphere: every distinct pair is refused.
-    const double hr = services::classSphereRadius(m_form, kClassCombo).value_or(0.0);
+    const double hr = services::classSphereRadius(m_form, boxes()[Box::Class]).value_or(0.0);
     if (!services::beginDrawingCommand(m_form, services::PanelKind::Typed))
         return;
 
@@ -53,7 +64,7 @@ void BuildingOutlinePanel::cmdBuilding_Click()
     m_form.ShowMsg(QString());
 
     services::FormState& st = m_form.state();
-    st.m_radius = hr * 1000 * services::ParseScale(services::boxText(m_form, QStringLiteral("txtBuilding"), 0));
+    st.m_radius = hr * 1000 * services::ParseScale(services::boxText(m_form, boxes()[Box::Scale]));
     if (!pairStep(p1, p2))
         return;
 

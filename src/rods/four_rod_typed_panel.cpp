@@ -23,11 +23,21 @@ namespace {
 const QString kHandler = QStringLiteral("cmdFourRod_Click");
 const QString kSpacingTooLarge = QStringLiteral("避雷针间距过大,宜按单支或双支等高避雷针进行计算!");
 const QString kTargetTooHigh = QStringLiteral("被保护物高度不应超过所选Hr的两倍!");
-constexpr int kClassCombo = 4;
 
 enum class Box {
-    RodHeight, TargetHeight, LongSide, ShortSide, Scale,
-    TargetRadius, GroundRadius, LowestHeight, LongTopDistance, ShortTopDistance, LongTopHeight, ShortTopHeight
+    RodHeight,
+    TargetHeight,
+    LongSide,
+    ShortSide,
+    Scale,
+    Class,
+    TargetRadius,
+    GroundRadius,
+    LowestHeight,
+    LongTopDistance,
+    ShortTopDistance,
+    LongTopHeight,
+    ShortTopHeight
 };
 
 const services::FieldTable<Box>& boxes()
@@ -40,6 +50,7 @@ const services::FieldTable<Box>& boxes()
         {Box::LongSide, {in, 2, services::checks::rodSpacingMessage()}},
         {Box::ShortSide, {in, 3, services::checks::rodSpacingMessage()}},
         {Box::Scale, {in, 4, services::checks::scaleMessage()}},
+        {Box::Class, {QStringLiteral("comClass"), 4, {}}},
         {Box::TargetRadius, {out, 0, {}}},
         {Box::GroundRadius, {out, 1, {}}},
         {Box::LowestHeight, {out, 2, {}}},
@@ -86,7 +97,7 @@ bool FourRodTypedPanel::compute()
     st.m_diagonal = std::sqrt(*a * *a + *b * *b);
     st.m_targetHeight = *hx;
     st.m_scale = services::ParseScale(services::boxText(m_form, boxes()[Box::Scale]));
-    if (const auto hr = services::classSphereRadius(m_form, kClassCombo))
+    if (const auto hr = services::classSphereRadius(m_form, boxes()[Box::Class]))
         st.m_sphereRadius = *hr;
     st.m_height = *h > st.m_sphereRadius ? st.m_sphereRadius : *h;
 

@@ -45,7 +45,7 @@ void HeightPanel::cmdHeight_Click()
     if (!rx || !hx)
         return;
     // Unlike the one-rod panel, no earlier Hr is kept: a combo without a class means Hr 0.
-    const double hr = services::classSphereRadius(m_form, *boxes()[Box::Class].index).value_or(0.0);
+    const double hr = services::classSphereRadius(m_form, boxes()[Box::Class]).value_or(0.0);
 
     const RodHeight h = RequiredRodHeight(*rx, *hx, hr);
     switch (h.stop) {

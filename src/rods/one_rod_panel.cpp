@@ -24,9 +24,8 @@ namespace {
 
 const QString kHandler = QStringLiteral("cmdOneRod_Click");
 const QString kTicks = QStringLiteral("chkOneRodIn");
-constexpr int kClassCombo = 2;
 
-enum class Box { Height, TargetHeight, Scale, TargetRadius, GroundRadius };
+enum class Box { Height, TargetHeight, Scale, Class, TargetRadius, GroundRadius };
 enum Tick { GroundRange = 0, TargetRange = 1, Section = 2 };
 
 const services::FieldTable<Box>& boxes()
@@ -35,6 +34,7 @@ const services::FieldTable<Box>& boxes()
         {Box::Height, {QStringLiteral("txtOneRodIn"), 0, services::checks::rodHeightMessage()}},
         {Box::TargetHeight, {QStringLiteral("txtOneRodIn"), 1, services::checks::targetHeightMessage()}},
         {Box::Scale, {QStringLiteral("txtOneRodIn"), 2, services::checks::scaleMessage()}},
+        {Box::Class, {QStringLiteral("comClass"), 2, {}}},
         {Box::TargetRadius, {QStringLiteral("txtOneRodOut"), 0, {}}},
         {Box::GroundRadius, {QStringLiteral("txtOneRodOut"), 1, {}}},
     };
@@ -73,7 +73,7 @@ bool OneRodPanel::compute()
         return false;
     st.m_height = *h;
     st.m_targetHeight = *hx;
-    if (const auto hr = services::classSphereRadius(m_form, kClassCombo))
+    if (const auto hr = services::classSphereRadius(m_form, boxes()[Box::Class]))
         st.m_sphereRadius = *hr;
 
     const auto radii = OneRodRadiiOf(st.m_height, st.m_targetHeight, st.m_sphereRadius);

@@ -57,7 +57,7 @@ bool readPickedRodInputs(services::Form& form, const RodPanelControls& panel, bo
     st.m_height = *h;
     st.m_targetHeight = *hx;
     st.m_scale = services::ParseScale(services::boxText(form, boxes[PickedRodBox::Scale]));
-    if (const auto hr = services::classSphereRadius(form, *boxes[PickedRodBox::Class].index))
+    if (const auto hr = services::classSphereRadius(form, boxes[PickedRodBox::Class]))
         st.m_sphereRadius = *hr;
     if (capAtSphere && st.m_height > st.m_sphereRadius)
         st.m_height = st.m_sphereRadius; // the box keeps the typed height

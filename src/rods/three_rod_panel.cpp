@@ -85,7 +85,7 @@ bool ThreeRodPanel::compute()
     st.m_targetHeight = *hx;
     st.m_spacing = *d;
     st.m_scale = services::ParseScale(services::boxText(m_form, boxes[ThreeRodBox::Scale]));
-    if (const auto hr = services::classSphereRadius(m_form, *boxes[ThreeRodBox::Class].index))
+    if (const auto hr = services::classSphereRadius(m_form, boxes[ThreeRodBox::Class]))
         st.m_sphereRadius = *hr;
     if (st.m_height > st.m_sphereRadius)
         st.m_height = st.m_sphereRadius;

@@ -22,11 +22,21 @@ namespace {
 
 const QString kHandler = QStringLiteral("cmdTwoRod_Click");
 const QString kHeightUnsuitable = QStringLiteral("避雷针高度选择不当!");
-constexpr int kClassCombo = 3;
 
 enum class Box {
-    LowRodHeight, HighRodHeight, TargetHeight, Spacing, Scale,
-    TargetRadius1, TargetRadius2, GroundRadius1, GroundRadius2, AxisGap, LowestHeight, WaistHalfWidth
+    LowRodHeight,
+    HighRodHeight,
+    TargetHeight,
+    Spacing,
+    Scale,
+    Class,
+    TargetRadius1,
+    TargetRadius2,
+    GroundRadius1,
+    GroundRadius2,
+    AxisGap,
+    LowestHeight,
+    WaistHalfWidth
 };
 
 const services::FieldTable<Box>& boxes()
@@ -39,6 +49,7 @@ const services::FieldTable<Box>& boxes()
         {Box::TargetHeight, {in, 2, services::checks::targetHeightMessage()}},
         {Box::Spacing, {in, 3, services::checks::rodSpacingMessage()}},
         {Box::Scale, {in, 4, services::checks::scaleMessage()}},
+        {Box::Class, {QStringLiteral("comClass"), 3, {}}},
         {Box::TargetRadius1, {out, 0, {}}},
         {Box::TargetRadius2, {out, 1, {}}},
         {Box::GroundRadius1, {out, 2, {}}},
@@ -81,7 +92,7 @@ bool TwoRodPanel::compute()
     st.m_highRodHeight = *h2;
     st.m_spacing = *d;
     st.m_targetHeight = *hx;
-    if (const auto hr = services::classSphereRadius(m_form, kClassCombo))
+    if (const auto hr = services::classSphereRadius(m_form, boxes()[Box::Class]))
         st.m_sphereRadius = *hr;
 
     const TwoRodZone z = TwoRodZoneOf(*h1, *h2, *hx, *d, st.m_sphereRadius);

@@ -26,7 +26,7 @@ bool BeginOneStripComputation(services::Form& form, const OneStripBoxes& boxes)
         services::refuse(form, boxes[OneStripBox::Target], kTargetAboveWire);
         return false;
     }
-    if (const auto hr = services::classSphereRadius(form, *boxes[OneStripBox::Class].index))
+    if (const auto hr = services::classSphereRadius(form, boxes[OneStripBox::Class]))
         st.m_sphereRadius = *hr;
     if (!OneStripZoneOf(st.m_height, st.m_targetHeight, st.m_sphereRadius)) {
         for (const OneStripBox result : {OneStripBox::TargetWidth, OneStripBox::GroundWidth, OneStripBox::ZoneTop})

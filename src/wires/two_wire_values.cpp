@@ -42,7 +42,7 @@ bool readTwoWireInputs(services::Form& form, const TwoWireBoxes& b)
         services::refuse(form, b[TwoWireBox::Target], kTargetNotBelowWire);
         return false;
     }
-    if (const auto hr = services::classSphereRadius(form, *b[TwoWireBox::Class].index))
+    if (const auto hr = services::classSphereRadius(form, b[TwoWireBox::Class]))
         st.m_sphereRadius = *hr;
     if (wireAboveTwiceSphere(st.m_height, st.m_sphereRadius)) {
         for (const TwoWireBox result : kResults)
