@@ -7,10 +7,10 @@
 #include "services/acad_refs.h"
 #include "services/form.h"
 #include "services/input_checks.h"
-#include "services/input_checks_rules.h"
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
+#include "services/rod_fields.h"
 #include "services/scale.h"
 
 #include <QAbstractButton>
@@ -25,16 +25,9 @@ namespace {
 
 const QString kHandler = QStringLiteral("cmdBuilding_Click");
 
-enum class Box { Scale, Class };
+using Box = services::BuildingBox;
 
-const services::FieldTable<Box>& boxes()
-{
-    static const services::FieldTable<Box> table{
-        {Box::Scale, {QStringLiteral("txtBuilding"), 0, services::checks::scaleMessage()}},
-        {Box::Class, {QStringLiteral("comClass"), 0, {}}},
-    };
-    return table;
-}
+const services::FieldTable<Box>& boxes() { return services::buildingBoxes(); }
 
 } // namespace
 

@@ -2,18 +2,20 @@
 #include "rods/four_rod_picked_boxes.h"
 
 #include "rods/picked_panels.h"
+#include "services/rod_fields.h"
 
 namespace rods {
 
 const services::FieldTable<FourRodPickedBox>& fourRodPickedBoxes()
 {
     using B = FourRodPickedBox;
-    const services::FieldTable<PickedRodBox> in = pickedRodBoxes(kFourRodPickedPanel);
+    using services::RodInput;
+    const services::FieldTable<RodInput> in = services::rodInputs(kFourRodPickedPanel.inputs);
     const QString& out = kFourRodPickedPanel.results;
     static const services::FieldTable<B> table{
-        {B::Height, in[PickedRodBox::Height]},
-        {B::TargetHeight, in[PickedRodBox::TargetHeight]},
-        {B::Scale, in[PickedRodBox::Scale]},
+        {B::Height, in[RodInput::Height]},
+        {B::TargetHeight, in[RodInput::TargetHeight]},
+        {B::Scale, in[RodInput::Scale]},
         {B::Rx, {out, 0, {}}},
         {B::R0, {out, 1, {}}},
         {B::Lowest, {out, 2, {}}},

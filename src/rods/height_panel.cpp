@@ -4,8 +4,8 @@
 #include "rods/rod_height.h"
 #include "services/form.h"
 #include "services/input_checks.h"
-#include "services/input_checks_rules.h"
 #include "services/panel_io.h"
+#include "services/rod_fields.h"
 
 #include <QAbstractButton>
 
@@ -15,18 +15,9 @@ namespace {
 const QString kTooHigh = QStringLiteral("被保护物高度不应超过所选Hr的两倍!");
 const QString kOutOfReach = QStringLiteral("可能目标与避雷针的距离rx过大,或目标高度过大!");
 
-enum class Box { Distance, TargetHeight, Class, Height };
+using Box = services::RodHeightBox;
 
-const services::FieldTable<Box>& boxes()
-{
-    static const services::FieldTable<Box> table{
-        {Box::Distance, {QStringLiteral("txtHeightIn"), 0, QStringLiteral("目标与避雷针的距离数值无效!")}},
-        {Box::TargetHeight, {QStringLiteral("txtHeightIn"), 1, services::checks::targetHeightMessage()}},
-        {Box::Class, {QStringLiteral("comClass"), 1, {}}},
-        {Box::Height, {QStringLiteral("txtHeightOut"), std::nullopt, {}}},
-    };
-    return table;
-}
+const services::FieldTable<Box>& boxes() { return services::rodHeightBoxes(); }
 } // namespace
 
 HeightPanel::HeightPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)

@@ -4,16 +4,17 @@
 #include "geometry/colours.h"
 #include "geometry/frame_drawing.h"
 #include "rods/one_rod_zone.h"
+#include "rods/picked_panels.h"
 #include "rods/sections.h"
 #include "services/acad_refs.h"
 #include "services/button_arrays.h"
 #include "services/compute_then_draw.h"
 #include "services/form.h"
 #include "services/input_checks.h"
-#include "services/input_checks_rules.h"
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
+#include "services/rod_fields.h"
 
 namespace rods {
 
@@ -30,13 +31,11 @@ enum Tick { GroundRange = 0, TargetRange = 1, Section = 2 };
 
 const services::FieldTable<Box>& boxes()
 {
+    const services::FieldTable<services::RodInput> in = services::rodInputs(kOneRodPanel.inputs);
     static const services::FieldTable<Box> table{
-        {Box::Height, {QStringLiteral("txtOneRodIn"), 0, services::checks::rodHeightMessage()}},
-        {Box::TargetHeight, {QStringLiteral("txtOneRodIn"), 1, services::checks::targetHeightMessage()}},
-        {Box::Scale, {QStringLiteral("txtOneRodIn"), 2, services::checks::scaleMessage()}},
-        {Box::Class, {QStringLiteral("comClass"), 2, {}}},
-        {Box::TargetRadius, {QStringLiteral("txtOneRodOut"), 0, {}}},
-        {Box::GroundRadius, {QStringLiteral("txtOneRodOut"), 1, {}}},
+        {Box::Height, in[services::RodInput::Height]},      {Box::TargetHeight, in[services::RodInput::TargetHeight]},
+        {Box::Scale, in[services::RodInput::Scale]},        {Box::Class, classComboOf(kOneRodPanel)},
+        {Box::TargetRadius, {kOneRodPanel.results, 0, {}}}, {Box::GroundRadius, {kOneRodPanel.results, 1, {}}},
     };
     return table;
 }

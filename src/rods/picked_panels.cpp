@@ -2,8 +2,8 @@
 #include "rods/picked_panels.h"
 
 #include "services/form.h"
-#include "services/input_checks_rules.h"
 #include "services/panel_io.h"
+#include "services/rod_fields.h"
 #include "services/scale.h"
 
 #include <QCheckBox>
@@ -34,30 +34,24 @@ void copyPanelInputs(services::Form& form, const RodPanelControls& from, const R
     }
 }
 
-services::FieldTable<PickedRodBox> pickedRodBoxes(const RodPanelControls& panel)
+services::PanelField classComboOf(const RodPanelControls& panel)
 {
-    using B = PickedRodBox;
-    namespace checks = services::checks;
-    return {
-        {B::Height, {panel.inputs, 0, checks::rodHeightMessage()}},
-        {B::TargetHeight, {panel.inputs, 1, checks::targetHeightMessage()}},
-        {B::Scale, {panel.inputs, 2, checks::scaleMessage()}},
-        {B::Class, {QStringLiteral("comClass"), panel.classCombo, {}}},
-    };
+    return {QStringLiteral("comClass"), panel.classCombo, {}};
 }
 
 bool readPickedRodInputs(services::Form& form, const RodPanelControls& panel, bool capAtSphere)
 {
     services::FormState& st = form.state();
-    const services::FieldTable<PickedRodBox> boxes = pickedRodBoxes(panel);
-    const auto h = services::boxNumber(form, boxes[PickedRodBox::Height]);
-    const auto hx = services::boxNumber(form, boxes[PickedRodBox::TargetHeight]);
+    using services::RodInput;
+    const services::FieldTable<RodInput> boxes = services::rodInputs(panel.inputs);
+    const auto h = services::boxNumber(form, boxes[RodInput::Height]);
+    const auto hx = services::boxNumber(form, boxes[RodInput::TargetHeight]);
     if (!h || !hx)
         return false;
     st.m_height = *h;
     st.m_targetHeight = *hx;
-    st.m_scale = services::ParseScale(services::boxText(form, boxes[PickedRodBox::Scale]));
-    if (const auto hr = services::classSphereRadius(form, boxes[PickedRodBox::Class]))
+    st.m_scale = services::ParseScale(services::boxText(form, boxes[RodInput::Scale]));
+    if (const auto hr = services::classSphereRadius(form, classComboOf(panel)))
         st.m_sphereRadius = *hr;
     if (capAtSphere && st.m_height > st.m_sphereRadius)
         st.m_height = st.m_sphereRadius; // the box keeps the typed height

@@ -27,9 +27,8 @@ inline const RodPanelControls kThreeRodPickedPanel{QStringLiteral("txtThreeRodPi
 inline const RodPanelControls kFourRodPickedPanel{QStringLiteral("txtFourRodPickedIn"), 8,
                                                   QStringLiteral("chkFourRodPickedIn"), QStringLiteral("txtFourRodPickedOut")};
 
-// The boxes every picked rod panel has in the same places: h, hx and the scale, then its class combo.
-enum class PickedRodBox { Height, TargetHeight, Scale, Class };
-services::FieldTable<PickedRodBox> pickedRodBoxes(const RodPanelControls& panel);
+// The panel's class combo as a field of its table.
+services::PanelField classComboOf(const RodPanelControls& panel);
 
 // Copies every input text, the class (by its place in the list; no selection stays no selection) and
 // every check box's state from one panel into another, element by element. The receiving panel's

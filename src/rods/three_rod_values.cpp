@@ -5,7 +5,6 @@
 #include "rods/picked_panels.h"
 #include "rods/three_rod_zone.h"
 #include "services/form.h"
-#include "services/input_checks_rules.h"
 #include "services/number_format.h"
 #include "services/panel_io.h"
 
@@ -13,33 +12,17 @@
 
 namespace rods {
 
-namespace checks = services::checks;
 using B = ThreeRodBox;
-
-const ThreeRodBoxes& typedThreeRodBoxes()
-{
-    const QString in = QStringLiteral("txtThreeRodIn"), out = QStringLiteral("txtThreeRodOut");
-    static const ThreeRodBoxes table{
-        {B::Height, {in, 0, checks::rodHeightMessage()}},
-        {B::TargetHeight, {in, 1, checks::targetHeightMessage()}},
-        {B::Spacing, {in, 2, checks::rodSpacingMessage()}},
-        {B::Scale, {in, 3, checks::scaleMessage()}},
-        {B::Class, {QStringLiteral("comClass"), 11, {}}},
-        {B::TargetRadius, {out, 0, {}}},
-        {B::GroundRadius, {out, 1, {}}},
-        {B::CentreHeight, {out, 2, {}}},
-    };
-    return table;
-}
 
 const ThreeRodBoxes& pickedThreeRodBoxes()
 {
-    const services::FieldTable<PickedRodBox> in = pickedRodBoxes(kThreeRodPickedPanel);
+    using services::RodInput;
+    const services::FieldTable<RodInput> in = services::rodInputs(kThreeRodPickedPanel.inputs);
     const QString& out = kThreeRodPickedPanel.results;
     static const ThreeRodBoxes table{
-        {B::Height, in[PickedRodBox::Height]}, {B::TargetHeight, in[PickedRodBox::TargetHeight]},
-        {B::Scale, in[PickedRodBox::Scale]},   {B::Class, in[PickedRodBox::Class]},
-        {B::TargetRadius, {out, 0, {}}},       {B::GroundRadius, {out, 1, {}}},
+        {B::Height, in[RodInput::Height]}, {B::TargetHeight, in[RodInput::TargetHeight]},
+        {B::Scale, in[RodInput::Scale]},   {B::Class, classComboOf(kThreeRodPickedPanel)},
+        {B::TargetRadius, {out, 0, {}}},   {B::GroundRadius, {out, 1, {}}},
         {B::CentreHeight, {out, 2, {}}},
     };
     return table;

@@ -1,17 +1,17 @@
 // The boxes of both three-rod panels and the values they show: the centre height, then rx and r0 of one rod.
 #pragma once
 
-#include "services/panel_io.h"
+#include "services/rod_fields.h"
 
 namespace services { class Form; }
 
 namespace rods {
 
-// Inputs (the picked panel has no Spacing), the class combo and the results rx, r0 and the centre height.
-enum class ThreeRodBox { Height, TargetHeight, Spacing, Scale, Class, TargetRadius, GroundRadius, CentreHeight };
+using services::ThreeRodBox;
 using ThreeRodBoxes = services::FieldTable<ThreeRodBox>;
+using services::typedThreeRodBoxes;
 
-const ThreeRodBoxes& typedThreeRodBoxes();
+// The picked panel's table: its inputs where every picked rod panel has them, no Spacing.
 const ThreeRodBoxes& pickedThreeRodBoxes();
 
 // From m_height (capped at Hr), m_targetHeight, m_spacing and m_sphereRadius: writes m_lowestHeight

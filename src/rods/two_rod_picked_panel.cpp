@@ -21,6 +21,7 @@
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
+#include "services/rod_fields.h"
 
 #include <cmath>
 
@@ -37,9 +38,9 @@ enum class Box { Height, TargetHeight, TargetRadius, GroundRadius, AxisGap, Lowe
 
 const services::FieldTable<Box>& boxes()
 {
-    const services::FieldTable<PickedRodBox> in = pickedRodBoxes(kPanel);
+    const services::FieldTable<services::RodInput> in = services::rodInputs(kPanel.inputs);
     static const services::FieldTable<Box> table{
-        {Box::Height, in[PickedRodBox::Height]},        {Box::TargetHeight, in[PickedRodBox::TargetHeight]},
+        {Box::Height, in[services::RodInput::Height]},  {Box::TargetHeight, in[services::RodInput::TargetHeight]},
         {Box::TargetRadius, {kPanel.results, 0, {}}},   {Box::GroundRadius, {kPanel.results, 1, {}}},
         {Box::AxisGap, {kPanel.results, 2, {}}},        {Box::LowestHeight, {kPanel.results, 3, {}}},
         {Box::WaistHalfWidth, {kPanel.results, 4, {}}},

@@ -48,6 +48,8 @@ public:
     bool scale(const PanelField& field) { return scale(field.name, field.index, field.message); }
     double value(const PanelField& field) const { return value(field.name, field.index); }
     bool fail(const PanelField& field) { return fail(field.name, field.index, field.message); }
+    // The same with a message of the cross rule that found the box at fault.
+    bool fail(const PanelField& field, const QString& message) { return fail(field.name, field.index, message); }
 
 private:
     QString text(const QString& box, std::optional<int> index) const;
