@@ -3,12 +3,12 @@
 
 #include "geometry/frame_drawing.h"
 #include "rods/four_rod_drawing.h"
-#include "rods/four_rod_picked_boxes.h"
 #include "rods/four_rod_rectangle.h"
 #include "rods/four_rod_union.h"
 #include "rods/four_rod_values.h"
 #include "rods/picked_fallbacks.h"
 #include "rods/picked_panels.h"
+#include "rods/picked_rod_boxes.h"
 #include "services/button_arrays.h"
 #include "services/colours.h"
 #include "services/form.h"

@@ -3,10 +3,10 @@
 
 #include "geometry/plan_geometry.h"
 #include "platform/automation/errors_resumed.h"
-#include "rods/four_rod_picked_boxes.h"
 #include "rods/four_rod_union_outlines.h"
 #include "rods/pair_engine.h"
 #include "rods/picked_panels.h"
+#include "rods/picked_rod_boxes.h"
 #include "services/acad_refs.h"
 #include "services/control_registry.h"
 #include "services/form.h"

@@ -11,6 +11,7 @@
 #include "rods/picked_fallbacks.h"
 #include "rods/picked_pair_plan.h"
 #include "rods/picked_panels.h"
+#include "rods/picked_rod_boxes.h"
 #include "rods/sections.h"
 #include "rods/two_rod_zone.h"
 #include "services/acad_refs.h"
@@ -21,7 +22,6 @@
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
-#include "services/rod_fields.h"
 
 #include <cmath>
 
@@ -34,19 +34,9 @@ namespace {
 const RodPanelControls& kPanel = kTwoRodPickedPanel;
 const QString kHeightUnsuitable = QStringLiteral("避雷针高度选择不当!");
 
-enum class Box { Height, TargetHeight, TargetRadius, GroundRadius, AxisGap, LowestHeight, WaistHalfWidth };
+using Box = TwoRodPickedBox;
 
-const services::FieldTable<Box>& boxes()
-{
-    const services::FieldTable<services::RodInput> in = services::rodInputs(kPanel.inputs);
-    static const services::FieldTable<Box> table{
-        {Box::Height, in[services::RodInput::Height]},  {Box::TargetHeight, in[services::RodInput::TargetHeight]},
-        {Box::TargetRadius, {kPanel.results, 0, {}}},   {Box::GroundRadius, {kPanel.results, 1, {}}},
-        {Box::AxisGap, {kPanel.results, 2, {}}},        {Box::LowestHeight, {kPanel.results, 3, {}}},
-        {Box::WaistHalfWidth, {kPanel.results, 4, {}}},
-    };
-    return table;
-}
+const services::FieldTable<Box>& boxes() { return twoRodPickedBoxes(); }
 
 bool presetMode(const services::FormState& st)
 {

@@ -1,7 +1,7 @@
 // Every control of the nineteen panels: name, index, kind, container, caption or text and start state.
 #include "app/catalogue_builder.h"
 #include "app/panel_catalogue.h"
-#include "rods/four_rod_picked_boxes.h"
+#include "rods/picked_rod_boxes.h"
 #include "rods/three_rod_values.h"
 #include "services/earthing_fields.h"
 #include "services/rod_fields.h"
@@ -359,6 +359,7 @@ TEST_F(CatalogueTable, EveryFieldOfThePanelTablesNamesAControl)
     take(services::typedThreeRodBoxes());
     take(rods::pickedThreeRodBoxes());
     take(services::fourRodBoxes());
+    take(rods::twoRodPickedBoxes());
     take(rods::fourRodPickedBoxes());
     take(services::rodHeightBoxes());
     take(services::buildingBoxes());

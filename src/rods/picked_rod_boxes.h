@@ -1,9 +1,14 @@
-// The boxes of the picked four-rod panel, which its computation and the four-rod union both write.
+// The boxes of the picked two- and four-rod panels, which their computations and the fall-backs write.
 #pragma once
 
 #include "services/panel_io.h"
 
 namespace rods {
+
+// Inputs, then the results: rx, r0, the axis gap, the lowest height and the waist half-width.
+enum class TwoRodPickedBox { Height, TargetHeight, TargetRadius, GroundRadius, AxisGap, LowestHeight, WaistHalfWidth };
+
+const services::FieldTable<TwoRodPickedBox>& twoRodPickedBoxes();
 
 // Inputs, then the results: rx, r0, the centre height and the highest points of the two axis sections.
 enum class FourRodPickedBox {
