@@ -11,6 +11,7 @@
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
+#include "services/rod_fields.h"
 #include "services/scale.h"
 
 namespace buildings {
@@ -22,7 +23,10 @@ namespace prompts = services::prompts;
 namespace {
 
 const QString kHandler = QStringLiteral("cmdBuilding_Click");
-constexpr int kClassCombo = 0;
+
+using Box = services::BuildingBox;
+
+const services::FieldTable<Box>& boxes() { return services::buildingBoxes(); }
 
 } // namespace
 
@@ -37,7 +41,7 @@ void BuildingOutlinePanel::cmdBuilding_Click()
     if (!services::CheckBuildingInput(m_form))
         return;
     // A class list without one of the three classes gives no sphere: every distinct pair is refused.
-    const double hr = services::classSphereRadius(m_form, kClassCombo).value_or(0.0);
+    const double hr = services::classSphereRadius(m_form, boxes()[Box::Class]).value_or(0.0);
     if (!services::beginDrawingCommand(m_form, services::PanelKind::Typed))
         return;
 
@@ -51,7 +55,7 @@ void BuildingOutlinePanel::cmdBuilding_Click()
     m_form.ShowMsg(QString());
 
     services::FormState& st = m_form.state();
-    st.m_radius = hr * 1000 * services::ParseScale(services::boxText(m_form, QStringLiteral("txtBuilding"), 0));
+    st.m_radius = hr * 1000 * services::ParseScale(services::boxText(m_form, boxes()[Box::Scale]));
     if (!pairStep(p1, p2))
         return;
 

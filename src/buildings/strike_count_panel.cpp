@@ -6,6 +6,7 @@
 #include "services/form.h"
 #include "services/input_checks_rules.h"
 #include "services/number_format.h"
+#include "services/panel_io.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -16,34 +17,27 @@ namespace buildings {
 
 namespace {
 
-struct Box {
-    const char* name;
-    std::optional<int> index;
-    const char* message;
-};
-
-Box boxOf(StrikeField field)
+const services::FieldTable<StrikeField>& boxes()
 {
-    switch (field) {
-    case StrikeField::ThunderDays: return {"txtTD", std::nullopt, "年雷暴日数无效!"};
-    case StrikeField::Length: return {"txtLength", std::nullopt, "建筑物长度数值无效!"};
-    case StrikeField::Width: return {"txtWidth", std::nullopt, "建筑物宽度数值无效!"};
-    case StrikeField::CuboidHeight: return {"txtAltitude", 0, "建筑物高度数值无效!"};
-    case StrikeField::Radius: return {"txtRadius", std::nullopt, "建筑物半径数值无效!"};
-    case StrikeField::CylinderHeight: return {"txtAltitude", 1, "建筑物高度数值无效!"};
-    case StrikeField::Area: return {"txtArea", std::nullopt, "建筑物等效面积数值无效!"};
-    }
-    return {"txtTD", std::nullopt, "年雷暴日数无效!"};
+    using F = StrikeField;
+    static const services::FieldTable<F> table{
+        {F::ThunderDays, {QStringLiteral("txtTD"), std::nullopt, QStringLiteral("年雷暴日数无效!")}},
+        {F::Length, {QStringLiteral("txtLength"), std::nullopt, QStringLiteral("建筑物长度数值无效!")}},
+        {F::Width, {QStringLiteral("txtWidth"), std::nullopt, QStringLiteral("建筑物宽度数值无效!")}},
+        {F::CuboidHeight, {QStringLiteral("txtAltitude"), 0, QStringLiteral("建筑物高度数值无效!")}},
+        {F::Radius, {QStringLiteral("txtRadius"), std::nullopt, QStringLiteral("建筑物半径数值无效!")}},
+        {F::CylinderHeight, {QStringLiteral("txtAltitude"), 1, QStringLiteral("建筑物高度数值无效!")}},
+        {F::Area, {QStringLiteral("txtArea"), std::nullopt, QStringLiteral("建筑物等效面积数值无效!")}},
+    };
+    return table;
 }
 
 // The field test of the panel: numeric and not negative; a bad box is marked and named.
 std::optional<double> field(services::checks::Rules& rules, StrikeField f)
 {
-    const Box b = boxOf(f);
-    const QString name = QString::fromUtf8(b.name);
-    if (!rules.nonNegative(name, b.index, QString::fromUtf8(b.message)))
+    if (!rules.nonNegative(boxes()[f]))
         return std::nullopt;
-    return rules.value(name, b.index);
+    return rules.value(boxes()[f]);
 }
 
 } // namespace
@@ -66,20 +60,20 @@ StrikeCountPanel::StrikeCountPanel(services::Form& form, QObject* parent) : QObj
 
 void StrikeCountPanel::optShape_Click(int index)
 {
-    const std::optional<ShapeBoxes> boxes = shapeBoxes(index);
-    if (!boxes)
+    const std::optional<ShapeBoxes> enabled = shapeBoxes(index);
+    if (!enabled)
         return;
     const services::ControlRegistry& c = m_form.controls();
-    const auto enable = [&](const char* name, std::optional<int> i, bool on) {
-        if (QWidget* w = c.widget(QString::fromUtf8(name), i))
+    const auto enable = [&](StrikeField f, bool on) {
+        if (QWidget* w = c.widget(boxes()[f].name, boxes()[f].index))
             w->setEnabled(on);
     };
-    enable("txtArea", std::nullopt, boxes->area);
-    enable("txtLength", std::nullopt, boxes->length);
-    enable("txtWidth", std::nullopt, boxes->width);
-    enable("txtAltitude", 0, boxes->cuboidHeight);
-    enable("txtAltitude", 1, boxes->cylinderHeight);
-    enable("txtRadius", std::nullopt, boxes->radius);
+    enable(StrikeField::Area, enabled->area);
+    enable(StrikeField::Length, enabled->length);
+    enable(StrikeField::Width, enabled->width);
+    enable(StrikeField::CuboidHeight, enabled->cuboidHeight);
+    enable(StrikeField::CylinderHeight, enabled->cylinderHeight);
+    enable(StrikeField::Radius, enabled->radius);
 }
 
 void StrikeCountPanel::cmdNumber_Click()
@@ -140,8 +134,7 @@ void StrikeCountPanel::cmdNumber_Click()
 
     const StrikeCount n = strikeCount(*td, b, k);
     if (n.overflow) {
-        const Box box = boxOf(*n.overflow);
-        rules.fail(QString::fromUtf8(box.name), box.index, QString::fromUtf8(box.message));
+        rules.fail(boxes()[*n.overflow]);
         return;
     }
     m_form.ShowMsg(QString::fromUtf8(kStrikeCountLabel) + services::FormatFixed3(n.strikes)

@@ -30,6 +30,20 @@ Placement Placement::turnedAbout(const cad::Point& base, double angle) const
     return turned;
 }
 
+Placement Placement::mirroredIn(const cad::Point& from, const cad::Point& to) const
+{
+    Placement mirrored = *this;
+    mirrored.m_mirror = MirrorLine{from, to};
+    return mirrored;
+}
+
+Placement Placement::erasingUnplaced() const
+{
+    Placement erasing = *this;
+    erasing.m_eraseUnplaced = true;
+    return erasing;
+}
+
 Placement Placement::filedInto(HandleFiling filing) const
 {
     Placement filed = *this;
@@ -51,13 +65,39 @@ cad::Point Placement::point(const FramePoint& p) const
 cad::Point Placement::placedPoint(const FramePoint& p) const
 {
     const cad::Point laid = point(p);
-    return m_turn ? cad::geom::rotatePoint(laid, m_turn->base, m_turn->angle) : laid;
+    const cad::Point turned = m_turn ? cad::geom::rotatePoint(laid, m_turn->base, m_turn->angle) : laid;
+    return m_mirror ? cad::geom::mirrorPoint(turned, m_mirror->from, m_mirror->to) : turned;
 }
 
-void Placement::turn(cad::Entity& entity, automation::ErrObject& err) const
+bool Placement::turn(cad::Entity& entity, automation::ErrObject& err) const
 {
-    if (m_turn)
-        resume(err, [&] { entity.Rotate(m_turn->base, m_turn->angle); });
+    if (!m_turn || resume(err, [&] { entity.Rotate(m_turn->base, m_turn->angle); }))
+        return true;
+    if (!m_eraseUnplaced)
+        return true;
+    resume(err, [&] { entity.Erase(); });
+    return false;
+}
+
+bool Placement::show(cad::Entity& entity, automation::ErrObject& err) const
+{
+    if (!m_mirror)
+        return showOrErase(entity, err);
+    cad::Entity image;
+    if (resume(err, [&] { image = entity.Mirror(m_mirror->from, m_mirror->to); }))
+        showOrErase(image, err);
+    resume(err, [&] { entity.Erase(); });
+    return false;
+}
+
+bool Placement::showOrErase(cad::Entity& entity, automation::ErrObject& err) const
+{
+    if (resume(err, [&] { entity.setVisible(true); }))
+        return true;
+    // A hidden entity would stay in the drawing, and be saved so.
+    if (m_eraseUnplaced)
+        resume(err, [&] { entity.Erase(); });
+    return false;
 }
 
 void Placement::file(const services::EntityHandle& handle, automation::ErrObject& err) const
@@ -74,9 +114,8 @@ void drawFrameArc(services::FormState& st, const Placement& at, const FrameArc& 
     st.m_toPoint = at.point(arc.to);
     services::g_lastHandle = DrawArc(st, st.m_centrePoint, st.m_radius, st.m_fromPoint, st.m_toPoint);
     if (services::g_lastHandle != services::kNoEntity) {
-        at.turn(services::g_lastEntity, err);
-        if (!at.files())
-            resume(err, [] { services::g_lastEntity.setVisible(true); });
+        if (at.turn(services::g_lastEntity, err) && !at.files())
+            at.show(services::g_lastEntity, err);
     }
     // An arc that was not drawn still takes its slot, so the list keeps its positions.
     at.file(services::g_lastHandle, err);
@@ -89,7 +128,16 @@ void drawFrameLine(services::FormState& st, const Placement& at, const FrameLine
     st.m_toPoint = at.point(line.to);
     const bool added = resume(err, [&] { services::g_lastLine = services::g_modelSpace.AddLine(st.m_fromPoint, st.m_toPoint); });
     if (!added)
+        return; // g_lastLine still names an earlier line, which must stay as it is
+    if (at.hidesLinesUntilPlaced()) {
+        resume(err, [] { services::g_lastLine.setVisible(false); });
+        if (!at.turn(services::g_lastLine, err))
+            return;
+        resume(err, [&] { services::g_lastLine.setColor(colour); });
+        if (at.show(services::g_lastLine, err))
+            resume(err, [] { services::g_lastLine.Update(); });
         return;
+    }
     resume(err, [&] { services::g_lastLine.setColor(colour); });
     at.turn(services::g_lastLine, err);
     resume(err, [] { services::g_lastLine.Update(); });

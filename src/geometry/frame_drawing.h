@@ -23,7 +23,7 @@ using HandleFiling = std::function<void(const services::EntityHandle&)>;
 // where a length is (metres × 1000) × factor. The typed panels read their scale text again for every
 // length (the box may change while a pick waits); the picked panels use the factor parsed once into
 // m_scale. A turned placement then turns every entity about its base point by its angle, so a frame
-// built along the x axis lands where it belongs.
+// built along the x axis lands where it belongs; a mirrored one then shows every entity's mirror image.
 class Placement {
 public:
     Placement(const cad::Point& origin, std::function<QString()> scaleText);
@@ -33,18 +33,30 @@ public:
     static Placement workFrame(const services::FormState& st);
 
     Placement turnedAbout(const cad::Point& base, double angle) const;
+    // After the turn, a shown entity is mirrored in the line from → to: its mirror image is shown and the
+    // turned entity erased. Filed arcs are not mirrored.
+    Placement mirroredIn(const cad::Point& from, const cad::Point& to) const;
+    // An entity that cannot be turned, mirrored or shown is erased rather than left hidden in the drawing;
+    // a line to be turned or mirrored is drawn hidden until it is in place.
+    Placement erasingUnplaced() const;
     // Arcs drawn through this placement stay hidden and their handles go to `filing` instead.
     Placement filedInto(HandleFiling filing) const;
 
     double length(double metres) const;
     // Where a frame point is laid down, before the turn.
     cad::Point point(const FramePoint& p) const;
-    // Where a frame point ends up, after the turn.
+    // Where a frame point ends up, after the turn and the mirror.
     cad::Point placedPoint(const FramePoint& p) const;
 
     bool files() const { return static_cast<bool>(m_filing); }
-    // Turns an entity laid down through point() into place; nothing for an unturned placement.
-    void turn(cad::Entity& entity, automation::ErrObject& err) const;
+    // Whether a line is drawn hidden until it is in place: it may be erased on the way or mirrored away.
+    bool hidesLinesUntilPlaced() const { return m_mirror || (m_eraseUnplaced && m_turn); }
+    // Turns an entity laid down through point() into place; nothing for an unturned placement. False when
+    // the turn failed and the entity was erased for it.
+    bool turn(cad::Entity& entity, automation::ErrObject& err) const;
+    // Shows a turned entity, or for a mirrored placement its mirror image (the entity itself erased).
+    // True when the entity itself is shown.
+    bool show(cad::Entity& entity, automation::ErrObject& err) const;
     // Files a handle (a failing filing is recorded in err); nothing when the placement does not file.
     void file(const services::EntityHandle& handle, automation::ErrObject& err) const;
 
@@ -53,19 +65,28 @@ private:
         cad::Point base;
         double angle;
     };
+    struct MirrorLine {
+        cad::Point from;
+        cad::Point to;
+    };
+
+    // Shows an entity; when that fails and the placement erases what it cannot place, erases it.
+    bool showOrErase(cad::Entity& entity, automation::ErrObject& err) const;
 
     cad::Point m_origin;
     std::function<QString()> m_scaleText;
     double m_factor = 0.0;
     std::optional<Turn> m_turn;
+    std::optional<MirrorLine> m_mirror;
+    bool m_eraseUnplaced = false;
     HandleFiling m_filing;
 };
 
 // One arc through DrawArc with the drawing arguments of the form state (colour m_color). It is turned
-// into place, then shown, or left hidden and filed when the placement files.
+// (and mirrored) into place, then shown, or left hidden and filed when the placement files.
 void drawFrameArc(services::FormState& st, const Placement& at, const FrameArc& arc, automation::ErrObject& err);
 
-// One line in `colour`, turned into place; a refused line leaves every other entity as it was.
+// One line in `colour`, turned (and mirrored) into place; a refused line leaves every other entity as it was.
 void drawFrameLine(services::FormState& st, const Placement& at, const FrameLine& line, short colour,
                    automation::ErrObject& err);
 

@@ -8,11 +8,11 @@
 #include "rods/four_rod_values.h"
 #include "rods/picked_fallbacks.h"
 #include "rods/picked_panels.h"
+#include "rods/picked_rod_boxes.h"
 #include "services/button_arrays.h"
 #include "services/colours.h"
 #include "services/form.h"
 #include "services/input_checks.h"
-#include "services/input_checks_rules.h"
 #include "services/numeric_routines.h"
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
@@ -29,30 +29,22 @@ const QString kHandler = QStringLiteral("cmdFourRodPicked_Click");
 const QString kTargetTooHigh = QStringLiteral("被保护物高度不应超过所选Hr的两倍!");
 const QString kTargetBlindZone = QStringLiteral("四针间距较大, 目标中心存在防雷盲区!");
 
-enum class Box { Height, TargetHeight, Scale };
+using Box = FourRodPickedBox;
 enum Tick { GroundRange = 0, TargetRange = 1, Section = 2 };
-enum Result { Rx = 0, R0 = 1, Lowest = 2, LongTopDistance = 3, ShortTopDistance = 4, LongTopHeight = 5, ShortTopHeight = 6 };
 
-const services::FieldTable<Box>& boxes()
-{
-    static const services::FieldTable<Box> table{
-        {Box::Height, {kFourRodPickedPanel.inputs, 0, services::checks::rodHeightMessage()}},
-        {Box::TargetHeight, {kFourRodPickedPanel.inputs, 1, services::checks::targetHeightMessage()}},
-        {Box::Scale, {kFourRodPickedPanel.inputs, 2, services::checks::scaleMessage()}},
-    };
-    return table;
-}
+const services::FieldTable<Box>& boxes() { return fourRodPickedBoxes(); }
 
 bool ticked(services::Form& form, Tick tick)
 {
     return services::isTicked(form, kFourRodPickedPanel.checks, tick);
 }
 
-void showBox(services::Form& form, Result box, const std::optional<double>& value)
+void showBox(services::Form& form, Box key, const std::optional<double>& value)
 {
+    const services::PanelField& box = boxes()[key];
     if (value)
-        services::showResult(form, kFourRodPickedPanel.results, box, *value);
-    else if (QLineEdit* b = form.controls().textBox(kFourRodPickedPanel.results, box))
+        services::showResult(form, box, *value);
+    else if (QLineEdit* b = form.controls().textBox(box.name, box.index))
         b->clear(); // a value that does not exist for this layout never shows an earlier run's
 }
 
@@ -127,19 +119,19 @@ bool FourRodPickedPanel::showValues(FourRodValues& v)
     v = FourRodValuesOf({st.m_longSide, st.m_shortSide, st.m_height, st.m_targetHeight, st.m_sphereRadius});
     st.m_diagonal = v.diagonal;
     st.m_lowestHeight = v.lowestHeight.value_or(-1.0);
-    showBox(m_form, Lowest, v.lowestHeight);
+    showBox(m_form, Box::Lowest, v.lowestHeight);
     if (v.longAxisReach)
         st.m_longAxisReach = *v.longAxisReach;
     if (v.shortAxisReach)
         st.m_shortAxisReach = *v.shortAxisReach;
-    auto top = [&](const std::optional<FourRodAxisTop>& t, Result distance, Result height) {
+    auto top = [&](const std::optional<FourRodAxisTop>& t, Box distance, Box height) {
         showBox(m_form, height, t ? std::optional<double>(t->height) : std::nullopt);
         showBox(m_form, distance, t ? std::optional<double>(t->distance) : std::nullopt);
         if (t)
             st.m_axisRoot = t->root;
     };
-    top(v.longTop, LongTopDistance, LongTopHeight);
-    top(v.shortTop, ShortTopDistance, ShortTopHeight);
+    top(v.longTop, Box::LongTopDistance, Box::LongTopHeight);
+    top(v.shortTop, Box::ShortTopDistance, Box::ShortTopHeight);
 
     if (!v.targetHalfWidth) {
         services::refuse(m_form, boxes()[Box::TargetHeight], kTargetTooHigh);
@@ -149,8 +141,8 @@ bool FourRodPickedPanel::showValues(FourRodValues& v)
     // Everything drawn later works with the radii as the boxes show them.
     st.m_targetHalfWidth = services::shownValue(*v.targetHalfWidth);
     st.m_groundHalfWidth = services::shownValue(v.groundHalfWidth);
-    services::showResult(m_form, kFourRodPickedPanel.results, Rx, st.m_targetHalfWidth);
-    services::showResult(m_form, kFourRodPickedPanel.results, R0, st.m_groundHalfWidth);
+    services::showResult(m_form, boxes()[Box::Rx], st.m_targetHalfWidth);
+    services::showResult(m_form, boxes()[Box::R0], st.m_groundHalfWidth);
     return true;
 }
 

@@ -8,10 +8,10 @@
 #include "services/compute_then_draw.h"
 #include "services/form.h"
 #include "services/input_checks.h"
-#include "services/input_checks_rules.h"
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
+#include "services/rod_fields.h"
 #include "services/scale.h"
 
 #include <cmath>
@@ -23,33 +23,10 @@ namespace {
 const QString kHandler = QStringLiteral("cmdFourRod_Click");
 const QString kSpacingTooLarge = QStringLiteral("避雷针间距过大,宜按单支或双支等高避雷针进行计算!");
 const QString kTargetTooHigh = QStringLiteral("被保护物高度不应超过所选Hr的两倍!");
-constexpr int kClassCombo = 4;
 
-enum class Box {
-    RodHeight, TargetHeight, LongSide, ShortSide, Scale,
-    TargetRadius, GroundRadius, LowestHeight, LongTopDistance, ShortTopDistance, LongTopHeight, ShortTopHeight
-};
+using Box = services::FourRodBox;
 
-const services::FieldTable<Box>& boxes()
-{
-    const QString in = QStringLiteral("txtFourRodIn");
-    const QString out = QStringLiteral("txtFourRodOut");
-    static const services::FieldTable<Box> table{
-        {Box::RodHeight, {in, 0, services::checks::rodHeightMessage()}},
-        {Box::TargetHeight, {in, 1, services::checks::targetHeightMessage()}},
-        {Box::LongSide, {in, 2, services::checks::rodSpacingMessage()}},
-        {Box::ShortSide, {in, 3, services::checks::rodSpacingMessage()}},
-        {Box::Scale, {in, 4, services::checks::scaleMessage()}},
-        {Box::TargetRadius, {out, 0, {}}},
-        {Box::GroundRadius, {out, 1, {}}},
-        {Box::LowestHeight, {out, 2, {}}},
-        {Box::LongTopDistance, {out, 3, {}}},
-        {Box::ShortTopDistance, {out, 4, {}}},
-        {Box::LongTopHeight, {out, 5, {}}},
-        {Box::ShortTopHeight, {out, 6, {}}},
-    };
-    return table;
-}
+const services::FieldTable<Box>& boxes() { return services::fourRodBoxes(); }
 
 void show(services::Form& form, Box box, double value) { services::showResult(form, boxes()[box], value); }
 
@@ -86,7 +63,7 @@ bool FourRodTypedPanel::compute()
     st.m_diagonal = std::sqrt(*a * *a + *b * *b);
     st.m_targetHeight = *hx;
     st.m_scale = services::ParseScale(services::boxText(m_form, boxes()[Box::Scale]));
-    if (const auto hr = services::classSphereRadius(m_form, kClassCombo))
+    if (const auto hr = services::classSphereRadius(m_form, boxes()[Box::Class]))
         st.m_sphereRadius = *hr;
     st.m_height = *h > st.m_sphereRadius ? st.m_sphereRadius : *h;
 

@@ -6,6 +6,7 @@
 #include "rods/four_rod_union_outlines.h"
 #include "rods/pair_engine.h"
 #include "rods/picked_panels.h"
+#include "rods/picked_rod_boxes.h"
 #include "services/acad_refs.h"
 #include "services/control_registry.h"
 #include "services/form.h"
@@ -44,9 +45,11 @@ void showGroup(services::FormState& st, int group, bool meet, int pairs)
 
 void emptyResultBoxes(services::Form& form)
 {
-    for (int i = 2; i <= 6; ++i)
-        if (QLineEdit* box = form.controls().textBox(kFourRodPickedPanel.results, i))
+    for (const FourRodPickedBox key : kFourRodLayoutResults) {
+        const services::PanelField& field = fourRodPickedBoxes()[key];
+        if (QLineEdit* box = form.controls().textBox(field.name, field.index))
             box->clear();
+    }
 }
 
 } // namespace

@@ -6,14 +6,17 @@
 #include "services/form.h"
 #include "services/input_checks.h"
 #include "services/panel_io.h"
+#include "services/rod_fields.h"
 
 namespace rods {
 
 namespace {
-const QString kIn = QStringLiteral("txtHeightIn");
-constexpr int kClassCombo = 1;
 const QString kTooHigh = QStringLiteral("被保护物高度不应超过所选Hr的两倍!");
 const QString kOutOfReach = QStringLiteral("可能目标与避雷针的距离rx过大,或目标高度过大!");
+
+using Box = services::RodHeightBox;
+
+const services::FieldTable<Box>& boxes() { return services::rodHeightBoxes(); }
 } // namespace
 
 HeightPanel::HeightPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
@@ -26,26 +29,26 @@ void HeightPanel::cmdHeight_Click()
 {
     if (!services::CheckHeightInput(m_form))
         return;
-    const auto rx = services::boxNumber(m_form, kIn, 0);
-    const auto hx = services::boxNumber(m_form, kIn, 1);
+    const auto rx = services::boxNumber(m_form, boxes()[Box::Distance]);
+    const auto hx = services::boxNumber(m_form, boxes()[Box::TargetHeight]);
     if (!rx || !hx)
         return;
     // Unlike the one-rod panel, no earlier Hr is kept: a combo without a class means Hr 0.
-    const double hr = services::classSphereRadius(m_form, kClassCombo).value_or(0.0);
+    const double hr = services::classSphereRadius(m_form, boxes()[Box::Class]).value_or(0.0);
 
     const RodHeight h = RequiredRodHeight(*rx, *hx, hr);
     switch (h.stop) {
     case RodHeightStop::TargetTooHigh:
-        services::refuse(m_form, kIn, 1, kTooHigh);
+        services::refuse(m_form, boxes()[Box::TargetHeight], kTooHigh);
         return;
     case RodHeightStop::OutOfReach:
-        services::refuse(m_form, kIn, 0, kOutOfReach);
+        services::refuse(m_form, boxes()[Box::Distance], kOutOfReach);
         return;
     case RodHeightStop::BelowTarget:
-        services::refuse(m_form, kIn, 1, kOutOfReach);
+        services::refuse(m_form, boxes()[Box::TargetHeight], kOutOfReach);
         return;
     case RodHeightStop::None:
-        services::showResult(m_form, QStringLiteral("txtHeightOut"), std::nullopt, h.height);
+        services::showResult(m_form, boxes()[Box::Height], h.height);
         return;
     }
 }

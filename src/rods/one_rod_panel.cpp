@@ -4,16 +4,17 @@
 #include "geometry/colours.h"
 #include "geometry/frame_drawing.h"
 #include "rods/one_rod_zone.h"
+#include "rods/picked_panels.h"
 #include "rods/sections.h"
 #include "services/acad_refs.h"
 #include "services/button_arrays.h"
 #include "services/compute_then_draw.h"
 #include "services/form.h"
 #include "services/input_checks.h"
-#include "services/input_checks_rules.h"
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
+#include "services/rod_fields.h"
 
 namespace rods {
 
@@ -24,19 +25,17 @@ namespace {
 
 const QString kHandler = QStringLiteral("cmdOneRod_Click");
 const QString kTicks = QStringLiteral("chkOneRodIn");
-constexpr int kClassCombo = 2;
 
-enum class Box { Height, TargetHeight, Scale, TargetRadius, GroundRadius };
+enum class Box { Height, TargetHeight, Scale, Class, TargetRadius, GroundRadius };
 enum Tick { GroundRange = 0, TargetRange = 1, Section = 2 };
 
 const services::FieldTable<Box>& boxes()
 {
+    const services::FieldTable<services::RodInput> in = services::rodInputs(kOneRodPanel.inputs);
     static const services::FieldTable<Box> table{
-        {Box::Height, {QStringLiteral("txtOneRodIn"), 0, services::checks::rodHeightMessage()}},
-        {Box::TargetHeight, {QStringLiteral("txtOneRodIn"), 1, services::checks::targetHeightMessage()}},
-        {Box::Scale, {QStringLiteral("txtOneRodIn"), 2, services::checks::scaleMessage()}},
-        {Box::TargetRadius, {QStringLiteral("txtOneRodOut"), 0, {}}},
-        {Box::GroundRadius, {QStringLiteral("txtOneRodOut"), 1, {}}},
+        {Box::Height, in[services::RodInput::Height]},      {Box::TargetHeight, in[services::RodInput::TargetHeight]},
+        {Box::Scale, in[services::RodInput::Scale]},        {Box::Class, classComboOf(kOneRodPanel)},
+        {Box::TargetRadius, {kOneRodPanel.results, 0, {}}}, {Box::GroundRadius, {kOneRodPanel.results, 1, {}}},
     };
     return table;
 }
@@ -73,7 +72,7 @@ bool OneRodPanel::compute()
         return false;
     st.m_height = *h;
     st.m_targetHeight = *hx;
-    if (const auto hr = services::classSphereRadius(m_form, kClassCombo))
+    if (const auto hr = services::classSphereRadius(m_form, boxes()[Box::Class]))
         st.m_sphereRadius = *hr;
 
     const auto radii = OneRodRadiiOf(st.m_height, st.m_targetHeight, st.m_sphereRadius);

@@ -2,25 +2,37 @@
 #include "rods/picked_fallbacks.h"
 
 #include "rods/picked_panels.h"
+#include "rods/picked_rod_boxes.h"
+#include "rods/three_rod_values.h"
 #include "services/form.h"
 #include "services/number_format.h"
 
 #include <QLineEdit>
 #include <functional>
+#include <vector>
 
 namespace rods {
 
 namespace {
 
-// How one picked group falls back: its panel, its rods, its preset flag, and what its result boxes read
-// afterwards (from element firstResult to the last).
+// How one picked group falls back: its panel, its rods, its preset flag, and what the result boxes that
+// say nothing of single rods read afterwards.
 struct FallBack {
     const RodPanelControls& panel;
     int rods;
     std::function<void(services::FormState&)> setPreset;
-    int firstResult;
+    std::vector<services::PanelField> groupResults;
     QString resultText;
 };
+
+template <typename Key, std::size_t N>
+std::vector<services::PanelField> fieldsOf(const services::FieldTable<Key>& table, const Key (&keys)[N])
+{
+    std::vector<services::PanelField> fields;
+    for (const Key key : keys)
+        fields.push_back(table[key]);
+    return fields;
+}
 
 cad::Point& rodPoint(services::FormState& st, int i)
 {
@@ -53,9 +65,8 @@ void runAsSingleRods(services::Form& form, const FallBack& f, const QString& msg
         drawRodAtPoint1();
     }
 
-    const services::ControlRegistry& c = form.controls();
-    for (int i = f.firstResult; i <= c.maxIndex(f.panel.results); ++i) {
-        if (QLineEdit* box = c.textBox(f.panel.results, i))
+    for (const services::PanelField& field : f.groupResults) {
+        if (QLineEdit* box = form.controls().textBox(field.name, field.index))
             box->setText(f.resultText);
     }
     // The engine cleared the tip line at its start: the reason for single rods would go unseen.
@@ -66,14 +77,21 @@ void runAsSingleRods(services::Form& form, const FallBack& f, const QString& msg
 
 void TwoRodPickedAsSingle(services::Form& form, const QString& msg)
 {
-    runAsSingleRods(form, {kTwoRodPickedPanel, 2, [](services::FormState& st) { st.m_presetTwoRod = true; }, 0, QString()},
+    using B = TwoRodPickedBox;
+    const B results[] = {B::TargetRadius, B::GroundRadius, B::AxisGap, B::LowestHeight, B::WaistHalfWidth};
+    runAsSingleRods(form,
+                    {kTwoRodPickedPanel, 2, [](services::FormState& st) { st.m_presetTwoRod = true; },
+                     fieldsOf(twoRodPickedBoxes(), results), QString()},
                     msg);
 }
 
 void ThreeRodPickedAsSingle(services::Form& form, const QString& msg)
 {
     runAsSingleRods(form,
-                    {kThreeRodPickedPanel, 3, [](services::FormState& st) { st.m_presetThreeRod = true; }, 2,
+                    {kThreeRodPickedPanel,
+                     3,
+                     [](services::FormState& st) { st.m_presetThreeRod = true; },
+                     {pickedThreeRodBoxes()[ThreeRodBox::CentreHeight]},
                      services::FormatFixed3(0.0)},
                     msg);
 }
@@ -81,7 +99,8 @@ void ThreeRodPickedAsSingle(services::Form& form, const QString& msg)
 void FourRodPickedAsSingle(services::Form& form, const QString& msg)
 {
     runAsSingleRods(form,
-                    {kFourRodPickedPanel, 4, [](services::FormState& st) { st.m_presetFourRod[0] = true; }, 2, QString()},
+                    {kFourRodPickedPanel, 4, [](services::FormState& st) { st.m_presetFourRod[0] = true; },
+                     fieldsOf(fourRodPickedBoxes(), kFourRodLayoutResults), QString()},
                     msg);
 }
 

@@ -3,6 +3,7 @@
 
 #include "services/form.h"
 #include "services/panel_io.h"
+#include "services/rod_fields.h"
 #include "services/scale.h"
 
 #include <QCheckBox>
@@ -33,17 +34,24 @@ void copyPanelInputs(services::Form& form, const RodPanelControls& from, const R
     }
 }
 
+services::PanelField classComboOf(const RodPanelControls& panel)
+{
+    return {QStringLiteral("comClass"), panel.classCombo, {}};
+}
+
 bool readPickedRodInputs(services::Form& form, const RodPanelControls& panel, bool capAtSphere)
 {
     services::FormState& st = form.state();
-    const auto h = services::boxNumber(form, panel.inputs, 0);
-    const auto hx = services::boxNumber(form, panel.inputs, 1);
+    using services::RodInput;
+    const services::FieldTable<RodInput> boxes = services::rodInputs(panel.inputs);
+    const auto h = services::boxNumber(form, boxes[RodInput::Height]);
+    const auto hx = services::boxNumber(form, boxes[RodInput::TargetHeight]);
     if (!h || !hx)
         return false;
     st.m_height = *h;
     st.m_targetHeight = *hx;
-    st.m_scale = services::ParseScale(services::boxText(form, panel.inputs, 2));
-    if (const auto hr = services::classSphereRadius(form, panel.classCombo))
+    st.m_scale = services::ParseScale(services::boxText(form, boxes[RodInput::Scale]));
+    if (const auto hr = services::classSphereRadius(form, classComboOf(panel)))
         st.m_sphereRadius = *hr;
     if (capAtSphere && st.m_height > st.m_sphereRadius)
         st.m_height = st.m_sphereRadius; // the box keeps the typed height

@@ -24,31 +24,31 @@
 namespace rods {
 
 namespace {
-const QString kIn = QStringLiteral("txtThreeRodIn");
-const QString kOut = QStringLiteral("txtThreeRodOut");
 const QString kHandler = QStringLiteral("cmdThreeRod_Click");
-constexpr int kClassCombo = 11;
 const QString kRodsApart = QStringLiteral("间距均较大, 已按单针计算!");
 
-void setText(services::Form& form, const QString& name, int index, const QString& text)
+// Copies the text of a typed-panel box into the same box of the picked panel.
+void copyBox(services::Form& form, ThreeRodBox key)
 {
-    if (QLineEdit* box = form.controls().textBox(name, index))
-        box->setText(text);
+    const services::PanelField& to = pickedThreeRodBoxes()[key];
+    if (QLineEdit* box = form.controls().textBox(to.name, to.index))
+        box->setText(services::boxText(form, typedThreeRodBoxes()[key]));
 }
 
 // The picked three-rod panel takes this panel's inputs, class, centre result and the one drawing
 // the element asks for: the union and the single-rod fall-back read them there.
 void fillPickedPanel(services::Form& form, int element)
 {
-    const QString pickedIn = kThreeRodPickedPanel.inputs;
-    setText(form, pickedIn, 0, services::boxText(form, kIn, 0)); // h as typed, not capped
-    setText(form, pickedIn, 1, services::boxText(form, kIn, 1));
-    QComboBox* from = form.controls().comboBox(QStringLiteral("comClass"), kClassCombo);
-    QComboBox* to = form.controls().comboBox(QStringLiteral("comClass"), kThreeRodPickedPanel.classCombo);
+    copyBox(form, ThreeRodBox::Height); // h as typed, not capped
+    copyBox(form, ThreeRodBox::TargetHeight);
+    const services::PanelField& fromClass = typedThreeRodBoxes()[ThreeRodBox::Class];
+    const services::PanelField& toClass = pickedThreeRodBoxes()[ThreeRodBox::Class];
+    QComboBox* from = form.controls().comboBox(fromClass.name, fromClass.index);
+    QComboBox* to = form.controls().comboBox(toClass.name, toClass.index);
     if (from && to)
         to->setCurrentIndex(from->currentIndex());
-    setText(form, pickedIn, 2, services::boxText(form, kIn, 3));
-    setText(form, kThreeRodPickedPanel.results, 2, services::boxText(form, kOut, 2));
+    copyBox(form, ThreeRodBox::Scale);
+    copyBox(form, ThreeRodBox::CentreHeight);
     for (int box = 0; box < 3; ++box) {
         if (QCheckBox* check = form.controls().checkBox(kThreeRodPickedPanel.checks, box))
             check->setCheckState(box == element - 1 ? Qt::Checked : Qt::Unchecked);
@@ -75,20 +75,21 @@ void ThreeRodPanel::cmdThreeRod_Click(int index)
 bool ThreeRodPanel::compute()
 {
     services::FormState& st = m_form.state();
-    const auto h = services::boxNumber(m_form, kIn, 0);
-    const auto hx = services::boxNumber(m_form, kIn, 1);
-    const auto d = services::boxNumber(m_form, kIn, 2);
+    const ThreeRodBoxes& boxes = typedThreeRodBoxes();
+    const auto h = services::boxNumber(m_form, boxes[ThreeRodBox::Height]);
+    const auto hx = services::boxNumber(m_form, boxes[ThreeRodBox::TargetHeight]);
+    const auto d = services::boxNumber(m_form, boxes[ThreeRodBox::Spacing]);
     if (!h || !hx || !d)
         return false;
     st.m_height = *h;
     st.m_targetHeight = *hx;
     st.m_spacing = *d;
-    st.m_scale = services::ParseScale(services::boxText(m_form, kIn, 3));
-    if (const auto hr = services::classSphereRadius(m_form, kClassCombo))
+    st.m_scale = services::ParseScale(services::boxText(m_form, boxes[ThreeRodBox::Scale]));
+    if (const auto hr = services::classSphereRadius(m_form, boxes[ThreeRodBox::Class]))
         st.m_sphereRadius = *hr;
     if (st.m_height > st.m_sphereRadius)
         st.m_height = st.m_sphereRadius;
-    return ShowThreeRodValues(m_form, kIn, kOut);
+    return ShowThreeRodValues(m_form, boxes);
 }
 
 bool ThreeRodPanel::draw(int index, automation::ErrObject& err)

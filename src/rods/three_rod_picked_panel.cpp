@@ -18,8 +18,6 @@
 namespace rods {
 
 namespace {
-const QString kIn = QStringLiteral("txtThreeRodPickedIn");
-const QString kOut = QStringLiteral("txtThreeRodPickedOut");
 const QString kHandler = QStringLiteral("cmdThreeRodPicked_Click");
 const QString kRodsOnOneLine = QStringLiteral("针位重叠, 宜按双针计算!");
 const QString kRodsApart = QStringLiteral("间距均较大, 已按单针计算!");
@@ -92,7 +90,7 @@ bool ThreeRodPickedPanel::pickTriangle()
 
 bool ThreeRodPickedPanel::computeValues()
 {
-    if (!ShowThreeRodValues(m_form, kIn, kOut)) {
+    if (!ShowThreeRodValues(m_form, pickedThreeRodBoxes())) {
         services::returnToMainWindow(m_form);
         return false;
     }

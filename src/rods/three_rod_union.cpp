@@ -6,6 +6,7 @@
 #include "rods/picked_panels.h"
 #include "rods/three_rod_ground_outline.h"
 #include "rods/three_rod_target_outline.h"
+#include "rods/three_rod_values.h"
 #include "services/form.h"
 #include "services/numeric_text.h"
 #include "services/panel_io.h"
@@ -65,7 +66,7 @@ void ThreeRodUnion(services::Form& form, const QString& msg)
     }
 
     restoreTriangle(st, rods);
-    const QString centre = services::boxText(form, kThreeRodPickedPanel.results, 2);
+    const QString centre = services::boxText(form, pickedThreeRodBoxes()[ThreeRodBox::CentreHeight]);
     st.m_lowestHeight = centre.isEmpty() ? -1.0 : services::NumericValue(centre).value_or(-1.0);
 
     if (services::isTicked(form, kTwoRodPickedPanel.checks, 0))

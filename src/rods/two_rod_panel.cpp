@@ -9,10 +9,10 @@
 #include "services/compute_then_draw.h"
 #include "services/form.h"
 #include "services/input_checks.h"
-#include "services/input_checks_rules.h"
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
+#include "services/rod_fields.h"
 
 namespace rods {
 
@@ -22,33 +22,10 @@ namespace {
 
 const QString kHandler = QStringLiteral("cmdTwoRod_Click");
 const QString kHeightUnsuitable = QStringLiteral("避雷针高度选择不当!");
-constexpr int kClassCombo = 3;
 
-enum class Box {
-    LowRodHeight, HighRodHeight, TargetHeight, Spacing, Scale,
-    TargetRadius1, TargetRadius2, GroundRadius1, GroundRadius2, AxisGap, LowestHeight, WaistHalfWidth
-};
+using Box = services::TwoRodBox;
 
-const services::FieldTable<Box>& boxes()
-{
-    const QString in = QStringLiteral("txtTwoRodIn");
-    const QString out = QStringLiteral("txtTwoRodOut");
-    static const services::FieldTable<Box> table{
-        {Box::LowRodHeight, {in, 0, services::checks::rodHeightMessage()}},
-        {Box::HighRodHeight, {in, 1, services::checks::rodHeightMessage()}},
-        {Box::TargetHeight, {in, 2, services::checks::targetHeightMessage()}},
-        {Box::Spacing, {in, 3, services::checks::rodSpacingMessage()}},
-        {Box::Scale, {in, 4, services::checks::scaleMessage()}},
-        {Box::TargetRadius1, {out, 0, {}}},
-        {Box::TargetRadius2, {out, 1, {}}},
-        {Box::GroundRadius1, {out, 2, {}}},
-        {Box::GroundRadius2, {out, 3, {}}},
-        {Box::AxisGap, {out, 4, {}}},
-        {Box::LowestHeight, {out, 5, {}}},
-        {Box::WaistHalfWidth, {out, 6, {}}},
-    };
-    return table;
-}
+const services::FieldTable<Box>& boxes() { return services::twoRodBoxes(); }
 
 void show(services::Form& form, Box box, double value) { services::showResult(form, boxes()[box], value); }
 
@@ -81,7 +58,7 @@ bool TwoRodPanel::compute()
     st.m_highRodHeight = *h2;
     st.m_spacing = *d;
     st.m_targetHeight = *hx;
-    if (const auto hr = services::classSphereRadius(m_form, kClassCombo))
+    if (const auto hr = services::classSphereRadius(m_form, boxes()[Box::Class]))
         st.m_sphereRadius = *hr;
 
     const TwoRodZone z = TwoRodZoneOf(*h1, *h2, *hx, *d, st.m_sphereRadius);

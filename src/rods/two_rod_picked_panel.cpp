@@ -11,6 +11,7 @@
 #include "rods/picked_fallbacks.h"
 #include "rods/picked_pair_plan.h"
 #include "rods/picked_panels.h"
+#include "rods/picked_rod_boxes.h"
 #include "rods/sections.h"
 #include "rods/two_rod_zone.h"
 #include "services/acad_refs.h"
@@ -32,6 +33,10 @@ namespace {
 
 const RodPanelControls& kPanel = kTwoRodPickedPanel;
 const QString kHeightUnsuitable = QStringLiteral("避雷针高度选择不当!");
+
+using Box = TwoRodPickedBox;
+
+const services::FieldTable<Box>& boxes() { return twoRodPickedBoxes(); }
 
 bool presetMode(const services::FormState& st)
 {
@@ -134,28 +139,28 @@ PairRunOutcome TwoRodPickedPanel::computeAndDraw(bool preset)
     st.m_lowOffset2 = z.lowOffset2;
     st.m_waistHalfWidth = z.waistHalfWidth;
     st.m_lowestHeight = z.lowestHeight;
-    services::showResult(m_form, kPanel.results, 4, z.waistHalfWidth);
-    services::showResult(m_form, kPanel.results, 3, z.lowestHeight);
+    services::showResult(m_form, boxes()[Box::WaistHalfWidth], z.waistHalfWidth);
+    services::showResult(m_form, boxes()[Box::LowestHeight], z.lowestHeight);
     if (z.stop == TwoRodStop::GapUnsuitable || z.stop == TwoRodStop::HeightUnsuitable) {
         // Back to the main window first: the marked box takes the focus only in the active window.
         services::returnToMainWindow(m_form);
-        services::refuse(m_form, kPanel.inputs, 0, kHeightUnsuitable);
+        services::refuse(m_form, boxes()[Box::Height], kHeightUnsuitable);
         return PairRunOutcome::HeightUnsuitable;
     }
     if (z.stop == TwoRodStop::RodRefused) {
         // Kept out by the gap test for equal rods; told all the same rather than drawn on no radii.
         services::returnToMainWindow(m_form);
-        services::refuse(m_form, kPanel.inputs, 1, QStringLiteral("被保护物高度不应超过所选Hr的两倍!"));
+        services::refuse(m_form, boxes()[Box::TargetHeight], QStringLiteral("被保护物高度不应超过所选Hr的两倍!"));
         return PairRunOutcome::HeightUnsuitable;
     }
     st.m_axisGap = z.axisGap;
-    services::showResult(m_form, kPanel.results, 2, z.axisGap);
+    services::showResult(m_form, boxes()[Box::AxisGap], z.axisGap);
     if (z.rod1.taller)
         m_form.ShowMsg(services::tallerRodWarning(QStringLiteral("低避雷针超过"), hr));
     st.m_targetHalfWidth = z.rod1.rx;
     st.m_groundHalfWidth = z.rod1.r0;
-    services::showResult(m_form, kPanel.results, 0, z.rod1.rx);
-    services::showResult(m_form, kPanel.results, 1, z.rod1.r0);
+    services::showResult(m_form, boxes()[Box::TargetRadius], z.rod1.rx);
+    services::showResult(m_form, boxes()[Box::GroundRadius], z.rod1.r0);
 
     const PairPlanInput plan{d, z.lowOffset1, z.lowOffset2, z.waistHalfWidth, z.axisGap,
                              z.rod1.rx, z.rod1.rx, z.rod1.r0, z.rod1.r0};

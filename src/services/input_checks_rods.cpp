@@ -2,6 +2,7 @@
 #include "services/input_checks.h"
 
 #include "services/input_checks_rules.h"
+#include "services/rod_fields.h"
 
 namespace services {
 
@@ -10,16 +11,17 @@ using checks::Rules;
 namespace {
 
 // One rod and the picked two-, three- and four-rod panels: height, target height, scale.
-bool checkRodTargetScale(Form& form, const QString& box)
+bool checkRodTargetScale(Form& form, const QString& inputBoxes)
 {
+    const FieldTable<RodInput> f = rodInputs(inputBoxes);
     Rules r(form);
-    if (!r.nonNegative(box, 0, checks::rodHeightMessage()))
+    if (!r.nonNegative(f[RodInput::Height]))
         return false;
-    if (!r.nonNegative(box, 1, checks::targetHeightMessage()))
+    if (!r.nonNegative(f[RodInput::TargetHeight]))
         return false;
-    if (r.value(box, 0) < r.value(box, 1))
-        return r.fail(box, 1, checks::targetAboveRodMessage());
-    return r.scale(box, 2, checks::scaleMessage());
+    if (r.value(f[RodInput::Height]) < r.value(f[RodInput::TargetHeight]))
+        return r.fail(f[RodInput::TargetHeight], checks::targetAboveRodMessage());
+    return r.scale(f[RodInput::Scale]);
 }
 
 } // namespace
@@ -46,56 +48,55 @@ bool CheckFourRodPickedInput(Form& form)
 
 bool CheckHeightInput(Form& form)
 {
-    const QString box = QStringLiteral("txtHeightIn");
+    using B = RodHeightBox;
+    const FieldTable<B>& f = rodHeightBoxes();
     Rules r(form);
-    return r.nonNegative(box, 0, QStringLiteral("目标与避雷针的距离数值无效!"))
-        && r.nonNegative(box, 1, checks::targetHeightMessage());
+    return r.nonNegative(f[B::Distance]) && r.nonNegative(f[B::TargetHeight]);
 }
 
 bool CheckTwoRodInput(Form& form)
 {
-    const QString box = QStringLiteral("txtTwoRodIn");
+    using B = TwoRodBox;
+    const FieldTable<B>& f = twoRodBoxes();
     Rules r(form);
-    if (!r.nonNegative(box, 0, checks::rodHeightMessage()) || !r.nonNegative(box, 1, checks::rodHeightMessage())
-        || !r.nonNegative(box, 2, checks::targetHeightMessage()) || !r.positive(box, 3, checks::rodSpacingMessage()))
+    if (!r.nonNegative(f[B::LowRodHeight]) || !r.nonNegative(f[B::HighRodHeight]) || !r.nonNegative(f[B::TargetHeight])
+        || !r.positive(f[B::Spacing]))
         return false;
-    const double targetHeight = r.value(box, 2);
-    if (r.value(box, 0) < targetHeight || r.value(box, 1) < targetHeight)
-        return r.fail(box, 2, checks::targetAboveRodMessage());
-    if (r.value(box, 1) < r.value(box, 0))
-        return r.fail(box, 0, QStringLiteral("高、低避雷针的数值输入错位!"));
-    return r.scale(box, 4, checks::scaleMessage());
+    const double targetHeight = r.value(f[B::TargetHeight]);
+    if (r.value(f[B::LowRodHeight]) < targetHeight || r.value(f[B::HighRodHeight]) < targetHeight)
+        return r.fail(f[B::TargetHeight], checks::targetAboveRodMessage());
+    if (r.value(f[B::HighRodHeight]) < r.value(f[B::LowRodHeight]))
+        return r.fail(f[B::LowRodHeight], QStringLiteral("高、低避雷针的数值输入错位!"));
+    return r.scale(f[B::Scale]);
 }
 
 bool CheckThreeRodInput(Form& form)
 {
-    const QString box = QStringLiteral("txtThreeRodIn");
+    using B = ThreeRodBox;
+    const FieldTable<B>& f = typedThreeRodBoxes();
     Rules r(form);
-    if (!r.nonNegative(box, 0, checks::rodHeightMessage()) || !r.nonNegative(box, 1, checks::targetHeightMessage())
-        || !r.positive(box, 2, checks::rodSpacingMessage()))
+    if (!r.nonNegative(f[B::Height]) || !r.nonNegative(f[B::TargetHeight]) || !r.positive(f[B::Spacing]))
         return false;
-    if (r.value(box, 0) < r.value(box, 1))
-        return r.fail(box, 1, checks::targetAboveRodMessage());
-    return r.scale(box, 3, checks::scaleMessage());
+    if (r.value(f[B::Height]) < r.value(f[B::TargetHeight]))
+        return r.fail(f[B::TargetHeight], checks::targetAboveRodMessage());
+    return r.scale(f[B::Scale]);
 }
 
 bool CheckFourRodInput(Form& form)
 {
-    const QString box = QStringLiteral("txtFourRodIn");
+    using B = FourRodBox;
+    const FieldTable<B>& f = fourRodBoxes();
     Rules r(form);
-    if (!r.nonNegative(box, 0, checks::rodHeightMessage()) || !r.nonNegative(box, 1, checks::targetHeightMessage())
-        || !r.positive(box, 2, checks::rodSpacingMessage()) || !r.positive(box, 3, checks::rodSpacingMessage()))
+    if (!r.nonNegative(f[B::RodHeight]) || !r.nonNegative(f[B::TargetHeight]) || !r.positive(f[B::LongSide])
+        || !r.positive(f[B::ShortSide]))
         return false;
-    if (r.value(box, 2) < r.value(box, 3))
-        return r.fail(box, 2, QStringLiteral("避雷针矩形长、短边数值输入错位!"));
-    if (r.value(box, 0) < r.value(box, 1))
-        return r.fail(box, 1, checks::targetAboveRodMessage());
-    return r.scale(box, 4, checks::scaleMessage());
+    if (r.value(f[B::LongSide]) < r.value(f[B::ShortSide]))
+        return r.fail(f[B::LongSide], QStringLiteral("避雷针矩形长、短边数值输入错位!"));
+    if (r.value(f[B::RodHeight]) < r.value(f[B::TargetHeight]))
+        return r.fail(f[B::TargetHeight], checks::targetAboveRodMessage());
+    return r.scale(f[B::Scale]);
 }
 
-bool CheckBuildingInput(Form& form)
-{
-    return Rules(form).scale(QStringLiteral("txtBuilding"), 0, checks::scaleMessage());
-}
+bool CheckBuildingInput(Form& form) { return Rules(form).scale(buildingBoxes()[BuildingBox::Scale]); }
 
 } // namespace services

@@ -45,8 +45,11 @@ public:
     // The same on a box of a panel's field table, with its own message.
     bool nonNegative(const PanelField& field) { return nonNegative(field.name, field.index, field.message); }
     bool positive(const PanelField& field) { return positive(field.name, field.index, field.message); }
+    bool scale(const PanelField& field) { return scale(field.name, field.index, field.message); }
     double value(const PanelField& field) const { return value(field.name, field.index); }
     bool fail(const PanelField& field) { return fail(field.name, field.index, field.message); }
+    // The same with a message of the cross rule that found the box at fault.
+    bool fail(const PanelField& field, const QString& message) { return fail(field.name, field.index, message); }
 
 private:
     QString text(const QString& box, std::optional<int> index) const;

@@ -2,6 +2,7 @@
 #include "services/input_checks.h"
 
 #include "services/input_checks_rules.h"
+#include "services/wire_fields.h"
 
 namespace services {
 
@@ -9,37 +10,38 @@ using checks::Rules;
 
 bool CheckOneStripInput(Form& form)
 {
-    const QString box = QStringLiteral("txtOneStripIn");
+    using B = OneStripBox;
+    const FieldTable<B>& f = typedOneStripBoxes();
     Rules r(form);
-    return r.nonNegative(box, 0, checks::wireHeightMessage()) && r.nonNegative(box, 1, checks::wireLengthMessage())
-        && r.nonNegative(box, 2, checks::sagMessage()) && r.nonNegative(box, 3, checks::targetHeightMessage())
-        && r.scale(box, 4, checks::scaleMessage());
+    return r.nonNegative(f[B::Height]) && r.nonNegative(f[B::Length]) && r.nonNegative(f[B::Sag])
+           && r.nonNegative(f[B::Target]) && r.scale(f[B::Scale]);
 }
 
 bool CheckOneStripPickedInput(Form& form)
 {
-    const QString box = QStringLiteral("txtOneStripPickedIn");
+    using B = OneStripBox;
+    const FieldTable<B>& f = pickedOneStripBoxes();
     Rules r(form);
-    return r.nonNegative(box, 0, checks::wireHeightMessage()) && r.nonNegative(box, 1, checks::sagMessage())
-        && r.nonNegative(box, 2, checks::targetHeightMessage()) && r.scale(box, 3, checks::scaleMessage());
+    return r.nonNegative(f[B::Height]) && r.nonNegative(f[B::Sag]) && r.nonNegative(f[B::Target])
+           && r.scale(f[B::Scale]);
 }
 
 bool CheckTwoStripInput(Form& form)
 {
-    const QString box = QStringLiteral("txtTwoStripIn");
+    using B = TwoWireBox;
+    const FieldTable<B>& f = typedTwoWireBoxes();
     Rules r(form);
-    return r.nonNegative(box, 0, checks::wireHeightMessage()) && r.nonNegative(box, 1, checks::wireLengthMessage())
-        && r.nonNegative(box, 2, checks::sagMessage())
-        && r.nonNegative(box, 3, QStringLiteral("避雷线间距数值无效!"))
-        && r.nonNegative(box, 4, checks::targetHeightMessage()) && r.scale(box, 5, checks::scaleMessage());
+    return r.nonNegative(f[B::Height]) && r.nonNegative(f[B::Length]) && r.nonNegative(f[B::Sag])
+           && r.nonNegative(f[B::Spacing]) && r.nonNegative(f[B::Target]) && r.scale(f[B::Scale]);
 }
 
 bool CheckTwoStripPickedInput(Form& form)
 {
-    const QString box = QStringLiteral("txtTwoStripPickedIn");
+    using B = TwoWireBox;
+    const FieldTable<B>& f = pickedTwoWireBoxes();
     Rules r(form);
-    return r.nonNegative(box, 0, checks::wireHeightMessage()) && r.nonNegative(box, 1, checks::sagMessage())
-        && r.nonNegative(box, 2, checks::targetHeightMessage()) && r.scale(box, 3, checks::scaleMessage());
+    return r.nonNegative(f[B::Height]) && r.nonNegative(f[B::Sag]) && r.nonNegative(f[B::Target])
+           && r.scale(f[B::Scale]);
 }
 
 } // namespace services

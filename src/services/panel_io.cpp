@@ -31,9 +31,9 @@ QString boxText(Form& form, const QString& name, std::optional<int> index)
 
 QString boxText(Form& form, const PanelField& field) { return boxText(form, field.name, field.index); }
 
-std::optional<double> classSphereRadius(Form& form, int comboIndex)
+std::optional<double> classSphereRadius(Form& form, const PanelField& classCombo)
 {
-    const QComboBox* combo = form.controls().comboBox(QStringLiteral("comClass"), comboIndex);
+    const QComboBox* combo = form.controls().comboBox(classCombo.name, classCombo.index);
     if (!combo)
         return std::nullopt;
     return SphereRadiusOfClass(combo->currentText());

@@ -39,6 +39,12 @@ public:
 
     const std::vector<Key>& keys() const { return m_keys; }
 
+    bool contains(Key key) const
+    {
+        const auto slot = static_cast<std::size_t>(key);
+        return slot < m_fields.size() && m_fields[slot];
+    }
+
     const PanelField& operator[](Key key) const
     {
         const auto slot = static_cast<std::size_t>(key);
@@ -61,8 +67,9 @@ std::optional<double> boxNumber(Form& form, const PanelField& field);
 QString boxText(Form& form, const QString& name, std::optional<int> index);
 QString boxText(Form& form, const PanelField& field);
 
-// Hr from the text of comClass(comboIndex); nothing when the text is none of the three classes.
-std::optional<double> classSphereRadius(Form& form, int comboIndex);
+// Hr from the text of the panel's class combo (its element of comClass, as its table names it); nothing
+// when the text is none of the three classes.
+std::optional<double> classSphereRadius(Form& form, const PanelField& classCombo);
 
 // A check box counts as ticked only when it is exactly checked (a greyed box is not).
 bool isTicked(Form& form, const QString& name, std::optional<int> index);

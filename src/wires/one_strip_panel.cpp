@@ -18,8 +18,6 @@ namespace wires {
 namespace {
 
 const QString kHandler = QStringLiteral("cmdOneStrip_Click");
-constexpr int kLengthBox = 1;
-constexpr int kScaleBox = 4;
 
 } // namespace
 
@@ -47,12 +45,12 @@ void OneStripPanel::cmdOneStrip_Click(int index)
 
 bool OneStripPanel::compute()
 {
-    const auto length = services::boxNumber(m_form, kTypedOneStripBoxes.inputs, kLengthBox);
+    const auto length = services::boxNumber(m_form, services::typedOneStripBoxes()[OneStripBox::Length]);
     if (!length)
         return false;
     m_form.state().m_length = *length;
-    return BeginOneStripComputation(m_form, kTypedOneStripBoxes)
-        && FinishOneStripComputation(m_form, kTypedOneStripBoxes);
+    return BeginOneStripComputation(m_form, services::typedOneStripBoxes())
+           && FinishOneStripComputation(m_form, services::typedOneStripBoxes());
 }
 
 bool OneStripPanel::draw(int index, automation::ErrObject& err)
@@ -66,8 +64,9 @@ bool OneStripPanel::draw(int index, automation::ErrObject& err)
     m_form.ShowMsg(QString());
 
     // The scale box is read again for every length, unturned: the wire runs from the point along +y.
-    const geometry::Placement at(st.m_pickedPoint,
-                                 [this] { return services::boxText(m_form, kTypedOneStripBoxes.inputs, kScaleBox); });
+    const geometry::Placement at(st.m_pickedPoint, [this] {
+        return services::boxText(m_form, services::typedOneStripBoxes()[OneStripBox::Scale]);
+    });
     if (index == 3)
         DrawOneStripSection(st, at, err);
     else

@@ -25,7 +25,6 @@ namespace {
 
 const QString kHandler = QStringLiteral("cmdOneStripPicked_Click");
 const QString kChecks = QStringLiteral("chkOneStripPickedIn");
-constexpr int kScaleBox = 3;
 
 } // namespace
 
@@ -52,8 +51,8 @@ bool OneStripPickedPanel::run(int index)
 
     services::FormState& st = m_form.state();
     // One factor for the whole run, taken from a copy of the text: the box keeps what was typed.
-    st.m_scale = services::ParseScale(services::boxText(m_form, kPickedOneStripBoxes.inputs, kScaleBox));
-    if (!BeginOneStripComputation(m_form, kPickedOneStripBoxes))
+    st.m_scale = services::ParseScale(services::boxText(m_form, services::pickedOneStripBoxes()[OneStripBox::Scale]));
+    if (!BeginOneStripComputation(m_form, services::pickedOneStripBoxes()))
         return false;
 
     // Every run starts from a fresh connection, with ortho off and end/mid/centre snaps.
@@ -71,7 +70,7 @@ bool OneStripPickedPanel::run(int index)
     const double dx = st.m_point2[0] - st.m_point1[0];
     const double dy = st.m_point2[1] - st.m_point1[1];
     st.m_length = std::sqrt(dx * dx + dy * dy) / st.m_scale / 1000;
-    if (!FinishOneStripComputation(m_form, kPickedOneStripBoxes))
+    if (!FinishOneStripComputation(m_form, services::pickedOneStripBoxes()))
         return false;
     return draw();
 }

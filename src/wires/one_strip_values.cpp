@@ -10,16 +10,12 @@ namespace wires {
 using services::boxNumber;
 using services::showResult;
 
-const OneStripBoxes kTypedOneStripBoxes{QStringLiteral("txtOneStripIn"), 0, 2, 3, 5, QStringLiteral("txtOneStripOut")};
-const OneStripBoxes kPickedOneStripBoxes{QStringLiteral("txtOneStripPickedIn"), 0, 1, 2, 9,
-                                         QStringLiteral("txtOneStripPickedOut")};
-
 bool BeginOneStripComputation(services::Form& form, const OneStripBoxes& boxes)
 {
     services::FormState& st = form.state();
-    const auto h = boxNumber(form, boxes.inputs, boxes.support);
-    const auto f = boxNumber(form, boxes.inputs, boxes.sag);
-    const auto hx = boxNumber(form, boxes.inputs, boxes.target);
+    const auto h = boxNumber(form, boxes[OneStripBox::Height]);
+    const auto f = boxNumber(form, boxes[OneStripBox::Sag]);
+    const auto hx = boxNumber(form, boxes[OneStripBox::Target]);
     if (!h || !f || !hx)
         return false;
     st.m_height = *h;
@@ -27,14 +23,14 @@ bool BeginOneStripComputation(services::Form& form, const OneStripBoxes& boxes)
     st.m_targetHeight = *hx;
 
     if (TargetAtOrAboveWire(st.m_height, st.m_targetHeight)) {
-        services::refuse(form, boxes.inputs, boxes.target, kTargetAboveWire);
+        services::refuse(form, boxes[OneStripBox::Target], kTargetAboveWire);
         return false;
     }
-    if (const auto hr = services::classSphereRadius(form, boxes.classCombo))
+    if (const auto hr = services::classSphereRadius(form, boxes[OneStripBox::Class]))
         st.m_sphereRadius = *hr;
     if (!OneStripZoneOf(st.m_height, st.m_targetHeight, st.m_sphereRadius)) {
-        for (int i = 0; i < 3; ++i)
-            showResult(form, boxes.results, i, 0.0);
+        for (const OneStripBox result : {OneStripBox::TargetWidth, OneStripBox::GroundWidth, OneStripBox::ZoneTop})
+            showResult(form, boxes[result], 0.0);
         form.ShowMsg(kWireAboveTwiceRadius);
         return false;
     }
@@ -50,9 +46,9 @@ bool FinishOneStripComputation(services::Form& form, const OneStripBoxes& boxes)
     st.m_zoneTopHeight = zone->h0;
     st.m_oneStripGroundWidth = zone->bo;
     st.m_oneStripTargetWidth = zone->bx;
-    showResult(form, boxes.results, 0, zone->bx);
-    showResult(form, boxes.results, 1, zone->bo);
-    showResult(form, boxes.results, 2, zone->h0);
+    showResult(form, boxes[OneStripBox::TargetWidth], zone->bx);
+    showResult(form, boxes[OneStripBox::GroundWidth], zone->bo);
+    showResult(form, boxes[OneStripBox::ZoneTop], zone->h0);
     return true;
 }
 

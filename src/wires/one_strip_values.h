@@ -1,24 +1,16 @@
 // The one-wire zone computation as both one-wire panels run it: from their boxes to their result boxes.
 #pragma once
 
+#include "services/wire_fields.h"
+
 #include <QString>
 
 namespace services { class Form; }
 
 namespace wires {
 
-// Where a panel keeps the computation's inputs and results.
-struct OneStripBoxes {
-    QString inputs;      // txtOneStripIn or txtOneStripPickedIn
-    int support;         // support height h
-    int sag;             // sag f
-    int target;          // target height hx; marked when the target reaches the wire
-    int classCombo;      // the panel's element of comClass
-    QString results;     // bx, bo, h0 in elements 0, 1, 2
-};
-
-extern const OneStripBoxes kTypedOneStripBoxes;
-extern const OneStripBoxes kPickedOneStripBoxes;
+using services::OneStripBox;
+using OneStripBoxes = services::FieldTable<OneStripBox>;
 
 // The refusals of the computation, and the one of a target-height drawing (the target at or above the
 // zone's top, where bx is 0).

@@ -2,8 +2,10 @@
 // and the two section views.
 #include "wires/two_wire_drawings.h"
 
+#include "geometry/angles.h"
 #include "geometry/colours.h"
 #include "geometry/draw_arc.h"
+#include "geometry/plan_geometry.h"
 #include "services/acad_refs.h"
 #include "services/crossing_list.h"
 #include "services/form.h"
@@ -87,22 +89,38 @@ void drawMidlineSection(services::FormState& st, const geometry::Placement& at, 
 }
 
 // An outline with no entity at all means that nothing is protected at hx: the engineer is told so.
-void drawOrTellNothing(services::Form& form, const PlanPlacement& at, const geometry::FrameItems& outline,
+void drawOrTellNothing(services::Form& form, const geometry::Placement& at, const geometry::FrameItems& outline,
                        automation::ErrObject& err)
 {
     if (outline.empty())
         form.ShowMsg(kNoTargetZone);
-    at.drawItems(form.state(), outline, err);
+    geometry::drawFrameItems(form.state(), at, outline, err);
 }
 
 } // namespace
 
-void drawGroundPlan(services::FormState& st, const PlanPlacement& at, automation::ErrObject& err)
+// Both plans erase what they cannot put in place: no command leaves a hidden entity behind.
+geometry::Placement typedPlanPlacement(const cad::Point& origin, std::function<QString()> scaleText)
 {
-    at.drawItems(st, TwoWireGroundPlan(twoWireValuesOf(st)), err);
+    return geometry::Placement(origin, std::move(scaleText)).erasingUnplaced();
 }
 
-bool drawTargetPlan(services::Form& form, const PlanPlacement& at, automation::ErrObject& err)
+geometry::Placement pickedPlanPlacement(const services::FormState& st)
+{
+    const geometry::Placement onWire = geometry::Placement(st.m_point1, st.m_scale)
+                                           .turnedAbout(st.m_point1, st.m_angle - geometry::kHalfPi)
+                                           .erasingUnplaced();
+    if (geometry::SideOfLine(st.m_point1, st.m_point2, st.m_point3) == geometry::kLeft)
+        return onWire.mirroredIn(st.m_point1, st.m_point2);
+    return onWire;
+}
+
+void drawGroundPlan(services::FormState& st, const geometry::Placement& at, automation::ErrObject& err)
+{
+    geometry::drawFrameItems(st, at, TwoWireGroundPlan(twoWireValuesOf(st)), err);
+}
+
+bool drawTargetPlan(services::Form& form, const geometry::Placement& at, automation::ErrObject& err)
 {
     services::FormState& st = form.state();
     const TwoWireValues v = twoWireValuesOf(st);
@@ -110,7 +128,7 @@ bool drawTargetPlan(services::Form& form, const PlanPlacement& at, automation::E
     st.m_capDepth = q.capDepth;
     switch (ChooseTargetOutline(v, q)) {
     case TargetOutline::Enclosing:
-        at.drawItems(st, EnclosingOutline(v, q), err);
+        geometry::drawFrameItems(st, at, EnclosingOutline(v, q), err);
         return true;
     case TargetOutline::Joined:
         drawOrTellNothing(form, at, JoinedOutline(v, q), err);

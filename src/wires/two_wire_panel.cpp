@@ -18,7 +18,6 @@ namespace {
 const QString kHandler = QStringLiteral("cmdTwoStrip_Click");
 const QString kSpacingTooLarge = QStringLiteral("避雷线间距过大,两线宜独立计算!");
 const QString kSpacingTooSmall = QStringLiteral("避雷线间距过小,将形成空间防雷盲点,从而降低保护范围最低点的高度!");
-constexpr int kScaleBox = 5;
 } // namespace
 
 TwoWirePanel::TwoWirePanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
@@ -37,7 +36,7 @@ void TwoWirePanel::cmdTwoStrip_Click(int index)
 
 bool TwoWirePanel::compute()
 {
-    const TwoWireBoxes& b = typedBoxes();
+    const TwoWireBoxes& b = services::typedTwoWireBoxes();
     if (!readTwoWireInputs(m_form, b))
         return false;
     const TwoWireZone z = settleTwoWireZone(m_form, b);
@@ -45,10 +44,10 @@ bool TwoWirePanel::compute()
     case TwoWireStop::None:
         return true;
     case TwoWireStop::SpacingTooLarge:
-        services::refuse(m_form, b.in, b.spacing, kSpacingTooLarge);
+        services::refuse(m_form, b[TwoWireBox::Spacing], kSpacingTooLarge);
         return false;
     case TwoWireStop::SpacingTooSmall:
-        services::refuse(m_form, b.in, b.spacing, kSpacingTooSmall);
+        services::refuse(m_form, b[TwoWireBox::Spacing], kSpacingTooSmall);
         return false;
     }
     return false;
@@ -64,13 +63,15 @@ bool TwoWirePanel::draw(int index, automation::ErrObject& err)
     m_form.ShowMsg(QString());
 
     // Every length reads the scale box again, as the engineer may change it while a pick waits.
-    const auto scaleText = [this] { return services::boxText(m_form, typedBoxes().in, kScaleBox); };
+    const auto scaleText = [this] {
+        return services::boxText(m_form, services::typedTwoWireBoxes()[TwoWireBox::Scale]);
+    };
     services::FormState& st = m_form.state();
     bool release = true;
     if (index == 1)
-        drawGroundPlan(st, PlanPlacement::typed(p, scaleText), err);
+        drawGroundPlan(st, typedPlanPlacement(p, scaleText), err);
     else if (index == 2)
-        release = drawTargetPlan(m_form, PlanPlacement::typed(p, scaleText), err);
+        release = drawTargetPlan(m_form, typedPlanPlacement(p, scaleText), err);
     else
         release = drawSections(m_form, [&](const cad::Point& origin) { return geometry::Placement(origin, scaleText); }, err);
     err.clear(); // a skipped fault is never reported

@@ -44,7 +44,7 @@ bool TwoWirePickedPanel::run()
     if (!services::CheckTwoStripPickedInput(m_form))
         return false;
     m_form.ShowMsg(QString());
-    const TwoWireBoxes& b = pickedBoxes();
+    const TwoWireBoxes& b = services::pickedTwoWireBoxes();
     if (!readTwoWireInputs(m_form, b))
         return false;
     if (!services::beginDrawingCommand(m_form, services::PanelKind::Picked))
@@ -55,8 +55,8 @@ bool TwoWirePickedPanel::run()
     services::FormState& st = m_form.state();
     const TwoWireZone z = settleTwoWireZone(m_form, b);
     if (z.stop == TwoWireStop::SpacingTooLarge) {
-        services::showResult(m_form, b.out, 0, z.targetHalfWidth);
-        services::showResult(m_form, b.out, 1, z.groundHalfWidth);
+        services::showResult(m_form, b[TwoWireBox::TargetHalfWidth], z.targetHalfWidth);
+        services::showResult(m_form, b[TwoWireBox::GroundHalfWidth], z.groundHalfWidth);
         TwoStripPickedAsSingle(m_form, services::FormatFixed3(st.m_spacing) + kSpacingTooLarge);
         services::returnToMainWindow(m_form);
         return false;
@@ -70,11 +70,11 @@ bool TwoWirePickedPanel::run()
     automation::ErrObject err;
     if (services::isTicked(m_form, kChecks, 0)) {
         st.m_color = 1;
-        drawGroundPlan(st, PlanPlacement::picked(st), err);
+        drawGroundPlan(st, pickedPlanPlacement(st), err);
     }
     if (services::isTicked(m_form, kChecks, 1)) {
         st.m_color = 6;
-        drawTargetPlan(m_form, PlanPlacement::picked(st), err);
+        drawTargetPlan(m_form, pickedPlanPlacement(st), err);
     }
     if (!services::isTicked(m_form, kChecks, 2))
         return true; // a fault skipped in the plans goes unnoticed here

@@ -8,11 +8,14 @@
 #include "services/crossing_list.h"
 #include "services/form.h"
 #include "services/input_checks_rules.h"
+#include "services/wire_fields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <utility>
 
 namespace wires {
 
@@ -22,17 +25,31 @@ namespace {
 
 const QString kEngine = QStringLiteral("cmdOneStripPicked_Click");
 
+QLineEdit* textBox(services::ControlRegistry& c, const services::PanelField& field)
+{
+    return c.textBox(field.name, field.index);
+}
+
 void copyPanelInputs(services::ControlRegistry& c)
 {
-    const QString from = QStringLiteral("txtTwoStripPickedIn"), to = QStringLiteral("txtOneStripPickedIn");
-    for (int i = 0; i <= c.maxIndex(from); ++i) {
-        QLineEdit* source = c.textBox(from, i);
-        if (QLineEdit* target = c.textBox(to, i); source && target)
+    using services::OneStripBox;
+    using services::TwoWireBox;
+    const auto& two = services::pickedTwoWireBoxes();
+    const auto& one = services::pickedOneStripBoxes();
+    const std::pair<TwoWireBox, OneStripBox> sameInputs[] = {{TwoWireBox::Height, OneStripBox::Height},
+                                                             {TwoWireBox::Sag, OneStripBox::Sag},
+                                                             {TwoWireBox::Target, OneStripBox::Target},
+                                                             {TwoWireBox::Scale, OneStripBox::Scale}};
+    for (const auto& [from, to] : sameInputs) {
+        QLineEdit* source = textBox(c, two[from]);
+        if (QLineEdit* target = textBox(c, one[to]); source && target)
             target->setText(source->text());
     }
-    QComboBox* twoClass = c.comboBox(QStringLiteral("comClass"), 10);
-    if (QComboBox* oneClass = c.comboBox(QStringLiteral("comClass"), 9); twoClass && oneClass)
-        oneClass->setCurrentIndex(twoClass->currentIndex());
+    const services::PanelField& twoClass = two[TwoWireBox::Class];
+    const services::PanelField& oneClass = one[OneStripBox::Class];
+    QComboBox* twoCombo = c.comboBox(twoClass.name, twoClass.index);
+    if (QComboBox* oneCombo = c.comboBox(oneClass.name, oneClass.index); twoCombo && oneCombo)
+        oneCombo->setCurrentIndex(twoCombo->currentIndex());
     const QString checksFrom = QStringLiteral("chkTwoStripPickedIn"), checksTo = QStringLiteral("chkOneStripPickedIn");
     for (int i = 0; i <= c.maxIndex(checksFrom); ++i) {
         QCheckBox* source = c.checkBox(checksFrom, i);
@@ -44,9 +61,10 @@ void copyPanelInputs(services::ControlRegistry& c)
 // The joint results (h0, shift, minimum width) say nothing of wires drawn one by one.
 void clearJointResults(services::Form& form)
 {
-    const QString results = QStringLiteral("txtTwoStripPickedOut");
-    for (int i = 2; i <= form.controls().maxIndex(results); ++i)
-        if (QLineEdit* box = form.controls().textBox(results, i))
+    using services::TwoWireBox;
+    const auto& two = services::pickedTwoWireBoxes();
+    for (const TwoWireBox joint : {TwoWireBox::LowestHeight, TwoWireBox::MidlineShift, TwoWireBox::MinHalfWidth})
+        if (QLineEdit* box = textBox(form.controls(), two[joint]))
             box->clear();
 }
 

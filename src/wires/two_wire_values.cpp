@@ -5,53 +5,48 @@
 #include "services/form.h"
 #include "services/scale.h"
 
+#include <iterator>
+
 namespace wires {
 
-const TwoWireBoxes& typedBoxes()
-{
-    static const TwoWireBoxes boxes{QStringLiteral("txtTwoStripIn"), QStringLiteral("txtTwoStripOut"), 6, 0, 2, 4, 3, 1,
-                                    std::nullopt};
-    return boxes;
-}
-
-const TwoWireBoxes& pickedBoxes()
-{
-    static const TwoWireBoxes boxes{QStringLiteral("txtTwoStripPickedIn"), QStringLiteral("txtTwoStripPickedOut"), 10,
-                                    0, 1, 2, std::nullopt, std::nullopt, 3};
-    return boxes;
-}
+namespace {
+// The five result boxes in their order.
+constexpr TwoWireBox kResults[] = {TwoWireBox::TargetHalfWidth, TwoWireBox::GroundHalfWidth, TwoWireBox::LowestHeight,
+                                   TwoWireBox::MidlineShift, TwoWireBox::MinHalfWidth};
+} // namespace
 
 bool readTwoWireInputs(services::Form& form, const TwoWireBoxes& b)
 {
     services::FormState& st = form.state();
-    const auto h = services::boxNumber(form, b.in, b.height);
-    const auto f = services::boxNumber(form, b.in, b.sag);
-    const auto hx = services::boxNumber(form, b.in, b.target);
+    const auto h = services::boxNumber(form, b[TwoWireBox::Height]);
+    const auto f = services::boxNumber(form, b[TwoWireBox::Sag]);
+    const auto hx = services::boxNumber(form, b[TwoWireBox::Target]);
     if (!h || !f || !hx)
         return false; // the input check lets no such box through
     st.m_height = *h;
     st.m_height = st.m_height - *f;
     st.m_targetHeight = *hx;
-    if (b.spacing && b.length) {
-        const auto d = services::boxNumber(form, b.in, *b.spacing);
-        const auto l = services::boxNumber(form, b.in, *b.length);
+    if (b.contains(TwoWireBox::Length)) {
+        const auto d = services::boxNumber(form, b[TwoWireBox::Spacing]);
+        const auto l = services::boxNumber(form, b[TwoWireBox::Length]);
         if (!d || !l)
             return false;
         st.m_spacing = *d;
         st.m_length = *l;
+    } else {
+        // The picked layout's lengths come from the picks, at the factor parsed here once.
+        st.m_scale = services::ParseScale(services::boxText(form, b[TwoWireBox::Scale]));
     }
-    if (b.scale)
-        st.m_scale = services::ParseScale(services::boxText(form, b.in, *b.scale));
 
     if (targetNotBelowWire(st.m_height, st.m_targetHeight)) {
-        services::refuse(form, b.in, b.target, kTargetNotBelowWire);
+        services::refuse(form, b[TwoWireBox::Target], kTargetNotBelowWire);
         return false;
     }
-    if (const auto hr = services::classSphereRadius(form, b.classCombo))
+    if (const auto hr = services::classSphereRadius(form, b[TwoWireBox::Class]))
         st.m_sphereRadius = *hr;
     if (wireAboveTwiceSphere(st.m_height, st.m_sphereRadius)) {
-        for (int i = 0; i < 5; ++i)
-            services::showResult(form, b.out, i, 0.0);
+        for (const TwoWireBox result : kResults)
+            services::showResult(form, b[result], 0.0);
         form.ShowMsg(kWireAboveTwiceSphere);
         return false;
     }
@@ -71,8 +66,8 @@ TwoWireZone settleTwoWireZone(services::Form& form, const TwoWireBoxes& b)
     st.m_midlineShift = z.midlineShift;
     st.m_minHalfWidth = z.minHalfWidth;
     const double shown[] = {z.targetHalfWidth, z.groundHalfWidth, z.lowestHeight, z.midlineShift, z.minHalfWidth};
-    for (int i = 0; i < 5; ++i)
-        services::showResult(form, b.out, i, shown[i]);
+    for (std::size_t i = 0; i < std::size(kResults); ++i)
+        services::showResult(form, b[kResults[i]], shown[i]);
     return z;
 }
 

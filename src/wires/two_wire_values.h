@@ -2,35 +2,20 @@
 // kept in the form state and shown in the panel's five result boxes.
 #pragma once
 
-#include "services/panel_io.h"
+#include "services/wire_fields.h"
 #include "wires/two_wire_zone.h"
-
-#include <optional>
 
 namespace services { class Form; }
 
 namespace wires {
 
-// Where a two-wire panel keeps its inputs and results.
-struct TwoWireBoxes {
-    QString in;      // input box array
-    QString out;     // result box array (bx, bo, h0, shift, minimum width)
-    int classCombo;  // element of comClass
-    int height;      // support height h
-    int sag;         // sag f
-    int target;      // target height hx
-    std::optional<int> spacing; // typed only: D, and then the wire length L
-    std::optional<int> length;
-    std::optional<int> scale;   // picked only: the scale is parsed into m_scale with the inputs
-};
-
-const TwoWireBoxes& typedBoxes();
-const TwoWireBoxes& pickedBoxes();
+using services::TwoWireBox;
+using TwoWireBoxes = services::FieldTable<TwoWireBox>;
 
 inline const QString kTargetNotBelowWire = QStringLiteral("被保护物的高度超过了避雷线的高度!");
 inline const QString kWireAboveTwiceSphere = QStringLiteral("避雷线高度超过保护半径的两倍,无保护范围!");
 
-// Reads h' = h − f, hx (and D, L or the scale) into the form state, tests hx against h', takes Hr from the
+// Reads h' = h − f, hx and, for the typed panel, D and L (the picked one: the scale) into the form state, tests hx against h', takes Hr from the
 // class and tests h' against 2Hr (then every result box shows 0). False at a stop, which it has told.
 bool readTwoWireInputs(services::Form& form, const TwoWireBoxes& boxes);
 

@@ -1,6 +1,11 @@
 // Every control of the nineteen panels: name, index, kind, container, caption or text and start state.
 #include "app/catalogue_builder.h"
 #include "app/panel_catalogue.h"
+#include "rods/picked_rod_boxes.h"
+#include "rods/three_rod_values.h"
+#include "services/earthing_fields.h"
+#include "services/rod_fields.h"
+#include "services/wire_fields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -334,6 +339,39 @@ TEST_F(CatalogueTable, EveryControlHasItsNameIndexKindContainerTextAndStartState
         EXPECT_TRUE(expectedKeys.contains(key)) << "unexpected control " << key.toStdString();
     }
     EXPECT_EQ(registry.all().size(), expectedKeys.size());
+}
+
+// Every box a panel's field table names is a control of the catalogue: a text box, or the class combo.
+TEST_F(CatalogueTable, EveryFieldOfThePanelTablesNamesAControl)
+{
+    std::vector<services::PanelField> fields;
+    const auto take = [&](const auto& table) {
+        for (const auto key : table.keys())
+            fields.push_back(table[key]);
+    };
+    take(services::typedOneStripBoxes());
+    take(services::pickedOneStripBoxes());
+    take(services::typedTwoWireBoxes());
+    take(services::pickedTwoWireBoxes());
+    for (const char* inputs : {"txtOneRodIn", "txtTwoRodPickedIn", "txtThreeRodPickedIn", "txtFourRodPickedIn"})
+        take(services::rodInputs(QString::fromLatin1(inputs)));
+    take(services::twoRodBoxes());
+    take(services::typedThreeRodBoxes());
+    take(rods::pickedThreeRodBoxes());
+    take(services::fourRodBoxes());
+    take(rods::twoRodPickedBoxes());
+    take(rods::fourRodPickedBoxes());
+    take(services::rodHeightBoxes());
+    take(services::buildingBoxes());
+    for (int panel = 0; panel < 4; ++panel)
+        take(services::earthingFields(panel));
+    for (const services::PanelField& f : fields) {
+        SCOPED_TRACE(testing::Message() << f.name.toStdString() << "(" << f.index.value_or(-1) << ")");
+        if (f.name == QStringLiteral("comClass"))
+            EXPECT_NE(registry.comboBox(f.name, f.index), nullptr);
+        else
+            EXPECT_NE(registry.textBox(f.name, f.index), nullptr);
+    }
 }
 
 TEST_F(CatalogueTable, RegistryKeepsTheCatalogueOrderWithContainersFirst)

@@ -1,4 +1,5 @@
-// Frame placement: lengths at the typed and the fixed scale, the turn into place, and the hidden-and-filed arcs.
+// Frame placement: lengths at the typed and the fixed scale, the turn and the mirror into place, what
+// cannot be placed, and the hidden-and-filed arcs.
 #include "services/acad_test_support.h"
 
 #include "geometry/frame_drawing.h"
@@ -61,6 +62,14 @@ TEST(Placement, WorkFrameTakesPointAngleAndFactorFromTheFormState)
     expectNear(Placement::workFrame(st).placedPoint({1, 0}), {5 + 2 * std::cos(kThirty), 5 + 2 * std::sin(kThirty), 0});
 }
 
+TEST(Placement, AMirroredPointIsTurnedFirstThenMirroredInTheLine)
+{
+    const cad::Point base{0, 0, 0};
+    const Placement at = Placement(base, 0.001).turnedAbout(base, kThirty).mirroredIn(base, {10, 0, 0});
+    // (1, 0) m turns to 30°, then the mirror in the x axis takes it to −30°.
+    expectNear(at.placedPoint({1, 0}), {std::cos(kThirty), -std::sin(kThirty), 0});
+}
+
 class FrameDrawingTest : public acadtest::EngineTest {
 protected:
     void SetUp() override
@@ -87,6 +96,46 @@ TEST_F(FrameDrawingTest, TurnedArcsAndLinesLandInPlace)
     expectNear(services::g_lastLine.StartPoint(), base);
     expectNear(services::g_lastLine.EndPoint(), at.placedPoint({10, 0}));
     EXPECT_FALSE(err.failed());
+}
+
+// Mirroring keeps only the mirror images, shown; the turned entities are erased.
+TEST_F(FrameDrawingTest, MirroredArcsAndLinesLeaveOnlyTheirImages)
+{
+    const cad::Point base{100, 50, 0};
+    const Placement at = Placement(base, 0.002).turnedAbout(base, kThirty).mirroredIn(base, {200, 50, 0});
+    drawFrameArc(st, at, {{10, 0}, 5, {15, 0}, {10, 5}}, err);
+    drawFrameLine(st, at, {{0, 0}, {10, 0}}, 7, err);
+    EXPECT_FALSE(err.failed());
+    ASSERT_EQ(g_modelSpace.Count(), 2);
+    const cad::Entity arc = g_modelSpace.Item(0);
+    const cad::Entity line = g_modelSpace.Item(1);
+    expectNear(arc.Center(), at.placedPoint({10, 0}));
+    expectNear(line.EndPoint(), at.placedPoint({10, 0}));
+    EXPECT_EQ(line.Color(), 7);
+    EXPECT_TRUE(arc.Visible());
+    EXPECT_TRUE(line.Visible());
+}
+
+// A turn the drawing refuses: a placement that erases what it cannot place leaves nothing behind,
+// any other leaves the entity where it was laid down, shown.
+TEST_F(FrameDrawingTest, ARefusedTurnErasesOnlyWhereThePlacementSaysSo)
+{
+    const cad::Point base{100, 50, 0};
+    const Placement turned = Placement(base, 0.002).turnedAbout(base, kThirty);
+    for (const bool erasing : {false, true}) {
+        SCOPED_TRACE(erasing ? "erasing" : "keeping");
+        const Placement at = erasing ? turned.erasingUnplaced() : turned;
+        const int before = g_modelSpace.Count();
+        cad::faults().failNext(QStringLiteral("Rotate"), static_cast<std::int32_t>(0x80004005));
+        drawFrameArc(st, at, {{10, 0}, 5, {15, 0}, {10, 5}}, err);
+        cad::faults().failNext(QStringLiteral("Rotate"), static_cast<std::int32_t>(0x80004005));
+        drawFrameLine(st, at, {{0, 0}, {10, 0}}, 7, err);
+        EXPECT_TRUE(err.failed());
+        err.clear();
+        ASSERT_EQ(g_modelSpace.Count() - before, erasing ? 0 : 2);
+        for (int i = before; i < g_modelSpace.Count(); ++i)
+            EXPECT_TRUE(g_modelSpace.Item(i).Visible()) << i;
+    }
 }
 
 TEST_F(FrameDrawingTest, FiledArcsStayHiddenAndKeepTheirPlaceInBoundedLists)

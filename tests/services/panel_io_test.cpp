@@ -44,6 +44,8 @@ TEST(PanelIo, FieldTableReadsWritesAndBlamesByName)
     };
     EXPECT_EQ(boxes.keys(), (std::vector<Box>{Box::Spacing, Box::Height, Box::Result})) << "in the table's order";
     EXPECT_THROW(boxes[Box::Unused], std::out_of_range);
+    EXPECT_TRUE(boxes.contains(Box::Height));
+    EXPECT_FALSE(boxes.contains(Box::Unused));
 
     FakeForm form;
     form.addTextBox(QStringLiteral("txtProbe"), 0, QStringLiteral("25"));

@@ -4,7 +4,7 @@
 
 #include "geometry/angles.h"
 #include "geometry/plan_geometry.h"
-#include "wires/two_wire_placement.h"
+#include "wires/two_wire_drawings.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -268,7 +268,7 @@ TEST_F(TwoWirePicked, ARefusedLineLeavesTheLineBeforeItAlone)
 
         cad::faults().failNext(QStringLiteral("AddLine"), static_cast<std::int32_t>(0x80004005));
         automation::ErrObject err;
-        wires::PlanPlacement::picked(st).drawItems(st, {geometry::lineItem({-5, 0}, {-5, 35})}, err);
+        geometry::drawFrameItems(st, wires::pickedPlanPlacement(st), {geometry::lineItem({-5, 0}, {-5, 35})}, err);
 
         const auto drawn = entities();
         ASSERT_EQ(drawn.size(), 1u);
