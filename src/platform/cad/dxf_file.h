@@ -28,5 +28,8 @@ bool looksLikeDxf(const QByteArray& head);
 // AutomationError(FileError) with the cause (in the window's words) when it cannot be written, also
 // when a name is longer than readers take (it is never cut).
 void writeDxfFile(const QString& path, const DocumentModel& model);
+// True when `description` is writeDxfFile's refusal of a name too long for readers: a file that
+// opened can hold such a name (one byte a character in its own code page, more in UTF-8).
+bool refusesOverlongName(const QString& description);
 
 } // namespace cad

@@ -522,6 +522,12 @@ QString shortened(const QString& name)
     return name.size() <= 40 ? name : name.left(24) + QStringLiteral("…") + name.right(12);
 }
 
+// The end of the refusal of an over-long name, the part that names no name.
+QString overlongNameEnding()
+{
+    return QStringLiteral("过长，超过 %1 字节，无法保存").arg(kDxfMaxValue);
+}
+
 // The text of the file: GBK when it holds every name and text (as earlier saves, byte for byte),
 // else UTF-8, so that every reader reads the same names.
 std::string dxfText(const DocumentModel& model)
@@ -533,10 +539,10 @@ std::string dxfText(const DocumentModel& model)
         if (encoding == DxfEncoding::Gbk && writer.escaped())
             continue;
         if (!writer.tooLong().isEmpty())
-            throw AutomationError(errors::FileError, QStringLiteral("名称“%1”（%2 个字符）过长，超过 %3 字节，无法保存")
+            throw AutomationError(errors::FileError, QStringLiteral("名称“%1”（%2 个字符）%3")
                                                          .arg(shortened(writer.tooLong()))
                                                          .arg(writer.tooLong().size())
-                                                         .arg(kDxfMaxValue));
+                                                         .arg(overlongNameEnding()));
         return w.takeText();
     }
     return {};
@@ -572,6 +578,11 @@ void writeDxfFile(const QString& path, const DocumentModel& model)
     errno = 0;
     if (!file.commit())
         throw AutomationError(errors::FileError, saveFailureCause(errno, size, folder));
+}
+
+bool refusesOverlongName(const QString& description)
+{
+    return description.endsWith(overlongNameEnding());
 }
 
 } // namespace cad
