@@ -45,14 +45,6 @@ void DxfDrawingBuilder::configure(const QString& acadver, const QString& codepag
 
 DxfDrawingBuilder::Kind DxfDrawingBuilder::kindOf(std::string_view t)
 {
-    if (t == "LINE") return Kind::Line;
-    if (t == "LWPOLYLINE") return Kind::LwPolyline;
-    if (t == "CIRCLE") return Kind::Circle;
-    if (t == "ARC") return Kind::Arc;
-    if (t == "TEXT") return Kind::Text;
-    if (t == "MTEXT") return Kind::MText;
-    if (t == "INSERT") return Kind::Insert;
-    if (t == "POLYLINE") return Kind::Polyline;
     if (t == "VERTEX") return Kind::Vertex;
     if (t == "SEQEND") return Kind::SeqEnd;
     if (t == "BLOCK") return Kind::Block;
@@ -70,6 +62,7 @@ void DxfDrawingBuilder::begin(std::string_view type, bool invisible)
     m_firstCode = INT32_MAX;
     m_invisible = invisible;
     m_kind = Kind::None;
+    m_entity = nullptr;
     if (m_section == Section::Header) {
         if (!type.empty() && type.front() == '$') {
             m_kind = Kind::Setting;
@@ -77,10 +70,13 @@ void DxfDrawingBuilder::begin(std::string_view type, bool invisible)
         }
         return;
     }
-    const Kind kind = kindOf(type);
+    const DxfEntityKind* entity = dxfEntityKind(type);
+    const Kind kind = entity ? Kind::Entity : kindOf(type);
     const bool entry = kind == Kind::Layer || kind == Kind::Linetype || kind == Kind::Style;
-    if (entry == (m_section == Section::Tables))
+    if (entry == (m_section == Section::Tables)) {
         m_kind = kind;
+        m_entity = entity;
+    }
 }
 
 void DxfDrawingBuilder::group(int code, std::string_view value, double number)
@@ -94,27 +90,13 @@ void DxfDrawingBuilder::group(int code, std::string_view value, double number)
     // A line break of another system (CR CR LF) leaves CRs behind a value: they are not part of it.
     while (!value.empty() && value.back() == '\r')
         value.remove_suffix(1);
-    switch (m_kind) {
-    case Kind::MText:
-        if (code == 3)
-            m_mtextChunks.append(value);
-        break;
-    case Kind::LwPolyline:
-        // Each group 10 begins a vertex, which the groups 20 and 42 after it fill in.
-        if (code == 10)
-            m_lwVertices.push_back({number, 0, 0});
-        else if (code == 20 && !m_lwVertices.empty())
-            m_lwVertices.back().y = number;
-        else if (code == 42 && !m_lwVertices.empty())
-            m_lwVertices.back().bulge = number;
-        break;
-    case Kind::Linetype:
+    if (m_kind == Kind::Entity && m_entity->collect) {
+        (this->*m_entity->collect)(code, value, number);
+    } else if (m_kind == Kind::Linetype) {
         if (code == 49)
             m_dashes.push_back(finiteOr(number, 0));
         else if (!m_dashes.empty())
             linetypeText(code, value, number);
-        break;
-    default: break;
     }
     m_marks[code - kFirstCode] = m_object;
     m_values[code - kFirstCode] = value;
@@ -142,6 +124,7 @@ int DxfDrawingBuilder::integer(int code, int fallback) const
 void DxfDrawingBuilder::end()
 {
     const Kind kind = m_kind;
+    const DxfEntityKind* entity = m_entity;
     m_kind = Kind::None;
     switch (kind) {
     case Kind::None: return;
@@ -151,14 +134,9 @@ void DxfDrawingBuilder::end()
     case Kind::Style: style(); break;
     case Kind::Block: block(); break;
     case Kind::EndBlock: endBlock(); break;
-    case Kind::Line: line(); break;
-    case Kind::Arc: arc(false); break;
-    case Kind::Circle: arc(true); break;
-    case Kind::Text: text(); break;
-    case Kind::MText: mtext(); break;
-    case Kind::Insert: insert(); break;
-    case Kind::Polyline: polyline(false); break;
-    case Kind::LwPolyline: polyline(true); break;
+    case Kind::Entity:
+        (this->*entity->read)();
+        break;
     case Kind::Vertex: vertex(); break;
     case Kind::SeqEnd: flushPolyline(); break;
     }
@@ -371,12 +349,12 @@ void DxfDrawingBuilder::endBlockDefinition()
 
 // ---- entities
 
-// A new entity with its layer, colour, line type and visibility.
-EntityData DxfDrawingBuilder::start(EntityKind kind)
+// A new entity of its row's kind with its layer, colour, line type and visibility.
+EntityData DxfDrawingBuilder::start()
 {
     flushPolyline();
     EntityData e;
-    e.kind = kind;
+    e.kind = m_entity->kind;
     e.layer = name(str(8, "0"));
     if (e.layer.isEmpty())
         e.layer = QStringLiteral("0");
@@ -402,15 +380,19 @@ void DxfDrawingBuilder::put(EntityData e)
 
 void DxfDrawingBuilder::line()
 {
-    EntityData e = start(EntityKind::Line);
+    EntityData e = start();
     e.start = point(real(10, 0), real(20, 0), real(30, 0));
     e.end = point(real(11, 0), real(21, 0), real(31, 0));
     put(std::move(e));
 }
 
-void DxfDrawingBuilder::arc(bool circle)
+void DxfDrawingBuilder::arc() { arcOrCircle(false); }
+
+void DxfDrawingBuilder::circle() { arcOrCircle(true); }
+
+void DxfDrawingBuilder::arcOrCircle(bool circle)
 {
-    EntityData e = start(circle ? EntityKind::Circle : EntityKind::Arc);
+    EntityData e = start();
     const double radius = real(40, 0);
     if (!(radius > 0) || !std::isfinite(radius))
         return;
@@ -425,7 +407,7 @@ void DxfDrawingBuilder::arc(bool circle)
 
 void DxfDrawingBuilder::text()
 {
-    EntityData e = start(EntityKind::Text);
+    EntityData e = start();
     e.insertion = point(real(10, 0), real(20, 0), real(30, 0));
     e.alignment = point(real(11, 0), real(21, 0), real(31, 0));
     const double height = real(40, 2.5);
@@ -440,9 +422,16 @@ void DxfDrawingBuilder::text()
     put(std::move(e));
 }
 
+// The chunks (3) of a long text, in their order.
+void DxfDrawingBuilder::mtextChunk(int code, std::string_view value, double)
+{
+    if (code == 3)
+        m_mtextChunks.append(value);
+}
+
 void DxfDrawingBuilder::mtext()
 {
-    EntityData e = start(EntityKind::MText);
+    EntityData e = start();
     e.insertion = point(real(10, 0), real(20, 0), real(30, 0));
     const double height = real(40, 2.5);
     e.height = height > 0 && std::isfinite(height) ? height : 1;
@@ -467,7 +456,7 @@ void DxfDrawingBuilder::insert()
     const std::string_view block = str(2);
     if (block.empty())
         return;
-    EntityData e = start(EntityKind::Insert);
+    EntityData e = start();
     e.blockName = name(block);
     e.insertion = point(real(10, 0), real(20, 0), real(30, 0));
     auto scale = [&](int code) {
@@ -487,11 +476,26 @@ void DxfDrawingBuilder::insert()
     put(std::move(e));
 }
 
+// Each group 10 of a light-weight polyline begins a vertex, which the groups 20 and 42 after it fill in.
+void DxfDrawingBuilder::lwVertex(int code, std::string_view, double number)
+{
+    if (code == 10)
+        m_lwVertices.push_back({number, 0, 0});
+    else if (code == 20 && !m_lwVertices.empty())
+        m_lwVertices.back().y = number;
+    else if (code == 42 && !m_lwVertices.empty())
+        m_lwVertices.back().bulge = number;
+}
+
+void DxfDrawingBuilder::polyline() { polylineRecord(false); }
+
+void DxfDrawingBuilder::lwPolyline() { polylineRecord(true); }
+
 // A light-weight polyline brings its vertices along; a 2D polyline takes them from the VERTEX
 // entities after it, up to its SEQEND.
-void DxfDrawingBuilder::polyline(bool light)
+void DxfDrawingBuilder::polylineRecord(bool light)
 {
-    EntityData e = start(EntityKind::Polyline);
+    EntityData e = start();
     e.closed = (integer(70, 0) & 1) != 0;
     e.elevation = finiteOr(real(38, 0), 0);
     if (!light) {

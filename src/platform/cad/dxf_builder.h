@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/cad/document_model.h"
+#include "platform/cad/dxf_entity_kinds.h"
 #include "platform/cad/dxf_text.h"
 
 #include <QHash>
@@ -46,11 +47,23 @@ public:
     // Everything is read: an open polyline or block is closed.
     void finish();
 
+    // How each kind of entity is read (the kinds table names them): from the groups of its record,
+    // and its repeated groups as they come.
+    void line();
+    void arc();
+    void circle();
+    void text();
+    void mtext();
+    void insert();
+    void polyline();
+    void lwPolyline();
+    void mtextChunk(int code, std::string_view value, double number);
+    void lwVertex(int code, std::string_view value, double number);
+
 private:
-    enum class Kind : std::uint8_t {
-        None, Setting, Layer, Linetype, Style, Block, EndBlock, Line, Arc, Circle, Text, MText, Insert,
-        Polyline, LwPolyline, Vertex, SeqEnd
-    };
+    // Objects that are not entities of the kinds table: header variables, table entries, blocks and
+    // the parts of a 2D polyline.
+    enum class Kind : std::uint8_t { None, Setting, Layer, Linetype, Style, Block, EndBlock, Entity, Vertex, SeqEnd };
     static Kind kindOf(std::string_view type);
 
     // Groups of the current object, by code; a code counts as given when its mark is the
@@ -71,13 +84,9 @@ private:
     void linetypeText(int code, std::string_view value, double number);
     void block();
     void endBlock();
-    EntityData start(EntityKind kind);
-    void line();
-    void arc(bool circle);
-    void text();
-    void mtext();
-    void insert();
-    void polyline(bool light);
+    EntityData start();
+    void arcOrCircle(bool circle);
+    void polylineRecord(bool light);
     void vertex();
     void put(EntityData e);
     void flushPolyline();
@@ -95,6 +104,7 @@ private:
     QString m_acadver, m_codepage;
 
     Kind m_kind = Kind::None;
+    const DxfEntityKind* m_entity = nullptr; // the row of an entity being read
     bool m_invisible = false;
     std::string_view m_key;                 // of a variable
     int m_firstCode = INT32_MAX;            // the lowest code a variable was given

@@ -4,6 +4,7 @@
 #include "platform/automation/automation_error.h"
 #include "platform/cad/coordinate_limits.h"
 #include "platform/cad/dxf_builder.h"
+#include "platform/cad/dxf_entity_kinds.h"
 #include "platform/cad/dxf_groups.h"
 
 #include <string>
@@ -11,12 +12,6 @@
 namespace cad {
 
 namespace {
-
-bool kept(std::string_view type)
-{
-    return type == "LINE" || type == "ARC" || type == "CIRCLE" || type == "TEXT" || type == "MTEXT"
-        || type == "INSERT" || type == "LWPOLYLINE" || type == "POLYLINE";
-}
 
 class Filter {
 public:
@@ -245,7 +240,7 @@ private:
                         entity(type);
                     else
                         ++m_result.notKept;
-                } else if (kept(type)) {
+                } else if (dxfEntityKind(type)) {
                     entity(type);
                 } else {
                     ++m_result.notKept;   // saving over the file would lose it
@@ -293,17 +288,17 @@ private:
         for (std::size_t i = 1; i < m_r.size(); ++i)
             if (m_r.code(i) == 60)
                 invisible = dxfTrim(m_r.value(i)) == "1";
-        const bool text = type == "TEXT", mtext = type == "MTEXT", light = type == "LWPOLYLINE";
+        const DxfEntityKind& kind = *dxfEntityKind(type);
         m_b.begin(type, invisible);
         for (std::size_t i = 1; i < m_r.size() && !m_quiet; ++i) {
             checkRange(i);
             const int c = m_r.code(i);
-            // Handles, the invisible flag, reactors and extended data are not read here, nor the
-            // vertex count of a polyline (its vertices are counted as they come).
-            if (c == 5 || c == 60 || c == 102 || c >= 1000 || (c == 90 && light))
+            // Handles, the invisible flag, reactors and extended data are not read here, nor what
+            // the kind leaves out (the vertex count of a polyline: its vertices are counted as they come).
+            if (c == 5 || c == 60 || c == 102 || c >= 1000 || (kind.ignored != 0 && c == kind.ignored))
                 continue;
             // Texts are read in any length, as their line or their chunks.
-            if ((text && c == 1) || (mtext && (c == 1 || c == 3)))
+            if (c != 0 && (c == kind.anyLength[0] || c == kind.anyLength[1]))
                 m_b.group(c, m_r.value(i), m_r.number(i));
             else
                 pass(i);

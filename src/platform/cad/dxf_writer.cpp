@@ -3,8 +3,10 @@
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/document_model.h"
+#include "platform/cad/dxf_entity_kinds.h"
 #include "platform/cad/dxf_scan.h"
 #include "platform/cad/dxf_text.h"
+#include "platform/cad/dxf_writer.h"
 #include "platform/cad/geometry_transform.h"
 #include "platform/cad/save_failure.h"
 
@@ -34,15 +36,17 @@ namespace {
 
 constexpr double kToDegrees = 360.0 / geom::kTwoPi;
 
+} // namespace
+
 // dxflib's ASCII writer flushes the file after every line and writes reals with 16 digits. This
 // one collects the text in memory, writes every real in its shortest exact form (a saved drawing
 // reads back to the same doubles) and adds what dxflib leaves out: the invisible flag (group 60
 // after the layer of a hidden entity), a style's font files and the owners (group 330) of the
 // dictionaries and layouts in the OBJECTS section. A UTF-8 file is declared R2007 (AC1021), the
 // first version whose strings are UTF-8; its structure is R2000's, which R2007 readers take.
-class Writer : public DL_WriterA {
+class DxfOutput : public DL_WriterA {
 public:
-    explicit Writer(DxfEncoding encoding)
+    explicit DxfOutput(DxfEncoding encoding)
         : DL_WriterA("/dev/null", DL_Codes::AC1015), m_utf8(encoding == DxfEncoding::Utf8)
     {
         m_text.reserve(1 << 20);
@@ -206,315 +210,321 @@ private:
     mutable std::map<std::string, std::string> m_owners;   // handle -> handle of its dictionary
 };
 
-class DxfWriter {
-public:
-    DxfWriter(const DocumentModel& model, Writer& w, DxfEncoding encoding) : m_model(model), m_w(w), m_encoder(encoding)
-    {
-    }
+DxfWriter::DxfWriter(const DocumentModel& model, DxfOutput& w, DxfEncoding encoding)
+    : m_model(model), m_w(w), m_encoder(encoding)
+{
+}
 
-    // A character had to be escaped: other readers would take the escape for the name.
-    bool escaped() const { return m_encoder.escaped(); }
-    // The first name too long for a reader to take (see kDxfMaxValue), or nothing.
-    const QString& tooLong() const { return m_tooLong; }
+void DxfWriter::write()
+{
+    collectNames();
+    header();
+    tables();
+    blocks();
+    m_w.sectionEntities();
+    m_model.forEach([&](const EntityData& e) { entity(e); });
+    m_w.sectionEnd();
+    m_w.beginObjects();
+    m_dxf.writeObjects(m_w);
+    m_dxf.writeObjectsEnd(m_w);
+    m_w.dxfEOF();
+}
 
-    void write()
-    {
-        collectNames();
-        header();
-        tables();
-        blocks();
-        m_w.sectionEntities();
-        m_model.forEach([&](const EntityData& e) { entity(e); });
-        m_w.sectionEnd();
-        m_w.beginObjects();
-        m_dxf.writeObjects(m_w);
-        m_dxf.writeObjectsEnd(m_w);
-        m_w.dxfEOF();
-    }
+std::string DxfWriter::text(const QString& s)
+{
+    std::string out = m_encoder.encode(s);
+    if (out.size() > kDxfMaxValue && m_tooLong.isEmpty())
+        m_tooLong = s;
+    return out;
+}
 
-private:
-    // A name or other single-line value, whole. One longer than readers take is noted: cut, two
-    // names could become one, so such a drawing is not saved.
-    std::string text(const QString& s)
-    {
-        std::string out = m_encoder.encode(s);
-        if (out.size() > kDxfMaxValue && m_tooLong.isEmpty())
-            m_tooLong = s;
-        return out;
-    }
-
-    // Every layer, line type and block the entities name gets a table entry, so readers find them.
-    void collectNames()
-    {
-        const auto& t = m_model.tables();
-        m_layers = t.layers;
-        // By hash: plans can hold many layers.
-        QSet<QString> known;
-        for (const auto& l : m_layers)
-            known.insert(l.name.toUpper());
-        if (!known.contains(QStringLiteral("0")))
-            m_layers.insert(m_layers.begin(), LayerData{QStringLiteral("0"), 7, QStringLiteral("CONTINUOUS"), 0, -3});
-        auto note = [&](const EntityData& e) {
-            if (!e.layer.isEmpty() && !known.contains(e.layer.toUpper())) {
-                known.insert(e.layer.toUpper());
-                m_layers.push_back(LayerData{e.layer, 7, QStringLiteral("CONTINUOUS"), 0, -3});
-            }
-            if (e.kind == EntityKind::Insert)
-                m_insertedBlocks.emplace(e.blockName.toUpper(), e.blockName);
-        };
-        m_model.forEach(note);
-        for (const auto& b : t.blocks)
-            for (const auto& e : b.entities)
-                note(e);
-        for (const auto& b : t.blocks)
-            m_insertedBlocks.erase(b.name.toUpper());
-        // m_insertedBlocks now holds the blocks inserted but never defined: they get empty definitions.
-        for (const auto& lt : t.linetypes)
-            m_linetypeNames.insert(lt.name.toUpper());
-        // By hash: a text finds its style at once, however many styles there are.
-        for (const auto& s : t.styles)
-            if (!m_styleNames.contains(s.name.toUpper()))
-                m_styleNames.insert(s.name.toUpper(), s.name); // the first of one name wins
-    }
-
-    void header()
-    {
-        m_dxf.writeHeader(m_w);
-        m_w.dxfString(9, "$DWGCODEPAGE");
-        m_w.dxfString(3, kWrittenCodepage);
-        const auto& t = m_model.tables();
-        static const std::set<QString> ownedByWriter = {QStringLiteral("$ACADVER"), QStringLiteral("$HANDSEED"),
-                                                         QStringLiteral("$DWGCODEPAGE")};
-        for (auto it = t.variables.begin(); it != t.variables.end(); ++it) {
-            const QString& name = it.key();
-            if (!name.startsWith(QLatin1Char('$')) || ownedByWriter.count(name))
-                continue;
-            const int code = t.variableCodes.value(name, defaultCode(it.value()));
-            const QVariant& v = it.value();
-            if (code == 10 && v.typeId() == QMetaType::QVariantList && v.toList().size() == 3) {
-                const auto l = v.toList();
-                m_w.dxfString(9, text(name));
-                m_w.dxfReal(10, l[0].toDouble());
-                m_w.dxfReal(20, l[1].toDouble());
-                m_w.dxfReal(30, l[2].toDouble());
-            } else if (code >= 1 && code <= 9) {
-                m_w.dxfString(9, text(name));
-                m_w.dxfString(code, text(v.toString()));
-            } else if (code >= 40 && code <= 59) {
-                m_w.dxfString(9, text(name));
-                m_w.dxfReal(code, v.toDouble());
-            } else if ((code >= 60 && code <= 79) || (code >= 90 && code <= 99) || (code >= 280 && code <= 289)
-                       || (code >= 370 && code <= 389)) {
-                m_w.dxfString(9, text(name));
-                m_w.dxfInt(code, v.toInt());
-            }
+void DxfWriter::collectNames()
+{
+    const auto& t = m_model.tables();
+    m_layers = t.layers;
+    // By hash: plans can hold many layers.
+    QSet<QString> known;
+    for (const auto& l : m_layers)
+        known.insert(l.name.toUpper());
+    if (!known.contains(QStringLiteral("0")))
+        m_layers.insert(m_layers.begin(), LayerData{QStringLiteral("0"), 7, QStringLiteral("CONTINUOUS"), 0, -3});
+    auto note = [&](const EntityData& e) {
+        if (!e.layer.isEmpty() && !known.contains(e.layer.toUpper())) {
+            known.insert(e.layer.toUpper());
+            m_layers.push_back(LayerData{e.layer, 7, QStringLiteral("CONTINUOUS"), 0, -3});
         }
-        m_w.sectionEnd();
-    }
+        if (e.kind == EntityKind::Insert)
+            m_insertedBlocks.emplace(e.blockName.toUpper(), e.blockName);
+    };
+    m_model.forEach(note);
+    for (const auto& b : t.blocks)
+        for (const auto& e : b.entities)
+            note(e);
+    for (const auto& b : t.blocks)
+        m_insertedBlocks.erase(b.name.toUpper());
+    // m_insertedBlocks now holds the blocks inserted but never defined: they get empty definitions.
+    for (const auto& lt : t.linetypes)
+        m_linetypeNames.insert(lt.name.toUpper());
+    // By hash: a text finds its style at once, however many styles there are.
+    for (const auto& s : t.styles)
+        if (!m_styleNames.contains(s.name.toUpper()))
+            m_styleNames.insert(s.name.toUpper(), s.name); // the first of one name wins
+}
 
-    static int defaultCode(const QVariant& v)
-    {
-        switch (v.typeId()) {
-        case QMetaType::Int: return 70;
-        case QMetaType::Double: return 40;
-        case QMetaType::QVariantList: return 10;
-        default: return 1;
+void DxfWriter::header()
+{
+    m_dxf.writeHeader(m_w);
+    m_w.dxfString(9, "$DWGCODEPAGE");
+    m_w.dxfString(3, kWrittenCodepage);
+    const auto& t = m_model.tables();
+    static const std::set<QString> ownedByWriter = {QStringLiteral("$ACADVER"), QStringLiteral("$HANDSEED"),
+                                                    QStringLiteral("$DWGCODEPAGE")};
+    for (auto it = t.variables.begin(); it != t.variables.end(); ++it) {
+        const QString& name = it.key();
+        if (!name.startsWith(QLatin1Char('$')) || ownedByWriter.count(name))
+            continue;
+        const int code = t.variableCodes.value(name, defaultCode(it.value()));
+        const QVariant& v = it.value();
+        if (code == 10 && v.typeId() == QMetaType::QVariantList && v.toList().size() == 3) {
+            const auto l = v.toList();
+            m_w.dxfString(9, text(name));
+            m_w.dxfReal(10, l[0].toDouble());
+            m_w.dxfReal(20, l[1].toDouble());
+            m_w.dxfReal(30, l[2].toDouble());
+        } else if (code >= 1 && code <= 9) {
+            m_w.dxfString(9, text(name));
+            m_w.dxfString(code, text(v.toString()));
+        } else if (code >= 40 && code <= 59) {
+            m_w.dxfString(9, text(name));
+            m_w.dxfReal(code, v.toDouble());
+        } else if ((code >= 60 && code <= 79) || (code >= 90 && code <= 99) || (code >= 280 && code <= 289)
+                   || (code >= 370 && code <= 389)) {
+            m_w.dxfString(9, text(name));
+            m_w.dxfInt(code, v.toInt());
         }
     }
+    m_w.sectionEnd();
+}
 
-    void tables()
-    {
-        const auto& t = m_model.tables();
-        m_w.sectionTables();
-        m_dxf.writeVPort(m_w);
-
-        std::vector<LinetypeData> extra;
-        for (const auto& lt : t.linetypes) {
-            const QString up = lt.name.toUpper();
-            if (up != QLatin1String("BYBLOCK") && up != QLatin1String("BYLAYER") && up != QLatin1String("CONTINUOUS"))
-                extra.push_back(lt);
-        }
-        m_w.tableLinetypes(static_cast<int>(3 + extra.size()));
-        m_dxf.writeLinetype(m_w, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
-        m_dxf.writeLinetype(m_w, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
-        m_dxf.writeLinetype(m_w, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
-        for (const auto& lt : extra) {
-            if (!lt.texts.empty()) {
-                complexLinetype(lt);
-                continue;
-            }
-            std::vector<double> dashes = lt.dashes;
-            m_dxf.writeLinetype(m_w, DL_LinetypeData(text(lt.name), text(lt.description), lt.flags,
-                                                     static_cast<int>(dashes.size()), lt.patternLength,
-                                                     dashes.empty() ? nullptr : dashes.data()));
-        }
-        m_w.tableEnd();
-
-        m_w.tableLayers(static_cast<int>(m_layers.size()));
-        for (const auto& l : m_layers) {
-            QString lt = l.linetype.isEmpty() ? QStringLiteral("CONTINUOUS") : l.linetype;
-            if (!knownLinetype(lt))
-                lt = QStringLiteral("CONTINUOUS");
-            // dxflib negates the colour of a layer that is off itself.
-            const int color = l.color == 0 ? 7 : std::abs(l.color);
-            m_dxf.writeLayer(m_w, DL_LayerData(text(l.name), l.flags, l.color < 0),
-                             DL_Attributes("", color, static_cast<int>(l.lineweight), text(lt), 1.0));
-        }
-        m_w.tableEnd();
-
-        m_w.tableStyle(static_cast<int>(t.styles.size()));
-        for (const auto& s : t.styles) {
-            m_w.styleFonts(text(s.font), text(s.bigFont), s.name.toUpper());
-            m_dxf.writeStyle(m_w, DL_StyleData(text(s.name), s.flags, s.height, s.widthFactor, s.oblique, 0, 2.5,
-                                               text(s.family.isEmpty() ? s.font : s.family), text(s.bigFont)));
-            m_w.endStyle();
-        }
-        m_w.tableEnd();
-
-        m_dxf.writeView(m_w);
-        m_dxf.writeUcs(m_w);
-        m_w.tableAppid(1);
-        m_dxf.writeAppid(m_w, "ACAD");
-        m_w.tableEnd();
-        m_dxf.writeDimStyle(m_w, 1, 1, 1, 1, 1);
-        m_dxf.writeBlockRecord(m_w);
-        for (const auto& b : t.blocks)
-            m_dxf.writeBlockRecord(m_w, text(b.name));
-        for (const auto& [key, name] : m_insertedBlocks)
-            m_dxf.writeBlockRecord(m_w, text(name));
-        m_w.tableEnd();
-        m_w.resolveStylePointers();
-        m_w.sectionEnd();
+int DxfWriter::defaultCode(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Int:
+        return 70;
+    case QMetaType::Double:
+        return 40;
+    case QMetaType::QVariantList:
+        return 10;
+    default:
+        return 1;
     }
+}
 
-    // A line type with texts, written as dxflib writes the others plus each text's groups after
-    // its dash; dxflib itself would write every dash plain.
-    void complexLinetype(const LinetypeData& lt)
-    {
-        m_w.dxfString(0, "LTYPE");
-        m_w.handle();
-        m_w.dxfString(100, "AcDbSymbolTableRecord");
-        m_w.dxfString(100, "AcDbLinetypeTableRecord");
-        m_w.dxfString(2, text(lt.name));
-        m_w.dxfInt(70, lt.flags);
-        m_w.dxfString(3, text(lt.description));
-        m_w.dxfInt(72, 65);
-        m_w.dxfInt(73, static_cast<int>(lt.dashes.size()));
-        m_w.dxfReal(40, lt.patternLength);
-        for (std::size_t i = 0; i < lt.dashes.size(); ++i) {
-            m_w.dxfReal(49, lt.dashes[i]);
-            const auto t =
-                std::find_if(lt.texts.begin(), lt.texts.end(), [i](const LinetypeText& x) { return x.dash == i; });
-            if (t == lt.texts.end()) {
-                m_w.dxfInt(74, 0);
-                continue;
-            }
-            m_w.dxfInt(74, t->flags);
-            m_w.dxfInt(75, 0);
-            m_w.stylePointer(t->style.toUpper());
-            m_w.dxfReal(46, t->scale);
-            m_w.dxfReal(50, t->rotation);
-            m_w.dxfReal(44, t->x);
-            m_w.dxfReal(45, t->y);
-            m_w.dxfString(9, text(t->text));
-        }
+void DxfWriter::tables()
+{
+    const auto& t = m_model.tables();
+    m_w.sectionTables();
+    m_dxf.writeVPort(m_w);
+
+    std::vector<LinetypeData> extra;
+    for (const auto& lt : t.linetypes) {
+        const QString up = lt.name.toUpper();
+        if (up != QLatin1String("BYBLOCK") && up != QLatin1String("BYLAYER") && up != QLatin1String("CONTINUOUS"))
+            extra.push_back(lt);
     }
-
-    bool knownLinetype(const QString& name) const
-    {
-        const QString up = name.toUpper();
-        return up == QLatin1String("BYBLOCK") || up == QLatin1String("BYLAYER") || up == QLatin1String("CONTINUOUS")
-            || m_linetypeNames.count(up);
+    m_w.tableLinetypes(static_cast<int>(3 + extra.size()));
+    m_dxf.writeLinetype(m_w, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+    m_dxf.writeLinetype(m_w, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+    m_dxf.writeLinetype(m_w, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+    for (const auto& lt : extra) {
+        if (!lt.texts.empty()) {
+            complexLinetype(lt);
+            continue;
+        }
+        std::vector<double> dashes = lt.dashes;
+        m_dxf.writeLinetype(m_w, DL_LinetypeData(text(lt.name), text(lt.description), lt.flags,
+                                                 static_cast<int>(dashes.size()), lt.patternLength,
+                                                 dashes.empty() ? nullptr : dashes.data()));
     }
+    m_w.tableEnd();
 
-    void blocks()
-    {
-        m_w.sectionBlocks();
-        for (const char* layout : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
-            m_dxf.writeBlock(m_w, DL_BlockData(layout, 0, 0.0, 0.0, 0.0));
-            m_dxf.writeEndBlock(m_w, layout);
-        }
-        for (const auto& b : m_model.tables().blocks) {
-            const std::string name = text(b.name);
-            m_dxf.writeBlock(m_w, DL_BlockData(name, b.flags, b.base[0], b.base[1], b.base[2]));
-            for (const auto& e : b.entities)
-                entity(e);
-            m_dxf.writeEndBlock(m_w, name);
-        }
-        for (const auto& [key, name] : m_insertedBlocks) {
-            m_dxf.writeBlock(m_w, DL_BlockData(text(name), 0, 0.0, 0.0, 0.0));
-            m_dxf.writeEndBlock(m_w, text(name));
-        }
-        m_w.sectionEnd();
-    }
-
-    DL_Attributes attributes(const EntityData& e)
-    {
-        QString lt = e.linetype.isEmpty() ? QStringLiteral("BYLAYER") : e.linetype;
+    m_w.tableLayers(static_cast<int>(m_layers.size()));
+    for (const auto& l : m_layers) {
+        QString lt = l.linetype.isEmpty() ? QStringLiteral("CONTINUOUS") : l.linetype;
         if (!knownLinetype(lt))
-            lt = QStringLiteral("BYLAYER");
-        return DL_Attributes(text(e.layer.isEmpty() ? QStringLiteral("0") : e.layer), e.color, -1, text(lt), 1.0);
+            lt = QStringLiteral("CONTINUOUS");
+        // dxflib negates the colour of a layer that is off itself.
+        const int color = l.color == 0 ? 7 : std::abs(l.color);
+        m_dxf.writeLayer(m_w, DL_LayerData(text(l.name), l.flags, l.color < 0),
+                         DL_Attributes("", color, static_cast<int>(l.lineweight), text(lt), 1.0));
     }
+    m_w.tableEnd();
 
-    void entity(const EntityData& e)
-    {
-        if (!e.visible)
-            m_w.hideNext();
-        const DL_Attributes a = attributes(e);
-        switch (e.kind) {
-        case EntityKind::Line:
-            m_dxf.writeLine(m_w, DL_LineData(e.start[0], e.start[1], e.start[2], e.end[0], e.end[1], e.end[2]), a);
-            break;
-        case EntityKind::Arc:
-            m_dxf.writeArc(m_w, DL_ArcData(e.center[0], e.center[1], e.center[2], e.radius, e.startAngle * kToDegrees,
-                                           e.endAngle * kToDegrees), a);
-            break;
-        case EntityKind::Circle:
-            m_dxf.writeCircle(m_w, DL_CircleData(e.center[0], e.center[1], e.center[2], e.radius), a);
-            break;
-        case EntityKind::Text:
-            // The text whole, however long: the reader takes long texts beside dxflib.
-            m_dxf.writeText(m_w, DL_TextData(e.insertion[0], e.insertion[1], e.insertion[2], e.alignment[0], e.alignment[1],
-                                             e.alignment[2], e.height, e.widthFactor, 0, e.hAlign, e.vAlign, m_encoder.encode(e.text),
-                                             text(styleOf(e)), e.rotation), a);
-            break;
-        case EntityKind::MText:
-            m_w.beginMText();
-            m_dxf.writeMText(m_w, DL_MTextData(e.insertion[0], e.insertion[1], e.insertion[2], std::cos(e.rotation),
-                                               std::sin(e.rotation), 0, e.height, e.mtextWidth, e.attachment, 1, 1, 1.0,
-                                               m_encoder.encode(e.text), text(styleOf(e)), e.rotation), a);
-            break;
-        case EntityKind::Insert:
-            m_dxf.writeInsert(m_w, DL_InsertData(text(e.blockName), e.insertion[0], e.insertion[1], e.insertion[2], e.scaleX,
-                                                 e.scaleY, e.scaleZ, e.rotation * kToDegrees, e.columns, e.rows,
-                                                 e.columnSpacing, e.rowSpacing), a);
-            break;
-        case EntityKind::Polyline:
-            m_dxf.writePolyline(m_w, DL_PolylineData(static_cast<int>(e.vertices.size()), 0, 0, e.closed ? 1 : 0, e.elevation), a);
-            for (const auto& v : e.vertices)
-                m_dxf.writeVertex(m_w, DL_VertexData(v.x, v.y, 0, v.bulge));
-            m_dxf.writePolylineEnd(m_w);
-            break;
+    m_w.tableStyle(static_cast<int>(t.styles.size()));
+    for (const auto& s : t.styles) {
+        m_w.styleFonts(text(s.font), text(s.bigFont), s.name.toUpper());
+        m_dxf.writeStyle(m_w, DL_StyleData(text(s.name), s.flags, s.height, s.widthFactor, s.oblique, 0, 2.5,
+                                           text(s.family.isEmpty() ? s.font : s.family), text(s.bigFont)));
+        m_w.endStyle();
+    }
+    m_w.tableEnd();
+
+    m_dxf.writeView(m_w);
+    m_dxf.writeUcs(m_w);
+    m_w.tableAppid(1);
+    m_dxf.writeAppid(m_w, "ACAD");
+    m_w.tableEnd();
+    m_dxf.writeDimStyle(m_w, 1, 1, 1, 1, 1);
+    m_dxf.writeBlockRecord(m_w);
+    for (const auto& b : t.blocks)
+        m_dxf.writeBlockRecord(m_w, text(b.name));
+    for (const auto& [key, name] : m_insertedBlocks)
+        m_dxf.writeBlockRecord(m_w, text(name));
+    m_w.tableEnd();
+    m_w.resolveStylePointers();
+    m_w.sectionEnd();
+}
+
+void DxfWriter::complexLinetype(const LinetypeData& lt)
+{
+    m_w.dxfString(0, "LTYPE");
+    m_w.handle();
+    m_w.dxfString(100, "AcDbSymbolTableRecord");
+    m_w.dxfString(100, "AcDbLinetypeTableRecord");
+    m_w.dxfString(2, text(lt.name));
+    m_w.dxfInt(70, lt.flags);
+    m_w.dxfString(3, text(lt.description));
+    m_w.dxfInt(72, 65);
+    m_w.dxfInt(73, static_cast<int>(lt.dashes.size()));
+    m_w.dxfReal(40, lt.patternLength);
+    for (std::size_t i = 0; i < lt.dashes.size(); ++i) {
+        m_w.dxfReal(49, lt.dashes[i]);
+        const auto t =
+            std::find_if(lt.texts.begin(), lt.texts.end(), [i](const LinetypeText& x) { return x.dash == i; });
+        if (t == lt.texts.end()) {
+            m_w.dxfInt(74, 0);
+            continue;
         }
+        m_w.dxfInt(74, t->flags);
+        m_w.dxfInt(75, 0);
+        m_w.stylePointer(t->style.toUpper());
+        m_w.dxfReal(46, t->scale);
+        m_w.dxfReal(50, t->rotation);
+        m_w.dxfReal(44, t->x);
+        m_w.dxfReal(45, t->y);
+        m_w.dxfString(9, text(t->text));
     }
+}
 
-    QString styleOf(const EntityData& e) const
-    {
-        if (const auto s = m_styleNames.constFind(e.style.toUpper()); s != m_styleNames.cend())
-            return *s;
-        return m_model.tables().styles.empty() ? QStringLiteral("Standard") : m_model.tables().styles.front().name;
+bool DxfWriter::knownLinetype(const QString& name) const
+{
+    const QString up = name.toUpper();
+    return up == QLatin1String("BYBLOCK") || up == QLatin1String("BYLAYER") || up == QLatin1String("CONTINUOUS")
+           || m_linetypeNames.count(up);
+}
+
+void DxfWriter::blocks()
+{
+    m_w.sectionBlocks();
+    for (const char* layout : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+        m_dxf.writeBlock(m_w, DL_BlockData(layout, 0, 0.0, 0.0, 0.0));
+        m_dxf.writeEndBlock(m_w, layout);
     }
+    for (const auto& b : m_model.tables().blocks) {
+        const std::string name = text(b.name);
+        m_dxf.writeBlock(m_w, DL_BlockData(name, b.flags, b.base[0], b.base[1], b.base[2]));
+        for (const auto& e : b.entities)
+            entity(e);
+        m_dxf.writeEndBlock(m_w, name);
+    }
+    for (const auto& [key, name] : m_insertedBlocks) {
+        m_dxf.writeBlock(m_w, DL_BlockData(text(name), 0, 0.0, 0.0, 0.0));
+        m_dxf.writeEndBlock(m_w, text(name));
+    }
+    m_w.sectionEnd();
+}
 
-    const DocumentModel& m_model;
-    Writer& m_w;
-    DL_Dxf m_dxf;
-    DxfTextEncoder m_encoder;
-    std::vector<LayerData> m_layers;
-    std::map<QString, QString> m_insertedBlocks;   // upper-case name -> name as inserted
-    std::set<QString> m_linetypeNames;
-    QHash<QString, QString> m_styleNames; // upper-case name -> name as in the table
-    QString m_tooLong;
-};
+DL_Attributes DxfWriter::attributes(const EntityData& e)
+{
+    QString lt = e.linetype.isEmpty() ? QStringLiteral("BYLAYER") : e.linetype;
+    if (!knownLinetype(lt))
+        lt = QStringLiteral("BYLAYER");
+    return DL_Attributes(text(e.layer.isEmpty() ? QStringLiteral("0") : e.layer), e.color, -1, text(lt), 1.0);
+}
+
+void DxfWriter::entity(const EntityData& e)
+{
+    if (!e.visible)
+        m_w.hideNext();
+    const DL_Attributes a = attributes(e);
+    (this->*dxfEntityKind(e.kind).write)(e, a);
+}
+
+void DxfWriter::writeLine(const EntityData& e, const DL_Attributes& a)
+{
+    m_dxf.writeLine(m_w, DL_LineData(e.start[0], e.start[1], e.start[2], e.end[0], e.end[1], e.end[2]), a);
+}
+
+void DxfWriter::writeArc(const EntityData& e, const DL_Attributes& a)
+{
+    m_dxf.writeArc(
+        m_w,
+        DL_ArcData(e.center[0], e.center[1], e.center[2], e.radius, e.startAngle * kToDegrees, e.endAngle * kToDegrees),
+        a);
+}
+
+void DxfWriter::writeCircle(const EntityData& e, const DL_Attributes& a)
+{
+    m_dxf.writeCircle(m_w, DL_CircleData(e.center[0], e.center[1], e.center[2], e.radius), a);
+}
+
+// The text whole, however long: the reader takes long texts beside dxflib.
+void DxfWriter::writeText(const EntityData& e, const DL_Attributes& a)
+{
+    m_dxf.writeText(m_w,
+                    DL_TextData(e.insertion[0], e.insertion[1], e.insertion[2], e.alignment[0], e.alignment[1],
+                                e.alignment[2], e.height, e.widthFactor, 0, e.hAlign, e.vAlign,
+                                m_encoder.encode(e.text), text(styleOf(e)), e.rotation),
+                    a);
+}
+
+void DxfWriter::writeMText(const EntityData& e, const DL_Attributes& a)
+{
+    m_w.beginMText();
+    m_dxf.writeMText(m_w,
+                     DL_MTextData(e.insertion[0], e.insertion[1], e.insertion[2], std::cos(e.rotation),
+                                  std::sin(e.rotation), 0, e.height, e.mtextWidth, e.attachment, 1, 1, 1.0,
+                                  m_encoder.encode(e.text), text(styleOf(e)), e.rotation),
+                     a);
+}
+
+void DxfWriter::writeInsert(const EntityData& e, const DL_Attributes& a)
+{
+    m_dxf.writeInsert(m_w,
+                      DL_InsertData(text(e.blockName), e.insertion[0], e.insertion[1], e.insertion[2], e.scaleX,
+                                    e.scaleY, e.scaleZ, e.rotation * kToDegrees, e.columns, e.rows, e.columnSpacing,
+                                    e.rowSpacing),
+                      a);
+}
+
+// Written as a 2D polyline with its vertices, whichever kind of polyline it was read from.
+void DxfWriter::writePolyline(const EntityData& e, const DL_Attributes& a)
+{
+    m_dxf.writePolyline(m_w, DL_PolylineData(static_cast<int>(e.vertices.size()), 0, 0, e.closed ? 1 : 0, e.elevation),
+                        a);
+    for (const auto& v : e.vertices)
+        m_dxf.writeVertex(m_w, DL_VertexData(v.x, v.y, 0, v.bulge));
+    m_dxf.writePolylineEnd(m_w);
+}
+
+QString DxfWriter::styleOf(const EntityData& e) const
+{
+    if (const auto s = m_styleNames.constFind(e.style.toUpper()); s != m_styleNames.cend())
+        return *s;
+    return m_model.tables().styles.empty() ? QStringLiteral("Standard") : m_model.tables().styles.front().name;
+}
+
+namespace {
 
 // A long name in a message: its start and its end, where two long names differ.
 QString shortened(const QString& name)
@@ -533,7 +543,7 @@ QString overlongNameEnding()
 std::string dxfText(const DocumentModel& model)
 {
     for (const DxfEncoding encoding : {DxfEncoding::Gbk, DxfEncoding::Utf8}) {
-        Writer w(encoding);
+        DxfOutput w(encoding);
         DxfWriter writer(model, w, encoding);
         writer.write();
         if (encoding == DxfEncoding::Gbk && writer.escaped())

@@ -12,6 +12,8 @@ namespace cad {
 // The four kinds the drawing code makes, plus the kinds a site plan from elsewhere brings along,
 // which are kept (drawn, moved, saved) but offer no geometry members of their own.
 enum class EntityKind : std::uint8_t { Line, Arc, Circle, Text, Polyline, MText, Insert };
+// The last of them: the DXF kinds table checks that each kind up to it is written.
+inline constexpr EntityKind kLastEntityKind = EntityKind::Insert;
 
 constexpr short kColorByBlock = 0;
 constexpr short kColorByLayer = 256;

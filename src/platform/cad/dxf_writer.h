@@ -1,0 +1,70 @@
+// Writes a drawing's header, tables, blocks and entities through dxflib into one DXF text.
+#pragma once
+
+#include "platform/cad/document_model.h"
+#include "platform/cad/dxf_text.h"
+
+#include <dxflib/dl_dxf.h>
+
+#include <QHash>
+#include <QString>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace cad {
+
+class DxfOutput;
+
+class DxfWriter {
+public:
+    DxfWriter(const DocumentModel& model, DxfOutput& w, DxfEncoding encoding);
+
+    // A character had to be escaped: other readers would take the escape for the name.
+    bool escaped() const { return m_encoder.escaped(); }
+    // The first name too long for a reader to take (see kDxfMaxValue), or nothing.
+    const QString& tooLong() const { return m_tooLong; }
+
+    void write();
+
+    // How each kind of entity is written (the kinds table names them), with its layer, colour and
+    // line type in `a`.
+    void writeLine(const EntityData& e, const DL_Attributes& a);
+    void writeArc(const EntityData& e, const DL_Attributes& a);
+    void writeCircle(const EntityData& e, const DL_Attributes& a);
+    void writeText(const EntityData& e, const DL_Attributes& a);
+    void writeMText(const EntityData& e, const DL_Attributes& a);
+    void writeInsert(const EntityData& e, const DL_Attributes& a);
+    void writePolyline(const EntityData& e, const DL_Attributes& a);
+
+private:
+    // A name or other single-line value, whole. One longer than readers take is noted: cut, two
+    // names could become one, so such a drawing is not saved.
+    std::string text(const QString& s);
+    // Every layer, line type and block the entities name gets a table entry, so readers find them.
+    void collectNames();
+    void header();
+    static int defaultCode(const QVariant& v);
+    void tables();
+    // A line type with texts, written as dxflib writes the others plus each text's groups after
+    // its dash; dxflib itself would write every dash plain.
+    void complexLinetype(const LinetypeData& lt);
+    bool knownLinetype(const QString& name) const;
+    void blocks();
+    DL_Attributes attributes(const EntityData& e);
+    void entity(const EntityData& e);
+    QString styleOf(const EntityData& e) const;
+
+    const DocumentModel& m_model;
+    DxfOutput& m_w;
+    DL_Dxf m_dxf;
+    DxfTextEncoder m_encoder;
+    std::vector<LayerData> m_layers;
+    std::map<QString, QString> m_insertedBlocks; // upper-case name -> name as inserted
+    std::set<QString> m_linetypeNames;
+    QHash<QString, QString> m_styleNames; // upper-case name -> name as in the table
+    QString m_tooLong;
+};
+
+} // namespace cad
