@@ -47,7 +47,7 @@ Document Documents::Item(int index) const
     auto engine = lockEngine(m_engine, m_set, "Item");
     if (index < 0 || static_cast<std::size_t>(index) >= engine->documents().size())
         throw AutomationError(errors::SubscriptOutOfRange, QStringLiteral("no drawing at that index"));
-    return engine->documents()[static_cast<std::size_t>(index)]->reference();
+    return Document::of(*engine->documents()[static_cast<std::size_t>(index)]);
 }
 
 Document Documents::Add(const QString& templatePath)
@@ -65,7 +65,7 @@ Document Documents::Add(const QString& templatePath)
     const QString name = QStringLiteral("Drawing%1.dxf").arg(engine->nextUntitledNumber());
     model->setFileName(QString(), name);
     model->setSaved(true);
-    return engine->addDocument(std::move(model))->reference();
+    return Document::of(*engine->addDocument(std::move(model)));
 }
 
 Document Documents::Add() { return Add(QString()); }
@@ -78,13 +78,13 @@ Document Documents::Open(const QString& path)
     for (const auto& doc : engine->documents()) {
         if (doc->fullName() == full) {
             engine->activate(doc);
-            return doc->reference();
+            return Document::of(*doc);
         }
     }
     auto model = readDrawing(*engine, path);
     model->setFileName(full, info.fileName());
     model->setSaved(true);
-    return engine->addDocument(std::move(model))->reference();
+    return Document::of(*engine->addDocument(std::move(model)));
 }
 
 // ---- application
@@ -124,14 +124,14 @@ Document Application::ActiveDocument() const
     auto doc = engine->activeDocument();
     if (!doc)
         throw AutomationError(errors::NoActiveDocument, QStringLiteral("no drawing is open"));
-    return doc->reference();
+    return Document::of(*doc);
 }
 
 void Application::setActiveDocument(const Document& document)
 {
     auto engine = lockEngine(m_engine, m_set, "ActiveDocument");
     auto doc = document.model();
-    if (doc->engine() != engine.get())
+    if (engineOf(*doc) != engine.get())
         throw AutomationError(errors::InvalidInput, QStringLiteral("the drawing belongs to another instance"));
     engine->activate(doc);
 }

@@ -59,7 +59,7 @@ Entity ModelSpace::AddArc(const Point& center, double radius, double startAngle,
     e.radius = radius;
     e.startAngle = geom::normalizeAngle(startAngle);
     e.endAngle = geom::normalizeAngle(endAngle);
-    return doc->entityReference(doc->add(std::move(e)));
+    return Entity::of(*doc, doc->add(std::move(e)));
 }
 
 Entity ModelSpace::AddCircle(const Point& center, double radius)
@@ -73,7 +73,7 @@ Entity ModelSpace::AddCircle(const Point& center, double radius)
     e.kind = EntityKind::Circle;
     e.center = center;
     e.radius = radius;
-    return doc->entityReference(doc->add(std::move(e)));
+    return Entity::of(*doc, doc->add(std::move(e)));
 }
 
 Entity ModelSpace::AddLine(const Point& start, const Point& end)
@@ -85,7 +85,7 @@ Entity ModelSpace::AddLine(const Point& start, const Point& end)
     e.kind = EntityKind::Line;
     e.start = start;
     e.end = end;
-    return doc->entityReference(doc->add(std::move(e)));
+    return Entity::of(*doc, doc->add(std::move(e)));
 }
 
 Entity ModelSpace::AddText(const QString& text, const Point& insertion, double height)
@@ -102,7 +102,7 @@ Entity ModelSpace::AddText(const QString& text, const Point& insertion, double h
     e.alignment = insertion;
     e.height = height;
     e.style = doc->defaultTextStyle();
-    return doc->entityReference(doc->add(std::move(e)));
+    return Entity::of(*doc, doc->add(std::move(e)));
 }
 
 int ModelSpace::Count() const { return static_cast<int>(lockModel(m_document, m_set, "Count")->count()); }
@@ -112,7 +112,7 @@ Entity ModelSpace::Item(int index) const
     auto doc = lockModel(m_document, m_set, "Item");
     if (index < 0 || static_cast<std::size_t>(index) >= doc->count())
         throw AutomationError(errors::SubscriptOutOfRange, QStringLiteral("no entity at that index"));
-    return doc->entityReference(doc->handleAt(static_cast<std::size_t>(index)));
+    return Entity::of(*doc, doc->handleAt(static_cast<std::size_t>(index)));
 }
 
 // ---- utility
@@ -128,7 +128,7 @@ struct Asking {
 Asking prepareQuestion(const std::weak_ptr<DocumentModel>& weak, bool set, const char* member)
 {
     auto doc = lockModel(weak, set, member);
-    auto engine = doc->engine()->self();
+    auto engine = engineOf(*doc)->self();
     auto source = engine->pointSource();
     if (!source)
         throw AutomationError(errors::PickInterrupted, QStringLiteral("nobody to answer the question"));
@@ -164,7 +164,7 @@ Point Utility::GetPoint(std::optional<Point> base, const QString& prompt)
         refuse("GetPoint", "the base point is not a number");
     const Point p = [&] {
         WaitingQuestion waiting;
-        return a.source->getPoint(a.doc->reference(), base, prompt);
+        return a.source->getPoint(Document::of(*a.doc), base, prompt);
     }();
     checkStillRunning(a);
     if (!finite(p))
@@ -177,7 +177,7 @@ QString Utility::GetString(bool allowBlanks, const QString& prompt)
     Asking a = prepareQuestion(m_document, m_set, "GetString");
     QString answer = [&] {
         WaitingQuestion waiting;
-        return a.source->getString(a.doc->reference(), allowBlanks, prompt);
+        return a.source->getString(Document::of(*a.doc), allowBlanks, prompt);
     }();
     checkStillRunning(a);
     if (!allowBlanks) {
@@ -199,13 +199,15 @@ void Viewport::setOrthoOn(bool on) { lockModel(m_document, m_set, "OrthoOn")->se
 
 std::shared_ptr<DocumentModel> Document::lock(const char* member) const { return lockModel(m_document, m_set, member); }
 
+Document Document::of(DocumentModel& model) { return Document(model.weak_from_this()); }
+
 bool Document::isAlive() const
 {
     auto doc = m_document.lock();
     return m_set && doc && doc->isOpen();
 }
 
-cad::Application Document::Application() const { return lock("Application")->engine()->application(); }
+cad::Application Document::Application() const { return engineOf(*lock("Application"))->application(); }
 
 cad::ModelSpace Document::ModelSpace() const { return cad::ModelSpace(lock("ModelSpace")); }
 
@@ -228,7 +230,7 @@ Entity Document::HandleToObject(const QString& handle) const
     const std::uint64_t h = handle.trimmed().toULongLong(&ok, 16);
     if (!ok || h == 0 || !doc->stored(h))
         throw AutomationError(errors::KeyNotFound, QStringLiteral("no entity bears the handle %1").arg(handle));
-    return doc->entityReference(h);
+    return Entity::of(*doc, h);
 }
 
 void Document::SaveAs(const QString& path)
@@ -240,7 +242,7 @@ void Document::SaveAs(const QString& path)
     const QFileInfo info(path);
     doc->setFileName(info.absoluteFilePath(), info.fileName());
     doc->setSaved(true);
-    if (Engine* engine = doc->engine())
+    if (Engine* engine = engineOf(*doc))
         engine->notifyDocumentChanged(*this);
 }
 
@@ -251,7 +253,7 @@ void Document::Save()
         throw AutomationError(errors::FileError, QStringLiteral("the drawing has no file yet"));
     writeDxfFile(doc->fullName(), *doc);
     doc->setSaved(true);
-    if (Engine* engine = doc->engine())
+    if (Engine* engine = engineOf(*doc))
         engine->notifyDocumentChanged(*this);
 }
 
@@ -264,7 +266,7 @@ bool Document::Saved() const { return lock("Saved")->saved(); }
 void Document::Close()
 {
     auto doc = lock("Close");
-    doc->engine()->closeDocument(doc);
+    engineOf(*doc)->closeDocument(doc);
 }
 
 std::shared_ptr<DocumentModel> Document::model() const { return lock("model"); }

@@ -73,6 +73,8 @@ class Document {
 public:
     Document() = default;
     explicit Document(std::weak_ptr<DocumentModel> document) : m_document(std::move(document)), m_set(true) {}
+    // The reference to a drawing the engine holds.
+    static Document of(DocumentModel& model);
     bool isNothing() const { return !m_set; }
     bool isAlive() const;
 

@@ -1,8 +1,6 @@
-// The store of one drawing: handles, drawing order, erased entities, spatial queries, change signals.
+// The store of one drawing: handles, drawing order, erased entities, spatial queries, changes told to its listener.
 #include "platform/cad/document_model.h"
 
-#include "platform/cad/document.h"
-#include "platform/cad/engine.h"
 #include "platform/cad/geometry_transform.h"
 
 #include <algorithm>
@@ -25,7 +23,7 @@ const char* objectName(EntityKind kind)
     return "AcDbEntity";
 }
 
-DocumentModel::DocumentModel(Engine* engine) : m_engine(engine) {}
+DocumentModel::DocumentModel(DocumentListener* listener) : m_listener(listener) {}
 
 void DocumentModel::setFileName(const QString& fullName, const QString& name)
 {
@@ -41,8 +39,8 @@ std::uint64_t DocumentModel::add(EntityData entity)
     m_index.insert(h, box);
     m_store.push(std::move(entity), box);
     m_saved = false;
-    if (m_engine)
-        m_engine->notifyEntityAdded(reference(), entityReference(h));
+    if (m_listener)
+        m_listener->entityAddedTo(*this, h);
     return h;
 }
 
@@ -76,8 +74,8 @@ void DocumentModel::replace(std::uint64_t handle, const EntityData& entity)
     m_store.replace(i, entity, box);
     m_index.update(handle, box);
     m_saved = false;
-    if (m_engine)
-        m_engine->notifyEntityChanged(reference(), entityReference(handle));
+    if (m_listener)
+        m_listener->entityChangedIn(*this, handle);
 }
 
 void DocumentModel::erase(std::uint64_t handle)
@@ -90,8 +88,8 @@ void DocumentModel::erase(std::uint64_t handle)
     ++m_erasedCount;
     m_index.remove(handle);
     m_saved = false;
-    if (m_engine)
-        m_engine->notifyEntityErased(reference(), entityReference(handle));
+    if (m_listener)
+        m_listener->entityErasedFrom(*this, handle);
 }
 
 void DocumentModel::reserveHandles(std::uint64_t next) { m_nextHandle = std::max(m_nextHandle, next); }
@@ -166,10 +164,6 @@ void DocumentModel::adopt(DocumentModel&& other)
     m_nextHandle = std::max(m_nextHandle, other.m_nextHandle);
     m_saved = true;
 }
-
-Document DocumentModel::reference() { return Document(weak_from_this()); }
-
-Entity DocumentModel::entityReference(std::uint64_t handle) { return Entity(weak_from_this(), handle); }
 
 namespace {
 void grow(Box& b, double x, double y)

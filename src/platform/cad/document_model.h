@@ -1,6 +1,7 @@
 // The engine's own store of one drawing: entities by handle in drawing order, tables, blocks, index.
 #pragma once
 
+#include "platform/cad/document_listener.h"
 #include "platform/cad/entity_data.h"
 #include "platform/cad/entity_store.h"
 #include "platform/cad/snap.h"
@@ -19,10 +20,6 @@
 
 namespace cad {
 
-class Engine;
-class Document;
-class Entity;
-
 // What a drawing holds besides the model-space entities, kept so that saving loses nothing read.
 struct DrawingTables {
     std::vector<LayerData> layers;
@@ -36,14 +33,14 @@ struct DrawingTables {
 
 class DocumentModel : public std::enable_shared_from_this<DocumentModel> {
 public:
-    explicit DocumentModel(Engine* engine);
+    explicit DocumentModel(DocumentListener* listener);
 
     // False once the document is closed or its instance has ended.
-    bool isOpen() const { return m_engine != nullptr; }
-    Engine* engine() const { return m_engine; }
-    void detach() { m_engine = nullptr; }
+    bool isOpen() const { return m_listener != nullptr; }
+    DocumentListener* listener() const { return m_listener; }
+    void detach() { m_listener = nullptr; }
     // Joins an instance (a drawing read without one, signals off while it filled).
-    void attach(Engine* engine) { m_engine = engine; }
+    void attach(DocumentListener* listener) { m_listener = listener; }
 
     QString name() const { return m_name; }
     QString fullName() const { return m_fullName; }
@@ -122,12 +119,9 @@ public:
     // Swaps in the content of another model (a drawing read from a file), keeping this identity.
     void adopt(DocumentModel&& other);
 
-    Document reference();
-    Entity entityReference(std::uint64_t handle);
-
 private:
     std::vector<std::uint64_t> sortedIn(const Box& window) const;
-    Engine* m_engine;
+    DocumentListener* m_listener;
     QString m_name, m_fullName;
     int m_notKeptOnRead = 0;
     bool m_saved = true;

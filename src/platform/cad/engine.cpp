@@ -132,14 +132,14 @@ void Engine::activate(const std::shared_ptr<DocumentModel>& document)
     if (!document || m_active == document)
         return;
     m_active = document;
-    emit documentActivated(document->reference());
+    emit documentActivated(Document::of(*document));
 }
 
 std::shared_ptr<DocumentModel> Engine::addDocument(std::shared_ptr<DocumentModel> document)
 {
     document->attach(this);
     m_documents.push_back(document);
-    emit documentAdded(document->reference());
+    emit documentAdded(Document::of(*document));
     activate(document);
     return document;
 }
@@ -149,7 +149,7 @@ void Engine::closeDocument(const std::shared_ptr<DocumentModel>& document)
     auto it = std::find(m_documents.begin(), m_documents.end(), document);
     if (it == m_documents.end())
         return;
-    const Document ref = document->reference();
+    const Document ref = Document::of(*document);
     m_documents.erase(it);
     emit documentClosed(ref);
     document->detach();
@@ -159,6 +159,23 @@ void Engine::closeDocument(const std::shared_ptr<DocumentModel>& document)
             activate(m_documents.back());
     }
 }
+
+void Engine::entityAddedTo(DocumentModel& document, std::uint64_t handle)
+{
+    emit entityAdded(Document::of(document), Entity::of(document, handle));
+}
+
+void Engine::entityChangedIn(DocumentModel& document, std::uint64_t handle)
+{
+    emit entityChanged(Document::of(document), Entity::of(document, handle));
+}
+
+void Engine::entityErasedFrom(DocumentModel& document, std::uint64_t handle)
+{
+    emit entityErased(Document::of(document), Entity::of(document, handle));
+}
+
+Engine* engineOf(const DocumentModel& document) { return dynamic_cast<Engine*>(document.listener()); }
 
 void Engine::setPointSource(std::shared_ptr<PointSource> source) { m_pointSource = std::move(source); }
 

@@ -3,6 +3,7 @@
 
 #include "platform/cad/application.h"
 #include "platform/cad/document.h"
+#include "platform/cad/document_listener.h"
 #include "platform/cad/entity.h"
 
 #include <QObject>
@@ -18,13 +19,14 @@ class PointSource;
 
 // The instance. Held by the process-wide registry through a shared pointer; references hold weak
 // pointers, so they fail cleanly (Disconnected) once it has ended. Everything runs on the GUI thread.
+// It listens to its documents and passes their changes on as signals.
 //
 // A drawing window plugs in without changes here: install a FrontEndFactory (setFrontEndFactory)
 // that makes the window for the engine it is given; the window reads each drawing through
 // Document::model() (forEach, entitiesIn, nearestEntity, snapPoint, tables()), follows the
 // signals below, installs its interactive PointSource with setPointSource, titles itself with
 // caption() (the text the program activates it by), and calls end() when the user closes it.
-class Engine : public QObject {
+class Engine : public QObject, public DocumentListener {
     Q_OBJECT
 public:
     ~Engine() override;
@@ -61,10 +63,10 @@ public:
     // Asks the front end to redraw (Application.Update).
     void requestUpdate();
 
-    // Called by DocumentModel when its contents change.
-    void notifyEntityAdded(const Document& document, const Entity& entity) { emit entityAdded(document, entity); }
-    void notifyEntityChanged(const Document& document, const Entity& entity) { emit entityChanged(document, entity); }
-    void notifyEntityErased(const Document& document, const Entity& entity) { emit entityErased(document, entity); }
+    // Called by its documents when their contents change.
+    void entityAddedTo(DocumentModel& document, std::uint64_t handle) override;
+    void entityChangedIn(DocumentModel& document, std::uint64_t handle) override;
+    void entityErasedFrom(DocumentModel& document, std::uint64_t handle) override;
     void notifyDocumentChanged(const Document& document) { emit documentChanged(document); }
 
 signals:
@@ -100,6 +102,9 @@ public:
 // the engine deletes (later) when the instance ends; it ends the instance with engine.end().
 using FrontEndFactory = std::function<QObject*(Engine& engine)>;
 void setFrontEndFactory(FrontEndFactory factory);
+
+// The instance a document belongs to, or null once it is closed or its instance has ended.
+Engine* engineOf(const DocumentModel& document);
 
 // The caption of the engine's window, by which the program brings it to the front.
 QString engineCaption();

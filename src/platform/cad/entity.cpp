@@ -83,6 +83,8 @@ Entity::Entity(std::weak_ptr<DocumentModel> document, std::uint64_t handle)
 {
 }
 
+Entity Entity::of(DocumentModel& model, std::uint64_t handle) { return Entity(model.weak_from_this(), handle); }
+
 namespace {
 struct Access {
     std::shared_ptr<DocumentModel> doc;
@@ -164,8 +166,8 @@ void Entity::setLayer(const QString& layer)
 void Entity::Update()
 {
     auto a = access(m_document, m_handle, "Update");
-    if (Engine* engine = a.doc->engine())
-        engine->notifyEntityChanged(a.doc->reference(), *this);
+    if (DocumentListener* listener = a.doc->listener())
+        listener->entityChangedIn(*a.doc, m_handle);
 }
 
 void Entity::Erase()
@@ -253,7 +255,7 @@ Entity Entity::Mirror(const Point& p1, const Point& p2)
         }
         break;
     }
-    return a.doc->entityReference(a.doc->add(std::move(e)));
+    return Entity::of(*a.doc, a.doc->add(std::move(e)));
 }
 
 std::vector<Entity> Entity::Offset(double distance)
@@ -273,7 +275,7 @@ std::vector<Entity> Entity::Offset(double distance)
         if (!(e.radius > 0))
             refuse("Offset", "the offset curve would vanish");
     }
-    return {a.doc->entityReference(a.doc->add(std::move(e)))};
+    return {Entity::of(*a.doc, a.doc->add(std::move(e)))};
 }
 
 std::vector<double> Entity::IntersectWith(const Entity& other, int option) const

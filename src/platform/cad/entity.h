@@ -21,6 +21,8 @@ class Entity {
 public:
     Entity() = default;
     Entity(std::weak_ptr<DocumentModel> document, std::uint64_t handle);
+    // The reference to an entity of a drawing the engine holds.
+    static Entity of(DocumentModel& model, std::uint64_t handle);
 
     bool isNothing() const { return m_handle == 0; }
     // True while the entity exists (the instance runs, the document is open, the entity is not erased).

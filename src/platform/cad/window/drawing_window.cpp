@@ -112,9 +112,9 @@ DrawingWindow::DrawingWindow(Engine& engine) : m_engine(&engine)
     connect(&engine, &Engine::ended, this, &DrawingWindow::onEnded);
 
     for (const auto& doc : engine.documents())
-        onDocumentAdded(doc->reference());
+        onDocumentAdded(Document::of(*doc));
     if (auto active = engine.activeDocument())
-        onDocumentActivated(active->reference());
+        onDocumentActivated(Document::of(*active));
     m_commandLine->idle();
     m_commandLine->input()->setFocus();
     refreshTitle();

@@ -88,7 +88,7 @@ bool DrawingWindow::saveDrawing(const std::shared_ptr<DocumentModel>& document)
     if (document->fullName().isEmpty() || document->notKeptOnRead() > 0)
         return saveDrawingAs(document);
     try {
-        document->reference().Save();
+        Document::of(*document).Save();
         return true;
     } catch (const automation::AutomationError& e) {
         m_commandLine->addHistory(
@@ -111,7 +111,7 @@ bool DrawingWindow::saveDrawingAs(const std::shared_ptr<DocumentModel>& document
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".dxf");
     try {
-        document->reference().SaveAs(path);
+        Document::of(*document).SaveAs(path);
         document->setNotKeptOnRead(0); // the file now holds what the drawing holds
         return true;
     } catch (const automation::AutomationError& e) {
