@@ -2,9 +2,9 @@
 #include "offscreen_benchmarks.h"
 
 #include "platform/cad/application.h"
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
 #include "platform/cad/engine.h"
+#include "platform/cad/model/document_model.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // Speed of the drawing window on 100 000- and 1 000 000-entity site plans: full redraw, working-zoom redraw, added entity, extents, snap under the cursor.
-#include "platform/cad/document_model.h"
+#include "platform/cad/model/document_model.h"
 #include "platform/cad/window/drawing_view_colors.h"
 #include "platform/cad/window/drawing_view_renderer.h"
 

@@ -4,12 +4,12 @@
 #include "app/window_icon.h"
 #include "platform/automation/automation_error.h"
 #include "platform/cad/application.h"
-#include "platform/cad/window/command_line.h"
 #include "platform/cad/document.h"
-#include "platform/cad/document_model.h"
+#include "platform/cad/engine.h"
+#include "platform/cad/model/document_model.h"
+#include "platform/cad/window/command_line.h"
 #include "platform/cad/window/drawing_view.h"
 #include "platform/cad/window/drawing_window.h"
-#include "platform/cad/engine.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 // The first paint of an opened plan as the drawing window makes it, for the benchmark programs.
 #pragma once
 
-#include "platform/cad/document_model.h"
+#include "platform/cad/model/document_model.h"
 #include "platform/cad/window/drawing_view_colors.h"
 #include "platform/cad/window/drawing_view_renderer.h"
 

@@ -2,8 +2,8 @@
 #include "first_paint.h"
 #include "offscreen_benchmarks.h"
 
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
+#include "platform/cad/model/document_model.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 // Fuzz target of the DXF reader: any bytes either read or fail with an automation error, the same
 // whatever the size of the chunks they are read in; what reads saves and reads again.
 #include "platform/automation/automation_error.h"
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
+#include "platform/cad/model/document_model.h"
 
 #include <QBuffer>
 #include <QDir>

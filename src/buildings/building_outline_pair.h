@@ -1,7 +1,7 @@
 // The tests a pair of outline points must pass before the rolling sphere is set on them.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <QString>
 #include <optional>

@@ -1,7 +1,7 @@
 // The building-outline panel ("建(构)筑物避雷装置设计"): the rolling sphere set on picked outline points.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 // Where the rolling sphere rests on two points of a building's outline.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 namespace buildings {
 

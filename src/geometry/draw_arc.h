@@ -6,7 +6,7 @@
 #pragma once
 
 #include "platform/automation/errors_resumed.h"
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 #include "services/acad_refs.h"
 #include "services/form_state.h"
 

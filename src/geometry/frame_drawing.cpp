@@ -3,7 +3,7 @@
 
 #include "geometry/colours.h"
 #include "geometry/draw_arc.h"
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/geometry/geometry_transform.h"
 #include "services/form_state.h"
 #include "services/scale.h"
 

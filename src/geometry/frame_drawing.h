@@ -4,7 +4,7 @@
 #include "geometry/frame_shapes.h"
 #include "platform/automation/errors_resumed.h"
 #include "platform/cad/entity.h"
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 #include "services/acad_refs.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 // Only x and y are read; exact comparisons, no tolerance; no state, no drawing engine.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // The three circles of a four-rod symmetry-axis section and where they cross, in the section frame.
 #include "rods/four_rod_axis.h"
 
-#include "platform/cad/geometry_intersect.h"
+#include "platform/cad/geometry/geometry_intersect.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 #include "rods/four_rod_plan.h"
 
 #include "geometry/draw_arc.h"
-#include "platform/cad/geometry_intersect.h"
+#include "platform/cad/geometry/geometry_intersect.h"
 
 #include <algorithm>
 #include <cmath>

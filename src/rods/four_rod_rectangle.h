@@ -2,7 +2,7 @@
 // rods 3 and 4 stand on its left.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <array>
 

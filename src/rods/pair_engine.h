@@ -54,7 +54,7 @@
 // driver's outlines; each call releases and reconnects at its start.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 #include "services/form_state.h"
 
 #include <QString>

@@ -4,7 +4,7 @@
 #include "geometry/arc_join.h"
 #include "geometry/colours.h"
 #include "geometry/entity_edit.h"
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/geometry/geometry_transform.h"
 #include "rods/three_rod_ground_outline.h"
 #include "rods/union_outline_drawing.h"
 #include "services/form.h"

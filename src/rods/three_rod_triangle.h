@@ -2,7 +2,7 @@
 // and a side point, and the corners put in the order the union drawing expects.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 #include "rods/union_outline_drawing.h"
 
 #include "geometry/draw_arc.h"
-#include "platform/cad/geometry_intersect.h"
+#include "platform/cad/geometry/geometry_intersect.h"
 #include "services/crossing_list.h"
 #include "services/form_state.h"
 #include "services/handle_lists.h"

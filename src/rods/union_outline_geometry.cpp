@@ -1,8 +1,8 @@
 // The plan geometry shared by the rod-group union outlines.
 #include "rods/union_outline_geometry.h"
 
-#include "platform/cad/geometry_intersect.h"
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/geometry/geometry_intersect.h"
+#include "platform/cad/geometry/geometry_transform.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 // circle with a filed arc) and are turned back into place when drawn.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <optional>
 #include <vector>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/cad/entity.h"
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 #include "services/subscript.h"
 
 #include <utility>

@@ -1,7 +1,7 @@
 // The state that the panels and the drawing engines share through the main window.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 #include "services/handle_lists.h"
 
 #include <QString>

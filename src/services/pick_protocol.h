@@ -11,7 +11,7 @@
 #pragma once
 
 #include "platform/automation/errors_resumed.h"
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <QString>
 #include <optional>

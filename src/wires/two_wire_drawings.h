@@ -4,7 +4,7 @@
 
 #include "geometry/frame_drawing.h"
 #include "platform/automation/errors_resumed.h"
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <QString>
 #include <functional>

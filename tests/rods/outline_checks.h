@@ -1,7 +1,7 @@
 // Checks of drawn outlines: every arc end meets another arc's end, so the outline's loops are closed.
 #pragma once
 
-#include "platform/cad/entity_data.h"
+#include "platform/cad/model/entity_data.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "outline_checks.h"
 #include "rod_window.h"
 
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/geometry/geometry_transform.h"
 
 #include <functional>
 

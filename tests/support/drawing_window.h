@@ -3,7 +3,7 @@
 
 #include "platform/cad/application.h"
 #include "platform/cad/engine.h"
-#include "platform/cad/entity_data.h"
+#include "platform/cad/model/entity_data.h"
 #include "platform/cad/faults.h"
 #include "platform/cad/point_source.h"
 #include "services/acad_connection.h"

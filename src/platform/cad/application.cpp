@@ -2,10 +2,10 @@
 #include "platform/cad/application.h"
 
 #include "platform/automation/automation_error.h"
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
 #include "platform/cad/engine.h"
 #include "platform/cad/faults.h"
+#include "platform/cad/model/document_model.h"
 
 #include <QFileInfo>
 

@@ -3,12 +3,12 @@
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/application.h"
-#include "platform/cad/coordinate_limits.h"
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
 #include "platform/cad/engine.h"
 #include "platform/cad/faults.h"
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/geometry/coordinate_limits.h"
+#include "platform/cad/geometry/geometry_transform.h"
+#include "platform/cad/model/document_model.h"
 #include "platform/cad/point_source.h"
 
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 #include "platform/cad/engine.h"
 
 #include "platform/automation/automation_error.h"
-#include "platform/cad/document_model.h"
+#include "platform/cad/model/document_model.h"
 #include "platform/cad/point_source.h"
 
 #include <QCoreApplication>

@@ -3,8 +3,8 @@
 
 #include "platform/cad/application.h"
 #include "platform/cad/document.h"
-#include "platform/cad/document_listener.h"
 #include "platform/cad/entity.h"
+#include "platform/cad/model/document_listener.h"
 
 #include <QObject>
 #include <QString>

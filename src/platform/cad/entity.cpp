@@ -2,11 +2,11 @@
 #include "platform/cad/entity.h"
 
 #include "platform/automation/automation_error.h"
-#include "platform/cad/document_model.h"
 #include "platform/cad/engine.h"
 #include "platform/cad/faults.h"
-#include "platform/cad/geometry_intersect.h"
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/geometry/geometry_intersect.h"
+#include "platform/cad/geometry/geometry_transform.h"
+#include "platform/cad/model/document_model.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // An automation reference to one entity of a drawing: a small value that finds its entity by handle.
 #pragma once
 
-#include "platform/cad/entity_data.h"
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
+#include "platform/cad/model/entity_data.h"
 
 #include <QString>
 #include <cstdint>

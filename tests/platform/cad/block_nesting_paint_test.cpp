@@ -1,9 +1,9 @@
 // Nested block arrays: one paint draws a bounded number of copies and says when it drew the drawing in part.
 #include "drawing_window_fixture.h"
 
-#include "platform/cad/document_model.h"
+#include "platform/cad/dxf/dxf_file.h"
+#include "platform/cad/model/document_model.h"
 #include "platform/cad/window/drawing_view_renderer.h"
-#include "platform/cad/dxf_file.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,5 +1,5 @@
 // Lines and dots drawn straight into an image's pixels: the very pixels QPainter draws for them, awkward lines included.
-#include "platform/cad/document_model.h"
+#include "platform/cad/model/document_model.h"
 #include "platform/cad/window/drawing_view_colors.h"
 #include "platform/cad/window/drawing_view_raster.h"
 #include "platform/cad/window/drawing_view_renderer.h"

@@ -1,7 +1,7 @@
 // The drawing window's documents and files: tabs and caption, open, save, the unsaved-changes question, closing.
 #include "drawing_window_fixture.h"
 
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
 #include "platform/desktop/window_activation.h"
 
 #include <QAction>

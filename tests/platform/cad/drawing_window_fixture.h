@@ -3,8 +3,8 @@
 
 #include "engine_fixture.h"
 
+#include "platform/cad/model/document_model.h"
 #include "platform/cad/window/command_line.h"
-#include "platform/cad/document_model.h"
 #include "platform/cad/window/drawing_view.h"
 #include "platform/cad/window/drawing_window.h"
 

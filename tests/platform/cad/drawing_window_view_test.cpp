@@ -1,10 +1,10 @@
 // What the drawing view shows: colours, hidden entities and layers, texts, blocks, changes; typed coordinates.
 #include "drawing_window_fixture.h"
 
+#include "platform/cad/dxf/dxf_file.h"
 #include "platform/cad/window/command_line_input.h"
 #include "platform/cad/window/drawing_view_colors.h"
 #include "platform/cad/window/drawing_view_renderer.h"
-#include "platform/cad/dxf_file.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,7 +2,7 @@
 #include "drawing_window_fixture.h"
 #include "second_reader.h"
 
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
 
 #include <QFile>
 #include <QStringDecoder>

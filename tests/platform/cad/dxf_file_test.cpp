@@ -2,8 +2,8 @@
 #include "engine_fixture.h"
 #include "second_reader.h"
 
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
+#include "platform/cad/model/document_model.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Hostile and damaged DXF files kept as regression files, each with what reading it must give.
 #include "engine_fixture.h"
 
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
+#include "platform/cad/model/document_model.h"
 
 #include <QDir>
 #include <QFile>

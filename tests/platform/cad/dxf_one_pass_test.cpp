@@ -1,8 +1,8 @@
 // The DXF reader reads a file once, a chunk at a time: any chunk size gives the same drawing or the
 // same refusal, faults are reported in the order of the file, and odd structures are read soundly.
 #include "platform/automation/automation_error.h"
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
+#include "platform/cad/model/document_model.h"
 
 #include <QBuffer>
 #include <QDirIterator>

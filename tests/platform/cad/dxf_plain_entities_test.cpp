@@ -1,6 +1,6 @@
 // Lines, circles, arcs and light-weight polylines of model space come out as the same groups read in a block, in file order.
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
+#include "platform/cad/model/document_model.h"
 
 #include <gtest/gtest.h>
 #include <string>

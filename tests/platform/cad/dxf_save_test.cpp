@@ -1,9 +1,9 @@
 // Saving drawings: a save that cannot be written whole fails with its cause and leaves the old file as it was.
 #include "drawing_window_fixture.h"
 
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_file.h"
-#include "platform/cad/save_failure.h"
+#include "platform/cad/dxf/dxf_file.h"
+#include "platform/cad/dxf/save_failure.h"
+#include "platform/cad/model/document_model.h"
 #include "platform/desktop/process_signals.h"
 
 #include <QFile>

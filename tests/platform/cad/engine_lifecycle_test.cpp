@@ -2,7 +2,7 @@
 #include "engine_fixture.h"
 
 #include "platform/automation/errors_resumed.h"
-#include "platform/cad/document_model.h"
+#include "platform/cad/model/document_model.h"
 
 #include <QCoreApplication>
 #include <QPointer>

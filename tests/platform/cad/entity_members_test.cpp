@@ -1,7 +1,7 @@
 // Entity members through the automation references: properties, kinds, refused values, transforms.
 #include "engine_fixture.h"
 
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/geometry/geometry_transform.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // The compact entity store gives back exactly what was stored, and a big drawing paints the same
 // whichever way it is walked.
-#include "platform/cad/document_model.h"
+#include "platform/cad/model/document_model.h"
 #include "platform/cad/window/drawing_view_colors.h"
 #include "platform/cad/window/drawing_view_renderer.h"
 

@@ -1,6 +1,6 @@
 // Crossings of every pair of line, circle and arc, as they stand and extended, including tangency.
-#include "platform/cad/geometry_intersect.h"
-#include "platform/cad/geometry_tolerance.h"
+#include "platform/cad/geometry/geometry_intersect.h"
+#include "platform/cad/geometry/geometry_tolerance.h"
 
 #include <gtest/gtest.h>
 #include <cmath>

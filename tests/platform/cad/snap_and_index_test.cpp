@@ -1,10 +1,10 @@
 // Snapping as a pure function, and the spatial index against a brute-force scan.
 #include "engine_fixture.h"
 
-#include "platform/cad/document_model.h"
-#include "platform/cad/snap.h"
-#include "platform/cad/slot_map.h"
-#include "platform/cad/spatial_index.h"
+#include "platform/cad/model/document_model.h"
+#include "platform/cad/model/slot_map.h"
+#include "platform/cad/model/snap.h"
+#include "platform/cad/model/spatial_index.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 // What the engineer types or points at when asked for a point: typed coordinates and the ortho constraint.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <QString>
 #include <optional>

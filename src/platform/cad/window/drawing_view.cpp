@@ -1,8 +1,8 @@
 // The drawing view: a cached picture of the drawing under a live overlay of crosshair, rubber band and snap marker.
 #include "platform/cad/window/drawing_view.h"
 
+#include "platform/cad/model/document_model.h"
 #include "platform/cad/window/command_line_input.h"
-#include "platform/cad/document_model.h"
 #include "platform/cad/window/drawing_view_colors.h"
 #include "platform/cad/window/drawing_view_renderer.h"
 

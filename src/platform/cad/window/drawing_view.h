@@ -1,10 +1,10 @@
 // The drawing view: one drawing's model space on a dark background, zoom, pan, crosshair and point picking.
 #pragma once
 
+#include "platform/cad/geometry/point.h"
+#include "platform/cad/model/snap.h"
 #include "platform/cad/window/drawing_view_renderer.h"
 #include "platform/cad/window/drawing_view_transform.h"
-#include "platform/cad/point.h"
-#include "platform/cad/snap.h"
 
 #include <QImage>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // Painting the model space: entities batched by colour, arcs tessellated to the pixel, blocks expanded.
 #include "platform/cad/window/drawing_view_renderer.h"
 
-#include "platform/cad/document_model.h"
+#include "platform/cad/model/document_model.h"
 #include "platform/cad/window/drawing_view_colors.h"
 #include "platform/cad/window/drawing_view_raster.h"
 #include "platform/cad/window/drawing_view_text.h"

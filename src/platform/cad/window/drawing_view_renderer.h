@@ -1,9 +1,9 @@
 // Paints the model space of a drawing for one view: only what the view shows, found through the spatial index.
 #pragma once
 
+#include "platform/cad/model/entity_data.h"
+#include "platform/cad/model/spatial_index.h"
 #include "platform/cad/window/drawing_view_transform.h"
-#include "platform/cad/entity_data.h"
-#include "platform/cad/spatial_index.h"
 
 #include <cstdint>
 #include <memory>

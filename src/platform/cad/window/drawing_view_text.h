@@ -1,7 +1,7 @@
 // Drawing the texts of a drawing: TEXT and MTEXT with their height, width factor, rotation and justification.
 #pragma once
 
-#include "platform/cad/entity_data.h"
+#include "platform/cad/model/entity_data.h"
 
 #include <QColor>
 #include <QLineF>

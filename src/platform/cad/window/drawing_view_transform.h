@@ -1,8 +1,8 @@
 // The mapping between drawing units and the pixels of a drawing view: zoom about a point, pan, fit.
 #pragma once
 
-#include "platform/cad/point.h"
-#include "platform/cad/spatial_index.h"
+#include "platform/cad/geometry/point.h"
+#include "platform/cad/model/spatial_index.h"
 
 #include <QPointF>
 #include <QSizeF>

@@ -1,14 +1,14 @@
 // The drawing window: tabs follow the engine's documents, the command line answers the engine's questions.
 #include "platform/cad/window/drawing_window.h"
 
-#include "platform/cad/window/command_line.h"
-#include "platform/cad/window/command_line_input.h"
-#include "platform/cad/coordinate_limits.h"
 #include "platform/cad/document.h"
-#include "platform/cad/document_model.h"
-#include "platform/cad/window/drawing_view.h"
 #include "platform/cad/engine.h"
 #include "platform/cad/entity.h"
+#include "platform/cad/geometry/coordinate_limits.h"
+#include "platform/cad/model/document_model.h"
+#include "platform/cad/window/command_line.h"
+#include "platform/cad/window/command_line_input.h"
+#include "platform/cad/window/drawing_view.h"
 #include "platform/cad/window/interactive_point_source.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The drawing window: the engine's front end with one tab per drawing, the view, the command line and the file commands.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <QMainWindow>
 #include <QPointer>

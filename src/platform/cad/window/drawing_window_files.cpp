@@ -3,10 +3,10 @@
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/application.h"
-#include "platform/cad/window/command_line.h"
 #include "platform/cad/document.h"
-#include "platform/cad/document_model.h"
 #include "platform/cad/engine.h"
+#include "platform/cad/model/document_model.h"
+#include "platform/cad/window/command_line.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -2,7 +2,7 @@
 #include "platform/cad/window/interactive_point_source.h"
 
 #include "platform/automation/automation_error.h"
-#include "platform/cad/document_model.h"
+#include "platform/cad/model/document_model.h"
 #include "platform/cad/window/drawing_window.h"
 
 #include <QEventLoop>

@@ -1,7 +1,7 @@
 // The DXF entity types the engine keeps, one row each: its name, its kind, how it is read and written.
 #pragma once
 
-#include "platform/cad/entity_data.h"
+#include "platform/cad/model/entity_data.h"
 
 #include <array>
 #include <string_view>

@@ -1,8 +1,8 @@
 // Object snapping as a pure function over candidate points: the nearest candidate within the aperture wins.
 #pragma once
 
-#include "platform/cad/entity_data.h"
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
+#include "platform/cad/model/entity_data.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 // Snap candidates of entities and the pure choice of the nearest one.
-#include "platform/cad/snap.h"
+#include "platform/cad/model/snap.h"
 
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/geometry/geometry_transform.h"
 
 #include <cmath>
 

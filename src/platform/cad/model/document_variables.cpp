@@ -1,5 +1,5 @@
 // System variables and starting tables of a drawing.
-#include "platform/cad/document_model.h"
+#include "platform/cad/model/document_model.h"
 
 #include "platform/automation/automation_error.h"
 

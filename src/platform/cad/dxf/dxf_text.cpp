@@ -1,5 +1,5 @@
 // Decoding and encoding the strings of DXF files.
-#include "platform/cad/dxf_text.h"
+#include "platform/cad/dxf/dxf_text.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // Exact plane transforms of points and angles: rotation about a point, mirroring in a line, offsets.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 namespace cad::geom {
 

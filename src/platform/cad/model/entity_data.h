@@ -1,7 +1,7 @@
 // What one entity of a drawing is: a value with a kind, a handle and the fields its kind uses.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <QString>
 #include <cstdint>

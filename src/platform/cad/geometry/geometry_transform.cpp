@@ -1,7 +1,7 @@
 // Rotation, mirroring and offsets of points and angles, written to stay exact where the input allows.
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/geometry/geometry_transform.h"
 
-#include "platform/cad/geometry_tolerance.h"
+#include "platform/cad/geometry/geometry_tolerance.h"
 
 #include <cmath>
 

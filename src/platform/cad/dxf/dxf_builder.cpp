@@ -1,8 +1,8 @@
 // Header variables, tables, blocks and entities of a DXF text, with DXF's defaults, into the drawing.
-#include "platform/cad/dxf_builder.h"
+#include "platform/cad/dxf/dxf_builder.h"
 
-#include "platform/cad/dxf_groups.h"
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/dxf/dxf_groups.h"
+#include "platform/cad/geometry/geometry_transform.h"
 
 #include <QVariantList>
 #include <algorithm>

@@ -1,5 +1,5 @@
 // The grid behind window, nearest-entity and snap queries: packed at each rebuild, hashed for later additions.
-#include "platform/cad/spatial_index.h"
+#include "platform/cad/model/spatial_index.h"
 
 #include <algorithm>
 #include <cmath>

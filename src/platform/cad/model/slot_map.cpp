@@ -1,5 +1,5 @@
 // Open addressing with linear probing over two flat arrays.
-#include "platform/cad/slot_map.h"
+#include "platform/cad/model/slot_map.h"
 
 #include <utility>
 

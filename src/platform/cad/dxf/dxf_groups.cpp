@@ -1,5 +1,5 @@
 // Group reading of DXF text: lines in pairs, checked, gathered into records a chunk at a time.
-#include "platform/cad/dxf_groups.h"
+#include "platform/cad/dxf/dxf_groups.h"
 
 #include "platform/automation/automation_error.h"
 

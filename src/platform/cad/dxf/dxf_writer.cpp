@@ -1,14 +1,14 @@
 // Writing a drawing as DXF (R2000 in GBK, R2007 in UTF-8) through dxflib: tables, blocks, entities.
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
 
 #include "platform/automation/automation_error.h"
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_entity_kinds.h"
-#include "platform/cad/dxf_scan.h"
-#include "platform/cad/dxf_text.h"
-#include "platform/cad/dxf_writer.h"
-#include "platform/cad/geometry_transform.h"
-#include "platform/cad/save_failure.h"
+#include "platform/cad/dxf/dxf_entity_kinds.h"
+#include "platform/cad/dxf/dxf_scan.h"
+#include "platform/cad/dxf/dxf_text.h"
+#include "platform/cad/dxf/dxf_writer.h"
+#include "platform/cad/dxf/save_failure.h"
+#include "platform/cad/geometry/geometry_transform.h"
+#include "platform/cad/model/document_model.h"
 
 #include <dxflib/dl_dxf.h>
 #include <dxflib/dl_writer_ascii.h>

@@ -1,7 +1,7 @@
 // The largest coordinate the drawing engine takes, from a file, a typed or picked point or an automation call.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <QString>
 #include <cmath>

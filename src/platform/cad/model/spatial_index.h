@@ -1,8 +1,8 @@
 // A uniform grid over the model space for window, nearest-entity and snap queries on large drawings.
 #pragma once
 
-#include "platform/cad/point.h"
-#include "platform/cad/slot_map.h"
+#include "platform/cad/geometry/point.h"
+#include "platform/cad/model/slot_map.h"
 
 #include <cstdint>
 #include <unordered_map>

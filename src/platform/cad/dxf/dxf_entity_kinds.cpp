@@ -1,8 +1,8 @@
 // The table of DXF entity types: adding a kind the engine keeps starts with a row here.
-#include "platform/cad/dxf_entity_kinds.h"
+#include "platform/cad/dxf/dxf_entity_kinds.h"
 
-#include "platform/cad/dxf_builder.h"
-#include "platform/cad/dxf_writer.h"
+#include "platform/cad/dxf/dxf_builder.h"
+#include "platform/cad/dxf/dxf_writer.h"
 
 namespace cad {
 

@@ -1,8 +1,8 @@
 // Closed-form crossings of line, circle and arc pairs, with both extend modes and tangency.
-#include "platform/cad/geometry_intersect.h"
+#include "platform/cad/geometry/geometry_intersect.h"
 
-#include "platform/cad/geometry_tolerance.h"
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/geometry/geometry_tolerance.h"
+#include "platform/cad/geometry/geometry_transform.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
 // Reading DXF: one pass over the text, a chunk at a time, checks it and fills the drawing.
-#include "platform/cad/dxf_file.h"
+#include "platform/cad/dxf/dxf_file.h"
 
 #include "platform/automation/automation_error.h"
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_builder.h"
-#include "platform/cad/dxf_groups.h"
-#include "platform/cad/dxf_scan.h"
+#include "platform/cad/dxf/dxf_builder.h"
+#include "platform/cad/dxf/dxf_groups.h"
+#include "platform/cad/dxf/dxf_scan.h"
+#include "platform/cad/model/document_model.h"
 
 #include <QBuffer>
 #include <QFile>

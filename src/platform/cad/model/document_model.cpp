@@ -1,7 +1,7 @@
 // The store of one drawing: handles, drawing order, erased entities, spatial queries, changes told to its listener.
-#include "platform/cad/document_model.h"
+#include "platform/cad/model/document_model.h"
 
-#include "platform/cad/geometry_transform.h"
+#include "platform/cad/geometry/geometry_transform.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The causes of failed saves, told apart by their system error.
-#include "platform/cad/save_failure.h"
+#include "platform/cad/dxf/save_failure.h"
 
 #include <QFile>
 #include <cerrno>

@@ -1,8 +1,8 @@
 // Writes a drawing's header, tables, blocks and entities through dxflib into one DXF text.
 #pragma once
 
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_text.h"
+#include "platform/cad/dxf/dxf_text.h"
+#include "platform/cad/model/document_model.h"
 
 #include <dxflib/dl_dxf.h>
 

@@ -1,11 +1,11 @@
 // Structure check of DXF text, record by record, handing on what the drawing engine keeps.
-#include "platform/cad/dxf_scan.h"
+#include "platform/cad/dxf/dxf_scan.h"
 
 #include "platform/automation/automation_error.h"
-#include "platform/cad/coordinate_limits.h"
-#include "platform/cad/dxf_builder.h"
-#include "platform/cad/dxf_entity_kinds.h"
-#include "platform/cad/dxf_groups.h"
+#include "platform/cad/dxf/dxf_builder.h"
+#include "platform/cad/dxf/dxf_entity_kinds.h"
+#include "platform/cad/dxf/dxf_groups.h"
+#include "platform/cad/geometry/coordinate_limits.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
 // The engine's own store of one drawing: entities by handle in drawing order, tables, blocks, index.
 #pragma once
 
-#include "platform/cad/document_listener.h"
-#include "platform/cad/entity_data.h"
-#include "platform/cad/entity_store.h"
-#include "platform/cad/snap.h"
-#include "platform/cad/spatial_index.h"
+#include "platform/cad/model/document_listener.h"
+#include "platform/cad/model/entity_data.h"
+#include "platform/cad/model/entity_store.h"
+#include "platform/cad/model/snap.h"
+#include "platform/cad/model/spatial_index.h"
 
 #include <QString>
 #include <QVariant>

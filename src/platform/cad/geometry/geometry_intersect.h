@@ -1,7 +1,7 @@
 // Closed-form crossings of lines, circles and arcs, as they stand or extended, in double precision.
 #pragma once
 
-#include "platform/cad/point.h"
+#include "platform/cad/geometry/point.h"
 
 #include <variant>
 #include <vector>

@@ -2,8 +2,8 @@
 // geometry of lines, arcs and polylines in arrays of their own, layer and line type names shared.
 #pragma once
 
-#include "platform/cad/entity_data.h"
-#include "platform/cad/spatial_index.h"
+#include "platform/cad/model/entity_data.h"
+#include "platform/cad/model/spatial_index.h"
 
 #include <QHash>
 #include <QString>

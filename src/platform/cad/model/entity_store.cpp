@@ -1,5 +1,5 @@
 // Filing entities into the compact per-kind arrays and building their whole records back.
-#include "platform/cad/entity_store.h"
+#include "platform/cad/model/entity_store.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // Turns the objects of a DXF text (header variables, table entries, blocks, entities) into a drawing.
 #pragma once
 
-#include "platform/cad/document_model.h"
-#include "platform/cad/dxf_entity_kinds.h"
-#include "platform/cad/dxf_text.h"
+#include "platform/cad/dxf/dxf_entity_kinds.h"
+#include "platform/cad/dxf/dxf_text.h"
+#include "platform/cad/model/document_model.h"
 
 #include <QHash>
 #include <QSet>
