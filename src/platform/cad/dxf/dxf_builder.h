@@ -99,7 +99,6 @@ private:
     DxfTextDecoder m_text;
     Section m_section = Section::Entities;
     bool m_encodingLocked = false;
-    bool m_decodedNonAscii = false;
     bool m_mixedEncoding = false;
     QString m_acadver, m_codepage;
 
