@@ -240,7 +240,6 @@ BENCHMARK(BM_IndexBuild)->ArgsProduct({{10000, 100000, 1000000}, {1, 0}})->Unit(
 
 int main(int argc, char** argv)
 {
-    bench::runOffscreen(argc, argv);
-    engine().Quit();
+    bench::runOffscreen(argc, argv, [] { engine().Quit(); });
     return 0;
 }

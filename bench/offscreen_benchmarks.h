@@ -3,11 +3,13 @@
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
+#include <functional>
 
 namespace bench {
 
-// Runs the benchmarks named on the command line in an offscreen application (fonts for texts).
-inline void runOffscreen(int argc, char** argv)
+// Runs the benchmarks named on the command line in an offscreen application (fonts for texts);
+// `atEnd` runs while the application still stands (an engine must quit before it goes).
+inline void runOffscreen(int argc, char** argv, const std::function<void()>& atEnd = {})
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -15,6 +17,8 @@ inline void runOffscreen(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (atEnd)
+        atEnd();
 }
 
 } // namespace bench
