@@ -79,7 +79,7 @@ inline void expectTargetForm(const std::vector<cad::EntityData>& drawn, const Ta
     EXPECT_EQ(lines, form.lines);
 }
 
-// Where the outlines of the wide-spacing and short-wire cases leave off: the inputs with hx above
+// Where the outlines of the wide-spacing and short-wire cases leave off: the reported inputs with hx above
 // h0 whose end circles miss the outer sides, the joined outline at hx = t, and short wires whose end arcs
 // have passed each other everywhere.
 struct CappedCase {
