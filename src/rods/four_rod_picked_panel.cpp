@@ -73,15 +73,15 @@ void FourRodPickedPanel::cmdFourRodPicked_Click(int)
         return;
 
     automation::ErrObject err;
-    m_targetHole = false;
+    m_targetTip.clear();
     if (!drawPlans(err))
         return;
     if (ticked(m_form, Section)) {
-        // The section pick clears the tip line; a hole found at the target height is told again after it.
+        // The section pick clears the tip line; what the target height showed is told again after it.
         if (!drawSections(err))
             return;
-        if (m_targetHole)
-            m_form.ShowMsg(kTargetBlindZone);
+        if (!m_targetTip.isEmpty())
+            m_form.ShowMsg(m_targetTip);
     }
     services::endDrawingCommand();
 }
@@ -192,9 +192,13 @@ bool FourRodPickedPanel::drawPlans(automation::ErrObject& err)
     }
     if (ticked(m_form, TargetRange)) {
         st.m_color = services::kColorTarget;
-        m_targetHole = drawFourRodTargetOutline(st, at, err).holeRadius.has_value();
-        if (m_targetHole)
-            m_form.ShowMsg(kTargetBlindZone);
+        const FourRodTargetOutline outline = drawFourRodTargetOutline(st, at, err);
+        if (outline.nothingProtected)
+            m_targetTip = kNoTargetZone;
+        else if (outline.holeRadius)
+            m_targetTip = kTargetBlindZone;
+        if (!m_targetTip.isEmpty())
+            m_form.ShowMsg(m_targetTip);
         err.clear(); // what was drawn stays shown; the sections still follow
     }
     return true;

@@ -28,7 +28,8 @@ private:
     bool drawSections(automation::ErrObject& err);
 
     services::Form& m_form;
-    bool m_targetHole = false; // this run's outline at the target height has a hole about the centre
+    // What this run's outline at the target height tells: a hole about the centre, or no zone at all.
+    QString m_targetTip;
 };
 
 } // namespace rods

@@ -1,8 +1,8 @@
 // Plan outlines of four rods on a rectangle: at the ground, and at the target height with its centre hole.
 #include "rods/four_rod_plan.h"
 
-#include "geometry/draw_arc.h"
 #include "platform/cad/geometry/geometry_intersect.h"
+#include "rods/four_rod_hole_outline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,15 +47,6 @@ PlanPoints pointsOf(const FourRodPlanInput& in)
 cad::Point toPoint(FramePoint p) { return {p.x, p.y, 0.0}; }
 FramePoint toFrame(const cad::Point& p) { return {p[0], p[1]}; }
 
-// An arc as the drawing engine holds it once the arc routine has drawn it: its end directions by
-// that routine's own rule, so a crossing counts on the arc exactly when the engine would report it.
-cad::geom::CircleArc asDrawn(const FrameArc& arc)
-{
-    const cad::Point c = toPoint(arc.centre);
-    return {c, arc.radius, geometry::ArcEndDirection(c, toPoint(arc.from)),
-            geometry::ArcEndDirection(c, toPoint(arc.to)), false};
-}
-
 std::vector<FramePoint> crossings(const cad::geom::CircleArc& a, const cad::geom::CircleArc& b)
 {
     std::vector<FramePoint> out;
@@ -91,31 +82,6 @@ void addPieces(std::vector<FrameArc>& out, const FrameArc& arc, const std::pair<
 {
     out.push_back({arc.centre, arc.radius, cut.first, arc.to});
     out.push_back({arc.centre, arc.radius, arc.from, cut.second});
-}
-
-// The hole circle and its stretches once the inner arcs have been cut at it.
-void settleHole(FourRodTargetOutline& o, const FramePoint& centre, double radius, bool cutAtHole)
-{
-    const auto& k = o.cuts;
-    const bool southNorth = k[South] && k[North];
-    const bool eastWest = k[East] && k[West];
-    const auto stretch = [&](FramePoint from, FramePoint to) { o.holeArcs.push_back({centre, radius, from, to}); };
-    if (southNorth && eastWest) {
-        stretch(k[South]->second, k[East]->first);
-        stretch(k[East]->second, k[North]->first);
-        stretch(k[North]->second, k[West]->first);
-        stretch(k[West]->second, k[South]->first);
-    } else if (southNorth) {
-        if (cutAtHole) {
-            stretch(k[South]->second, k[North]->first);
-            stretch(k[North]->second, k[South]->first);
-        }
-    } else if (eastWest) {
-        stretch(k[East]->second, k[West]->first);
-        stretch(k[West]->second, k[East]->first);
-    } else {
-        o.holeCircleKept = true;
-    }
 }
 
 } // namespace
@@ -168,48 +134,37 @@ std::array<FrameArc, 4> FourRodInnerArcs(const FourRodPlanInput& in)
 FourRodTargetOutline FourRodTargetOutlineOf(const FourRodPlanInput& in)
 {
     FourRodTargetOutline o;
-    o.rxArcs = FourRodRxArcs(in);
     o.holeRadius = FourRodHoleRadius(in.targetHeight, in.lowestHeight, in.sphereRadius);
+    // rx reads 0.000: the zone has closed at hx.
+    if (in.targetHalfWidth <= 0.0001) {
+        o.nothingProtected = true;
+        return o;
+    }
+    const std::array<FrameArc, 4> rx = FourRodRxArcs(in);
     const std::array<FrameArc, 4> inner = FourRodInnerArcs(in);
-    const double w = in.groundHalfWidth - in.targetHalfWidth;
-    const FramePoint centre{in.longSide / 2.0, in.shortSide / 2.0};
-    bool cutAtHole = true;
-    const bool zeroRx = in.targetHalfWidth <= 0.0001;
-
-    if (!o.holeRadius) {
-        if (in.shortAxisReach + in.shortSide / 2.0 < w) {
-            const cad::geom::CircleArc s{toPoint(inner[South].centre), w};
-            const cad::geom::CircleArc n{toPoint(inner[North].centre), w};
-            const auto cross = crossings(s, n);
-            if (cross.size() == 2) {
-                o.split = true;
-                o.cuts[South] = cutsOf(South, cross);
-                o.cuts[North] = cutsOf(North, cross);
-            }
-        }
-    } else if (!zeroRx) {
-        const cad::geom::CircleArc hole{toPoint(centre), *o.holeRadius};
-        const auto ownCrossings = crossings(asDrawn(inner[North]), asDrawn(inner[South]));
-        // Both crossings of the south and north arcs inside the hole: those arcs are cut at the hole.
-        if (ownCrossings.size() == 2)
-            cutAtHole = std::min(ownCrossings[0].x, ownCrossings[1].x) + *o.holeRadius > centre.x;
-        for (const FourRodSide side : {South, East, North, West}) {
-            const auto atHole = crossings(hole, asDrawn(inner[side]));
-            if (atHole.size() != 2)
-                continue;
-            const bool ownCut = (side == South || side == North) && !cutAtHole;
-            o.cuts[side] = cutsOf(side, ownCut ? ownCrossings : atHole);
-        }
+    if (o.holeRadius) {
+        ClipFourRodOutlineAtHole(o, rx, inner, *o.holeRadius, {in.longSide / 2.0, in.shortSide / 2.0});
+        return o;
     }
 
+    o.rxArcs.assign(rx.begin(), rx.end());
+    const double w = in.groundHalfWidth - in.targetHalfWidth;
+    if (in.shortAxisReach + in.shortSide / 2.0 < w) {
+        const cad::geom::CircleArc s{toPoint(inner[South].centre), w};
+        const cad::geom::CircleArc n{toPoint(inner[North].centre), w};
+        const auto cross = crossings(s, n);
+        if (cross.size() == 2) {
+            o.split = true;
+            o.cuts[South] = cutsOf(South, cross);
+            o.cuts[North] = cutsOf(North, cross);
+        }
+    }
     for (const FourRodSide side : {South, East, North, West})
-        if (!o.cuts[side] && !zeroRx)
+        if (!o.cuts[side])
             o.innerArcs.push_back(inner[side]);
     for (const FourRodSide side : {South, East, North, West})
         if (o.cuts[side])
             addPieces(o.innerArcs, inner[side], *o.cuts[side]);
-    if (o.holeRadius)
-        settleHole(o, centre, *o.holeRadius, cutAtHole);
     return o;
 }
 

@@ -57,27 +57,23 @@ std::array<FrameArc, 4> FourRodInnerArcs(const FourRodPlanInput& in);
 // (c2 + b/2 < r0 − rx), those two arcs are split where the circles cross and the outline falls in
 // two loops (`split`); the east and west arcs stay whole.
 //
-// With a hole, each inner arc that the hole circle crosses twice (as drawn; a touch or one
-// crossing leaves the arc whole) is replaced by its two pieces outside the cut. The south and north
-// arcs are cut at the hole, unless both of their own crossings lie outside the hole (then they are cut
-// there and meet). The hole circle gives way to its stretches between the inner circles that cut it:
-// all four arcs cut, its four stretches between neighbours; the south and north pair only, its east and
-// west stretches, or nothing when the pair was cut at its own crossings (the hole then lies inside
-// their circles); the east and west pair only, its north and south stretches. When the arcs are not
-// cut in whole pairs the hole circle stays: it is never removed without what replaces it, and no
-// piece is built from a cut that was not found.
+// With a hole, only the boundary of what is protected at hx is kept (ClipFourRodOutlineAtHole): the
+// arcs are cut where the hole circle or another inner circle crosses them and lose what lies inside
+// those, and of the hole circle only the stretches inside the protected area remain. In the usual
+// layouts the south and north arcs are cut at the hole (or at their own crossings, when those stand
+// outside it), and the hole circle gives way to its stretches between the cut inner circles.
 //
-// When rx is 0 (it reads 0.000; hx equals the rod height) nothing is protected at hx: the rx arcs
-// have no radius, the inner arcs are left out, and the hole, whose circle then runs through the
-// four rods, stays whole. (Whether it would cut the inner arcs at their very ends is a matter of
-// rounding, so it is not asked.)
+// When rx is 0 (it reads 0.000; hx equals the rod height) nothing is protected at hx; nor when the
+// hole swallows the whole outline. Then nothing is drawn and `nothingProtected` is set.
 struct FourRodTargetOutline {
-    std::array<FrameArc, 4> rxArcs;
+    std::vector<FrameArc> rxArcs;     // whole, or the pieces outside the hole
     std::optional<double> holeRadius; // Rh, none without a hole
     bool holeCircleKept = false;      // draw the whole hole circle about (a/2, b/2)
     bool split = false;
-    // Per side: where its inner arc was cut, in the order its pieces use them (south: left, right;
-    // east: lower, upper; north: right, left; west: upper, lower); none when the arc stayed whole.
+    bool nothingProtected = false;
+    // Per side: where its inner arc was cut, when it was cut once between its two ends, in the order
+    // its pieces use them (south: left, right; east: lower, upper; north: right, left; west: upper,
+    // lower); none when the arc stayed whole, was dropped or was cut otherwise.
     std::array<std::optional<std::pair<FramePoint, FramePoint>>, 4> cuts;
     std::vector<FrameArc> innerArcs;
     std::vector<FrameArc> holeArcs;

@@ -114,8 +114,8 @@ bool FourRodTypedPanel::draw(int index, automation::ErrObject& err)
         const geometry::Placement at(p, st.m_scale);
         if (index == 1)
             drawFourRodGroundOutline(st, at, err);
-        else
-            drawFourRodTargetOutline(st, at, err);
+        else if (drawFourRodTargetOutline(st, at, err).nothingProtected)
+            m_form.ShowMsg(kNoTargetZone);
     }
     // A step that failed since the last arc: the command ends quietly and keeps the references.
     if (err.failed()) {

@@ -215,6 +215,35 @@ TEST_F(FourRodPicked, TheHoleAtTheTargetHeightIsStillToldAfterTheSections)
     EXPECT_EQ(tip(), tipOf("四针间距较大, 目标中心存在防雷盲区!"));
 }
 
+// Nothing protected at the target height: no outline there, and the tip line says so, again after
+// the sections.
+TEST_F(FourRodPicked, NoTargetOutlineWhereNothingIsProtected)
+{
+    struct Row {
+        const char* name;
+        const char *h, *hx, *scale;
+        int cls;
+        double a, b; // the picked sides in drawing units
+    };
+    const Row rows[] = {
+        {"hx = h", "9.16", "9.16", "1:2500", 2, 11.07 * 0.4, 1.91 * 0.4},
+        {"hx above Hr", "40", "35", "1:500", 0, 60, 40},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        inputs(r.h, r.hx, r.scale, r.cls);
+        choose(false, true, true);
+        startDrawing();
+        picks->point(0, 0).point(r.a, 0).point(0, r.b).point(1000, 500);
+        press("cmdFourRodPicked", 0);
+        EXPECT_EQ(count(6, true) + count(6, false), 0);
+        EXPECT_EQ(count(3, true), 3); // the section titles
+        EXPECT_EQ(tip(), tipOf("目标高度无保护范围!"));
+        EXPECT_TRUE(services::g_acadApp.isNothing());
+        endEngine();
+    }
+}
+
 TEST_F(FourRodPicked, ACancelledPickDrawsNothing)
 {
     inputs("21", "12");

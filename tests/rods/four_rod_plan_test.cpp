@@ -105,7 +105,10 @@ TEST(FourRodPlan, TargetOutlineCutAtTheHole)
         {"square", 15, 8, 35, 35, 18.059, {true, true, true, true}, 4, false},
         {"narrow, own crossings outside the hole", 15, 5, 45, 5, 4.336, {true, false, true, false}, 0, false},
         {"narrow, own crossings inside the hole", 15, 3, 50, 5, 9.685, {true, false, true, false}, 2, false},
-        {"hole inside both long-side circles", 23, 5, 55, 5, -1, {false, false, false, false}, 0, true},
+        // The hole lies inside both long-side circles, so none of it bounds the zone; those two arcs
+        // cross each other and are cut where they do.
+        {"hole inside both long-side circles", 23, 5, 55, 5, -1, {true, false, true, false}, 0, false},
+        {"hole inside the outline", 21, 3, 40, 40, 10.770, {false, false, false, false}, 0, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -179,31 +182,56 @@ TEST(FourRodPlan, TargetOutlineAtTheEnds)
     for (const auto& arc : ground.innerArcs)
         EXPECT_EQ(arc.radius, 0.0);
 
-    // hx = h: rx reads 0.000 and the hole runs through the rods: nothing is protected at hx, so
-    // there are no inner arcs and the hole circle stays whole.
-    const auto top = rods::FourRodTargetOutlineOf(planOf(21, 21, 50, 25, 30));
-    ASSERT_TRUE(top.holeRadius);
-    EXPECT_NEAR(*top.holeRadius, 55.9017 / 2, 0.0001);
-    EXPECT_EQ(top.rxArcs[0].radius, 0.0);
-    EXPECT_TRUE(top.innerArcs.empty());
-    EXPECT_TRUE(top.holeArcs.empty());
-    EXPECT_TRUE(top.holeCircleKept);
+    EXPECT_FALSE(ground.nothingProtected);
 }
 
-// A target height above Hr (rods typed taller than Hr): the hole cuts only the east and west arcs.
-// The hole gives way to its north and south stretches between the cuts that were found; nothing is
-// built from the south and north cuts, which do not exist.
-TEST(FourRodPlan, HoleCuttingOnlyTheShortSideArcs)
+// Where nothing is protected at hx, nothing is drawn: hx = h (rx reads 0.000, the hole runs through
+// the rods), and a target height above Hr whose hole takes in the whole outline.
+TEST(FourRodPlan, NothingProtectedAtTheTarget)
 {
-    const auto o = rods::FourRodTargetOutlineOf(planOf(70, 45, 50, 25, 30));
+    struct Case {
+        double h, hx, a, b, hr;
+    };
+    for (const Case& c : {Case{21, 21, 50, 25, 30}, Case{9.16, 9.16, 11.07, 1.91, 60}, Case{40, 35, 30, 20, 30},
+                          Case{40, 30, 30, 20, 30}}) {
+        SCOPED_TRACE(testing::Message() << c.h << " " << c.hx << " " << c.a << " " << c.b);
+        const auto o = rods::FourRodTargetOutlineOf(planOf(c.h, c.hx, c.a, c.b, c.hr));
+        EXPECT_TRUE(o.nothingProtected);
+        EXPECT_TRUE(o.rxArcs.empty());
+        EXPECT_TRUE(o.innerArcs.empty());
+        EXPECT_TRUE(o.holeArcs.empty());
+        EXPECT_FALSE(o.holeCircleKept);
+    }
+}
+
+// A target height above Hr (rods typed taller than Hr): the hole takes in the south and north arcs
+// and cuts the east and west ones, and all that stays protected is a small loop by each rod. The hole
+// circle keeps only its four short stretches there, each from the east or west arc's cut to the rod's
+// rx circle; nothing of it runs past the long sides.
+TEST(FourRodPlan, AboveHrOnlyTheLoopsByTheRodsRemain)
+{
+    const auto in = planOf(70, 45, 50, 25, 30);
+    const auto o = rods::FourRodTargetOutlineOf(in);
+    EXPECT_FALSE(o.nothingProtected);
     ASSERT_TRUE(o.cuts[FourRodSide::East] && o.cuts[FourRodSide::West]);
     EXPECT_FALSE(o.cuts[FourRodSide::South] || o.cuts[FourRodSide::North]);
     EXPECT_FALSE(o.holeCircleKept);
-    ASSERT_EQ(o.holeArcs.size(), 2u);
-    expectPoint(o.holeArcs[0].from, 53.127, 22.094); // K3 -> K6 over the top
-    expectPoint(o.holeArcs[0].to, -3.127, 22.094);
-    expectPoint(o.holeArcs[1].from, -3.127, 2.906);  // K7 -> K2 under the bottom
-    expectPoint(o.holeArcs[1].to, 53.127, 2.906);
+    EXPECT_EQ(o.rxArcs.size(), 4u);                                 // each cut where it enters the hole
+    EXPECT_EQ(o.innerArcs.size(), 4u);                              // the ends of the east and west arcs
+    expectPoint(o.cuts[FourRodSide::West]->first, -3.127, 22.094);  // K6
+    expectPoint(o.cuts[FourRodSide::West]->second, -3.127, 2.906);  // K7
+    expectPoint(o.cuts[FourRodSide::East]->first, 53.127, 2.906);   // K2
+    expectPoint(o.cuts[FourRodSide::East]->second, 53.127, 22.094); // K3
+    ASSERT_EQ(o.holeArcs.size(), 4u);
+    const FramePoint rods[4] = {{0, 0}, {50, 0}, {50, 25}, {0, 25}};
+    for (const auto& arc : o.holeArcs) {
+        // Both ends by one rod: on its rx circle or on the cut short-side arc next to it.
+        int near = 0;
+        for (const FramePoint& rod : rods)
+            near += std::hypot(arc.from.x - rod.x, arc.from.y - rod.y) < 8
+                    && std::hypot(arc.to.x - rod.x, arc.to.y - rod.y) < 8;
+        EXPECT_EQ(near, 1) << arc.from.x << " " << arc.from.y;
+    }
 }
 
 } // namespace

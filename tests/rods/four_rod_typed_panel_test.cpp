@@ -1,6 +1,8 @@
 // The typed four-rod panel through the real window: worked values, refusals, both plans, the three sections.
 #include "rod_window.h"
 
+#include "platform/cad/geometry/geometry_transform.h"
+
 namespace {
 
 using namespace rodtest;
@@ -89,14 +91,57 @@ TEST_F(FourRodPanel, DrawsTheTargetOutlineCutAtTheHole)
     saveForLooking("four rods target height");
 }
 
-TEST_F(FourRodPanel, TargetOutlineAtTheEnds)
+// Nothing protected at the target height: nothing is drawn and the tip line says so.
+TEST_F(FourRodPanel, NoTargetOutlineWhereNothingIsProtected)
 {
-    // hx = h: nothing is protected at hx; only the hole circle through the four rods is drawn.
-    inputs("21", "21", "50", "25");
-    drawAt(2);
-    expectEntities({circle(6, 50, 25, 55.902)}, 1000, 500);
-    endEngine();
+    struct Row {
+        const char* name;
+        const char *h, *hx, *a, *b, *scale;
+        int cls;
+    };
+    const Row rows[] = {
+        {"hx = h", "9.16", "9.16", "11.07", "1.91", "1:2500", 2},
+        {"hx = h, defaults", "21", "21", "50", "25", "1:500", 0},
+        // Rods above Hr are Hr tall; at hx above Hr the hole takes in all that is left about the rods.
+        {"hx above Hr", "40", "35", "30", "20", "1:500", 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        inputs(r.h, r.hx, r.a, r.b, r.scale, r.cls);
+        drawAt(2);
+        EXPECT_TRUE(entities().empty());
+        EXPECT_EQ(tip(), tipOf("目标高度无保护范围!"));
+        EXPECT_TRUE(services::g_acadApp.isNothing()); // a normal end
+        endEngine();
+    }
+}
 
+// A target height above Hr where a little is left about each rod: four small loops, each of an rx arc
+// and pieces of an inner arc and of the hole circle; nothing of the hole circle away from the rods.
+TEST_F(FourRodPanel, AboveHrOnlyTheLoopsAboutTheRodsAreDrawn)
+{
+    inputs("70", "45", "50", "25");
+    drawAt(2);
+    EXPECT_EQ(tip(), QString());
+    const auto got = entities();
+    ASSERT_EQ(got.size(), 12u);
+    const double hole = 2 * 29.718; // Rh at 1:500, about the centre (1050, 525)
+    int holePieces = 0;
+    for (const cad::EntityData& e : got) {
+        EXPECT_EQ(e.kind, EntityKind::Arc);
+        EXPECT_EQ(e.color, 6);
+        if (std::abs(e.center[0] - 1050) < 1e-6 && std::abs(e.center[1] - 525) < 1e-6) {
+            ++holePieces;
+            EXPECT_NEAR(e.radius, hole, 0.01);
+            EXPECT_LT(cad::geom::arcSweep(e.startAngle, e.endAngle), 0.3); // a short stretch by a rod (0.26)
+        }
+    }
+    EXPECT_EQ(holePieces, 4);
+    saveForLooking("four rods target height above Hr");
+}
+
+TEST_F(FourRodPanel, TargetOutlineAtGroundLevel)
+{
     // hx = 0: the rx arcs repeat the ground outline; the inner arcs have no radius and are not drawn.
     inputs("21", "0", "50", "25");
     drawAt(2);
