@@ -139,6 +139,9 @@ bool drawTargetPlan(services::Form& form, const geometry::Placement& at, automat
         form.ShowMsg(kAboveLowestPoint);
         drawOrTellNothing(form, at, SeparateOutlines(v, q), err);
         return true;
+    case TargetOutline::Nothing:
+        form.ShowMsg(kNoTargetZone);
+        return true;
     }
     return true;
 }

@@ -3,7 +3,6 @@
 #include "wires/two_wire_plans.h"
 
 #include "services/form_state.h"
-#include "services/rolling_sphere.h"
 #include "wires/two_wire_end_circles.h"
 
 #include <cmath>
@@ -58,10 +57,17 @@ TargetQuantities TargetQuantitiesOf(const TwoWireValues& v)
         q.endOffset = bx > 0 ? std::sqrt(q.setback * q.setback - bx * bx) : 0.0;
         q.capRadius = q.setback;
     }
-    const double g = services::sphereCentreOffset(v.height, hr);
-    q.threshold = hr - std::sqrt(hr * hr - g * g);
+    // Hr − |Hr − h'| as it stands, not through b(h') and back: the two square roots put t a rounding step
+    // above 2Hr − h' for one typed height in five.
+    q.threshold = hr - std::abs(hr - v.height);
     return q;
 }
+
+namespace {
+// Metres. Typed heights come in as binary fractions (h' = h − f as well), so a target typed at exactly
+// 2Hr − h' lands some 1e-14 m either side of t; one this near is at t. Far below anything typed.
+constexpr double kSameHeight = 1e-9;
+} // namespace
 
 TargetOutline ChooseTargetOutline(const TwoWireValues& v, const TargetQuantities& q)
 {
@@ -71,10 +77,12 @@ TargetOutline ChooseTargetOutline(const TwoWireValues& v, const TargetQuantities
     const double h0 = v.lowestHeight;
     if (hx > h0)
         return TargetOutline::Separate;
-    if ((h > hr && hx < q.threshold) || (h <= hr && hx < h0))
-        return TargetOutline::Enclosing;
-    if (h > hr && hx >= q.threshold && hx <= h0)
-        return TargetOutline::Joined;
+    if (h > hr) {
+        const bool atOrAboveT = hx >= q.threshold - kSameHeight || !(v.targetHalfWidth > 0);
+        return atOrAboveT ? TargetOutline::Joined : TargetOutline::Enclosing;
+    }
+    if (hx < h0)
+        return v.targetHalfWidth > 0 ? TargetOutline::Enclosing : TargetOutline::Nothing;
     return TargetOutline::Separate;
 }
 

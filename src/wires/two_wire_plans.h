@@ -36,19 +36,23 @@ struct TargetQuantities {
     double capReach = 0.0;   // q: (q, −p) is where a cap meets the mid-line arc
     double capRadius = 0.0;  // R: bx when h' <= Hr, else c
     double endOffset = 0.0;  // e: how far the outer lines run on beyond the wire ends
-    double threshold = 0.0;  // t = Hr − |Hr − h'|
+    double threshold = 0.0;  // t = Hr − |Hr − h'|, so 2Hr − h' for h' > Hr: where b(t) = b(h') and bx reaches 0
 };
 
 TargetQuantities TargetQuantitiesOf(const TwoWireValues& v);
 
 enum class TargetOutline {
-    Enclosing, // one contour around both wires
+    Enclosing, // one contour around both wires (always with bx > 0)
     Joined,    // one region closed by mid-line arcs only (h' > Hr, t <= hx <= h0)
     Separate,  // the band between the wires is not protected: one region along each wire
+    Nothing,   // (h' <= Hr) hx so near h' = Hr that bx rounds to 0: nothing has width at hx
 };
 
 // Above the lowest protected height between the wires (hx > h0) the band about the mid-line is never
-// protected, so the separate outlines are chosen there whatever t says.
+// protected, so the separate outlines are chosen there whatever t says. A target at t as typed is at t
+// although h' = h − f and hx reach here rounded; and since the enclosing outline needs bx > 0 (its ends
+// start bx outside the wires), a bx that rounds to 0 or below sends hx to the joined outline (h' > Hr,
+// where bx <= 0 means hx >= t) or to nothing (h' <= Hr, where it only happens at hx ≈ h' ≈ Hr).
 TargetOutline ChooseTargetOutline(const TwoWireValues& v, const TargetQuantities& q);
 
 // Caps 1 to 4 (radius R), mid-line arcs 5 and 6 (radius Hr − c), outer lines 7 and 8. Where short wires

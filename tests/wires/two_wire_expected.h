@@ -141,4 +141,33 @@ inline void expectCappedOutline(const std::vector<cad::EntityData>& drawn, const
     expectClosedDrawing(drawn);
 }
 
+// Targets typed at t = 2Hr − h' (h' > Hr), for each class, with whole and decimal heights and sags, and
+// spacings whose end circles reach the sides (two arcs, two sides) or miss them (the caps about the wire
+// ends close the outline): the joined outline, closed, with no message.
+struct ThresholdCase {
+    const char* what;
+    const char *h, *sag, *d, *hx;
+    int cls;
+    std::size_t arcs, lines;
+};
+
+inline std::vector<ThresholdCase> thresholdCases()
+{
+    return {
+        {"at t, class 1", "40", "0", "36", "20", 0, 2, 2},
+        {"at t, class 1, decimal height", "37.8", "0", "20", "22.2", 0, 2, 2},
+        {"at t, class 1, caps close", "44.4", "0", "56", "15.6", 0, 6, 2},
+        {"at t, class 2, sag", "65.1", "1.2", "40", "26.1", 1, 2, 2},
+        {"at t, class 2, caps close", "70.7", "1.2", "80", "20.5", 1, 6, 2},
+        {"at t, class 3", "72.1", "0", "60", "47.9", 2, 2, 2},
+        {"at t, class 3, caps close", "100", "0", "100", "20", 2, 6, 2},
+    };
+}
+
+inline void expectThresholdOutline(const std::vector<cad::EntityData>& drawn, const ThresholdCase& r)
+{
+    expectTargetForm(drawn, {r.what, r.h, r.sag, r.d, r.hx, r.arcs, r.lines, ""});
+    expectClosedDrawing(drawn);
+}
+
 } // namespace twowiretest

@@ -126,6 +126,36 @@ TEST_F(TwoWirePanel, DrawsWhatIsProtectedWhereTheEndCirclesMissTheSides)
     }
 }
 
+TEST_F(TwoWirePanel, ATargetAtTheThresholdDrawsTheJoinedOutline)
+{
+    for (const ThresholdCase& r : thresholdCases()) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        picks->point(1000, 500);
+        inputs(r.h, "35", r.sag, r.d, r.hx, r.cls);
+        press("cmdTwoStrip", 2);
+        expectThresholdOutline(entities(), r);
+        EXPECT_EQ(tip(), QString());
+        EXPECT_TRUE(services::g_acadApp.isNothing());
+        saveForLooking(r.what);
+        endEngine();
+    }
+}
+
+TEST_F(TwoWirePanel, WiresAtTheSphereRadiusProtectNoWidthAHairBelowThem)
+{
+    // h' = Hr = 30 with wires a millimetre apart and hx 0.1 micrometre below them (h0 just above hx):
+    // bx rounds to 0, nothing is drawn and the tip line says so.
+    startDrawing();
+    picks->point(1000, 500);
+    inputs("30", "35", "0", "0.001", "29.9999999");
+    press("cmdTwoStrip", 2);
+    EXPECT_EQ(text("txtTwoStripOut", 0), QStringLiteral("0.000"));
+    EXPECT_TRUE(entities().empty());
+    EXPECT_EQ(tip(), tipOf("目标高度无保护范围!"));
+    EXPECT_TRUE(services::g_acadApp.isNothing());
+}
+
 TEST_F(TwoWirePanel, EndsWithoutReleaseWhereNothingFollows)
 {
     // Low wires with hx exactly h0 (h' 20, D 36: h0 = 14): nothing to draw, no message, no release.

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -201,6 +202,23 @@ TEST_F(TwoWirePicked, WhereTheEndCirclesMissTheSidesTheOutlinesLieOnThePickedWir
         expectCappedOutline(entities(), r);
         EXPECT_EQ(tip(), tipOf(r.tip));
         saveForLooking(r.what);
+        endEngine();
+    }
+}
+
+TEST_F(TwoWirePicked, ATargetAtTheThresholdLaysTheJoinedOutlineOnThePickedWires)
+{
+    for (const ThresholdCase& r : thresholdCases()) {
+        SCOPED_TRACE(r.what);
+        startDrawing();
+        inputs(r.h, r.sag, r.hx, r.cls);
+        choose(false, true, false);
+        pickWires({500, 300, 0}, 0.7, 35, std::atof(r.d), true);
+        press("cmdTwoStripPicked", 0);
+        expectThresholdOutline(entities(), r);
+        EXPECT_EQ(tip(), QString());
+        EXPECT_TRUE(services::g_acadApp.isNothing());
+        saveForLooking((std::string("picked ") + r.what).c_str());
         endEngine();
     }
 }

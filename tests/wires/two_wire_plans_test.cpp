@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -98,6 +99,98 @@ TEST(TwoWirePlans, ChoiceAtItsBounds)
     EXPECT_EQ(at(30, 20, 10, h0), TargetOutline::Separate);
     EXPECT_EQ(at(30, 30, 10, belowH0), TargetOutline::Enclosing);
     EXPECT_EQ(at(30, 30, 10, h0), TargetOutline::Separate);
+}
+
+// Heights typed in tenths of a metre reach the engine as the binary fractions the boxes give.
+double typed(int tenths) { return tenths / 10.0; }
+
+TEST(TwoWirePlans, ATargetTypedAtTheThresholdDrawsTheJoinedOutline)
+{
+    // Every typed h' = h − f above Hr, with hx typed as 2Hr − h + f: the joined outline, closed. A target
+    // typed a millimetre lower draws the enclosing outline, closed, with bx > 0.
+    int checked = 0;
+    for (const int hr : {30, 45, 60}) {
+        for (int h = 10 * hr + 1; h < 20 * hr; h += 3) {
+            for (const int sag : {0, 3, 12}) {
+                const int target = 20 * hr - (h - sag);
+                if (h - sag <= 10 * hr || target < 0)
+                    continue;
+                const double height = typed(h) - typed(sag);
+                // A spacing that lets the zone through with t <= h0: the middle of the allowed range.
+                const double bo = std::sqrt(height * (2.0 * hr - height));
+                const double k = 3.0 * hr - 2.0 * height;
+                const double widest = k <= 0 ? 2.0 * hr : 2.0 * std::sqrt(double(hr) * hr - k * k);
+                const double spacing = (2.0 * (hr - bo) + widest) / 2;
+                SCOPED_TRACE(testing::Message() << "Hr " << hr << " h " << typed(h) << " f " << typed(sag) << " hx "
+                                                << typed(target) << " D " << spacing);
+                const TwoWireValues v = valuesOf(hr, height, spacing, 35, typed(target));
+                const TargetQuantities q = TargetQuantitiesOf(v);
+                ASSERT_EQ(ChooseTargetOutline(v, q), TargetOutline::Joined);
+                const FrameItems joined = JoinedOutline(v, q);
+                ASSERT_FALSE(joined.empty());
+                expectClosed(joined, 1e-7);
+
+                const TwoWireValues lower = valuesOf(hr, height, spacing, 35, typed(target) - 0.001);
+                const TargetQuantities ql = TargetQuantitiesOf(lower);
+                ASSERT_EQ(ChooseTargetOutline(lower, ql), TargetOutline::Enclosing);
+                EXPECT_GT(lower.targetHalfWidth, 0);
+                expectClosed(EnclosingOutline(lower, ql), 1e-7);
+                ++checked;
+                if (testing::Test::HasFailure())
+                    return;
+            }
+        }
+    }
+    EXPECT_GT(checked, 500);
+}
+
+TEST(TwoWirePlans, TheEnclosingOutlineIsNeverChosenWithoutWidthBesideTheWires)
+{
+    // Targets from t down by single rounding steps, then by growing ones up to a few millimetres (h' > Hr,
+    // and h' at or a hair above Hr, where b is flattest): wherever the enclosing outline is chosen bx > 0
+    // and the outer lines start on the caps. Wires a millimetre apart have caps and mid-line arcs too
+    // small to draw, so only the others are checked for a closed outline.
+    struct Row {
+        double hr, height, spacing;
+        bool drawable;
+    };
+    const Row rows[] = {{30, 40, 36, true},
+                        {30, 30.0000001, 0.001, false},
+                        {45, 63.9, 40, true},
+                        {60, 119.5, 110, true},
+                        {30, 30, 0.001, false}};
+    for (const Row& r : rows) {
+        const double t = r.hr - std::abs(r.hr - r.height);
+        std::vector<double> targets;
+        for (double hx = t; targets.size() < 64; hx = std::nextafter(hx, 0.0))
+            targets.push_back(hx);
+        for (double below = 1e-15; below < 0.005; below *= 1.1)
+            targets.push_back(t - below);
+        for (const double target : targets) {
+            const TwoWireValues v = valuesOf(r.hr, r.height, r.spacing, 35, target);
+            const TargetQuantities q = TargetQuantitiesOf(v);
+            if (ChooseTargetOutline(v, q) != TargetOutline::Enclosing)
+                continue;
+            SCOPED_TRACE(testing::Message() << "Hr " << r.hr << " h' " << r.height << " hx " << target);
+            ASSERT_GT(v.targetHalfWidth, 0);
+            EXPECT_NEAR(std::hypot(v.targetHalfWidth, q.endOffset), q.capRadius, 1e-9);
+            if (r.drawable)
+                expectClosed(EnclosingOutline(v, q), 1e-7);
+        }
+    }
+}
+
+TEST(TwoWirePlans, WiresAtTheSphereRadiusWithATargetAHairBelowThemProtectNothingWide)
+{
+    // h' = Hr and hx within 1e-7 of it: bx rounds to 0, and between wires this close (h0 above hx)
+    // there is no width to draw.
+    const TwoWireValues touching = valuesOf(30, 30, 0, 35, std::nextafter(30.0, 0.0));
+    ASSERT_EQ(touching.targetHalfWidth, 0);
+    EXPECT_EQ(ChooseTargetOutline(touching, TargetQuantitiesOf(touching)), TargetOutline::Nothing);
+    const TwoWireValues close = valuesOf(30, 30, 0.001, 35, 29.9999999);
+    ASSERT_EQ(close.targetHalfWidth, 0);
+    ASSERT_LT(close.targetHeight, close.lowestHeight);
+    EXPECT_EQ(ChooseTargetOutline(close, TargetQuantitiesOf(close)), TargetOutline::Nothing);
 }
 
 TEST(TwoWirePlans, EnclosingOutlineIsClosed)
