@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QString>
 #include <cstdint>
 #include <cstdio>
@@ -49,6 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     // Whatever was read must survive a save and a second reading with as many entities.
     static const QString path = QDir::temp().filePath(QStringLiteral("fuzz-dxf-%1.dxf").arg(getpid()));
+    // Removed after each input (a run forks hundreds of processes); an abort leaves it to look at.
+    struct RemovedAfter {
+        ~RemovedAfter() { QFile::remove(path); }
+    } removedAfter;
     try {
         cad::writeDxfFile(path, model);
         cad::DocumentModel again(nullptr);

@@ -5,12 +5,15 @@
 #include "platform/desktop/window_activation.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <utility>
+#include <vector>
 
 using namespace cad;
 using Choice = DrawingWindow::SaveChoice;
@@ -48,16 +51,30 @@ TEST_F(DrawingWindowTest, OpensASitePlanAndTellsWhenAFileCannotBeOpened)
     EXPECT_EQ(window->tabs()->tabText(window->tabs()->currentIndex()), QStringLiteral("site_plan.dxf"));
     EXPECT_EQ(window->windowTitle(), app.Caption());
 
+    // A refused file is named with the reason, in Chinese, and the line where the fault stands.
+    const std::vector<std::pair<QByteArray, const char*>> refused = {
+        {"this is no drawing\n", "不是格式正确的 DXF 文件：文件开头不是 DXF 格式"},
+        {"0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n0\nENDSEC\n0\nEOF\n",
+         "不是格式正确的 DXF 文件：此处应为数值（第 8 行）"},
+        {"0\nSECTION\n2\nENTITIES\nxx\nLINE\n0\nENDSEC\n0\nEOF\n", "不是格式正确的 DXF 文件：组码不是数字（第 5 行）"},
+        {"0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n1\n0\nEOF\n", "不是格式正确的 DXF 文件：段未结束"},
+        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n", "不是格式正确的 DXF 文件：文件没有 EOF 结束标记（可能不完整）"},
+        {QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22), "不能读取二进制 DXF 文件，请将图形另存为 ASCII DXF"},
+    };
     QTemporaryDir dir;
-    const QString bad = dir.filePath(QStringLiteral("not_a_drawing.dxf"));
-    QFile f(bad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("this is no drawing\n");
-    f.close();
-    fileAnswer = bad;
-    EXPECT_FALSE(window->openDrawing());
-    EXPECT_EQ(app.Documents().Count(), 2);
-    EXPECT_TRUE(window->commandLine()->history().contains(QStringLiteral("无法打开图形")));
+    for (std::size_t i = 0; i < refused.size(); ++i) {
+        const QString bad = dir.filePath(QStringLiteral("refused%1.dxf").arg(i));
+        QFile f(bad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(refused[i].first);
+        f.close();
+        fileAnswer = bad;
+        EXPECT_FALSE(window->openDrawing());
+        EXPECT_EQ(app.Documents().Count(), 2);
+        const QString line = QStringLiteral("无法打开图形 %1: %2")
+                                 .arg(QDir::toNativeSeparators(bad), QString::fromUtf8(refused[i].second));
+        EXPECT_TRUE(window->commandLine()->history().contains(line)) << line.toStdString();
+    }
 
     fileAnswer.clear();   // the engineer cancels the file dialog
     EXPECT_FALSE(window->openDrawing());

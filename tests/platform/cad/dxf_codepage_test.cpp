@@ -179,7 +179,7 @@ TEST_F(DrawingWindowTest, LongKoreanLayerNamesAreWrittenWholeAndStayApart)
     EXPECT_EQ(again.tables().layers.size(), 4u); // 0, Defpoints and the two
     for (const auto& [name, color] : {std::pair{first, 1}, std::pair{second, 2}}) {
         const auto& layers = again.tables().layers;
-        const auto l = std::find_if(layers.begin(), layers.end(), [&](const LayerData& x) { return x.name == name; });
+        const auto l = std::find_if(layers.begin(), layers.end(), [&name = name](const LayerData& x) { return x.name == name; });
         ASSERT_NE(l, layers.end());
         EXPECT_EQ(l->color, color);
     }

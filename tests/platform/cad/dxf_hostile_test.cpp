@@ -82,9 +82,9 @@ TEST(DxfHostileFiles, EachReadsAsExpectedOrIsRefusedClearly)
                        (std::vector<double>{0.1, 0, -0.1, -0.05}));
              EXPECT_EQ(entities(m)[0].linetype, QStringLiteral("GAS"));
          }},
-        {"hex-number.dxf", "a number is expected", nullptr},
-        {"infinite-number.dxf", "a number is expected", nullptr},
-        {"nan-number.dxf", "a number is expected", nullptr},
+        {"hex-number.dxf", "此处应为数值", nullptr},
+        {"infinite-number.dxf", "此处应为数值", nullptr},
+        {"nan-number.dxf", "此处应为数值", nullptr},
         {"long-text.dxf", nullptr,
          [](const DocumentModel& m) {
              ASSERT_EQ(m.count(), 1u);
@@ -95,7 +95,7 @@ TEST(DxfHostileFiles, EachReadsAsExpectedOrIsRefusedClearly)
              ASSERT_EQ(m.count(), 1u);
              EXPECT_EQ(entities(m)[0].text, QString(600, QChar(0x7532)) + QString(700, QChar(0x4E59)));
          }},
-        {"long-layer-name.dxf", "longer than 1000 bytes", nullptr},
+        {"long-layer-name.dxf", "组值超过 1000 字节", nullptr},
         {"long-extended-data.dxf", nullptr,
          [](const DocumentModel& m) { // not read, so not in the way
              ASSERT_EQ(m.count(), 1u);

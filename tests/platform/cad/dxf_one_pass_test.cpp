@@ -134,18 +134,18 @@ TEST(DxfOnePass, FaultsAreReportedInTheirOrder)
     };
     const std::vector<Case> cases = {
         {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nSTRAY\n0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n0\nENDSEC\n0\nEOF\n",
-         "a number is expected (line 16)"},
+         "此处应为数值（第 16 行）"},
         {"0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n" + longValue + "\n0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n",
-         "a section is not closed"},
+         "段未结束"},
         {"0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n" + longValue + "\n0\nENDSEC\n0\nSECTION\n0\nEOF\n",
-         "a value is longer than 1000 bytes (line 8)"},
+         "组值超过 1000 字节（第 8 行）"},
         {"0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\n" + longValue + "\n0\nENDSEC\n0\nEOF\n",
-         "a table is not closed"},
+         "表未结束"},
         {"0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\n" + longValue + "\n0\nENDTAB\n0\nTABLE\n2\nSTYLE\n0\nENDSEC\n0\nEOF\n",
-         "a value is longer than 1000 bytes (line 12)"},
-        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n5\n1F\n0\nEOF\n", "something stands between sections"},
-        {"0\nSECTION\n0\nENDSEC\n0\nEOF\n", "a section has no name"},
-        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n", "the file has no EOF"},
+         "组值超过 1000 字节（第 12 行）"},
+        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n5\n1F\n0\nEOF\n", "段与段之间有多余的内容"},
+        {"0\nSECTION\n0\nENDSEC\n0\nEOF\n", "段没有名称"},
+        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n", "文件没有 EOF 结束标记"},
         {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n10\nnan\n", nullptr},   // nothing after EOF is read
     };
     for (const Case& c : cases) {

@@ -84,7 +84,8 @@ TEST_F(SheetTest, BadAddressesFail)
     sheet::Workbook book = app.workbooks().open(kFixture);
     const sheet::Worksheet first = book.sheets().item(1);
     for (auto [row, column] : {std::pair{0, 1}, {1, 0}, {65537, 1}, {1, 257}, {-1, -1}}) {
-        EXPECT_EQ(errorOf([&] { first.cells(row, column); }), sheet::errors::ApplicationDefined) << row << "," << column;
+        EXPECT_EQ(errorOf([&, row = row, column = column] { first.cells(row, column); }), sheet::errors::ApplicationDefined)
+            << row << "," << column;
     }
     EXPECT_EQ(errorOf([&] { book.sheets().item(0); }), common::SubscriptOutOfRange);
     EXPECT_EQ(errorOf([&] { book.sheets().item(5); }), common::SubscriptOutOfRange);

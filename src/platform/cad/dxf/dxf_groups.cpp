@@ -2,6 +2,7 @@
 #include "platform/cad/dxf/dxf_groups.h"
 
 #include "platform/automation/automation_error.h"
+#include "platform/cad/dxf/dxf_messages.h"
 
 #include <QFile>
 #include <QString>
@@ -21,10 +22,7 @@ namespace errors = automation::errors;
 
 void dxfMalformed(const char* why, std::size_t line)
 {
-    QString text = QStringLiteral("not a well-formed DXF file: ") + QLatin1String(why);
-    if (line)
-        text += QStringLiteral(" (line %1)").arg(line);
-    throw AutomationError(errors::FileError, text);
+    throw AutomationError(errors::FileError, dxfMalformedText(why, line));
 }
 
 namespace {
@@ -179,7 +177,7 @@ bool DxfGroupReader::fill()
     const qint64 got = m_device.read(m_buffer.data() + m_end, static_cast<qint64>(m_chunk));
     if (got < 0) {
         const auto* file = qobject_cast<const QFile*>(&m_device);
-        throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 could not be read whole").arg(file ? file->fileName() : QString()));
+        throw AutomationError(errors::FileError, dxfNotReadWhole(file ? file->fileName() : QString()));
     }
     if (got == 0) {
         m_deviceDone = true;
@@ -250,26 +248,26 @@ bool DxfGroupReader::readGroup(Group& g)
         code = -1000;
     }
     if (code < -5 || code > 1071)
-        dxfMalformed("a group code is not a number", codeLineNo);
+        dxfMalformed(kDxfCodeNotNumber, codeLineNo);
     if (!line(value))
-        dxfMalformed("the file ends inside a group", codeLineNo);
+        dxfMalformed(kDxfEndsInGroup, codeLineNo);
     const int ic = static_cast<int>(code);
     g.number = std::numeric_limits<double>::quiet_NaN();
     if (isRealCode(ic) && !parsesAsReal(value, g.number))
-        dxfMalformed("a number is expected", m_lineNo);
+        dxfMalformed(kDxfNumberExpected, m_lineNo);
     long long whole = 0;
     if (isIntCode(ic)) {
         if (!parsesAsInt(value, &whole))
-            dxfMalformed("a whole number is expected", m_lineNo);
+            dxfMalformed(kDxfWholeNumberExpected, m_lineNo);
         g.number = static_cast<double>(whole);
     }
     if (ic == 0 && dxfTrim(value) == "EOF") {
         value = dxfTrim(value);
     } else {
         if (std::memchr(value.data(), '\0', value.size()))
-            dxfMalformed("a value holds a NUL byte", m_lineNo);
+            dxfMalformed(kDxfNulByte, m_lineNo);
         if (value.size() > UINT32_MAX)
-            dxfMalformed("a value is longer than 1000 bytes", m_lineNo);
+            dxfMalformed(kDxfValueTooLong, m_lineNo);
         if (ic == 0 || ic == 2 || ic == 9)
             value = dxfTrim(value);
     }
@@ -301,7 +299,7 @@ bool DxfGroupReader::next()
     while (true) {
         Group& g = m_groups.emplace_back();
         if (!readGroup(g))
-            dxfMalformed("the file has no EOF (it may be cut short)");
+            dxfMalformed(kDxfNoEof);
         if (g.code == 999) {
             m_groups.pop_back();
             continue;

@@ -9,7 +9,7 @@
 
 namespace cad {
 
-// Refuses the file: "not a well-formed DXF file: <why> (line <line>)"; throws AutomationError(FileError).
+// Refuses the file for `why` (a text of dxf_messages.h) at `line`: throws AutomationError(FileError).
 [[noreturn]] void dxfMalformed(const char* why, std::size_t line = 0);
 
 // The byte that ends the lines of a text, judged by its first line break: '\r' for old Macintosh

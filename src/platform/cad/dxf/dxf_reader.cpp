@@ -4,6 +4,7 @@
 #include "platform/automation/automation_error.h"
 #include "platform/cad/dxf/dxf_builder.h"
 #include "platform/cad/dxf/dxf_groups.h"
+#include "platform/cad/dxf/dxf_messages.h"
 #include "platform/cad/dxf/dxf_scan.h"
 #include "platform/cad/model/document_model.h"
 
@@ -13,6 +14,7 @@
 #include <QSet>
 #include <map>
 #include <memory>
+#include <new>
 #include <optional>
 
 namespace cad {
@@ -121,13 +123,13 @@ DxfScanResult readPass(QIODevice& device, DocumentModel& model, std::size_t chun
     DxfGroupReader reader(device, chunk);
     const std::string_view start = reader.peek(18);
     if (start.substr(0, 18) == "AutoCAD Binary DXF")
-        throw AutomationError(errors::FileError, QStringLiteral("binary DXF files are not read; save the drawing as ASCII DXF"));
+        throw AutomationError(errors::FileError, dxfBinaryRefused());
     if (start.substr(0, 4) == "AC10" || start.substr(0, 4) == "AC1.")
-        throw AutomationError(errors::FileError, QStringLiteral("DWG files are not read; save the drawing as DXF"));
+        throw AutomationError(errors::FileError, dwgRefused());
     if (reader.peek(3) == "\xEF\xBB\xBF")
         reader.skip(3);
     if (!looksLikeAsciiDxf(reader.peek(4096)))
-        dxfMalformed("it does not start like a DXF file");
+        dxfMalformed(kDxfNotDxfStart);
     DxfDrawingBuilder builder(model);
     if (encoding) {
         builder.configure(encoding->acadver, encoding->codepage);
@@ -152,7 +154,7 @@ void readDxf(QIODevice& device, DocumentModel& model, std::size_t chunk)
         if (decodedEarlier) {
             // Texts came before the header that says how they are encoded: read again knowing it.
             if (!device.seek(start))
-                throw AutomationError(errors::FileError, QStringLiteral("the drawing file could not be read again"));
+                throw AutomationError(errors::FileError, dxfNotReadAgain());
             filled = std::make_unique<DocumentModel>(nullptr);
             filled->setBulkLoading(true);
             result = readPass(device, *filled, chunk, Encoding{result.acadver, result.codepage}, decodedEarlier);
@@ -164,9 +166,11 @@ void readDxf(QIODevice& device, DocumentModel& model, std::size_t chunk)
         model.setNotKeptOnRead(result.notKept);
     } catch (const AutomationError&) {
         throw;
-    } catch (const std::exception& e) {
+    } catch (const std::bad_alloc&) {
         // Running out of memory on a huge file ends here.
-        throw AutomationError(errors::FileError, QStringLiteral("the DXF file could not be read: %1").arg(QString::fromLocal8Bit(e.what())));
+        throw AutomationError(errors::FileError, dxfOutOfMemory());
+    } catch (const std::exception& e) {
+        throw AutomationError(errors::FileError, dxfNotRead(QString::fromLocal8Bit(e.what())));
     }
 }
 
@@ -182,13 +186,13 @@ void readDxfFile(const QString& path, DocumentModel& model)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile())
-        throw AutomationError(errors::FileNotFound, QStringLiteral("no drawing file %1").arg(path));
+        throw AutomationError(errors::FileNotFound, dxfNoFile(path));
     if (!file.open(QIODevice::ReadOnly))
-        throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 cannot be read").arg(path));
+        throw AutomationError(errors::FileError, dxfCannotOpen(path));
     // Larger than any plan this program meets, and still far below what memory allows.
     constexpr qint64 kMaxSize = 512LL * 1024 * 1024;
     if (file.size() > kMaxSize)
-        throw AutomationError(errors::FileError, QStringLiteral("the drawing file %1 is too large").arg(path));
+        throw AutomationError(errors::FileError, dxfTooLarge(path, kMaxSize));
     readDxf(file, model);
 }
 

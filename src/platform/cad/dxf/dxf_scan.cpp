@@ -5,6 +5,7 @@
 #include "platform/cad/dxf/dxf_builder.h"
 #include "platform/cad/dxf/dxf_entity_kinds.h"
 #include "platform/cad/dxf/dxf_groups.h"
+#include "platform/cad/dxf/dxf_messages.h"
 #include "platform/cad/geometry/coordinate_limits.h"
 
 #include <string>
@@ -22,17 +23,17 @@ public:
         m_r.next();
         while (!isEof()) {
             if (!(m_r.code(0) == 0 && m_r.value(0) == "SECTION"))
-                refuse("something stands between sections");
+                refuse(kDxfBetweenSections);
             if (m_r.size() < 2 || m_r.code(1) != 2)
-                refuse("a section has no name");
+                refuse(kDxfSectionNoName);
             section(std::string(m_r.value(1)));
             // A section left open is reported before any fault within it.
             if (m_r.value(0) != "ENDSEC")
-                refuse("a section is not closed");
+                refuse(kDxfSectionNotClosed);
             if (m_fault)
                 refuse(m_fault, m_faultLine);
             if (m_r.size() > 1)
-                refuse("something stands between sections");
+                refuse(kDxfBetweenSections);
             advance();
         }
         return m_result;
@@ -95,7 +96,7 @@ private:
     {
         if (m_r.value(i).size() <= kDxfMaxValue)
             return false;
-        fault("a value is longer than 1000 bytes", m_r.groups()[i].line);
+        fault(kDxfValueTooLong, m_r.groups()[i].line);
         return true;
     }
 
@@ -187,7 +188,7 @@ private:
         if (m_inTable) {
             // Reported before the faults of the table itself, after those of the tables before it.
             if (!m_fault || m_faultInTable) {
-                m_fault = "a table is not closed";
+                m_fault = kDxfTableNotClosed;
                 m_faultLine = 0;
             }
             m_quiet = true;
