@@ -9,6 +9,7 @@
 #include "rods/picked_fallbacks.h"
 #include "rods/picked_panels.h"
 #include "rods/picked_rod_boxes.h"
+#include "rods/rod_messages.h"
 #include "services/button_arrays.h"
 #include "services/colours.h"
 #include "services/form.h"
@@ -26,7 +27,6 @@ namespace rods {
 namespace {
 
 const QString kHandler = QStringLiteral("cmdFourRodPicked_Click");
-const QString kTargetTooHigh = QStringLiteral("被保护物高度不应超过所选Hr的两倍!");
 const QString kTargetBlindZone = QStringLiteral("四针间距较大, 目标中心存在防雷盲区!");
 
 using Box = FourRodPickedBox;

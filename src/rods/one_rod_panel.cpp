@@ -5,6 +5,7 @@
 #include "geometry/frame_drawing.h"
 #include "rods/one_rod_zone.h"
 #include "rods/picked_panels.h"
+#include "rods/rod_messages.h"
 #include "rods/sections.h"
 #include "services/acad_refs.h"
 #include "services/button_arrays.h"
@@ -77,7 +78,7 @@ bool OneRodPanel::compute()
 
     const auto radii = OneRodRadiiOf(st.m_height, st.m_targetHeight, st.m_sphereRadius);
     if (!radii) {
-        services::refuse(m_form, boxes()[Box::TargetHeight], QStringLiteral("被保护物高度不应超过所选Hr的两倍!"));
+        services::refuse(m_form, boxes()[Box::TargetHeight], kTargetTooHigh);
         return false;
     }
     if (radii->taller)
