@@ -18,9 +18,9 @@
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
+#include "services/rolling_sphere.h"
 
 #include <QLineEdit>
-#include <cmath>
 
 namespace rods {
 
@@ -156,9 +156,9 @@ bool FourRodPickedPanel::routedElsewhere(const FourRodValues& v)
         single = QStringLiteral("四针重叠, 已按单针计算!");
     } else if (b == 0.0) {
         pairs = QStringLiteral("针位重叠, 已按双针计算!");
-    } else if (v.diagonal >= 2.0 * std::sqrt(st.m_height * (2.0 * st.m_sphereRadius - st.m_height))) {
+    } else if (v.diagonal >= 2.0 * services::SphereHalfWidth(st.m_height, st.m_sphereRadius)) {
         const double m = services::MinOf({st.m_height, st.m_sphereRadius});
-        const double r = std::sqrt(m * (2.0 * st.m_sphereRadius - m));
+        const double r = services::SphereHalfWidth(m, st.m_sphereRadius);
         if (a >= 2.0 * r && b >= 2.0 * r)
             single = QStringLiteral("四针间距均较大, 已按单针计算!");
         else if (a < 2.0 * r && b < 2.0 * r)

@@ -48,7 +48,7 @@ TargetQuantities TargetQuantitiesOf(const TwoWireValues& v)
     const double hx = v.targetHeight;
     const double bx = v.targetHalfWidth;
     TargetQuantities q;
-    q.setback = hr - std::sqrt(hx * (2 * hr - hx));
+    q.setback = hr - services::SphereHalfWidth(hx, hr);
     q.capDepth = (v.endReach * q.setback) / hr;
     q.capReach = ((v.spacing / 2) * q.setback) / hr;
     if (v.height <= hr) {
