@@ -30,14 +30,11 @@ const QString kHandler = QStringLiteral("cmdFourRodPicked_Click");
 const QString kTargetBlindZone = QStringLiteral("四针间距较大, 目标中心存在防雷盲区!");
 
 using Box = FourRodPickedBox;
-enum Tick { GroundRange = 0, TargetRange = 1, Section = 2 };
+using Tick = services::DrawingTick;
 
 const services::FieldTable<Box>& boxes() { return fourRodPickedBoxes(); }
 
-bool ticked(services::Form& form, Tick tick)
-{
-    return services::isTicked(form, kFourRodPickedPanel.checks, tick);
-}
+bool ticked(services::Form& form, Tick tick) { return services::isTicked(form, ticksOf(kFourRodPickedPanel)[tick]); }
 
 void showBox(services::Form& form, Box key, const std::optional<double>& value)
 {
@@ -76,7 +73,7 @@ void FourRodPickedPanel::cmdFourRodPicked_Click(int)
     m_targetHole = false;
     if (!drawPlans(err))
         return;
-    if (ticked(m_form, Section)) {
+    if (ticked(m_form, Tick::Section)) {
         // The section pick clears the tip line; a hole found at the target height is told again after it.
         if (!drawSections(err))
             return;
@@ -181,7 +178,7 @@ bool FourRodPickedPanel::drawPlans(automation::ErrObject& err)
     services::FormState& st = m_form.state();
     // Built in the rectangle's frame at rod 1 and turned by the direction of rod 1 -> rod 2.
     const geometry::Placement at = geometry::Placement::workFrame(st);
-    if (ticked(m_form, GroundRange)) {
+    if (ticked(m_form, Tick::GroundRange)) {
         st.m_color = services::kColorGround;
         drawFourRodGroundOutline(st, at, err);
         if (err.failed()) {
@@ -190,7 +187,7 @@ bool FourRodPickedPanel::drawPlans(automation::ErrObject& err)
             return false;
         }
     }
-    if (ticked(m_form, TargetRange)) {
+    if (ticked(m_form, Tick::TargetRange)) {
         st.m_color = services::kColorTarget;
         m_targetHole = drawFourRodTargetOutline(st, at, err).holeRadius.has_value();
         if (m_targetHole)

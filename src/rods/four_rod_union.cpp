@@ -109,9 +109,9 @@ void FourRodUnion(services::Form& form, const QString& msg)
             st.m_angle = geometry::DirectionAngle(st.m_point1, st.m_point2);
             // The outlines stand on all four pairs' arcs; a pair drawn as single rods filed none.
             if (a == drawn && b == drawn && c == drawn && d == drawn) {
-                if (services::isTicked(form, kTwoRodPickedPanel.checks, 0))
+                if (services::isTicked(form, ticksOf(kTwoRodPickedPanel)[services::DrawingTick::GroundRange]))
                     DrawFourRodGroundUnion(form);
-                if (services::isTicked(form, kTwoRodPickedPanel.checks, 1))
+                if (services::isTicked(form, ticksOf(kTwoRodPickedPanel)[services::DrawingTick::TargetRange]))
                     DrawFourRodTargetUnion(form);
             }
         } else {

@@ -25,10 +25,9 @@ using geometry::Placement;
 namespace {
 
 const QString kHandler = QStringLiteral("cmdOneRod_Click");
-const QString kTicks = QStringLiteral("chkOneRodIn");
 
 enum class Box { Height, TargetHeight, Scale, Class, TargetRadius, GroundRadius };
-enum Tick { GroundRange = 0, TargetRange = 1, Section = 2 };
+using Tick = services::DrawingTick;
 
 const services::FieldTable<Box>& boxes()
 {
@@ -95,9 +94,10 @@ bool OneRodPanel::draw(automation::ErrObject& err)
 {
     services::FormState& st = m_form.state();
     const bool preset = st.m_presetTwoRod || st.m_presetThreeRod || st.m_presetFourRod[0];
-    const bool ground = services::isTicked(m_form, kTicks, GroundRange);
-    const bool target = services::isTicked(m_form, kTicks, TargetRange);
-    const bool section = services::isTicked(m_form, kTicks, Section);
+    const auto ticks = ticksOf(kOneRodPanel);
+    const bool ground = services::isTicked(m_form, ticks[Tick::GroundRange]);
+    const bool target = services::isTicked(m_form, ticks[Tick::TargetRange]);
+    const bool section = services::isTicked(m_form, ticks[Tick::Section]);
     auto scaleText = [this] { return services::boxText(m_form, boxes()[Box::Scale]); };
 
     if (preset) {

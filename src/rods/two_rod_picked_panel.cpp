@@ -166,7 +166,7 @@ PairRunOutcome TwoRodPickedPanel::computeAndDraw(bool preset)
                              z.rod1.rx, z.rod1.rx, z.rod1.r0, z.rod1.r0};
     if (const PairRunOutcome planned = drawPlans(plan, preset); planned != PairRunOutcome::Drawn)
         return planned;
-    if (services::isTicked(m_form, kPanel.checks, 2))
+    if (services::isTicked(m_form, ticksOf(kPanel)[services::DrawingTick::Section]))
         return drawSection();
     return PairRunOutcome::Drawn;
 }
@@ -199,7 +199,7 @@ PairRunOutcome TwoRodPickedPanel::drawPlans(const PairPlanInput& plan, bool pres
         }
     };
 
-    if (services::isTicked(m_form, kPanel.checks, 0)) {
+    if (services::isTicked(m_form, ticksOf(kPanel)[services::DrawingTick::GroundRange])) {
         st.m_color = geometry::kColorGround;
         automation::ErrObject err;
         drawArcs(PickedPairGroundArcs(plan), err);
@@ -207,7 +207,7 @@ PairRunOutcome TwoRodPickedPanel::drawPlans(const PairPlanInput& plan, bool pres
         if (err.failed())
             return PairRunOutcome::AutomationFailed;
     }
-    if (services::isTicked(m_form, kPanel.checks, 1)) {
+    if (services::isTicked(m_form, ticksOf(kPanel)[services::DrawingTick::TargetRange])) {
         st.m_color = geometry::kColorTarget;
         automation::ErrObject err;
         drawArcs(PickedPairTargetArcs(plan, preset), err);
