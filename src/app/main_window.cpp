@@ -13,6 +13,7 @@
 #include "app/window_icon.h"
 #include "services/acad_connection.h"
 #include "services/excel_connection.h"
+#include "services/rolling_sphere.h"
 
 #include <QAction>
 #include <QApplication>
@@ -181,8 +182,7 @@ void MainWindow::layOutPanels()
 
 void MainWindow::fillClassCombos()
 {
-    static const QStringList classes = {QString::fromUtf8("第一类  Hr=30米"), QString::fromUtf8("第二类  Hr=45米"),
-                                        QString::fromUtf8("第三类  Hr=60米")};
+    static const QStringList classes = {services::kClass1, services::kClass2, services::kClass3};
     const int last = m_builder->maxIndex(QStringLiteral("comClass"));
     for (int i = 0; i <= last; ++i) {
         if (auto* c = qobject_cast<QComboBox*>(control(QStringLiteral("comClass"), i))) {

@@ -20,13 +20,15 @@ namespace {
 const services::FieldTable<StrikeField>& boxes()
 {
     using F = StrikeField;
+    // One height box for each shape, named alike.
+    const QString heightMessage = QStringLiteral("建筑物高度数值无效!");
     static const services::FieldTable<F> table{
         {F::ThunderDays, {QStringLiteral("txtTD"), std::nullopt, QStringLiteral("年雷暴日数无效!")}},
         {F::Length, {QStringLiteral("txtLength"), std::nullopt, QStringLiteral("建筑物长度数值无效!")}},
         {F::Width, {QStringLiteral("txtWidth"), std::nullopt, QStringLiteral("建筑物宽度数值无效!")}},
-        {F::CuboidHeight, {QStringLiteral("txtAltitude"), 0, QStringLiteral("建筑物高度数值无效!")}},
+        {F::CuboidHeight, {QStringLiteral("txtAltitude"), 0, heightMessage}},
         {F::Radius, {QStringLiteral("txtRadius"), std::nullopt, QStringLiteral("建筑物半径数值无效!")}},
-        {F::CylinderHeight, {QStringLiteral("txtAltitude"), 1, QStringLiteral("建筑物高度数值无效!")}},
+        {F::CylinderHeight, {QStringLiteral("txtAltitude"), 1, heightMessage}},
         {F::Area, {QStringLiteral("txtArea"), std::nullopt, QStringLiteral("建筑物等效面积数值无效!")}},
     };
     return table;

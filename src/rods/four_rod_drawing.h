@@ -23,9 +23,6 @@ FourRodSectionInput fourRodSectionInputOf(const services::FormState& st, double 
 // The ground outline: four arcs of radius r0 in m_color, through `at` (shown, or hidden and filed).
 void drawFourRodGroundOutline(services::FormState& st, const geometry::Placement& at, automation::ErrObject& err);
 
-// Told instead of an outline when nothing is protected at the target height.
-inline const QString kNoTargetZone = QStringLiteral("目标高度无保护范围!");
-
 // The outline at the target height (FourRodTargetOutlineOf) in m_color, through `at`. The hole circle,
 // when it stays whole, is added like the arcs (only when its radius exceeds 0.0001 drawing units):
 // into g_lastCircle, coloured m_color, turned, then shown, or hidden and filed when `at` files.

@@ -9,6 +9,7 @@
 #include "rods/picked_fallbacks.h"
 #include "rods/picked_panels.h"
 #include "rods/picked_rod_boxes.h"
+#include "rods/rod_messages.h"
 #include "services/button_arrays.h"
 #include "services/colours.h"
 #include "services/form.h"
@@ -17,27 +18,23 @@
 #include "services/panel_io.h"
 #include "services/pick_prompts.h"
 #include "services/pick_protocol.h"
+#include "services/rolling_sphere.h"
 
 #include <QLineEdit>
-#include <cmath>
 
 namespace rods {
 
 namespace {
 
 const QString kHandler = QStringLiteral("cmdFourRodPicked_Click");
-const QString kTargetTooHigh = QStringLiteral("被保护物高度不应超过所选Hr的两倍!");
 const QString kTargetBlindZone = QStringLiteral("四针间距较大, 目标中心存在防雷盲区!");
 
 using Box = FourRodPickedBox;
-enum Tick { GroundRange = 0, TargetRange = 1, Section = 2 };
+using Tick = services::DrawingTick;
 
 const services::FieldTable<Box>& boxes() { return fourRodPickedBoxes(); }
 
-bool ticked(services::Form& form, Tick tick)
-{
-    return services::isTicked(form, kFourRodPickedPanel.checks, tick);
-}
+bool ticked(services::Form& form, Tick tick) { return services::isTicked(form, ticksOf(kFourRodPickedPanel)[tick]); }
 
 void showBox(services::Form& form, Box key, const std::optional<double>& value)
 {
@@ -76,7 +73,7 @@ void FourRodPickedPanel::cmdFourRodPicked_Click(int)
     m_targetTip.clear();
     if (!drawPlans(err))
         return;
-    if (ticked(m_form, Section)) {
+    if (ticked(m_form, Tick::Section)) {
         // The section pick clears the tip line; what the target height showed is told again after it.
         if (!drawSections(err))
             return;
@@ -156,9 +153,9 @@ bool FourRodPickedPanel::routedElsewhere(const FourRodValues& v)
         single = QStringLiteral("四针重叠, 已按单针计算!");
     } else if (b == 0.0) {
         pairs = QStringLiteral("针位重叠, 已按双针计算!");
-    } else if (v.diagonal >= 2.0 * std::sqrt(st.m_height * (2.0 * st.m_sphereRadius - st.m_height))) {
+    } else if (v.diagonal >= 2.0 * services::SphereHalfWidth(st.m_height, st.m_sphereRadius)) {
         const double m = services::MinOf({st.m_height, st.m_sphereRadius});
-        const double r = std::sqrt(m * (2.0 * st.m_sphereRadius - m));
+        const double r = services::SphereHalfWidth(m, st.m_sphereRadius);
         if (a >= 2.0 * r && b >= 2.0 * r)
             single = QStringLiteral("四针间距均较大, 已按单针计算!");
         else if (a < 2.0 * r && b < 2.0 * r)
@@ -181,7 +178,7 @@ bool FourRodPickedPanel::drawPlans(automation::ErrObject& err)
     services::FormState& st = m_form.state();
     // Built in the rectangle's frame at rod 1 and turned by the direction of rod 1 -> rod 2.
     const geometry::Placement at = geometry::Placement::workFrame(st);
-    if (ticked(m_form, GroundRange)) {
+    if (ticked(m_form, Tick::GroundRange)) {
         st.m_color = services::kColorGround;
         drawFourRodGroundOutline(st, at, err);
         if (err.failed()) {
@@ -190,7 +187,7 @@ bool FourRodPickedPanel::drawPlans(automation::ErrObject& err)
             return false;
         }
     }
-    if (ticked(m_form, TargetRange)) {
+    if (ticked(m_form, Tick::TargetRange)) {
         st.m_color = services::kColorTarget;
         const FourRodTargetOutline outline = drawFourRodTargetOutline(st, at, err);
         if (outline.nothingProtected)

@@ -4,6 +4,7 @@
 #include "geometry/frame_drawing.h"
 #include "rods/four_rod_drawing.h"
 #include "rods/four_rod_values.h"
+#include "rods/rod_messages.h"
 #include "services/button_arrays.h"
 #include "services/compute_then_draw.h"
 #include "services/form.h"
@@ -22,7 +23,6 @@ namespace {
 
 const QString kHandler = QStringLiteral("cmdFourRod_Click");
 const QString kSpacingTooLarge = QStringLiteral("避雷针间距过大,宜按单支或双支等高避雷针进行计算!");
-const QString kTargetTooHigh = QStringLiteral("被保护物高度不应超过所选Hr的两倍!");
 
 using Box = services::FourRodBox;
 

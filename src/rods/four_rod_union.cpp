@@ -12,10 +12,10 @@
 #include "services/form.h"
 #include "services/numeric_routines.h"
 #include "services/panel_io.h"
+#include "services/rolling_sphere.h"
 
 #include <QLineEdit>
 #include <array>
-#include <cmath>
 
 namespace rods {
 
@@ -95,7 +95,7 @@ void FourRodUnion(services::Form& form, const QString& msg)
             st.m_quadTargetMeet[0] = meets();
 
         const double m = services::MinOf({st.m_height, st.m_sphereRadius});
-        const double shared = std::sqrt(m * (2.0 * st.m_sphereRadius - m));
+        const double shared = services::SphereHalfWidth(m, st.m_sphereRadius);
         if (longSide < 2.0 * shared && shortSide < 2.0 * shared) {
             if (!pair(PairPreset::FourRodSecondGroup, rod[0], rod[1], c)
                 || !pair(PairPreset::FourRodSecondGroup, rod[2], rod[3], d))
@@ -109,9 +109,9 @@ void FourRodUnion(services::Form& form, const QString& msg)
             st.m_angle = geometry::DirectionAngle(st.m_point1, st.m_point2);
             // The outlines stand on all four pairs' arcs; a pair drawn as single rods filed none.
             if (a == drawn && b == drawn && c == drawn && d == drawn) {
-                if (services::isTicked(form, kTwoRodPickedPanel.checks, 0))
+                if (services::isTicked(form, ticksOf(kTwoRodPickedPanel)[services::DrawingTick::GroundRange]))
                     DrawFourRodGroundUnion(form);
-                if (services::isTicked(form, kTwoRodPickedPanel.checks, 1))
+                if (services::isTicked(form, ticksOf(kTwoRodPickedPanel)[services::DrawingTick::TargetRange]))
                     DrawFourRodTargetUnion(form);
             }
         } else {

@@ -2,6 +2,7 @@
 #include "rods/height_panel.h"
 
 #include "rods/rod_height.h"
+#include "rods/rod_messages.h"
 #include "services/button_arrays.h"
 #include "services/form.h"
 #include "services/input_checks.h"
@@ -11,7 +12,6 @@
 namespace rods {
 
 namespace {
-const QString kTooHigh = QStringLiteral("被保护物高度不应超过所选Hr的两倍!");
 const QString kOutOfReach = QStringLiteral("可能目标与避雷针的距离rx过大,或目标高度过大!");
 
 using Box = services::RodHeightBox;
@@ -39,7 +39,7 @@ void HeightPanel::cmdHeight_Click()
     const RodHeight h = RequiredRodHeight(*rx, *hx, hr);
     switch (h.stop) {
     case RodHeightStop::TargetTooHigh:
-        services::refuse(m_form, boxes()[Box::TargetHeight], kTooHigh);
+        services::refuse(m_form, boxes()[Box::TargetHeight], kTargetTooHigh);
         return;
     case RodHeightStop::OutOfReach:
         services::refuse(m_form, boxes()[Box::Distance], kOutOfReach);

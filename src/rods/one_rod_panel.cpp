@@ -5,6 +5,7 @@
 #include "geometry/frame_drawing.h"
 #include "rods/one_rod_zone.h"
 #include "rods/picked_panels.h"
+#include "rods/rod_messages.h"
 #include "rods/sections.h"
 #include "services/acad_refs.h"
 #include "services/button_arrays.h"
@@ -24,10 +25,9 @@ using geometry::Placement;
 namespace {
 
 const QString kHandler = QStringLiteral("cmdOneRod_Click");
-const QString kTicks = QStringLiteral("chkOneRodIn");
 
 enum class Box { Height, TargetHeight, Scale, Class, TargetRadius, GroundRadius };
-enum Tick { GroundRange = 0, TargetRange = 1, Section = 2 };
+using Tick = services::DrawingTick;
 
 const services::FieldTable<Box>& boxes()
 {
@@ -77,7 +77,7 @@ bool OneRodPanel::compute()
 
     const auto radii = OneRodRadiiOf(st.m_height, st.m_targetHeight, st.m_sphereRadius);
     if (!radii) {
-        services::refuse(m_form, boxes()[Box::TargetHeight], QStringLiteral("被保护物高度不应超过所选Hr的两倍!"));
+        services::refuse(m_form, boxes()[Box::TargetHeight], kTargetTooHigh);
         return false;
     }
     if (radii->taller)
@@ -94,9 +94,10 @@ bool OneRodPanel::draw(automation::ErrObject& err)
 {
     services::FormState& st = m_form.state();
     const bool preset = st.m_presetTwoRod || st.m_presetThreeRod || st.m_presetFourRod[0];
-    const bool ground = services::isTicked(m_form, kTicks, GroundRange);
-    const bool target = services::isTicked(m_form, kTicks, TargetRange);
-    const bool section = services::isTicked(m_form, kTicks, Section);
+    const auto ticks = ticksOf(kOneRodPanel);
+    const bool ground = services::isTicked(m_form, ticks[Tick::GroundRange]);
+    const bool target = services::isTicked(m_form, ticks[Tick::TargetRange]);
+    const bool section = services::isTicked(m_form, ticks[Tick::Section]);
     auto scaleText = [this] { return services::boxText(m_form, boxes()[Box::Scale]); };
 
     if (preset) {

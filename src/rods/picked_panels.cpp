@@ -22,13 +22,15 @@ void copyPanelInputs(services::Form& form, const RodPanelControls& from, const R
         if (src && dst)
             dst->setText(src->text());
     }
-    const QComboBox* srcClass = c.comboBox(QStringLiteral("comClass"), from.classCombo);
-    QComboBox* dstClass = c.comboBox(QStringLiteral("comClass"), to.classCombo);
+    const services::PanelField fromClass = classComboOf(from), toClass = classComboOf(to);
+    const QComboBox* srcClass = c.comboBox(fromClass.name, fromClass.index);
+    QComboBox* dstClass = c.comboBox(toClass.name, toClass.index);
     if (srcClass && dstClass)
         dstClass->setCurrentIndex(srcClass->currentIndex());
-    for (int i = 0; i <= c.maxIndex(from.checks); ++i) {
-        const QCheckBox* src = c.checkBox(from.checks, i);
-        QCheckBox* dst = c.checkBox(to.checks, i);
+    const auto fromTicks = ticksOf(from), toTicks = ticksOf(to);
+    for (const services::DrawingTick tick : fromTicks.keys()) {
+        const QCheckBox* src = c.checkBox(fromTicks[tick].name, fromTicks[tick].index);
+        QCheckBox* dst = c.checkBox(toTicks[tick].name, toTicks[tick].index);
         if (src && dst)
             dst->setCheckState(src->checkState());
     }
@@ -37,6 +39,11 @@ void copyPanelInputs(services::Form& form, const RodPanelControls& from, const R
 services::PanelField classComboOf(const RodPanelControls& panel)
 {
     return {QStringLiteral("comClass"), panel.classCombo, {}};
+}
+
+services::FieldTable<services::DrawingTick> ticksOf(const RodPanelControls& panel)
+{
+    return services::drawingTicks(panel.checks);
 }
 
 bool readPickedRodInputs(services::Form& form, const RodPanelControls& panel, bool capAtSphere)

@@ -30,6 +30,9 @@ inline const RodPanelControls kFourRodPickedPanel{QStringLiteral("txtFourRodPick
 // The panel's class combo as a field of its table.
 services::PanelField classComboOf(const RodPanelControls& panel);
 
+// The panel's drawing check boxes as its table.
+services::FieldTable<services::DrawingTick> ticksOf(const RodPanelControls& panel);
+
 // Copies every input text, the class (by its place in the list; no selection stays no selection) and
 // every check box's state from one panel into another, element by element. The receiving panel's
 // engine then checks and computes them as its own.

@@ -34,7 +34,7 @@ FrameItems TwoRodSection(const TwoRodSectionInput& in)
     const double x0 = d + in.r02 + 50.0;
     // The foot figure's centre and ground contact, each by its own formula; both are X0 + W(hx).
     const double footCentre = x0 + services::sphereCentreOffset(in.hx, hr);
-    const double footGround = x0 + std::sqrt(in.hx * (2.0 * hr - in.hx));
+    const double footGround = x0 + services::SphereHalfWidth(in.hx, hr);
     return {
         lineItem({0.0, 0.0}, {0.0, in.h1}),
         lineItem({d, 0.0}, {d, in.h2}),

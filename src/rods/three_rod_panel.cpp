@@ -3,6 +3,7 @@
 
 #include "rods/picked_fallbacks.h"
 #include "rods/picked_panels.h"
+#include "rods/rod_messages.h"
 #include "rods/three_rod_union.h"
 #include "rods/three_rod_values.h"
 #include "rods/three_rod_zone.h"
@@ -25,7 +26,6 @@ namespace rods {
 
 namespace {
 const QString kHandler = QStringLiteral("cmdThreeRod_Click");
-const QString kRodsApart = QStringLiteral("间距均较大, 已按单针计算!");
 
 // Copies the text of a typed-panel box into the same box of the picked panel.
 void copyBox(services::Form& form, ThreeRodBox key)

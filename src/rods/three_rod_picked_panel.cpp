@@ -4,6 +4,7 @@
 #include "geometry/plan_geometry.h"
 #include "rods/picked_fallbacks.h"
 #include "rods/picked_panels.h"
+#include "rods/rod_messages.h"
 #include "rods/three_rod_triangle.h"
 #include "rods/three_rod_union.h"
 #include "rods/three_rod_values.h"
@@ -20,7 +21,6 @@ namespace rods {
 namespace {
 const QString kHandler = QStringLiteral("cmdThreeRodPicked_Click");
 const QString kRodsOnOneLine = QStringLiteral("针位重叠, 宜按双针计算!");
-const QString kRodsApart = QStringLiteral("间距均较大, 已按单针计算!");
 } // namespace
 
 ThreeRodPickedPanel::ThreeRodPickedPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)

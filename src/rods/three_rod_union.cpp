@@ -69,9 +69,9 @@ void ThreeRodUnion(services::Form& form, const QString& msg)
     const QString centre = services::boxText(form, pickedThreeRodBoxes()[ThreeRodBox::CentreHeight]);
     st.m_lowestHeight = centre.isEmpty() ? -1.0 : services::NumericValue(centre).value_or(-1.0);
 
-    if (services::isTicked(form, kTwoRodPickedPanel.checks, 0))
+    if (services::isTicked(form, ticksOf(kTwoRodPickedPanel)[services::DrawingTick::GroundRange]))
         DrawThreeRodGroundUnion(form);
-    if (services::isTicked(form, kTwoRodPickedPanel.checks, 1))
+    if (services::isTicked(form, ticksOf(kTwoRodPickedPanel)[services::DrawingTick::TargetRange]))
         DrawThreeRodTargetUnion(form);
     emptyRodLists(st);
 }

@@ -3,6 +3,7 @@
 
 #include "rods/one_rod_zone.h"
 #include "rods/picked_panels.h"
+#include "rods/rod_messages.h"
 #include "rods/three_rod_zone.h"
 #include "services/form.h"
 #include "services/number_format.h"
@@ -39,7 +40,7 @@ bool ShowThreeRodValues(services::Form& form, const ThreeRodBoxes& boxes)
 
     const auto radii = OneRodRadiiOf(st.m_height, st.m_targetHeight, st.m_sphereRadius);
     if (!radii || 2.0 * st.m_sphereRadius - st.m_targetHeight < 0.0) {
-        services::refuse(form, boxes[B::TargetHeight], QStringLiteral("被保护物高度不应超过所选Hr的两倍!"));
+        services::refuse(form, boxes[B::TargetHeight], kTargetTooHigh);
         return false;
     }
     st.m_targetHalfWidth = services::shownValue(radii->rx);

@@ -3,6 +3,7 @@
 
 #include "geometry/frame_drawing.h"
 #include "rods/pair_plan.h"
+#include "rods/rod_messages.h"
 #include "rods/sections.h"
 #include "rods/two_rod_zone.h"
 #include "services/button_arrays.h"
@@ -21,7 +22,6 @@ using geometry::Placement;
 namespace {
 
 const QString kHandler = QStringLiteral("cmdTwoRod_Click");
-const QString kHeightUnsuitable = QStringLiteral("避雷针高度选择不当!");
 
 using Box = services::TwoRodBox;
 
@@ -92,8 +92,7 @@ bool TwoRodPanel::compute()
         show(m_form, rxBox, r.rx);
         show(m_form, r0Box, r.r0);
     };
-    rod(z.rod1, st.m_targetHalfWidth1, st.m_groundHalfWidth1, QStringLiteral("低避雷针超过"), Box::TargetRadius1,
-        Box::GroundRadius1);
+    rod(z.rod1, st.m_targetHalfWidth1, st.m_groundHalfWidth1, kLowRodTaller, Box::TargetRadius1, Box::GroundRadius1);
     rod(z.rod2, st.m_targetHalfWidth2, st.m_groundHalfWidth2, QStringLiteral("高避雷针超过"), Box::TargetRadius2,
         Box::GroundRadius2);
     return true;

@@ -12,6 +12,7 @@
 #include "rods/picked_pair_plan.h"
 #include "rods/picked_panels.h"
 #include "rods/picked_rod_boxes.h"
+#include "rods/rod_messages.h"
 #include "rods/sections.h"
 #include "rods/two_rod_zone.h"
 #include "services/acad_refs.h"
@@ -32,7 +33,6 @@ using services::PairRunOutcome;
 namespace {
 
 const RodPanelControls& kPanel = kTwoRodPickedPanel;
-const QString kHeightUnsuitable = QStringLiteral("避雷针高度选择不当!");
 
 using Box = TwoRodPickedBox;
 
@@ -150,13 +150,13 @@ PairRunOutcome TwoRodPickedPanel::computeAndDraw(bool preset)
     if (z.stop == TwoRodStop::RodRefused) {
         // Kept out by the gap test for equal rods; told all the same rather than drawn on no radii.
         services::returnToMainWindow(m_form);
-        services::refuse(m_form, boxes()[Box::TargetHeight], QStringLiteral("被保护物高度不应超过所选Hr的两倍!"));
+        services::refuse(m_form, boxes()[Box::TargetHeight], kTargetTooHigh);
         return PairRunOutcome::HeightUnsuitable;
     }
     st.m_axisGap = z.axisGap;
     services::showResult(m_form, boxes()[Box::AxisGap], z.axisGap);
     if (z.rod1.taller)
-        m_form.ShowMsg(services::tallerRodWarning(QStringLiteral("低避雷针超过"), hr));
+        m_form.ShowMsg(services::tallerRodWarning(kLowRodTaller, hr));
     st.m_targetHalfWidth = z.rod1.rx;
     st.m_groundHalfWidth = z.rod1.r0;
     services::showResult(m_form, boxes()[Box::TargetRadius], z.rod1.rx);
@@ -166,7 +166,7 @@ PairRunOutcome TwoRodPickedPanel::computeAndDraw(bool preset)
                              z.rod1.rx, z.rod1.rx, z.rod1.r0, z.rod1.r0};
     if (const PairRunOutcome planned = drawPlans(plan, preset); planned != PairRunOutcome::Drawn)
         return planned;
-    if (services::isTicked(m_form, kPanel.checks, 2))
+    if (services::isTicked(m_form, ticksOf(kPanel)[services::DrawingTick::Section]))
         return drawSection();
     return PairRunOutcome::Drawn;
 }
@@ -199,7 +199,7 @@ PairRunOutcome TwoRodPickedPanel::drawPlans(const PairPlanInput& plan, bool pres
         }
     };
 
-    if (services::isTicked(m_form, kPanel.checks, 0)) {
+    if (services::isTicked(m_form, ticksOf(kPanel)[services::DrawingTick::GroundRange])) {
         st.m_color = geometry::kColorGround;
         automation::ErrObject err;
         drawArcs(PickedPairGroundArcs(plan), err);
@@ -207,7 +207,7 @@ PairRunOutcome TwoRodPickedPanel::drawPlans(const PairPlanInput& plan, bool pres
         if (err.failed())
             return PairRunOutcome::AutomationFailed;
     }
-    if (services::isTicked(m_form, kPanel.checks, 1)) {
+    if (services::isTicked(m_form, ticksOf(kPanel)[services::DrawingTick::TargetRange])) {
         st.m_color = geometry::kColorTarget;
         automation::ErrObject err;
         drawArcs(PickedPairTargetArcs(plan, preset), err);

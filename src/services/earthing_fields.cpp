@@ -11,6 +11,9 @@ using F = EarthingField;
 
 PanelField resistivity(const char* name) { return {QString::fromLatin1(name), 0, checks::resistivityMessage()}; }
 
+// The horizontal and the tower panels name their burial depth alike (the grid's adds "h").
+const QString kDepthMessage = QStringLiteral("接地极埋深数值无效!");
+
 } // namespace
 
 const FieldTable<EarthingField>& earthingFields(int panel)
@@ -22,7 +25,7 @@ const FieldTable<EarthingField>& earthingFields(int panel)
     static const FieldTable<EarthingField> horizontal{
         {F::Resistivity, resistivity("txtHorizontal")},
         {F::Length, {QStringLiteral("txtHorizontal"), 1, QStringLiteral("水平接地极总长数值无效!")}},
-        {F::Depth, {QStringLiteral("txtHorizontal"), 2, QStringLiteral("接地极埋深数值无效!")}},
+        {F::Depth, {QStringLiteral("txtHorizontal"), 2, kDepthMessage}},
     };
     static const FieldTable<EarthingField> grid{
         {F::Resistivity, resistivity("txtGird")},
@@ -33,7 +36,7 @@ const FieldTable<EarthingField>& earthingFields(int panel)
     };
     static const FieldTable<EarthingField> tower{
         {F::Resistivity, resistivity("txtSupport")},
-        {F::Depth, {QStringLiteral("txtSupport"), 1, QStringLiteral("接地极埋深数值无效!")}},
+        {F::Depth, {QStringLiteral("txtSupport"), 1, kDepthMessage}},
         {F::L1, {QStringLiteral("txtL1"), std::nullopt, QStringLiteral("L1长度数值无效!")}},
         {F::L2, {QStringLiteral("txtL2"), std::nullopt, QStringLiteral("L2长度数值无效!")}},
     };

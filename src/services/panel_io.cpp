@@ -45,6 +45,17 @@ bool isTicked(Form& form, const QString& name, std::optional<int> index)
     return check && check->checkState() == Qt::Checked;
 }
 
+bool isTicked(Form& form, const PanelField& checkBox) { return isTicked(form, checkBox.name, checkBox.index); }
+
+FieldTable<DrawingTick> drawingTicks(const QString& checkBoxes)
+{
+    return {
+        {DrawingTick::GroundRange, {checkBoxes, 0, {}}},
+        {DrawingTick::TargetRange, {checkBoxes, 1, {}}},
+        {DrawingTick::Section, {checkBoxes, 2, {}}},
+    };
+}
+
 double shownValue(double value) { return NumericValue(FormatFixed3(value)).value_or(value); }
 
 void showResult(Form& form, const QString& name, std::optional<int> index, double value)

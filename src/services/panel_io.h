@@ -73,6 +73,13 @@ std::optional<double> classSphereRadius(Form& form, const PanelField& classCombo
 
 // A check box counts as ticked only when it is exactly checked (a greyed box is not).
 bool isTicked(Form& form, const QString& name, std::optional<int> index);
+bool isTicked(Form& form, const PanelField& checkBox);
+
+// The drawing check boxes every drawing panel with ticks shows, in the order they stand.
+enum class DrawingTick { GroundRange, TargetRange, Section };
+
+// The drawing check boxes of the panel whose check-box array is named checkBoxes, as its table.
+FieldTable<DrawingTick> drawingTicks(const QString& checkBoxes);
 
 // A value as its result box shows it: rounded to the three decimals of "0.000" and read back, so the
 // drawing works with the value the user sees.

@@ -87,4 +87,16 @@ const FieldTable<TwoWireBox>& pickedTwoWireBoxes()
     return table;
 }
 
+const FieldTable<DrawingTick>& pickedOneStripTicks()
+{
+    static const FieldTable<DrawingTick> table = drawingTicks(QStringLiteral("chkOneStripPickedIn"));
+    return table;
+}
+
+const FieldTable<DrawingTick>& pickedTwoWireTicks()
+{
+    static const FieldTable<DrawingTick> table = drawingTicks(QStringLiteral("chkTwoStripPickedIn"));
+    return table;
+}
+
 } // namespace services

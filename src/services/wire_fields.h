@@ -31,4 +31,8 @@ const FieldTable<OneStripBox>& pickedOneStripBoxes();
 const FieldTable<TwoWireBox>& typedTwoWireBoxes();
 const FieldTable<TwoWireBox>& pickedTwoWireBoxes();
 
+// The drawing check boxes of the two picked panels.
+const FieldTable<DrawingTick>& pickedOneStripTicks();
+const FieldTable<DrawingTick>& pickedTwoWireTicks();
+
 } // namespace services

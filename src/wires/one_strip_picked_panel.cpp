@@ -24,7 +24,9 @@ using services::PickResult;
 namespace {
 
 const QString kHandler = QStringLiteral("cmdOneStripPicked_Click");
-const QString kChecks = QStringLiteral("chkOneStripPickedIn");
+using Tick = services::DrawingTick;
+
+const services::FieldTable<Tick>& ticks() { return services::pickedOneStripTicks(); }
 
 } // namespace
 
@@ -97,11 +99,11 @@ bool OneStripPickedPanel::draw()
     // Built about the first end and turned onto the wire, each entity as soon as it exists.
     const geometry::Placement alongWire = geometry::Placement::workFrame(st);
 
-    if (services::isTicked(m_form, kChecks, 0)) {
+    if (services::isTicked(m_form, ticks()[Tick::GroundRange])) {
         st.m_color = geometry::kColorGround;
         DrawOneStripPlan(st, OneStripLevel::Ground, alongWire, err);
     }
-    if (services::isTicked(m_form, kChecks, 1)) {
+    if (services::isTicked(m_form, ticks()[Tick::TargetRange])) {
         st.m_color = geometry::kColorTarget;
         if (NoZoneAtTarget(m_form)) {
             m_form.ShowMsg(kNoTargetZone);
@@ -110,7 +112,7 @@ bool OneStripPickedPanel::draw()
         }
         DrawOneStripPlan(st, OneStripLevel::Target, alongWire, err);
     }
-    if (services::isTicked(m_form, kChecks, 2)) {
+    if (services::isTicked(m_form, ticks()[Tick::Section])) {
         st.m_color = geometry::kColorGround;
         cad::Point foot{};
         if (services::pickPoint(m_form, std::nullopt, services::prompts::SectionPosition, foot) != PickResult::Picked)

@@ -2,8 +2,7 @@
 #pragma once
 
 #include "services/wire_fields.h"
-
-#include <QString>
+#include "wires/wire_messages.h"
 
 namespace services { class Form; }
 
@@ -11,12 +10,6 @@ namespace wires {
 
 using services::OneStripBox;
 using OneStripBoxes = services::FieldTable<OneStripBox>;
-
-// The refusals of the computation, and the one of a target-height drawing (the target at or above the
-// zone's top, where bx is 0).
-inline const QString kTargetAboveWire = QStringLiteral("被保护物的高度超过了避雷线的高度!");
-inline const QString kWireAboveTwiceRadius = QStringLiteral("避雷线高度超过保护半径的两倍,无保护范围!");
-inline const QString kNoTargetZone = QStringLiteral("目标高度无保护范围!");
 
 // The tests that come before any drawing: h' = h − f into m_height, hx into m_targetHeight; a target at
 // or above the wire is refused with its box marked; Hr from the class text (any other text keeps the

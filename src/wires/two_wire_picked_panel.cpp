@@ -20,9 +20,12 @@ namespace wires {
 
 namespace {
 const QString kHandler = QStringLiteral("cmdTwoStripPicked_Click");
-const QString kChecks = QStringLiteral("chkTwoStripPickedIn");
 const QString kSpacingTooLarge = QStringLiteral("m 避雷线间距过大,两线已独立计算!");
 const QString kSpacingTooSmall = QStringLiteral("m 避雷线间距过小,将形成空间防雷盲点,从而降低保护范围最低点的高度!");
+
+using Tick = services::DrawingTick;
+
+const services::FieldTable<Tick>& ticks() { return services::pickedTwoWireTicks(); }
 } // namespace
 
 TwoWirePickedPanel::TwoWirePickedPanel(services::Form& form, QObject* parent) : QObject(parent), m_form(form)
@@ -68,15 +71,15 @@ bool TwoWirePickedPanel::run()
     }
 
     automation::ErrObject err;
-    if (services::isTicked(m_form, kChecks, 0)) {
+    if (services::isTicked(m_form, ticks()[Tick::GroundRange])) {
         st.m_color = 1;
         drawGroundPlan(st, pickedPlanPlacement(st), err);
     }
-    if (services::isTicked(m_form, kChecks, 1)) {
+    if (services::isTicked(m_form, ticks()[Tick::TargetRange])) {
         st.m_color = 6;
         drawTargetPlan(m_form, pickedPlanPlacement(st), err);
     }
-    if (!services::isTicked(m_form, kChecks, 2))
+    if (!services::isTicked(m_form, ticks()[Tick::Section]))
         return true; // a fault skipped in the plans goes unnoticed here
     st.m_color = 1;
     cad::Point q{};

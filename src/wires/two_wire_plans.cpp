@@ -3,6 +3,7 @@
 #include "wires/two_wire_plans.h"
 
 #include "services/form_state.h"
+#include "services/rolling_sphere.h"
 #include "wires/two_wire_end_circles.h"
 
 #include <cmath>
@@ -47,7 +48,7 @@ TargetQuantities TargetQuantitiesOf(const TwoWireValues& v)
     const double hx = v.targetHeight;
     const double bx = v.targetHalfWidth;
     TargetQuantities q;
-    q.setback = hr - std::sqrt(hx * (2 * hr - hx));
+    q.setback = hr - services::SphereHalfWidth(hx, hr);
     q.capDepth = (v.endReach * q.setback) / hr;
     q.capReach = ((v.spacing / 2) * q.setback) / hr;
     if (v.height <= hr) {

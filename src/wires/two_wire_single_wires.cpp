@@ -50,10 +50,11 @@ void copyPanelInputs(services::ControlRegistry& c)
     QComboBox* twoCombo = c.comboBox(twoClass.name, twoClass.index);
     if (QComboBox* oneCombo = c.comboBox(oneClass.name, oneClass.index); twoCombo && oneCombo)
         oneCombo->setCurrentIndex(twoCombo->currentIndex());
-    const QString checksFrom = QStringLiteral("chkTwoStripPickedIn"), checksTo = QStringLiteral("chkOneStripPickedIn");
-    for (int i = 0; i <= c.maxIndex(checksFrom); ++i) {
-        QCheckBox* source = c.checkBox(checksFrom, i);
-        if (QCheckBox* target = c.checkBox(checksTo, i); source && target)
+    const auto& ticksFrom = services::pickedTwoWireTicks();
+    const auto& ticksTo = services::pickedOneStripTicks();
+    for (const services::DrawingTick tick : ticksFrom.keys()) {
+        QCheckBox* source = c.checkBox(ticksFrom[tick].name, ticksFrom[tick].index);
+        if (QCheckBox* target = c.checkBox(ticksTo[tick].name, ticksTo[tick].index); source && target)
             target->setCheckState(source->checkState());
     }
 }

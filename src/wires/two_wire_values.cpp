@@ -39,7 +39,7 @@ bool readTwoWireInputs(services::Form& form, const TwoWireBoxes& b)
     }
 
     if (targetNotBelowWire(st.m_height, st.m_targetHeight)) {
-        services::refuse(form, b[TwoWireBox::Target], kTargetNotBelowWire);
+        services::refuse(form, b[TwoWireBox::Target], kTargetAboveWire);
         return false;
     }
     if (const auto hr = services::classSphereRadius(form, b[TwoWireBox::Class]))
@@ -47,7 +47,7 @@ bool readTwoWireInputs(services::Form& form, const TwoWireBoxes& b)
     if (wireAboveTwiceSphere(st.m_height, st.m_sphereRadius)) {
         for (const TwoWireBox result : kResults)
             services::showResult(form, b[result], 0.0);
-        form.ShowMsg(kWireAboveTwiceSphere);
+        form.ShowMsg(kWireAboveTwiceRadius);
         return false;
     }
     return true;

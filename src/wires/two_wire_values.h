@@ -4,6 +4,7 @@
 
 #include "services/wire_fields.h"
 #include "wires/two_wire_zone.h"
+#include "wires/wire_messages.h"
 
 namespace services { class Form; }
 
@@ -11,9 +12,6 @@ namespace wires {
 
 using services::TwoWireBox;
 using TwoWireBoxes = services::FieldTable<TwoWireBox>;
-
-inline const QString kTargetNotBelowWire = QStringLiteral("被保护物的高度超过了避雷线的高度!");
-inline const QString kWireAboveTwiceSphere = QStringLiteral("避雷线高度超过保护半径的两倍,无保护范围!");
 
 // Reads h' = h − f, hx and, for the typed panel, D and L (the picked one: the scale) into the form state, tests hx against h', takes Hr from the
 // class and tests h' against 2Hr (then every result box shows 0). False at a stop, which it has told.

@@ -37,6 +37,9 @@ std::shared_ptr<DocumentModel> modelOf(const Document& document)
 
 QString coordinates(const Point& p) { return QString::asprintf("%.4f, %.4f, %.4f", p[0], p[1], p[2]); }
 
+// The answer to a point, clicked or typed, beyond the coordinate limits.
+QString outOfRangeText() { return QStringLiteral("点超出范围，%1。").arg(coordinateLimitText()); }
+
 } // namespace
 
 DrawingWindow::DrawingWindow(Engine& engine) : m_engine(&engine)
@@ -338,7 +341,7 @@ void DrawingWindow::onPointPicked(const Point& point)
     if (!q || q->kind != PendingQuestion::Kind::Point || !shown || shown.get() != q->document)
         return;
     if (!withinLimits(point)) {   // a view panned out beyond any site
-        m_commandLine->addHistory(QStringLiteral("点超出范围，%1。").arg(coordinateLimitText()));
+        m_commandLine->addHistory(outOfRangeText());
         return;
     }
     // Echoed as if typed, so the history shows where every answer came from.
@@ -369,8 +372,7 @@ void DrawingWindow::onSubmitted(const QString& text)
     const auto point = parseTypedPoint(text, q->base.value_or(m_lastPoint));
     if (!point || !withinLimits(*point)) {
         m_commandLine->addHistory(q->prompt + text);
-        m_commandLine->addHistory(point ? QStringLiteral("点超出范围，%1。").arg(coordinateLimitText())
-                                        : QStringLiteral("点无效，请输入 x,y 或 @dx,dy。"));
+        m_commandLine->addHistory(point ? outOfRangeText() : QStringLiteral("点无效，请输入 x,y 或 @dx,dy。"));
         m_commandLine->ask(q->prompt, true);
         return;
     }

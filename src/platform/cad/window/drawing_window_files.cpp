@@ -22,6 +22,12 @@ QString failure(const automation::AutomationError& e)
 {
     return e.description().isEmpty() ? QString::number(e.number()) : e.description();
 }
+
+// The history line of a save that failed, for save and save as alike.
+QString saveFailure(const QString& path, const automation::AutomationError& e)
+{
+    return QStringLiteral("无法保存图形 %1: %2").arg(QDir::toNativeSeparators(path), failure(e));
+}
 } // namespace
 
 DrawingWindow::SaveChoice DrawingWindow::askSave(const QString& name)
@@ -91,8 +97,7 @@ bool DrawingWindow::saveDrawing(const std::shared_ptr<DocumentModel>& document)
         Document::of(*document).Save();
         return true;
     } catch (const automation::AutomationError& e) {
-        m_commandLine->addHistory(
-            QStringLiteral("无法保存图形 %1: %2").arg(QDir::toNativeSeparators(document->fullName()), failure(e)));
+        m_commandLine->addHistory(saveFailure(document->fullName(), e));
         return false;
     }
 }
@@ -115,7 +120,7 @@ bool DrawingWindow::saveDrawingAs(const std::shared_ptr<DocumentModel>& document
         document->setNotKeptOnRead(0); // the file now holds what the drawing holds
         return true;
     } catch (const automation::AutomationError& e) {
-        m_commandLine->addHistory(QStringLiteral("无法保存图形 %1: %2").arg(QDir::toNativeSeparators(path), failure(e)));
+        m_commandLine->addHistory(saveFailure(path, e));
         return false;
     }
 }
