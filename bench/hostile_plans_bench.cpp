@@ -1,4 +1,4 @@
-// Plans that once opened in quadratic time or flooded the first paint: very many blocks, many coincident circles.
+// Plans that once opened in quadratic time or flooded the first paint: very many blocks, many coincident circles, a long text.
 #include "first_paint.h"
 #include "offscreen_benchmarks.h"
 
@@ -100,6 +100,76 @@ void BM_OpenAndFirstPaintCircles(benchmark::State& state)
 BENCHMARK(BM_OpenAndFirstPaintCircles)
     ->ArgNames({"coincident", "circles"})
     ->ArgsProduct({{0, 1}, {200000}})
+    ->Unit(benchmark::kMillisecond);
+
+// `count` lines scattered over a 20 km site, as R2000 text.
+QByteArray lines(int count)
+{
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> pos(0, 20000);
+    QByteArray dxf = "0\nSECTION\n2\nENTITIES\n";
+    dxf.reserve(count * 80);
+    for (int i = 0; i < count; ++i) {
+        const double x = pos(rng), y = pos(rng);
+        dxf += "0\nLINE\n8\n0\n10\n" + QByteArray::number(x, 'f', 3) + "\n20\n" + QByteArray::number(y, 'f', 3)
+               + "\n30\n0\n11\n" + QByteArray::number(x + 10, 'f', 3) + "\n21\n" + QByteArray::number(y, 'f', 3)
+               + "\n31\n0\n";
+    }
+    dxf += "0\nENDSEC\n0\nEOF\n";
+    return dxf;
+}
+
+// One MTEXT of about `bytes` bytes on one line, in chunks (3) of Korean, which the Song face lacks
+// and so falls back to another font for, broken by Chinese, as UTF-8 (R2007). Its reference width
+// of 100 keeps it readable when the view is fitted to it.
+QByteArray longMText(qsizetype bytes)
+{
+    QByteArray chunk;
+    while (chunk.size() < 240)
+        chunk += QStringLiteral("가나다라마바사아자 综合楼 ").toUtf8();
+    QByteArray dxf =
+        "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1021\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nMTEXT\n8\n0\n"
+        "10\n0\n20\n0\n30\n0\n40\n2.5\n41\n100\n71\n1\n";
+    dxf.reserve(bytes + chunk.size() * 2);
+    while (dxf.size() < bytes)
+        dxf += "3\n" + chunk + "\n";
+    dxf += "1\nEND\n0\nENDSEC\n0\nEOF\n";
+    return dxf;
+}
+
+// Opening and the first paint of a plan of `lines` lines beside one MTEXT of the same file size: a
+// long text costs at most a few times the lines. Then repaints of that first view.
+QByteArray linesOrText(const benchmark::State& state)
+{
+    const QByteArray plan = lines(static_cast<int>(state.range(1)));
+    return state.range(0) == 0 ? plan : longMText(plan.size());
+}
+
+void BM_OpenAndFirstPaintLongText(benchmark::State& state)
+{
+    const QByteArray dxf = linesOrText(state);
+    for (auto _ : state) {
+        cad::DocumentModel model(nullptr);
+        cad::readDxf(dxf, model);
+        benchmark::DoNotOptimize(bench::firstPaint(model));
+    }
+    state.counters["MB"] = static_cast<double>(dxf.size()) / 1e6;
+}
+BENCHMARK(BM_OpenAndFirstPaintLongText)
+    ->ArgNames({"text", "lines"})
+    ->ArgsProduct({{0, 1}, {6000, 200000}})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_RepaintLongText(benchmark::State& state)
+{
+    cad::DocumentModel model(nullptr);
+    cad::readDxf(linesOrText(state), model);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bench::firstPaint(model));
+}
+BENCHMARK(BM_RepaintLongText)
+    ->ArgNames({"text", "lines"})
+    ->ArgsProduct({{0, 1}, {6000, 200000}})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

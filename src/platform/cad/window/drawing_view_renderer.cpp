@@ -266,6 +266,7 @@ struct DrawingRenderer::Impl {
         short color;
     };
     std::vector<TextJob> texts;
+    TextBudget textBudget;
     QueuedCurves curves;
     std::size_t blockCopies = 0, queued = 0;
     bool partial = false;   // something was left out to keep the paint short
@@ -644,7 +645,7 @@ struct DrawingRenderer::Impl {
         for (Batch& b : batches)
             b.clear();
         for (const auto& job : texts)
-            drawTextEntity(p, *job.entity, job.toDevice, colorOfIndex(job.color));
+            drawTextEntity(p, *job.entity, job.toDevice, colorOfIndex(job.color), textBudget);
         texts.clear();
         curves.clear();
     }
@@ -661,11 +662,14 @@ std::size_t DrawingRenderer::drawnCount() const { return d->drawn; }
 
 bool DrawingRenderer::drawnInPart() const { return d->partial; }
 
+std::size_t DrawingRenderer::laidOutCharacters() const { return d->textBudget.laidOut; }
+
 void DrawingRenderer::paintView(QPainter& painter, const std::vector<PlacedReference>& references)
 {
     d->drawn = 0;
     d->partial = false;
     d->blockCopies = d->queued = 0;
+    d->textBudget = {};
     const Box window = d->view.window();
     // Drawing order, so that later entities lie over earlier ones as the engineer drew them. Each
     // entity is queued while its record is at hand; nothing is painted before the flush below.
@@ -698,6 +702,7 @@ void DrawingRenderer::paintEntities(QPainter& painter, const std::vector<std::ui
     d->drawn = 0;
     d->partial = false;
     d->blockCopies = d->queued = 0;
+    d->textBudget = {};
     painter.setRenderHint(QPainter::Antialiasing, handles.size() < kAntialiasLimit);
     for (auto h : handles) {
         const StoredEntity* s = d->model.stored(h);

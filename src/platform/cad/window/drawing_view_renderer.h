@@ -44,6 +44,8 @@ public:
     std::size_t drawnCount() const;
     // True when the last paint left some block contents out (nested arrays beyond what one paint draws).
     bool drawnInPart() const;
+    // How many characters of texts the last paint laid out (at most kTextCharactersPerPaint).
+    std::size_t laidOutCharacters() const;
 
 private:
     struct Impl;

@@ -16,6 +16,9 @@ constexpr int kLayoutPixels = 100;
 constexpr double kGreekPixels = 3.0;
 // MText line pitch in text heights.
 constexpr double kLinePitch = 5.0 / 3.0;
+// A line longer than this is laid out piece by piece from its start, so that no more of it is laid
+// out than reaches the view and the budget allows; a shorter line is laid out whole.
+constexpr qsizetype kPieceCharacters = 256;
 
 struct TextFont {
     QFont font;
@@ -59,10 +62,25 @@ QString resolvePercentCodes(const QString& s)
     return out;
 }
 
+// Where the run of plain characters from `from` on ends: at the next backslash or brace.
+qsizetype plainRunEnd(const QString& raw, qsizetype from)
+{
+    while (from < raw.size() && raw[from] != QLatin1Char('\\') && raw[from] != QLatin1Char('{')
+           && raw[from] != QLatin1Char('}'))
+        ++from;
+    return from;
+}
+
 QStringList mtextLines(const QString& raw)
 {
     QStringList lines{QString()};
     for (qsizetype i = 0; i < raw.size(); ++i) {
+        // Plain runs go over at once: a long text is mostly plain.
+        if (const qsizetype plain = plainRunEnd(raw, i); plain > i) {
+            lines.back() += QStringView(raw).sliced(i, plain - i);
+            i = plain - 1;
+            continue;
+        }
         const QChar c = raw[i];
         if (c == QLatin1Char('{') || c == QLatin1Char('}'))
             continue;
@@ -124,29 +142,31 @@ QStringList shownTextLines(const EntityData& e)
 namespace {
 
 // Where the lines of a text go: `frame` maps layout pixels (y down, as Qt draws glyphs) to
-// drawing units; each line starts at x and stands on its baseline, both in layout pixels.
+// drawing units; each line starts at x and stands on its baseline, both in layout pixels. The
+// starts of centred and right-aligned lines are estimated: drawing measures the lines it lays out.
 struct TextLine {
     QString text;
-    double x = 0, baseline = 0, width = 0;
+    double x = 0, baseline = 0;
 };
 struct TextPlacement {
     QTransform frame;
     std::vector<TextLine> lines;
+    int column = 0; // 0 left, 1 centre, 2 right
 };
 
-// A line's width in layout pixels: measured with the font, or (for bars) estimated, a Chinese
-// character as wide as high and others about half that.
-double lineWidth(const QString& line, bool measure)
+// A line's width in layout pixels, estimated without laying it out: a Chinese character as wide
+// as high and others about half that.
+double lineWidth(QStringView line)
 {
-    if (measure)
-        return textFont().metrics.horizontalAdvance(line);
     double w = 0;
     for (const QChar c : line)
         w += c.unicode() >= 0x2E80 ? 1.0 : 0.55;
     return w * textFont().unitHeight;
 }
 
-TextPlacement placeText(const EntityData& e, bool measure)
+double lineStart(double width, int column) { return column == 0 ? 0 : column == 1 ? -width / 2 : -width; }
+
+TextPlacement placeText(const EntityData& e)
 {
     const TextFont& tf = textFont();
     const double h = e.height > 0 ? e.height : 1.0;
@@ -165,7 +185,7 @@ TextPlacement placeText(const EntityData& e, bool measure)
 
     const double unit = tf.unitHeight, pitch = unit * kLinePitch;
     double firstBaseline = 0;
-    int column = 0;   // 0 left, 1 centre, 2 right
+    int& column = placed.column;
     if (mtext) {
         const int a = std::clamp(e.attachment, 1, 9);
         const int row = (a - 1) / 3;
@@ -184,8 +204,7 @@ TextPlacement placeText(const EntityData& e, bool measure)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         TextLine line;
         line.text = lines[i];
-        line.width = lineWidth(line.text, measure);
-        line.x = column == 0 ? 0 : column == 1 ? -line.width / 2 : -line.width;
+        line.x = column == 0 ? 0 : lineStart(lineWidth(line.text), column);
         line.baseline = firstBaseline + i * pitch;
         placed.lines.push_back(std::move(line));
     }
@@ -201,22 +220,123 @@ bool textTooSmall(const EntityData& e, double pixelsPerUnit)
 
 void textBars(const EntityData& e, std::vector<QLineF>& out)
 {
-    const TextPlacement placed = placeText(e, false);
+    const TextPlacement placed = placeText(e);
     const double middle = textFont().unitHeight / 2;
     for (const auto& l : placed.lines)
-        if (l.width > 0)
-            out.push_back(placed.frame.map(QLineF(l.x, l.baseline - middle, l.x + l.width, l.baseline - middle)));
+        if (const double width = lineWidth(l.text); width > 0)
+            out.push_back(placed.frame.map(QLineF(l.x, l.baseline - middle, l.x + width, l.baseline - middle)));
 }
 
-void drawTextEntity(QPainter& p, const EntityData& e, const QTransform& toDevice, const QColor& color)
+namespace {
+
+// Where a piece of a long line that starts at `from` ends: after a blank near its end if there is
+// one, else never inside a surrogate pair or before a combining mark.
+qsizetype pieceEnd(const QString& line, qsizetype from)
 {
-    const TextPlacement placed = placeText(e, true);
+    qsizetype end = from + kPieceCharacters;
+    if (end >= line.size())
+        return line.size();
+    for (qsizetype i = end - 1; i > end - 32; --i)
+        if (line[i].isSpace())
+            return i + 1;
+    while (end > from + 1 && (line[end].isLowSurrogate() || line[end].isMark()))
+        --end;
+    return end;
+}
+
+// What a paint lays out of one text: the lines in `seen` (layout pixels), each from its start, as
+// far as it reaches into `seen` and the budget allows. What is left for want of budget comes back
+// as the box it stands in.
+class LineDrawer {
+public:
+    LineDrawer(QPainter& painter, const QRectF& seen, int column, TextBudget& budget)
+        : m_p(painter), m_seen(seen), m_column(column), m_budget(budget)
+    {
+    }
+
+    void draw(const TextLine& l, std::vector<QRectF>& outlines)
+    {
+        const QFontMetricsF& metrics = textFont().metrics;
+        if (l.baseline + metrics.descent() < m_seen.top() || l.baseline - metrics.ascent() > m_seen.bottom())
+            return;
+        if (l.text.size() <= kPieceCharacters) {
+            if (!afford(l.text.size())) {
+                outlines.push_back(box(l.x, l.baseline, lineWidth(l.text)));
+                return;
+            }
+            const double width = metrics.horizontalAdvance(l.text);
+            const double x = lineStart(width, m_column);
+            if (x <= m_seen.right() && x + width >= m_seen.left())
+                m_p.drawText(QPointF(x, l.baseline), l.text);
+            return;
+        }
+        double x = l.x;
+        for (qsizetype at = 0; at < l.text.size() && x <= m_seen.right();) {
+            const qsizetype end = pieceEnd(l.text, at);
+            if (!afford(end - at)) {
+                outlines.push_back(box(x, l.baseline, lineWidth(QStringView(l.text).sliced(at))));
+                return;
+            }
+            const QString piece = l.text.sliced(at, end - at);
+            const double width = metrics.horizontalAdvance(piece);
+            if (x + width >= m_seen.left())
+                m_p.drawText(QPointF(x, l.baseline), piece);
+            x += width;
+            at = end;
+        }
+    }
+
+private:
+    bool afford(qsizetype characters)
+    {
+        if (m_budget.laidOut + static_cast<std::size_t>(characters) > kTextCharactersPerPaint)
+            return false;
+        m_budget.laidOut += static_cast<std::size_t>(characters);
+        return true;
+    }
+
+    // Where characters of a line stand: as high as a Chinese character, on the baseline.
+    static QRectF box(double x, double baseline, double width)
+    {
+        const double h = textFont().unitHeight;
+        return QRectF(x, baseline - h, width, h);
+    }
+
+    QPainter& m_p;
+    QRectF m_seen;
+    int m_column;
+    TextBudget& m_budget;
+};
+
+} // namespace
+
+void drawTextEntity(QPainter& p, const EntityData& e, const QTransform& toDevice, const QColor& color,
+                    TextBudget& budget)
+{
+    const TextPlacement placed = placeText(e);
+    const QTransform toPainter = placed.frame * toDevice * p.transform();
+    bool invertible = false;
+    const QTransform back = toPainter.inverted(&invertible);
+    if (!invertible)
+        return; // squeezed to nothing: nothing shows
+    // The viewport in layout pixels, a character wider all round for glyphs that reach out of their boxes.
+    const double margin = textFont().unitHeight;
+    const QRectF seen = back.mapRect(QRectF(p.viewport())).adjusted(-margin, -margin, margin, margin);
+    std::vector<QRectF> outlines;
     p.save();
-    p.setTransform(placed.frame * toDevice * p.transform());
+    p.setTransform(toPainter);
     p.setPen(color);
     p.setFont(textFont().font);
+    LineDrawer lines(p, seen, placed.column, budget);
     for (const auto& l : placed.lines)
-        p.drawText(QPointF(l.x, l.baseline), l.text);
+        lines.draw(l, outlines);
+    if (!outlines.empty()) {
+        QPen pen(color, 1);
+        pen.setCosmetic(true);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRects(outlines.data(), static_cast<int>(outlines.size()));
+    }
     p.restore();
 }
 
