@@ -10,6 +10,8 @@
 #include "services/acad_refs.h"
 #include "support/main_window_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -161,12 +163,18 @@ protected:
         }
     }
 
-    // Writes the drawing for a look with another reader, when RIDE_DXF_DIR is set.
+    // Writes the drawing for a look with another reader, when RIDE_DXF_DIR is set. The file is named
+    // after the test suite too, so that no two tests running at once write the same file.
     void saveForLooking(const char* name)
     {
         const QByteArray dir = qgetenv("RIDE_DXF_DIR");
-        if (!dir.isEmpty())
-            doc.SaveAs(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".dxf"));
+        if (dir.isEmpty())
+            return;
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        const QString suite = test ? QString::fromUtf8(test->test_suite_name()).replace(QLatin1Char('/'), QLatin1Char('-'))
+                                   : QStringLiteral("none");
+        doc.SaveAs(QString::fromLocal8Bit(dir) + QLatin1Char('/') + suite + QStringLiteral(" - ") + QString::fromUtf8(name)
+                   + QStringLiteral(".dxf"));
     }
 
     cad::Application acad;
