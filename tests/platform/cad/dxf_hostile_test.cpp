@@ -193,6 +193,19 @@ print("TEXTS", "|".join(t.dxf.text for l in doc.layouts for t in l.query("TEXT")
              EXPECT_EQ(kinds(layout(m, "*Paper_Space0")->entities), std::vector{EntityKind::Line});
          },
          2},
+        // Its only text style is 宋体: the dimension style's text style points at it.
+        {"only-songti-style.dxf", nullptr,
+         [](const DocumentModel& m) {
+             ASSERT_EQ(m.tables().styles.size(), 1u);
+             EXPECT_EQ(m.tables().styles[0].name, QStringLiteral("宋体"));
+             EXPECT_EQ(entities(m)[0].style, QStringLiteral("宋体"));
+         },
+         0,
+         R"(
+doc = audit(sys.argv[1])
+print("DIMTXSTY", doc.dimstyles.get("Standard").dxf.get("dimtxsty"))
+)",
+         "DIMTXSTY 宋体"},
     };
     // Every file kept in the folder must say here what it gives.
     for (const QString& name : QDir(kHostile).entryList(QDir::Files))

@@ -75,7 +75,7 @@ public:
     void endStyle() { m_inStyle = false; }
     // A pointer (340) at the style `key`, whose handle is known only once the style table is
     // written: it is put in by resolveStylePointers().
-    void stylePointer(const QString& key)
+    void stylePointer(const QString& key) const
     {
         code(340);
         m_stylePointers.emplace_back(m_text.size(), key);
@@ -90,6 +90,15 @@ public:
         }
         m_stylePointers.clear();
     }
+    // dxflib points the dimension style's text style (340) at a style named "Standard" and writes
+    // memory it never set when there is none: the pointer is put in here instead, at "Standard"
+    // or else the first style, and left out when no style is written.
+    void beginDimStyle(bool anyStyle)
+    {
+        m_inDimStyle = true;
+        m_anyStyle = anyStyle;
+    }
+    void endDimStyle() { m_inDimStyle = false; }
     // From here on every object gets its owner: the dictionary that lists it (the first object is
     // the root dictionary, owned by nothing). dxflib writes each dictionary before what it lists.
     void beginObjects() { m_inObjects = true; }
@@ -114,6 +123,11 @@ public:
     }
     void dxfHex(int gc, int value) const override
     {
+        if (m_inDimStyle && gc == 340) {
+            if (m_anyStyle)
+                stylePointer(QStringLiteral("STANDARD"));
+            return;
+        }
         char buf[16];
         std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(value));
         line(gc, buf);
@@ -211,7 +225,9 @@ private:
     QString m_styleKey;
     mutable QHash<QString, std::string> m_styleHandles; // upper-case style name -> its handle
     mutable std::string m_firstStyleHandle;
-    std::vector<std::pair<std::size_t, QString>> m_stylePointers; // where a handle goes, which style
+    mutable std::vector<std::pair<std::size_t, QString>> m_stylePointers; // where a handle goes, which style
+    bool m_inDimStyle = false;
+    bool m_anyStyle = false;
     bool m_inObjects = false;
     mutable std::string m_object;                       // handle of the object being written
     mutable std::map<std::string, std::string> m_owners;   // handle -> handle of its dictionary
@@ -386,7 +402,9 @@ void DxfWriter::tables()
     m_w.tableAppid(1);
     m_dxf.writeAppid(m_w, "ACAD");
     m_w.tableEnd();
+    m_w.beginDimStyle(!t.styles.empty());
     m_dxf.writeDimStyle(m_w, 1, 1, 1, 1, 1);
+    m_w.endDimStyle();
     m_dxf.writeBlockRecord(m_w);
     for (const auto& b : t.blocks)
         m_dxf.writeBlockRecord(m_w, text(b.name));
