@@ -360,6 +360,12 @@ TEST(DxfReading, PaperSpaceEntitiesAreNotPartOfThePlan)
     readDxf(dxf, model);
     ASSERT_EQ(model.count(), 1u);
     model.forEach([](const EntityData& e) { EXPECT_EQ(e.end[0], 1); });
+    // It stands in the first layout instead.
+    ASSERT_EQ(model.tables().layouts.size(), 1u);
+    EXPECT_EQ(model.tables().layouts[0].block, QStringLiteral("*Paper_Space"));
+    ASSERT_EQ(model.tables().layouts[0].entities.size(), 1u);
+    EXPECT_EQ(model.tables().layouts[0].entities[0].end[0], 297);
+    EXPECT_EQ(model.notKeptOnRead(), 0);
 }
 
 TEST(DxfReading, BlocksThatInsertThemselvesAreCut)

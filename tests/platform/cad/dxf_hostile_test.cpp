@@ -1,5 +1,6 @@
-// Hostile and damaged DXF files kept as regression files, each with what reading it must give.
+// Hostile, damaged and oddly built DXF files kept as regression files, each with what reading it must give.
 #include "engine_fixture.h"
+#include "second_reader.h"
 
 #include "platform/cad/dxf/dxf_file.h"
 #include "platform/cad/model/document_model.h"
@@ -36,10 +37,31 @@ QByteArray contentOf(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+const LayoutData* layout(const DocumentModel& model, const char* block)
+{
+    for (const auto& l : model.tables().layouts)
+        if (l.block == QLatin1String(block))
+            return &l;
+    return nullptr;
+}
+
+std::vector<EntityKind> kinds(const std::vector<EntityData>& entities)
+{
+    std::vector<EntityKind> out;
+    for (const auto& e : entities)
+        out.push_back(e.kind);
+    return out;
+}
+
 struct HostileFile {
     const char* name;
     const char* refusal;   // part of the message when the file must be refused, else null
     std::function<void(const DocumentModel&)> check;   // what a file that reads must hold
+    int notKept = 0;                                   // entities left out on reading (the window tells of them)
+    // A script the second reader runs on the saved file (its audit must be clean) and a line it
+    // must print; null when reading back in the engine is enough.
+    const char* secondReader = nullptr;
+    const char* secondReaderPrints = nullptr;
 };
 
 TEST(DxfHostileFiles, EachReadsAsExpectedOrIsRefusedClearly)
@@ -138,6 +160,52 @@ TEST(DxfHostileFiles, EachReadsAsExpectedOrIsRefusedClearly)
              EXPECT_EQ(all[0].end, (Point{10, 5, 0}));
              EXPECT_EQ(all[1].text, QStringLiteral("Mac"));
          }},
+        // Title frames in two layouts: kept apart from the plan and written back where they stood.
+        {"two-layouts.dxf", nullptr,
+         [](const DocumentModel& m) {
+             EXPECT_EQ(m.count(), 2u);
+             ASSERT_EQ(m.tables().layouts.size(), 2u);
+             ASSERT_TRUE(layout(m, "*Paper_Space") && layout(m, "*Paper_Space0"));
+             const auto& first = layout(m, "*Paper_Space")->entities;
+             EXPECT_EQ(kinds(first), (std::vector{EntityKind::Polyline, EntityKind::Text, EntityKind::Line}));
+             EXPECT_EQ(first[1].text, QStringLiteral("一号总平面图"));
+             EXPECT_EQ(first[1].layer, QStringLiteral("图框"));
+             const auto& second = layout(m, "*Paper_Space0")->entities;
+             EXPECT_EQ(kinds(second), (std::vector{EntityKind::Polyline, EntityKind::Text, EntityKind::Insert}));
+             EXPECT_EQ(second[0].vertices.size(), 4u);
+             EXPECT_EQ(second[0].color, 3);
+             EXPECT_EQ(second[2].blockName, QStringLiteral("标题栏"));
+         },
+         0,
+         R"(
+doc = audit(sys.argv[1])
+print("SHEETS", "|".join(f"{l.block_record_name}:{','.join(sorted(e.dxftype() for e in l))}" for l in sorted(doc.layouts, key=lambda l: l.block_record_name)))
+print("TEXTS", "|".join(t.dxf.text for l in doc.layouts for t in l.query("TEXT")))
+)",
+         "SHEETS *Model_Space:CIRCLE,LINE|*Paper_Space:LINE,LWPOLYLINE,TEXT|*Paper_Space0:INSERT,LWPOLYLINE,TEXT\n"
+         "TEXTS 一号总平面图|防雷平面图"},
+        // A viewport and a third layout are not kept: they are counted, so the plan is never saved over.
+        {"layouts-partly-kept.dxf", nullptr,
+         [](const DocumentModel& m) {
+             EXPECT_EQ(m.count(), 1u);
+             ASSERT_TRUE(layout(m, "*Paper_Space") && layout(m, "*Paper_Space0"));
+             EXPECT_EQ(kinds(layout(m, "*Paper_Space")->entities), std::vector{EntityKind::Polyline});
+             EXPECT_EQ(kinds(layout(m, "*Paper_Space0")->entities), std::vector{EntityKind::Line});
+         },
+         2},
+        // Its only text style is 宋体: the dimension style's text style points at it.
+        {"only-songti-style.dxf", nullptr,
+         [](const DocumentModel& m) {
+             ASSERT_EQ(m.tables().styles.size(), 1u);
+             EXPECT_EQ(m.tables().styles[0].name, QStringLiteral("宋体"));
+             EXPECT_EQ(entities(m)[0].style, QStringLiteral("宋体"));
+         },
+         0,
+         R"(
+doc = audit(sys.argv[1])
+print("DIMTXSTY", doc.dimstyles.get("Standard").dxf.get("dimtxsty"))
+)",
+         "DIMTXSTY 宋体"},
     };
     // Every file kept in the folder must say here what it gives.
     for (const QString& name : QDir(kHostile).entryList(QDir::Files))
@@ -161,12 +229,22 @@ TEST(DxfHostileFiles, EachReadsAsExpectedOrIsRefusedClearly)
         }
         readDxf(bytes, model);
         f.check(model);
-        // What reads saves and reads back the same.
+        EXPECT_EQ(model.notKeptOnRead(), f.notKept);
+        // What reads saves and reads back the same; saved twice, it is the same bytes.
         const QString saved = dir.filePath(QStringLiteral("again.dxf"));
         writeDxfFile(saved, model);
+        const QByteArray first = contentOf(saved);
+        writeDxfFile(saved, model);
+        EXPECT_EQ(contentOf(saved), first);
         DocumentModel again(nullptr);
         readDxfFile(saved, again);
         f.check(again);
+        EXPECT_EQ(again.notKeptOnRead(), 0);
+        if (f.secondReader && cadtest::secondReaderInstalled()) {
+            const QString out = cadtest::runSecondReader(QString::fromUtf8(f.secondReader), {saved});
+            EXPECT_FALSE(out.contains(QStringLiteral("AUDIT"))) << out.toStdString();
+            EXPECT_TRUE(out.contains(QString::fromUtf8(f.secondReaderPrints))) << out.toStdString();
+        }
     }
 }
 

@@ -23,10 +23,17 @@ inline bool secondReaderInstalled()
     return installed;
 }
 
-// Prepended to every script: audit(path) prints one line per audit error ("AUDIT-ERROR") and per
-// fix the reader had to make ("AUDIT-FIX") and returns the document.
+// Prepended to every script: audit(path) prints one line per audit error ("AUDIT-ERROR"), per
+// fix the reader had to make ("AUDIT-FIX") and per pointer (codes 330, 340, 350, 360) that names
+// no object of the file ("AUDIT-POINTER"), and returns the document.
 inline const char* kSecondReaderPrelude = R"(
 import sys, ezdxf
+def dangling(path):
+    with open(path, "rb") as f:
+        lines = [l.strip() for l in f.read().split(b"\n")]
+    groups = list(zip(lines[0::2], lines[1::2]))
+    handles = {v for c, v in groups if c in (b"5", b"105")}
+    return [(c, v) for c, v in groups if c in (b"330", b"340", b"350", b"360") and v != b"0" and v not in handles]
 def audit(path):
     doc = ezdxf.readfile(path)
     auditor = doc.audit()
@@ -34,6 +41,8 @@ def audit(path):
         print("AUDIT-ERROR", e.code, e.message)
     for f in auditor.fixes:
         print("AUDIT-FIX", f.code, f.message)
+    for c, v in dangling(path):
+        print("AUDIT-POINTER", c.decode(), v.decode(errors="replace"))
     return doc
 )";
 

@@ -2,6 +2,7 @@
 #include "platform/cad/dxf/dxf_builder.h"
 
 #include "platform/cad/dxf/dxf_groups.h"
+#include "platform/cad/dxf/dxf_layouts.h"
 #include "platform/cad/geometry/geometry_transform.h"
 
 #include <QVariantList>
@@ -314,13 +315,21 @@ void DxfDrawingBuilder::block()
     flushPolyline();
     endBlockDefinition();
     const QString name = decode(str(2));
-    // The engine writes the layout blocks itself (R12 files name them with '$'); entities of paper
-    // space are not kept. A block without a name cannot be inserted: its entities are not drawn either.
+    // The engine writes the model space block itself (R12 files name the layout blocks with '$').
+    // The first two layouts are kept apart from the plan; the entities of any further one are lost
+    // and counted. A block without a name cannot be inserted: its entities are not drawn either.
     const QStringView layout = name.startsWith(QLatin1Char('*')) || name.startsWith(QLatin1Char('$'))
                                    ? QStringView(name).sliced(1)
                                    : QStringView();
-    if (name.isEmpty() || layout.startsWith(QLatin1String("Model_Space"), Qt::CaseInsensitive)
-        || layout.startsWith(QLatin1String("Paper_Space"), Qt::CaseInsensitive)) {
+    if (layout.startsWith(QLatin1String("Paper_Space"), Qt::CaseInsensitive)) {
+        const QString block = QLatin1Char('*') + layout.toString();
+        for (const char* kept : kLayoutBlocks)
+            if (block.compare(QLatin1String(kept), Qt::CaseInsensitive) == 0)
+                m_layoutBlock = QLatin1String(kept);
+        m_skipBlock = m_skipLayout = m_layoutBlock.isEmpty();
+        return;
+    }
+    if (name.isEmpty() || layout.startsWith(QLatin1String("Model_Space"), Qt::CaseInsensitive)) {
         m_skipBlock = true;
         return;
     }
@@ -344,7 +353,8 @@ void DxfDrawingBuilder::endBlockDefinition()
         m_model.tables().blocks.push_back(std::move(*m_block));
     }
     m_block.reset();
-    m_skipBlock = false;
+    m_skipBlock = m_skipLayout = false;
+    m_layoutBlock.clear();
 }
 
 // ---- entities
@@ -363,19 +373,35 @@ EntityData DxfDrawingBuilder::start()
     const QString lt = name(str(6, "BYLAYER"));
     e.linetype = lt.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0 ? QString() : lt;
     e.visible = !m_invisible;
+    m_onPaper = integer(67, 0) == 1;
     return e;
 }
 
+// Into the block or layout being read, else into the plan or (flagged as paper space) the first layout.
 void DxfDrawingBuilder::put(EntityData e)
 {
-    if (m_skipBlock)
-        return;
-    if (m_block) {
-        e.handle = 0;
-        m_block->entities.push_back(std::move(e));
+    if (m_skipBlock) {
+        m_notKept += m_skipLayout ? 1 : 0;
         return;
     }
-    m_model.add(std::move(e));
+    e.handle = 0;
+    if (m_block)
+        m_block->entities.push_back(std::move(e));
+    else if (!m_layoutBlock.isEmpty())
+        layout(m_layoutBlock).push_back(std::move(e));
+    else if (m_onPaper)
+        layout(QLatin1String(kLayoutBlocks[0])).push_back(std::move(e));
+    else
+        m_model.add(std::move(e));
+}
+
+std::vector<EntityData>& DxfDrawingBuilder::layout(const QString& block)
+{
+    auto& layouts = m_model.tables().layouts;
+    for (auto& l : layouts)
+        if (l.block == block)
+            return l.entities;
+    return layouts.emplace_back(LayoutData{block, {}}).entities;
 }
 
 void DxfDrawingBuilder::line()

@@ -46,6 +46,8 @@ public:
     void end();
     // Everything is read: an open polyline or block is closed.
     void finish();
+    // Entities of the kept kinds that were still left out: those of layouts beyond the two kept.
+    int notKept() const { return m_notKept; }
 
     // How each kind of entity is read (the kinds table names them): from the groups of its record,
     // and its repeated groups as they come.
@@ -89,6 +91,7 @@ private:
     void polylineRecord(bool light);
     void vertex();
     void put(EntityData e);
+    std::vector<EntityData>& layout(const QString& block);
     void flushPolyline();
     void endBlockDefinition();
 
@@ -119,6 +122,10 @@ private:
 
     std::optional<BlockDefinition> m_block;
     bool m_skipBlock = false;
+    bool m_skipLayout = false; // the block skipped is a layout: its entities are lost
+    QString m_layoutBlock;     // the layout block being read, or empty
+    bool m_onPaper = false;    // the entity being read is flagged as paper space (67)
+    int m_notKept = 0;
     std::optional<EntityData> m_polyline;   // a 2D polyline taking its vertices
 
     struct NameHash {

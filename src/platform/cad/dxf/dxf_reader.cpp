@@ -91,6 +91,9 @@ void completeTables(DocumentModel& model)
     for (const auto& b : t.blocks)
         for (const auto& e : b.entities)
             check(e);
+    for (const auto& l : t.layouts)
+        for (const auto& e : l.entities)
+            check(e);
     if (t.styles.empty()) {
         TextStyleData standard;
         standard.name = QStringLiteral("Standard");
@@ -137,6 +140,7 @@ DxfScanResult readPass(QIODevice& device, DocumentModel& model, std::size_t chun
     }
     DxfScanResult result = scanDxf(reader, builder);
     builder.finish();
+    result.notKept += builder.notKept();
     decodedEarlier = builder.decodedWithEarlierEncoding();
     return result;
 }

@@ -230,10 +230,6 @@ private:
                     }
                 } else if (blocks && !inBlock) {
                     inPolyline = skippingPolyline = type == "POLYLINE";
-                } else if (onPaper()) {
-                    // Layouts (title sheets) are not the plan: their entities are not kept.
-                    inPolyline = skippingPolyline = type == "POLYLINE";
-                    ++m_result.notKept;
                 } else if (type == "POLYLINE") {
                     inPolyline = true;
                     skippingPolyline = !flatPolyline();
@@ -254,14 +250,6 @@ private:
             m_b.begin("SEQEND");
         if (inBlock)
             m_b.begin("ENDBLK");
-    }
-
-    bool onPaper() const
-    {
-        for (std::size_t i = 1; i < m_r.size(); ++i)
-            if (m_r.code(i) == 67)
-                return dxfTrim(m_r.value(i)) == "1";
-        return false;
     }
 
     // 3D meshes and polyface meshes are not plan outlines; only 2D and 3D polylines are kept.

@@ -3,6 +3,7 @@
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/dxf/dxf_entity_kinds.h"
+#include "platform/cad/dxf/dxf_layouts.h"
 #include "platform/cad/dxf/dxf_scan.h"
 #include "platform/cad/dxf/dxf_text.h"
 #include "platform/cad/dxf/dxf_writer.h"
@@ -54,6 +55,9 @@ public:
 
     std::string takeText() { return std::move(m_text); }
     void hideNext() { m_hideNext = true; }
+    // Entities written from here on stand in a layout: each is flagged as paper space (67 before
+    // its layer), as dxflib leaves the flag out of R2000 files.
+    void setPaperSpace(bool on) { m_paperSpace = on; }
     // dxflib cuts a multi-line text into chunks of 250 bytes, also inside a character, which other
     // readers then decode as two broken ones: the chunks are gathered and cut again between
     // characters.
@@ -71,7 +75,7 @@ public:
     void endStyle() { m_inStyle = false; }
     // A pointer (340) at the style `key`, whose handle is known only once the style table is
     // written: it is put in by resolveStylePointers().
-    void stylePointer(const QString& key)
+    void stylePointer(const QString& key) const
     {
         code(340);
         m_stylePointers.emplace_back(m_text.size(), key);
@@ -86,6 +90,15 @@ public:
         }
         m_stylePointers.clear();
     }
+    // dxflib points the dimension style's text style (340) at a style named "Standard" and writes
+    // memory it never set when there is none: the pointer is put in here instead, at "Standard"
+    // or else the first style, and left out when no style is written.
+    void beginDimStyle(bool anyStyle)
+    {
+        m_inDimStyle = true;
+        m_anyStyle = anyStyle;
+    }
+    void endDimStyle() { m_inDimStyle = false; }
     // From here on every object gets its owner: the dictionary that lists it (the first object is
     // the root dictionary, owned by nothing). dxflib writes each dictionary before what it lists.
     void beginObjects() { m_inObjects = true; }
@@ -110,6 +123,11 @@ public:
     }
     void dxfHex(int gc, int value) const override
     {
+        if (m_inDimStyle && gc == 340) {
+            if (m_anyStyle)
+                stylePointer(QStringLiteral("STANDARD"));
+            return;
+        }
         char buf[16];
         std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(value));
         line(gc, buf);
@@ -173,6 +191,8 @@ private:
         if (gc == 1 && m_afterVersion && m_utf8)
             value = "AC1021";
         m_afterVersion = gc == 9 && value == "$ACADVER";
+        if (gc == 8 && m_paperSpace)
+            dxfInt(67, 1);
         if (m_inStyle && gc == 5) {
             m_styleHandles.insert(m_styleKey, std::string(value));
             if (m_firstStyleHandle.empty())
@@ -195,6 +215,7 @@ private:
     }
     mutable std::string m_text;
     mutable bool m_hideNext = false;
+    bool m_paperSpace = false;
     const bool m_utf8;
     mutable bool m_afterVersion = false; // the last group named the variable $ACADVER
     mutable bool m_inMText = false;
@@ -204,7 +225,9 @@ private:
     QString m_styleKey;
     mutable QHash<QString, std::string> m_styleHandles; // upper-case style name -> its handle
     mutable std::string m_firstStyleHandle;
-    std::vector<std::pair<std::size_t, QString>> m_stylePointers; // where a handle goes, which style
+    mutable std::vector<std::pair<std::size_t, QString>> m_stylePointers; // where a handle goes, which style
+    bool m_inDimStyle = false;
+    bool m_anyStyle = false;
     bool m_inObjects = false;
     mutable std::string m_object;                       // handle of the object being written
     mutable std::map<std::string, std::string> m_owners;   // handle -> handle of its dictionary
@@ -223,6 +246,8 @@ void DxfWriter::write()
     blocks();
     m_w.sectionEntities();
     m_model.forEach([&](const EntityData& e) { entity(e); });
+    // The first layout's entities stand among the plan's, flagged as paper space (R2000 and later).
+    layoutEntities(kLayoutBlocks[0]);
     m_w.sectionEnd();
     m_w.beginObjects();
     m_dxf.writeObjects(m_w);
@@ -259,6 +284,9 @@ void DxfWriter::collectNames()
     m_model.forEach(note);
     for (const auto& b : t.blocks)
         for (const auto& e : b.entities)
+            note(e);
+    for (const auto& l : t.layouts)
+        for (const auto& e : l.entities)
             note(e);
     for (const auto& b : t.blocks)
         m_insertedBlocks.erase(b.name.toUpper());
@@ -374,7 +402,9 @@ void DxfWriter::tables()
     m_w.tableAppid(1);
     m_dxf.writeAppid(m_w, "ACAD");
     m_w.tableEnd();
+    m_w.beginDimStyle(!t.styles.empty());
     m_dxf.writeDimStyle(m_w, 1, 1, 1, 1, 1);
+    m_w.endDimStyle();
     m_dxf.writeBlockRecord(m_w);
     for (const auto& b : t.blocks)
         m_dxf.writeBlockRecord(m_w, text(b.name));
@@ -426,8 +456,14 @@ bool DxfWriter::knownLinetype(const QString& name) const
 void DxfWriter::blocks()
 {
     m_w.sectionBlocks();
-    for (const char* layout : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+    // dxflib's block records and layout objects name these three; the second layout's entities
+    // stand in its block.
+    m_dxf.writeBlock(m_w, DL_BlockData("*Model_Space", 0, 0.0, 0.0, 0.0));
+    m_dxf.writeEndBlock(m_w, "*Model_Space");
+    for (const char* layout : kLayoutBlocks) {
         m_dxf.writeBlock(m_w, DL_BlockData(layout, 0, 0.0, 0.0, 0.0));
+        if (layout != kLayoutBlocks[0])
+            layoutEntities(layout);
         m_dxf.writeEndBlock(m_w, layout);
     }
     for (const auto& b : m_model.tables().blocks) {
@@ -458,6 +494,18 @@ void DxfWriter::entity(const EntityData& e)
         m_w.hideNext();
     const DL_Attributes a = attributes(e);
     (this->*dxfEntityKind(e.kind).write)(e, a);
+}
+
+void DxfWriter::layoutEntities(const char* block)
+{
+    for (const auto& l : m_model.tables().layouts) {
+        if (l.block != QLatin1String(block))
+            continue;
+        m_w.setPaperSpace(true);
+        for (const auto& e : l.entities)
+            entity(e);
+        m_w.setPaperSpace(false);
+    }
 }
 
 void DxfWriter::writeLine(const EntityData& e, const DL_Attributes& a)

@@ -52,6 +52,8 @@ private:
     void complexLinetype(const LinetypeData& lt);
     bool knownLinetype(const QString& name) const;
     void blocks();
+    // The entities of the layout standing in `block`, flagged as paper space.
+    void layoutEntities(const char* block);
     DL_Attributes attributes(const EntityData& e);
     void entity(const EntityData& e);
     QString styleOf(const EntityData& e) const;

@@ -20,12 +20,21 @@
 
 namespace cad {
 
+// A layout (a sheet with its title frame) beside the plan: the block it stands in
+// ("*Paper_Space", "*Paper_Space0") and its entities. Not part of the plan: never drawn, snapped to
+// or edited, only written back where it came from.
+struct LayoutData {
+    QString block;
+    std::vector<EntityData> entities;
+};
+
 // What a drawing holds besides the model-space entities, kept so that saving loses nothing read.
 struct DrawingTables {
     std::vector<LayerData> layers;
     std::vector<LinetypeData> linetypes;
     std::vector<TextStyleData> styles;
     std::vector<BlockDefinition> blocks;
+    std::vector<LayoutData> layouts;
     QVariantMap variables;             // header variables read ($INSUNITS, ...) and set (OSMODE, ...)
     QMap<QString, int> variableCodes;  // the group code each header variable was read with
     QString codepage;                  // $DWGCODEPAGE the file came with
