@@ -57,7 +57,7 @@ TEST_F(DrawingWindowTest, OpensASitePlanAndTellsWhenAFileCannotBeOpened)
         {"0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n0\nENDSEC\n0\nEOF\n",
          "不是格式正确的 DXF 文件：此处应为数值（第 8 行）"},
         {"0\nSECTION\n2\nENTITIES\nxx\nLINE\n0\nENDSEC\n0\nEOF\n", "不是格式正确的 DXF 文件：组码不是数字（第 5 行）"},
-        {"0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n1\n0\nEOF\n", "不是格式正确的 DXF 文件：段未结束"},
+        {"0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n1\n0\nEOF\n", "不是格式正确的 DXF 文件：段未结束（第 2 行）"},
         {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n", "不是格式正确的 DXF 文件：文件没有 EOF 结束标记（可能不完整）"},
         {QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22), "不能读取二进制 DXF 文件，请将图形另存为 ASCII DXF"},
     };

@@ -26,10 +26,13 @@ public:
                 refuse(kDxfBetweenSections);
             if (m_r.size() < 2 || m_r.code(1) != 2)
                 refuse(kDxfSectionNoName);
+            // A section left open is named by the line that opens it: where its end is missing
+            // says little.
+            const std::size_t openedAt = m_r.groups()[0].line;
             section(std::string(m_r.value(1)));
             // A section left open is reported before any fault within it.
             if (m_r.value(0) != "ENDSEC")
-                refuse(kDxfSectionNotClosed);
+                refuse(kDxfSectionNotClosed, openedAt);
             if (m_fault)
                 refuse(m_fault, m_faultLine);
             if (m_r.size() > 1)
@@ -171,6 +174,7 @@ private:
                     continue;
                 m_inTable = true;
                 m_faultInTable = false;
+                m_tableLine = m_r.groups()[0].line;
                 const std::string_view name = m_r.size() > 1 && m_r.code(1) == 2 ? m_r.value(1) : std::string_view();
                 m_tableKept = name == "LAYER" || name == "LTYPE" || name == "STYLE";
             } else if (type == "ENDTAB") {
@@ -189,7 +193,7 @@ private:
             // Reported before the faults of the table itself, after those of the tables before it.
             if (!m_fault || m_faultInTable) {
                 m_fault = kDxfTableNotClosed;
-                m_faultLine = 0;
+                m_faultLine = m_tableLine;
             }
             m_quiet = true;
             m_inTable = false;
@@ -300,6 +304,7 @@ private:
     QString* m_capture = nullptr;     // the encoding variable whose value comes next
     const char* m_fault = nullptr;    // the first fault within the current section
     std::size_t m_faultLine = 0;
+    std::size_t m_tableLine = 0;   // where the table being read opens
     bool m_faultInTable = false;      // within the table being read
     bool m_quiet = false;             // after a fault: only the structure is followed
     bool m_inTable = false;
