@@ -1,5 +1,5 @@
 // Snapping as a pure function, and the spatial index against a brute-force scan.
-#include "engine_fixture.h"
+#include "platform/cad/engine_fixture.h"
 
 #include "platform/cad/model/document_model.h"
 #include "platform/cad/model/slot_map.h"

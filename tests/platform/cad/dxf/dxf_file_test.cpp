@@ -1,5 +1,5 @@
 // DXF files: a site plan from another program read whole, saved back without loss, read by a second reader.
-#include "engine_fixture.h"
+#include "platform/cad/engine_fixture.h"
 #include "second_reader.h"
 
 #include "platform/cad/dxf/dxf_file.h"

@@ -1,5 +1,5 @@
 // Hostile and damaged DXF files kept as regression files, each with what reading it must give.
-#include "engine_fixture.h"
+#include "platform/cad/engine_fixture.h"
 
 #include "platform/cad/dxf/dxf_file.h"
 #include "platform/cad/model/document_model.h"

@@ -1,5 +1,5 @@
 // Saving drawings: a save that cannot be written whole fails with its cause and leaves the old file as it was.
-#include "drawing_window_fixture.h"
+#include "platform/cad/window/drawing_window_fixture.h"
 
 #include "platform/cad/dxf/dxf_file.h"
 #include "platform/cad/dxf/save_failure.h"

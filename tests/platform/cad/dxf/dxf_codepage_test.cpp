@@ -1,5 +1,5 @@
 // Chinese names in DXF files: read by the declared code page, written the same way wherever they stand.
-#include "drawing_window_fixture.h"
+#include "platform/cad/window/drawing_window_fixture.h"
 #include "second_reader.h"
 
 #include "platform/cad/dxf/dxf_file.h"
