@@ -1,6 +1,5 @@
 // Hostile and damaged DXF files kept as regression files, each with what reading it must give.
-#include "platform/cad/engine_fixture.h"
-
+#include "platform/automation/automation_error.h"
 #include "platform/cad/dxf/dxf_file.h"
 #include "platform/cad/model/document_model.h"
 
@@ -8,8 +7,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace cad;
+namespace errors = automation::errors;
 
 namespace {
 
