@@ -37,6 +37,14 @@ protected:
     std::shared_ptr<cad::ScriptedPointSource> source;
 };
 
+// A drawing of about 12 KB: larger than the file size limits the save tests set, smaller than a
+// write buffer.
+inline void addRods(cad::ModelSpace ms)
+{
+    for (int i = 0; i < 40; ++i)
+        ms.AddLine({i * 1.25, 0, 0}, {i * 1.25, 100.5, 0});
+}
+
 // Expects `statement` to throw AutomationError with the number `expected`.
 #define EXPECT_AUTOMATION_ERROR(statement, expected)                                              \
     do {                                                                                        \

@@ -1,7 +1,7 @@
 // Hostile, damaged and oddly built DXF files kept as regression files, each with what reading it must give.
-#include "engine_fixture.h"
 #include "second_reader.h"
 
+#include "platform/automation/automation_error.h"
 #include "platform/cad/dxf/dxf_file.h"
 #include "platform/cad/model/document_model.h"
 
@@ -9,8 +9,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace cad;
+namespace errors = automation::errors;
 
 namespace {
 

@@ -1,5 +1,6 @@
 // The drawing window's documents and files: tabs and caption, open, save, the unsaved-changes question, closing.
 #include "drawing_window_fixture.h"
+#include "support/file_size_limit.h"
 
 #include "platform/cad/dxf/dxf_file.h"
 #include "platform/desktop/window_activation.h"
@@ -17,6 +18,7 @@
 
 using namespace cad;
 using Choice = DrawingWindow::SaveChoice;
+using testsupport::FileSizeLimit;
 
 namespace {
 
@@ -308,6 +310,23 @@ TEST_F(DrawingWindowTest, APlanWithEntitiesTheDrawingLacksIsNeverSavedOverUnaske
     fileAnswer.clear();
     ASSERT_TRUE(window->saveDrawing(opened.model()));
     EXPECT_TRUE(opened.Saved());
+}
+
+TEST_F(DrawingWindowTest, AFailedSaveAsTellsItsCauseOnTheCommandLine)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plan.dxf"));
+    addRods(doc.ModelSpace());
+    fileAnswer = path;
+    {
+        const FileSizeLimit limit(8 * 1024);
+        EXPECT_FALSE(window->saveDrawingAs(doc.model()));
+    }
+    const QString told = window->commandLine()->history();
+    EXPECT_TRUE(told.contains(QStringLiteral("无法保存图形 %1: 文件超出大小限制").arg(QDir::toNativeSeparators(path))))
+        << told.toStdString();
+    EXPECT_FALSE(told.contains(QStringLiteral("Unknown error")));
+    EXPECT_FALSE(doc.Saved());
 }
 
 } // namespace

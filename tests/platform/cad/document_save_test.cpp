@@ -1,20 +1,22 @@
-// Saving drawings: a save that cannot be written whole fails with its cause and leaves the old file as it was.
-#include "drawing_window_fixture.h"
+// Saving drawings through the engine: a save that cannot be written whole fails with its cause,
+// leaves the drawing unsaved and the old file as it was, and never ends the program.
+#include "engine_fixture.h"
+#include "support/file_size_limit.h"
 
 #include "platform/cad/dxf/dxf_file.h"
-#include "platform/cad/dxf/save_failure.h"
 #include "platform/cad/model/document_model.h"
 #include "platform/desktop/process_signals.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace cad;
+using testsupport::FileSizeLimit;
 
 namespace {
 
@@ -29,36 +31,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
-
-// A drawing of about 12 KB: larger than the limits below, smaller than a write buffer.
-void addRods(ModelSpace ms)
-{
-    for (int i = 0; i < 40; ++i)
-        ms.AddLine({i * 1.25, 0, 0}, {i * 1.25, 100.5, 0});
-}
-
-// Files of this process may grow to `bytes` only while it lives (as under `ulimit -f`), and going
-// beyond is a write error instead of a fatal signal.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 TEST_F(EngineTest, ASaveThatCannotBeWrittenWholeFailsAndKeepsTheOldFile)
 {
@@ -75,7 +47,7 @@ TEST_F(EngineTest, ASaveThatCannotBeWrittenWholeFailsAndKeepsTheOldFile)
     }
     EXPECT_EQ(contentOf(path), old);
     QDir folder(dir.path());
-    EXPECT_EQ(folder.entryList(QDir::Files), QStringList{QStringLiteral("plan.dxf")});   // no leftovers
+    EXPECT_EQ(folder.entryList(QDir::Files), QStringList{QStringLiteral("plan.dxf")}); // no leftovers
 
     // Without the limit the same save goes through and reads back whole.
     doc.SaveAs(path);
@@ -126,43 +98,6 @@ TEST_F(EngineTest, PastTheFileSizeLimitTheStartedProgramRefusesTheSaveInsteadOfE
     EXPECT_EQ(WEXITSTATUS(started), 0) << "the save is refused as too large";
     EXPECT_EQ(contentOf(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("plan.dxf")});
-}
-
-TEST(SaveFailure, EveryCauseIsNamedNeverUnknown)
-{
-    const QString folder = QDir::tempPath();
-    const std::vector<std::pair<int, QString>> cases = {
-        {ENOSPC, QStringLiteral("磁盘已满")},
-        {EDQUOT, QStringLiteral("磁盘已满")},
-        {EFBIG, QStringLiteral("文件超出大小限制")},
-        {EACCES, QStringLiteral("没有写入权限")},
-        {EPERM, QStringLiteral("没有写入权限")},
-        {EROFS, QStringLiteral("没有写入权限")},
-        {EIO, QStringLiteral("写入出错（错误号 %1）").arg(EIO)},
-        {0, QStringLiteral("文件未能完整写入")}, // a short write, with room and permission
-    };
-    for (const auto& [err, cause] : cases)
-        EXPECT_EQ(saveFailureCause(err, 100, folder), cause) << err;
-    // A short write without an error, of more than the file-size limit lets through.
-    const FileSizeLimit limit(8 * 1024);
-    EXPECT_EQ(saveFailureCause(0, 100 * 1024, folder), QStringLiteral("文件超出大小限制"));
-}
-
-TEST_F(DrawingWindowTest, AFailedSaveAsTellsItsCauseOnTheCommandLine)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("plan.dxf"));
-    addRods(doc.ModelSpace());
-    fileAnswer = path;
-    {
-        const FileSizeLimit limit(8 * 1024);
-        EXPECT_FALSE(window->saveDrawingAs(doc.model()));
-    }
-    const QString told = window->commandLine()->history();
-    EXPECT_TRUE(told.contains(QStringLiteral("无法保存图形 %1: 文件超出大小限制").arg(QDir::toNativeSeparators(path))))
-        << told.toStdString();
-    EXPECT_FALSE(told.contains(QStringLiteral("Unknown error")));
-    EXPECT_FALSE(doc.Saved());
 }
 
 } // namespace

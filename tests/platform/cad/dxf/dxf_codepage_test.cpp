@@ -1,15 +1,18 @@
 // Chinese names in DXF files: read by the declared code page, written the same way wherever they stand.
-#include "drawing_window_fixture.h"
 #include "second_reader.h"
 
+#include "platform/automation/automation_error.h"
 #include "platform/cad/dxf/dxf_file.h"
+#include "platform/cad/model/document_model.h"
 
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 using namespace cad;
+namespace errors = automation::errors;
 
 namespace {
 
@@ -38,19 +41,17 @@ bool hasLayer(const DocumentModel& model, const QString& name)
     return std::any_of(layers.begin(), layers.end(), [&](const LayerData& l) { return l.name == name; });
 }
 
-TEST_F(DrawingWindowTest, GbkNamesThatLookLikeUtf8SurviveOpenAndSave)
+TEST(DxfCodePage, GbkNamesThatLookLikeUtf8SurviveOpenAndSave)
 {
-    fileAnswer = kGbkNames;
-    ASSERT_TRUE(window->openDrawing());
-    Document plan = app.ActiveDocument();
-    EXPECT_EQ(textsAndLayers(*plan.model()), std::make_pair(kNames, kNames));
+    DocumentModel plan(nullptr);
+    readDxfFile(kGbkNames, plan);
+    EXPECT_EQ(textsAndLayers(plan), std::make_pair(kNames, kNames));
     for (const QString& name : kNames)
-        EXPECT_TRUE(hasLayer(*plan.model(), name)) << name.toStdString();
+        EXPECT_TRUE(hasLayer(plan, name)) << name.toStdString();
 
     QTemporaryDir dir;
     const QString saved = dir.filePath(QStringLiteral("总平面.dxf"));
-    fileAnswer = saved;
-    ASSERT_TRUE(window->saveDrawingAs(plan.model()));
+    writeDxfFile(saved, plan);
     {
         // A plan GBK holds is written as before: R2000 in GBK.
         QFile f(saved);
@@ -154,23 +155,21 @@ print("BLOCKS", "|".join(b.name for b in doc.blocks if not b.name.startswith("*"
 print("TEXTS", "|".join(t.dxf.text for t in doc.query("TEXT")))
 )";
 
-// Opens `plan` in the window and saves it as `saved`, as the engineer would; the saved path, or
-// nothing when either failed.
-QString openAndSaveAs(DrawingWindow& window, Application& app, QString& fileAnswer, const QString& plan, const QString& saved)
+// Reads `plan` and writes it as `saved`, as opening and saving it does; the saved path.
+QString openAndSaveAs(const QString& plan, const QString& saved)
 {
-    fileAnswer = plan;
-    if (!window.openDrawing())
-        return {};
-    fileAnswer = saved;
-    return window.saveDrawingAs(app.ActiveDocument().model()) ? saved : QString();
+    DocumentModel model(nullptr);
+    readDxfFile(plan, model);
+    writeDxfFile(saved, model);
+    return saved;
 }
 
-TEST_F(DrawingWindowTest, LongKoreanLayerNamesAreWrittenWholeAndStayApart)
+TEST(DxfCodePage, LongKoreanLayerNamesAreWrittenWholeAndStayApart)
 {
     const QString first = QString(300, QChar(0xC804)) + QChar(0xAC00),
                   second = QString(300, QChar(0xC804)) + QChar(0xB098);
     QTemporaryDir dir;
-    const QString saved = openAndSaveAs(*window, app, fileAnswer, QStringLiteral(RIDE_TEST_DATA_DIR "/cad/long_korean_layers.dxf"),
+    const QString saved = openAndSaveAs(QStringLiteral(RIDE_TEST_DATA_DIR "/cad/long_korean_layers.dxf"),
                                         dir.filePath(QStringLiteral("saved.dxf")));
     ASSERT_FALSE(saved.isEmpty());
 
@@ -195,7 +194,7 @@ TEST_F(DrawingWindowTest, LongKoreanLayerNamesAreWrittenWholeAndStayApart)
     EXPECT_TRUE(out.contains(QStringLiteral("ON %1|%2\n").arg(first, second)));
 }
 
-TEST_F(DrawingWindowTest, NamesBeyondGbkReadTheSameInEveryReader)
+TEST(DxfCodePage, NamesBeyondGbkReadTheSameInEveryReader)
 {
     const QStringList layers = {QStringLiteral("전기실"), QStringLiteral("Straße"), QStringLiteral("Ø100管"),
                                 QStringLiteral("😀layer")};
@@ -203,7 +202,7 @@ TEST_F(DrawingWindowTest, NamesBeyondGbkReadTheSameInEveryReader)
     for (const QString& l : layers)
         texts << l + QStringLiteral(" 配电");
     QTemporaryDir dir;
-    const QString saved = openAndSaveAs(*window, app, fileAnswer, QStringLiteral(RIDE_TEST_DATA_DIR "/cad/names_beyond_gbk.dxf"),
+    const QString saved = openAndSaveAs(QStringLiteral(RIDE_TEST_DATA_DIR "/cad/names_beyond_gbk.dxf"),
                                         dir.filePath(QStringLiteral("saved.dxf")));
     ASSERT_FALSE(saved.isEmpty());
 

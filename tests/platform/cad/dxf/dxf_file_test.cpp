@@ -1,7 +1,7 @@
 // DXF files: a site plan from another program read whole, saved back without loss, read by a second reader.
-#include "engine_fixture.h"
 #include "second_reader.h"
 
+#include "platform/automation/automation_error.h"
 #include "platform/cad/dxf/dxf_file.h"
 #include "platform/cad/model/document_model.h"
 
@@ -26,8 +26,6 @@ std::vector<EntityData> entities(const DocumentModel& model)
     return out;
 }
 
-std::vector<EntityData> entities(const Document& doc) { return entities(*doc.model()); }
-
 std::vector<EntityData> ofKind(const std::vector<EntityData>& all, EntityKind kind)
 {
     std::vector<EntityData> out;
@@ -45,8 +43,6 @@ const LayerData* layer(const DrawingTables& tables, const QString& name)
     return nullptr;
 }
 
-const LayerData* layer(const Document& doc, const QString& name) { return layer(doc.model()->tables(), name); }
-
 const LinetypeData* linetype(const DrawingTables& tables, const QString& name)
 {
     for (const auto& lt : tables.linetypes)
@@ -55,11 +51,10 @@ const LinetypeData* linetype(const DrawingTables& tables, const QString& name)
     return nullptr;
 }
 
-TEST_F(EngineTest, ASitePlanFromAnotherProgramOpensWhole)
+TEST(DxfFile, ASitePlanFromAnotherProgramOpensWhole)
 {
-    Document plan = app.Documents().Open(kSitePlan);
-    EXPECT_EQ(app.ActiveDocument(), plan);
-    EXPECT_EQ(plan.Name(), QStringLiteral("site_plan.dxf"));
+    DocumentModel plan(nullptr);
+    readDxfFile(kSitePlan, plan);
     const auto all = entities(plan);
     EXPECT_EQ(ofKind(all, EntityKind::Line).size(), 3u);
     EXPECT_EQ(ofKind(all, EntityKind::Polyline).size(), 2u);
@@ -99,23 +94,24 @@ TEST_F(EngineTest, ASitePlanFromAnotherProgramOpensWhole)
     EXPECT_TRUE(lines[0].visible);
 
     // The tree, and the dimension's own blocks, though the dimension itself is not kept.
-    const auto& blocks = plan.model()->tables().blocks;
+    const auto& blocks = plan.tables().blocks;
     ASSERT_EQ(blocks.size(), 3u);
     EXPECT_EQ(blocks[0].name, QStringLiteral("TREE"));
     EXPECT_EQ(blocks[0].entities.size(), 3u);
     EXPECT_EQ(blocks[0].entities[2].text, QStringLiteral("树"));
-    ASSERT_TRUE(layer(plan, QStringLiteral("建筑")));
-    EXPECT_EQ(layer(plan, QStringLiteral("建筑"))->color, 5);
-    ASSERT_TRUE(layer(plan, QStringLiteral("HIDDEN_OFF")));
-    EXPECT_LT(layer(plan, QStringLiteral("HIDDEN_OFF"))->color, 0);   // switched off
-    EXPECT_EQ(layer(plan, QStringLiteral("ROAD"))->linetype, QStringLiteral("DASHED"));
-    EXPECT_EQ(plan.GetVariable(QStringLiteral("INSUNITS")).toInt(), 4);
+    const DrawingTables& tables = plan.tables();
+    ASSERT_TRUE(layer(tables, QStringLiteral("建筑")));
+    EXPECT_EQ(layer(tables, QStringLiteral("建筑"))->color, 5);
+    ASSERT_TRUE(layer(tables, QStringLiteral("HIDDEN_OFF")));
+    EXPECT_LT(layer(tables, QStringLiteral("HIDDEN_OFF"))->color, 0); // switched off
+    EXPECT_EQ(layer(tables, QStringLiteral("ROAD"))->linetype, QStringLiteral("DASHED"));
+    EXPECT_EQ(plan.variable(QStringLiteral("INSUNITS")).toInt(), 4);
     // By-layer colours show in their layer's colour, also on a layer that is off.
-    EXPECT_EQ(displayColor(text, plan.model()->tables()), 5);
-    EXPECT_EQ(displayColor(lines[2], plan.model()->tables()), 2);
-    EXPECT_EQ(displayColor(arc, plan.model()->tables()), 6);
+    EXPECT_EQ(displayColor(text, tables), 5);
+    EXPECT_EQ(displayColor(lines[2], tables), 2);
+    EXPECT_EQ(displayColor(arc, tables), 6);
     // Entities of the file get handles of this drawing and are found by them.
-    EXPECT_EQ(plan.HandleToObject(handleText(text.handle)).TextString(), text.text);
+    EXPECT_EQ(plan.find(text.handle)->text, text.text);
 }
 
 void expectSameEntity(const EntityData& a, const EntityData& b)
@@ -148,21 +144,32 @@ void expectSameEntity(const EntityData& a, const EntityData& b)
     }
 }
 
-TEST_F(EngineTest, SavingBackLosesNothingRead)
+TEST(DxfFile, SavingBackLosesNothingRead)
 {
     QTemporaryDir dir;
-    Document plan = app.Documents().Open(kSitePlan);
+    DocumentModel plan(nullptr);
+    readDxfFile(kSitePlan, plan);
     // What the drawing code adds goes along too.
-    plan.ModelSpace().AddText(QStringLiteral("一号避雷针 rx=12.500"), {1, 2, 0}, 2).setScaleFactor(0.8);
-    Entity hidden = plan.ModelSpace().AddArc({5, 5, 0}, 3, 6.283185, 1.57079625);
-    hidden.setVisible(false);
-    hidden.setColor(1);
+    EntityData text;
+    text.kind = EntityKind::Text;
+    text.text = QStringLiteral("一号避雷针 rx=12.500");
+    text.insertion = text.alignment = {1, 2, 0};
+    text.height = 2;
+    text.widthFactor = 0.8;
+    text.style = plan.defaultTextStyle();
+    plan.add(text);
+    EntityData hidden;
+    hidden.kind = EntityKind::Arc;
+    hidden.center = {5, 5, 0};
+    hidden.radius = 3;
+    hidden.startAngle = 6.283185;
+    hidden.endAngle = 1.57079625;
+    hidden.visible = false;
+    hidden.color = 1;
+    plan.add(hidden);
     const QString saved = dir.filePath(QStringLiteral("总平面.dxf"));
-    plan.SaveAs(saved);
-    EXPECT_TRUE(plan.Saved());
-    EXPECT_EQ(plan.Name(), QStringLiteral("总平面.dxf"));
+    writeDxfFile(saved, plan);
 
-    // Read in a fresh engine: the drawing still open must not stand in for the file.
     DocumentModel again(nullptr);
     readDxfFile(saved, again);
     const auto before = entities(plan), after = entities(again);
@@ -171,7 +178,7 @@ TEST_F(EngineTest, SavingBackLosesNothingRead)
         SCOPED_TRACE(i);
         expectSameEntity(before[i], after[i]);
     }
-    const auto& b0 = plan.model()->tables(), &b1 = again.tables();
+    const auto &b0 = plan.tables(), &b1 = again.tables();
     ASSERT_EQ(b0.blocks.size(), b1.blocks.size());
     for (std::size_t k = 0; k < b0.blocks.size(); ++k) {
         EXPECT_EQ(b0.blocks[k].name, b1.blocks[k].name);
@@ -205,16 +212,20 @@ TEST_F(EngineTest, SavingBackLosesNothingRead)
     EXPECT_EQ(again.variable(QStringLiteral("INSUNITS")).toInt(), 4);
 }
 
-TEST_F(EngineTest, ASecondReaderAcceptsTheSavedFile)
+TEST(DxfFile, ASecondReaderAcceptsTheSavedFile)
 {
     if (!cadtest::secondReaderInstalled())
         GTEST_SKIP() << "python3-ezdxf is not installed";
     QTemporaryDir dir;
-    Document plan = app.Documents().Open(kSitePlan);
-    Entity hidden = plan.ModelSpace().AddLine({0, 0, 0}, {1, 1, 0});
-    hidden.setVisible(false);
+    DocumentModel plan(nullptr);
+    readDxfFile(kSitePlan, plan);
+    EntityData hidden;
+    hidden.kind = EntityKind::Line;
+    hidden.end = {1, 1, 0};
+    hidden.visible = false;
+    plan.add(hidden);
     const QString saved = dir.filePath(QStringLiteral("site.dxf"));
-    plan.SaveAs(saved);
+    writeDxfFile(saved, plan);
 
     const QString out = cadtest::runSecondReader(QStringLiteral(R"(
 doc = audit(sys.argv[1])
@@ -256,79 +267,28 @@ TEST(DxfSecondReader, TheShippedDrawingsNeedNoFixes)
     }
 }
 
-TEST_F(EngineTest, DrawingsAreRecognisedByContentWhateverTheirName)
-{
-    QTemporaryDir dir;
-    for (const QString& name : {QStringLiteral("RIDE.dwt"), QStringLiteral("软件名称代号图文对照.dwg")}) {
-        const QString path = dir.filePath(name);
-        ASSERT_TRUE(QFile::copy(kSitePlan, path));
-        Document d = name.endsWith(QLatin1String("dwt")) ? app.Documents().Add(path) : app.Documents().Open(path);
-        EXPECT_EQ(d.ModelSpace().Count(), 11) << name.toStdString();
-    }
-    // A drawing made from a template has no file of its own.
-    EXPECT_TRUE(app.Documents().Item(1).FullName().isEmpty());
-    EXPECT_AUTOMATION_ERROR(app.Documents().Item(1).Save(), errors::FileError);
-}
-
-TEST_F(EngineTest, BadFilesFailAndLeaveTheEngineAsItWas)
-{
-    QTemporaryDir dir;
-    const QByteArray site = [] {
-        QFile f(kSitePlan);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
-    const std::vector<std::pair<const char*, QByteArray>> files = {
-        {"empty", QByteArray()},
-        {"plain text", "hello, world\n"},
-        {"cut short", site.left(site.size() / 2)},
-        {"a code that is no number", "0\nSECTION\n2\nENTITIES\nxx\nLINE\n0\nENDSEC\n0\nEOF\n"},
-        {"a coordinate that is no number", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n0\nENDSEC\n0\nEOF\n"},
-        {"a section left open", "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n1\n0\nEOF\n"},
-        {"a value missing at the end", "0\nSECTION\n2\nENTITIES\n0\n"},
-        {"binary DXF", QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22)},
-        {"a real DWG", "AC1015\0\0\0\0\0\0"},
-    };
-    for (const auto& [what, bytes] : files) {
-        const QString path = dir.filePath(QString::fromLatin1(what) + QStringLiteral(".dxf"));
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
-        EXPECT_AUTOMATION_ERROR(app.Documents().Open(path), errors::FileError);
-        EXPECT_AUTOMATION_ERROR(app.Documents().Add(path), errors::FileError);
-    }
-    EXPECT_AUTOMATION_ERROR(app.Documents().Open(dir.filePath(QStringLiteral("missing.dwg"))), errors::FileNotFound);
-    EXPECT_AUTOMATION_ERROR(app.Documents().Add(dir.path()), errors::FileNotFound);
-    EXPECT_EQ(app.Documents().Count(), 1);
-    EXPECT_EQ(app.ActiveDocument(), doc);
-    // A save that cannot be written fails and leaves the drawing unsaved under its old name.
-    ms.AddLine({0, 0, 0}, {1, 1, 0});
-    EXPECT_AUTOMATION_ERROR(doc.SaveAs(dir.filePath(QStringLiteral("no/such/folder/x.dxf"))), errors::FileError);
-    EXPECT_FALSE(doc.Saved());
-}
-
-TEST_F(EngineTest, TheShippedDrawingsOpenBesideTheProgram)
+TEST(DxfFile, TheShippedDrawingsOpenBesideTheProgram)
 {
     const QString bin = QStringLiteral(RIDE_BIN_DIR);
-    Document tmpl = app.Documents().Add(bin + QStringLiteral("/RIDE.dwt"));
-    EXPECT_EQ(tmpl.ModelSpace().Count(), 0);
-    EXPECT_TRUE(layer(tmpl, QStringLiteral("地面范围")));
-    EXPECT_TRUE(layer(tmpl, QStringLiteral("目标高度范围")));
-    EXPECT_TRUE(layer(tmpl, QStringLiteral("剖面")));
-    EXPECT_EQ(tmpl.GetVariable(QStringLiteral("INSUNITS")).toInt(), 4);
+    DocumentModel tmpl(nullptr);
+    readDxfFile(bin + QStringLiteral("/RIDE.dwt"), tmpl);
+    EXPECT_EQ(tmpl.count(), 0u);
+    EXPECT_TRUE(layer(tmpl.tables(), QStringLiteral("地面范围")));
+    EXPECT_TRUE(layer(tmpl.tables(), QStringLiteral("目标高度范围")));
+    EXPECT_TRUE(layer(tmpl.tables(), QStringLiteral("剖面")));
+    EXPECT_EQ(tmpl.variable(QStringLiteral("INSUNITS")).toInt(), 4);
     // New texts take the style that shows Chinese, with its font file.
-    Entity text = tmpl.ModelSpace().AddText(QStringLiteral("剖面"), {0, 0, 0}, 2);
-    EXPECT_EQ(text.data().style, QStringLiteral("HZ"));
+    EXPECT_EQ(tmpl.defaultTextStyle(), QStringLiteral("HZ"));
     bool fontKept = false;
-    for (const auto& st : tmpl.model()->tables().styles)
+    for (const auto& st : tmpl.tables().styles)
         fontKept = fontKept || (st.name == QLatin1String("HZ") && st.font.endsWith(QLatin1String(".ttf")));
     EXPECT_TRUE(fontKept);
 
-    Document glossary = app.Documents().Open(bin + QStringLiteral("/软件名称代号图文对照.dwg"));
-    EXPECT_GT(glossary.ModelSpace().Count(), 100);
+    DocumentModel glossary(nullptr);
+    readDxfFile(bin + QStringLiteral("/软件名称代号图文对照.dwg"), glossary);
+    EXPECT_GT(glossary.count(), 100u);
     QStringList texts;
-    glossary.model()->forEach([&](const EntityData& e) {
+    glossary.forEach([&](const EntityData& e) {
         if (e.kind == EntityKind::Text)
             texts << e.text;
     });

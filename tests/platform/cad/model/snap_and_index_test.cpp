@@ -1,12 +1,11 @@
 // Snapping as a pure function, and the spatial index against a brute-force scan.
-#include "engine_fixture.h"
-
 #include "platform/cad/model/document_model.h"
 #include "platform/cad/model/slot_map.h"
 #include "platform/cad/model/snap.h"
 #include "platform/cad/model/spatial_index.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <map>
 #include <random>
@@ -166,25 +165,34 @@ TEST(SlotMapTest, AgreesWithAMapThroughAddsErasesAndGrowth)
         }
 }
 
-TEST_F(EngineTest, NearestEntityAndSnapFollowEdits)
+TEST(Snap, NearestEntityAndSnapFollowEdits)
 {
-    Entity line = ms.AddLine({0, 0, 0}, {10, 0, 0});
-    Entity circle = ms.AddCircle({20, 0, 0}, 3);
-    doc.SetVariable(QStringLiteral("OSMODE"), 7);
-    auto model = doc.model();
-    EXPECT_EQ(model->nearestEntity({5, 0.5, 0}, 1), line.handleValue());
-    EXPECT_EQ(model->nearestEntity({20, 3.2, 0}, 1), circle.handleValue());
-    EXPECT_EQ(model->nearestEntity({15, 10, 0}, 1), 0u);
-    auto s = model->snapPoint({9.8, 0.1, 0}, 0.5);
+    DocumentModel model(nullptr);
+    EntityData l;
+    l.kind = EntityKind::Line;
+    l.start = {0, 0, 0};
+    l.end = {10, 0, 0};
+    const std::uint64_t line = model.add(l);
+    EntityData c;
+    c.kind = EntityKind::Circle;
+    c.center = {20, 0, 0};
+    c.radius = 3;
+    const std::uint64_t circle = model.add(c);
+    model.setVariable(QStringLiteral("OSMODE"), 7);
+    EXPECT_EQ(model.nearestEntity({5, 0.5, 0}, 1), line);
+    EXPECT_EQ(model.nearestEntity({20, 3.2, 0}, 1), circle);
+    EXPECT_EQ(model.nearestEntity({15, 10, 0}, 1), 0u);
+    auto s = model.snapPoint({9.8, 0.1, 0}, 0.5);
     ASSERT_TRUE(s);
     EXPECT_EQ(s->point, (Point{10, 0, 0}));
     EXPECT_EQ(s->mode, SnapEnd);
-    line.Rotate({0, 0, 0}, 3.14159265358979323846 / 2);
-    EXPECT_EQ(model->nearestEntity({5, 0.5, 0}, 1), 0u);
-    EXPECT_EQ(model->nearestEntity({0.2, 5, 0}, 1), line.handleValue());
-    circle.Erase();
-    EXPECT_EQ(model->nearestEntity({20, 3.2, 0}, 1), 0u);
-    EXPECT_FALSE(model->snapPoint({20, 0, 0}, 0.5));
+    l.end = {0, 10, 0}; // turned a quarter about its start
+    model.replace(line, l);
+    EXPECT_EQ(model.nearestEntity({5, 0.5, 0}, 1), 0u);
+    EXPECT_EQ(model.nearestEntity({0.2, 5, 0}, 1), line);
+    model.erase(circle);
+    EXPECT_EQ(model.nearestEntity({20, 3.2, 0}, 1), 0u);
+    EXPECT_FALSE(model.snapPoint({20, 0, 0}, 0.5));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // A running engine with its drawing window shown offscreen, one empty drawing and a known view.
 #pragma once
 
-#include "engine_fixture.h"
+#include "platform/cad/engine_fixture.h"
 
 #include "platform/cad/model/document_model.h"
 #include "platform/cad/window/command_line.h"

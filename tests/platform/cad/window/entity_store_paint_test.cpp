@@ -1,0 +1,116 @@
+// A store's entities paint the same whichever way the store is walked, coincident curves once.
+#include "platform/cad/model/entity_samples.h"
+
+#include "platform/cad/model/document_model.h"
+#include "platform/cad/window/drawing_view_colors.h"
+#include "platform/cad/window/drawing_view_renderer.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace cad;
+using namespace cadtest;
+
+// A drawing large enough to be walked by several threads paints exactly as when its entities are
+// painted one by one in drawing order.
+TEST(EntityStore, ABigDrawingPaintsTheSameWalkedInParallel)
+{
+    DocumentModel model(nullptr);
+    model.setDefaultTables();
+    LayerData off;
+    off.name = QStringLiteral("关");
+    off.color = -3;
+    model.tables().layers.push_back(off);
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> at(0, 1000), size(0, 6);
+    std::vector<std::uint64_t> handles;
+    model.setBulkLoading(true);
+    for (int i = 0; i < 60000; ++i) {
+        const double x = at(rng), y = at(rng), s = i % 7 == 0 ? 0.01 : size(rng);
+        EntityData e;
+        switch (i % 5) {
+        case 0:
+            e = line(x, y, x + s, y + s / 2);
+            break;
+        case 1:
+            e = curve(EntityKind::Circle, x, y, s / 3);
+            break;
+        case 2:
+            e = curve(EntityKind::Arc, x, y, s / 2);
+            break;
+        case 3:
+            e = polyline(x, y, i % 2);
+            break;
+        default:
+            e = text(x, y);
+            break;
+        }
+        e.color = static_cast<short>(1 + i % 9);
+        if (i % 11 == 0)
+            e.layer = off.name;
+        e.visible = i % 13 != 0;
+        handles.push_back(model.add(e));
+    }
+    model.setBulkLoading(false);
+    for (int i = 0; i < 60000; i += 17)
+        model.erase(handles[static_cast<std::size_t>(i)]);
+
+    ViewTransform view;
+    view.size = QSize(1200, 1200);
+    view.fit(*drawingExtents(model, {}));
+    auto render = [&](bool oneByOne) {
+        QImage image(QSize(1200, 1200), QImage::Format_ARGB32_Premultiplied);
+        image.fill(drawingBackground());
+        QPainter p(&image);
+        DrawingRenderer renderer(model, view);
+        if (oneByOne)
+            renderer.paintEntities(p, handles);
+        else
+            renderer.paintView(p, {});
+        return image;
+    };
+    const QImage whole = render(false), oneByOne = render(true);
+    EXPECT_TRUE(whole == oneByOne);
+    QImage empty(whole.size(), whole.format());
+    empty.fill(drawingBackground());
+    EXPECT_FALSE(whole == empty);
+}
+
+// Many coincident circles are drawn as one; circles that differ in radius, colour or sweep are all drawn.
+TEST(EntityStore, CoincidentCurvesPaintAsOne)
+{
+    std::vector<EntityData> distinct = {curve(EntityKind::Circle, 0, 0, 100), curve(EntityKind::Circle, 0, 0, 100.5),
+                                        curve(EntityKind::Arc, 0, 0, 100), curve(EntityKind::Circle, 0, 0, 100)};
+    distinct[0].color = distinct[1].color = distinct[2].color = 1;
+    distinct[3].color = 3; // the same circle in another colour
+    auto build = [&](DocumentModel& model, int copies) {
+        model.setDefaultTables();
+        std::vector<std::uint64_t> handles;
+        for (int i = 0; i < copies; ++i)
+            for (const auto& e : distinct)
+                handles.push_back(model.add(e));
+        return handles;
+    };
+    DocumentModel once(nullptr), many(nullptr);
+    const auto handles = build(once, 1);
+    build(many, 500);
+    ViewTransform view;
+    view.size = QSize(300, 300);
+    view.fit(*drawingExtents(once, {}));
+    auto render = [&](const DocumentModel& model, const std::vector<std::uint64_t>& separately) {
+        QImage image(view.size.toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(drawingBackground());
+        QPainter p(&image);
+        DrawingRenderer renderer(model, view);
+        if (separately.empty())
+            renderer.paintView(p, {});
+        for (auto h : separately) // one paint each: nothing to share with
+            renderer.paintEntities(p, {h});
+        return image;
+    };
+    const QImage single = render(once, {});
+    EXPECT_TRUE(render(once, handles) == single);
+    EXPECT_TRUE(render(many, {}) == single); // antialiased edges drawn once, not 500 times over
+}
