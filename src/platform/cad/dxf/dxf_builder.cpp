@@ -388,20 +388,29 @@ void DxfDrawingBuilder::put(EntityData e)
     if (m_block)
         m_block->entities.push_back(std::move(e));
     else if (!m_layoutBlock.isEmpty())
-        layout(m_layoutBlock).push_back(std::move(e));
+        layout(m_layoutBlock).entities.push_back(std::move(e));
     else if (m_onPaper)
-        layout(QLatin1String(kLayoutBlocks[0])).push_back(std::move(e));
+        layout(QLatin1String(kLayoutBlocks[0])).entities.push_back(std::move(e));
     else
         m_model.add(std::move(e));
 }
 
-std::vector<EntityData>& DxfDrawingBuilder::layout(const QString& block)
+LayoutData& DxfDrawingBuilder::layout(const QString& block)
 {
     auto& layouts = m_model.tables().layouts;
     for (auto& l : layouts)
         if (l.block == block)
-            return l.entities;
-    return layouts.emplace_back(LayoutData{block, {}}).entities;
+            return l;
+    return layouts.emplace_back(LayoutData{block, {}, {}});
+}
+
+void DxfDrawingBuilder::layoutName(const char* block, std::string_view raw)
+{
+    while (!raw.empty() && raw.back() == '\r')
+        raw.remove_suffix(1);
+    const QString name = decode(raw);
+    if (!name.isEmpty())
+        layout(QLatin1String(block)).name = name;
 }
 
 void DxfDrawingBuilder::line()

@@ -46,6 +46,8 @@ public:
     void end();
     // Everything is read: an open polyline or block is closed.
     void finish();
+    // The name of the layout standing in `block` (one of kLayoutBlocks), from its layout object.
+    void layoutName(const char* block, std::string_view raw);
     // Entities of the kept kinds that were still left out: those of layouts beyond the two kept.
     int notKept() const { return m_notKept; }
 
@@ -91,7 +93,7 @@ private:
     void polylineRecord(bool light);
     void vertex();
     void put(EntityData e);
-    std::vector<EntityData>& layout(const QString& block);
+    LayoutData& layout(const QString& block);
     void flushPolyline();
     void endBlockDefinition();
 

@@ -5,14 +5,28 @@
 #include "platform/cad/dxf/dxf_builder.h"
 #include "platform/cad/dxf/dxf_entity_kinds.h"
 #include "platform/cad/dxf/dxf_groups.h"
+#include "platform/cad/dxf/dxf_layouts.h"
 #include "platform/cad/dxf/dxf_messages.h"
 #include "platform/cad/geometry/coordinate_limits.h"
 
+#include <QLatin1StringView>
+#include <array>
 #include <string>
 
 namespace cad {
 
 namespace {
+
+// Block names and handles are compared as DXF does, without regard to case.
+bool sameName(std::string_view a, std::string_view b)
+{
+    return QLatin1StringView(a.data(), static_cast<qsizetype>(a.size()))
+               .compare(QLatin1StringView(b.data(), static_cast<qsizetype>(b.size())), Qt::CaseInsensitive)
+           == 0;
+}
+
+// A handle is at most 16 hexadecimal digits.
+constexpr std::size_t kMaxHandle = 16;
 
 class Filter {
 public:
@@ -117,8 +131,12 @@ private:
     void section(const std::string& name)
     {
         const bool header = name == "HEADER", blocks = name == "BLOCKS";
+        if (name == "OBJECTS") {
+            layoutNames();
+            return;
+        }
         if (!header && name != "TABLES" && !blocks && name != "ENTITIES") {
-            // CLASSES, OBJECTS, THUMBNAILIMAGE, ACDSDATA: nothing the engine keeps.
+            // CLASSES, THUMBNAILIMAGE, ACDSDATA: nothing the engine keeps.
             while (advance() && !sectionEnd()) {
             }
             return;
@@ -177,12 +195,15 @@ private:
                 m_tableLine = m_r.groups()[0].line;
                 const std::string_view name = m_r.size() > 1 && m_r.code(1) == 2 ? m_r.value(1) : std::string_view();
                 m_tableKept = name == "LAYER" || name == "LTYPE" || name == "STYLE";
+                m_blockRecords = name == "BLOCK_RECORD";
             } else if (type == "ENDTAB") {
                 if (m_tableKept && !m_quiet)
                     m_b.begin("ENDTAB");
                 m_inTable = false;
                 continue;
             }
+            if (m_blockRecords && type == "BLOCK_RECORD")
+                layoutRecord();
             if (!m_tableKept)
                 continue;
             for (std::size_t i = 0; i < m_r.size(); ++i)
@@ -197,6 +218,46 @@ private:
             }
             m_quiet = true;
             m_inTable = false;
+        }
+    }
+
+    // The handle of a kept layout's block record, which its layout object points at.
+    void layoutRecord()
+    {
+        std::string_view name, handle;
+        for (std::size_t i = 1; i < m_r.size(); ++i) {
+            if (m_r.code(i) == 2)
+                name = m_r.value(i);
+            else if (m_r.code(i) == 5)
+                handle = dxfTrim(m_r.value(i));
+        }
+        for (std::size_t k = 0; k < m_layoutRecords.size(); ++k)
+            if (sameName(name, kLayoutBlocks[k]) && !handle.empty() && handle.size() <= kMaxHandle)
+                m_layoutRecords[k] = handle;
+    }
+
+    // The names of the kept layouts: each layout object names its block record by handle (330 of
+    // its AcDbLayout part). The tab order (71) would not do: the layout last shown stands in
+    // *Paper_Space whatever its tab, and numbers may be missing. A name over the limit is dropped.
+    void layoutNames()
+    {
+        while (advance() && !sectionEnd()) {
+            if (m_quiet || m_r.value(0) != "LAYOUT")
+                continue;
+            bool own = false; // within the AcDbLayout part (the part before names the page setup)
+            std::string_view name, record;
+            for (std::size_t i = 1; i < m_r.size(); ++i) {
+                const int c = m_r.code(i);
+                if (c == 100)
+                    own = dxfTrim(m_r.value(i)) == "AcDbLayout";
+                else if (own && c == 1)
+                    name = m_r.value(i);
+                else if (own && c == 330)
+                    record = dxfTrim(m_r.value(i));
+            }
+            for (std::size_t k = 0; k < m_layoutRecords.size(); ++k)
+                if (!record.empty() && sameName(record, m_layoutRecords[k]) && name.size() <= kDxfMaxValue)
+                    m_b.layoutName(kLayoutBlocks[k], name);
         }
     }
 
@@ -309,6 +370,8 @@ private:
     bool m_quiet = false;             // after a fault: only the structure is followed
     bool m_inTable = false;
     bool m_tableKept = false;
+    bool m_blockRecords = false;                                       // the table being read is BLOCK_RECORD
+    std::array<std::string, std::size(kLayoutBlocks)> m_layoutRecords; // handles of the kept layouts' block records
 };
 
 } // namespace

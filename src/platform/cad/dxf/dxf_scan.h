@@ -23,7 +23,8 @@ struct DxfScanResult {
 // not a well-formed ASCII DXF file: sections closed, an EOF, every group as DxfGroupReader checks
 // it. Only the HEADER, the LTYPE, LAYER and STYLE tables, BLOCKS and ENTITIES are handed to
 // `builder`, with the entity types the engine keeps (the rows of dxf_entity_kinds.h; of POLYLINE
-// only 2D and 3D polylines), those of paper space (group 67) as well. A block without its ENDBLK ends at the next block or the end of its section.
+// only 2D and 3D polylines), those of paper space (group 67) as well, and from OBJECTS the names of
+// the two layouts kept. A block without its ENDBLK ends at the next block or the end of its section.
 // Where a file has several faults, the first fault of its groups is reported before any fault
 // of its structure, and a section or table left open before a fault within it.
 DxfScanResult scanDxf(DxfGroupReader& reader, DxfDrawingBuilder& builder);

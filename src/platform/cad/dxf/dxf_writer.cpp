@@ -21,10 +21,12 @@
 #include <QSaveFile>
 #include <QSet>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <set>
 
@@ -102,6 +104,9 @@ public:
     // From here on every object gets its owner: the dictionary that lists it (the first object is
     // the root dictionary, owned by nothing). dxflib writes each dictionary before what it lists.
     void beginObjects() { m_inObjects = true; }
+    // dxflib names the two layouts (their objects, 1, and their dictionary entries, 3) "Layout1"
+    // and "Layout2" whatever they were called: these names are put in their place.
+    void layoutNames(std::array<std::string, 2> names) { m_layoutNames = std::move(names); }
 
     void dxfReal(int gc, double value) const override
     {
@@ -154,6 +159,12 @@ private:
             value = m_font.c_str();
         if (m_inStyle && gc == 4)
             value = m_bigFont.c_str();
+        if (m_inObjects && (gc == 1 || gc == 3) && value) {
+            if (std::strcmp(value, "Layout1") == 0)
+                value = m_layoutNames[0].c_str();
+            else if (std::strcmp(value, "Layout2") == 0)
+                value = m_layoutNames[1].c_str();
+        }
         line(gc, value ? value : "");
     }
     void mtextChunks() const
@@ -229,6 +240,7 @@ private:
     bool m_inDimStyle = false;
     bool m_anyStyle = false;
     bool m_inObjects = false;
+    std::array<std::string, 2> m_layoutNames{"Layout1", "Layout2"};
     mutable std::string m_object;                       // handle of the object being written
     mutable std::map<std::string, std::string> m_owners;   // handle -> handle of its dictionary
 };
@@ -249,6 +261,7 @@ void DxfWriter::write()
     // The first layout's entities stand among the plan's, flagged as paper space (R2000 and later).
     layoutEntities(kLayoutBlocks[0]);
     m_w.sectionEnd();
+    m_w.layoutNames(layoutNames());
     m_w.beginObjects();
     m_dxf.writeObjects(m_w);
     m_dxf.writeObjectsEnd(m_w);
@@ -297,6 +310,31 @@ void DxfWriter::collectNames()
     for (const auto& s : t.styles)
         if (!m_styleNames.contains(s.name.toUpper()))
             m_styleNames.insert(s.name.toUpper(), s.name); // the first of one name wins
+}
+
+// The kept names, unless empty or taken: "Model" is the plan's own, and two layouts of one name
+// would make the layout dictionary ambiguous. A layout without a name of its own takes dxflib's.
+std::array<std::string, 2> DxfWriter::layoutNames()
+{
+    static_assert(std::size(kLayoutBlocks) == 2);
+    QSet<QString> taken{QStringLiteral("MODEL")};
+    std::array<std::string, 2> out;
+    for (std::size_t k = 0; k < out.size(); ++k) {
+        QString name;
+        for (const auto& l : m_model.tables().layouts)
+            if (l.block == QLatin1String(kLayoutBlocks[k]))
+                name = l.name;
+        if (name.isEmpty() || taken.contains(name.toUpper())) {
+            for (const char* fallback : {"Layout1", "Layout2", "Layout3"})
+                if (!taken.contains(QString::fromLatin1(fallback).toUpper())) {
+                    name = QString::fromLatin1(fallback);
+                    break;
+                }
+        }
+        taken.insert(name.toUpper());
+        out[k] = text(name);
+    }
+    return out;
 }
 
 void DxfWriter::header()

@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QString>
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -44,6 +45,8 @@ private:
     std::string text(const QString& s);
     // Every layer, line type and block the entities name gets a table entry, so readers find them.
     void collectNames();
+    // The names the two layouts are written with, in the order of kLayoutBlocks.
+    std::array<std::string, 2> layoutNames();
     void header();
     static int defaultCode(const QVariant& v);
     void tables();

@@ -21,11 +21,13 @@
 namespace cad {
 
 // A layout (a sheet with its title frame) beside the plan: the block it stands in
-// ("*Paper_Space", "*Paper_Space0") and its entities. Not part of the plan: never drawn, snapped to
-// or edited, only written back where it came from.
+// ("*Paper_Space", "*Paper_Space0"), its name (the tab the engineer knows it by; empty when the file
+// gave none) and its entities. Not part of the plan: never drawn, snapped to or edited, only written
+// back where it came from.
 struct LayoutData {
     QString block;
     std::vector<EntityData> entities;
+    QString name;
 };
 
 // What a drawing holds besides the model-space entities, kept so that saving loses nothing read.

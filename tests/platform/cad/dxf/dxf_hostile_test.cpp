@@ -177,14 +177,19 @@ TEST(DxfHostileFiles, EachReadsAsExpectedOrIsRefusedClearly)
              EXPECT_EQ(second[0].vertices.size(), 4u);
              EXPECT_EQ(second[0].color, 3);
              EXPECT_EQ(second[2].blockName, QStringLiteral("标题栏"));
+             EXPECT_EQ(layout(m, "*Paper_Space")->name, QStringLiteral("A1图框"));
+             EXPECT_EQ(layout(m, "*Paper_Space0")->name, QStringLiteral("A3图框"));
          },
          0,
          R"(
 doc = audit(sys.argv[1])
-print("SHEETS", "|".join(f"{l.block_record_name}:{','.join(sorted(e.dxftype() for e in l))}" for l in sorted(doc.layouts, key=lambda l: l.block_record_name)))
+print("SHEETS", "|".join(f"{l.block_record_name}={l.name}:{','.join(sorted(e.dxftype() for e in l))}" for l in sorted(doc.layouts, key=lambda l: l.block_record_name)))
+print("TABS", "|".join(sorted(doc.rootdict["ACAD_LAYOUT"].keys())))
 print("TEXTS", "|".join(t.dxf.text for l in doc.layouts for t in l.query("TEXT")))
 )",
-         "SHEETS *Model_Space:CIRCLE,LINE|*Paper_Space:LINE,LWPOLYLINE,TEXT|*Paper_Space0:INSERT,LWPOLYLINE,TEXT\n"
+         "SHEETS *Model_Space=Model:CIRCLE,LINE|*Paper_Space=A1图框:LINE,LWPOLYLINE,TEXT|*Paper_Space0=A3图框:INSERT,"
+         "LWPOLYLINE,TEXT\n"
+         "TABS A1图框|A3图框|Model\n"
          "TEXTS 一号总平面图|防雷平面图"},
         // A viewport and a third layout are not kept: they are counted, so the plan is never saved over.
         {"layouts-partly-kept.dxf", nullptr,
