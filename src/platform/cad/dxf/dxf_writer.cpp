@@ -27,6 +27,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -498,9 +499,11 @@ void DxfWriter::blocks()
     // stand in its block.
     m_dxf.writeBlock(m_w, DL_BlockData("*Model_Space", 0, 0.0, 0.0, 0.0));
     m_dxf.writeEndBlock(m_w, "*Model_Space");
-    for (const char* layout : kLayoutBlocks) {
+    // By position, not by pointer: two uses of one string literal need not share an address.
+    for (std::size_t i = 0; i < std::size(kLayoutBlocks); ++i) {
+        const char* layout = kLayoutBlocks[i];
         m_dxf.writeBlock(m_w, DL_BlockData(layout, 0, 0.0, 0.0, 0.0));
-        if (layout != kLayoutBlocks[0])
+        if (i > 0)
             layoutEntities(layout);
         m_dxf.writeEndBlock(m_w, layout);
     }
