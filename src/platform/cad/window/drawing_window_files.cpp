@@ -75,10 +75,12 @@ bool DrawingWindow::openDrawing(const QString& path)
     try {
         const Document opened = m_engine->application().Documents().Open(path);
         if (const auto model = opened.model(); model && model->notKeptOnRead() > 0)
-            m_commandLine->addHistory(QStringLiteral("图形 %1 中有 %2 个实体（填充、标注、椭圆、样条等）未能读入；"
-                                                     "保存时将另存为，以免原文件丢失它们。")
-                                          .arg(QDir::toNativeSeparators(path))
-                                          .arg(model->notKeptOnRead()));
+            m_commandLine->addHistory(
+                QStringLiteral(
+                    "图形 %1 中有 %2 个实体（填充、标注、椭圆、样条、视口，或位于第三个以后的布局中）未能读入；"
+                    "保存时将另存为，以免原文件丢失它们。")
+                    .arg(QDir::toNativeSeparators(path))
+                    .arg(model->notKeptOnRead()));
         return true;
     } catch (const automation::AutomationError& e) {
         m_commandLine->addHistory(QStringLiteral("无法打开图形 %1: %2").arg(QDir::toNativeSeparators(path), failure(e)));
