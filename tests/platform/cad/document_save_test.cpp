@@ -1,6 +1,7 @@
 // Saving drawings through the engine: a save that cannot be written whole fails with its cause,
 // leaves the drawing unsaved and the old file as it was, and never ends the program.
 #include "engine_fixture.h"
+#include "support/file_content.h"
 #include "support/file_size_limit.h"
 
 #include "platform/cad/dxf/dxf_file.h"
@@ -17,14 +18,9 @@
 
 using namespace cad;
 using testsupport::FileSizeLimit;
+using testsupport::contentOf;
 
 namespace {
-
-QByteArray contentOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {

@@ -1,5 +1,6 @@
 // Hostile, damaged and oddly built DXF files kept as regression files, each with what reading it must give.
 #include "second_reader.h"
+#include "support/file_content.h"
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/dxf/dxf_file.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace cad;
+using testsupport::contentOf;
 namespace errors = automation::errors;
 
 namespace {
@@ -31,12 +33,6 @@ const BlockDefinition* block(const DocumentModel& model, const QString& name)
         if (b.name == name)
             return &b;
     return nullptr;
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 const LayoutData* layout(const DocumentModel& model, const char* block)
