@@ -22,8 +22,6 @@ constexpr double kEndAngle = 1e-9;
 
 constexpr int Rx0 = 0, InnerSouth = 4, Hole = 8, CurveCount = 9; // the nine curves, indexed
 
-cad::Point toPoint(FramePoint p) { return {p.x, p.y, 0.0}; }
-
 struct Disc {
     FramePoint centre;
     double radius = 0.0;

@@ -44,7 +44,6 @@ PlanPoints pointsOf(const FourRodPlanInput& in)
     return p;
 }
 
-cad::Point toPoint(FramePoint p) { return {p.x, p.y, 0.0}; }
 FramePoint toFrame(const cad::Point& p) { return {p[0], p[1]}; }
 
 std::vector<FramePoint> crossings(const cad::geom::CircleArc& a, const cad::geom::CircleArc& b)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "geometry/frame_shapes.h"
+#include "platform/cad/geometry/point.h"
 
 #include <array>
 #include <optional>
@@ -12,6 +13,9 @@ namespace rods {
 
 using geometry::FrameArc;
 using geometry::FramePoint;
+
+// A frame point as the engine's plane geometry takes it (z 0).
+inline cad::Point toPoint(FramePoint p) { return {p.x, p.y, 0.0}; }
 
 // The values the outlines are built from, in metres, in the rectangle's own frame: the rods stand
 // at (0, 0), (a, 0), (a, b) and (0, b), the long side a along +x. The caller places (and, for a
