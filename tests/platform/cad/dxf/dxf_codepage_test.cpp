@@ -1,5 +1,6 @@
 // Chinese names in DXF files: read by the declared code page, written the same way wherever they stand.
 #include "second_reader.h"
+#include "support/file_content.h"
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/dxf/dxf_file.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace cad;
+using testsupport::contentOf;
 namespace errors = automation::errors;
 
 namespace {
@@ -54,9 +56,7 @@ TEST(DxfCodePage, GbkNamesThatLookLikeUtf8SurviveOpenAndSave)
     writeDxfFile(saved, plan);
     {
         // A plan GBK holds is written as before: R2000 in GBK.
-        QFile f(saved);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
+        const QByteArray bytes = contentOf(saved);
         EXPECT_TRUE(bytes.contains("$ACADVER\n  1\nAC1015\n"));
         EXPECT_TRUE(bytes.contains("\n" + QStringEncoder("GBK").encode(QStringLiteral("办公楼")) + "\n"));
     }
@@ -128,9 +128,7 @@ TEST(DxfCodePage, ACharacterOutsideGbkMakesTheWholeFileUtf8)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("area.dxf"));
     writeDxfFile(path, model);
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray bytes = f.readAll();
+    const QByteArray bytes = contentOf(path);
     EXPECT_TRUE(bytes.contains("$ACADVER\n  1\nAC1021\n"));
     EXPECT_EQ(bytes.count("\n" + QStringLiteral("围墙").toUtf8() + "\n"), 4); // table, two layers of texts, one text
     EXPECT_TRUE(bytes.contains("\n" + QStringLiteral("面积m²").toUtf8() + "\n"));
@@ -293,9 +291,7 @@ TEST(DxfCodePage, ANameTooLongForReadersRefusesTheSaveAndNamesIt)
             EXPECT_TRUE(e.description().contains(c.name.left(20)));
             EXPECT_TRUE(e.description().contains(c.name.right(5)));
         }
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_EQ(f.readAll(), QByteArray("the earlier plan\n"));
+        EXPECT_EQ(contentOf(path), QByteArray("the earlier plan\n"));
     }
 }
 
