@@ -1,0 +1,229 @@
+// The text of a DXF file as dxflib writes it, collected in memory, with what dxflib leaves out added.
+#pragma once
+
+#include "platform/cad/dxf/dxf_text.h"
+
+#include <dxflib/dl_codes.h>
+#include <dxflib/dl_writer_ascii.h>
+
+#include <QHash>
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace cad {
+
+// dxflib's ASCII writer flushes the file after every line and writes reals with 16 digits. This
+// one collects the text in memory, writes every real in its shortest exact form (a saved drawing
+// reads back to the same doubles) and adds what dxflib leaves out: the invisible flag (group 60
+// after the layer of a hidden entity), a style's font files and the owners (group 330) of the
+// dictionaries and layouts in the OBJECTS section. A UTF-8 file is declared R2007 (AC1021), the
+// first version whose strings are UTF-8; its structure is R2000's, which R2007 readers take.
+class DxfOutput : public DL_WriterA {
+public:
+    explicit DxfOutput(DxfEncoding encoding)
+        : DL_WriterA("/dev/null", DL_Codes::AC1015), m_utf8(encoding == DxfEncoding::Utf8)
+    {
+        m_text.reserve(1 << 20);
+    }
+
+    std::string takeText() { return std::move(m_text); }
+    void hideNext() { m_hideNext = true; }
+    // Entities written from here on stand in a layout: each is flagged as paper space (67 before
+    // its layer), as dxflib leaves the flag out of R2000 files.
+    void setPaperSpace(bool on) { m_paperSpace = on; }
+    // dxflib cuts a multi-line text into chunks of 250 bytes, also inside a character, which other
+    // readers then decode as two broken ones: the chunks are gathered and cut again between
+    // characters.
+    void beginMText() { m_inMText = true; }
+    // dxflib leaves a style's font file (3) and big font file (4) empty and puts the font only in
+    // extended data, where most readers do not look; these are written in their place. `key` names
+    // the style for the line types that point at it.
+    void styleFonts(std::string font, std::string bigFont, QString key)
+    {
+        m_font = std::move(font);
+        m_bigFont = std::move(bigFont);
+        m_styleKey = std::move(key);
+        m_inStyle = true;
+    }
+    void endStyle() { m_inStyle = false; }
+    // A pointer (340) at the style `key`, whose handle is known only once the style table is
+    // written: it is put in by resolveStylePointers().
+    void stylePointer(const QString& key) const
+    {
+        code(340);
+        m_stylePointers.emplace_back(m_text.size(), key);
+        m_text.append("?\n");
+    }
+    // Styles that are not written point at the first one (dxflib always writes a style table).
+    void resolveStylePointers()
+    {
+        for (auto it = m_stylePointers.rbegin(); it != m_stylePointers.rend(); ++it) {
+            const auto handle = m_styleHandles.constFind(it->second);
+            m_text.replace(it->first, 1, handle != m_styleHandles.cend() ? *handle : m_firstStyleHandle);
+        }
+        m_stylePointers.clear();
+    }
+    // dxflib points the dimension style's text style (340) at a style named "Standard" and writes
+    // memory it never set when there is none: the pointer is put in here instead, at "Standard"
+    // or else the first style, and left out when no style is written.
+    void beginDimStyle(bool anyStyle)
+    {
+        m_inDimStyle = true;
+        m_anyStyle = anyStyle;
+    }
+    void endDimStyle() { m_inDimStyle = false; }
+    // From here on every object gets its owner: the dictionary that lists it (the first object is
+    // the root dictionary, owned by nothing). dxflib writes each dictionary before what it lists.
+    void beginObjects() { m_inObjects = true; }
+    // dxflib names the two layouts (their objects, 1, and their dictionary entries, 3) "Layout1"
+    // and "Layout2" whatever they were called: these names are put in their place.
+    void layoutNames(std::array<std::string, 2> names) { m_layoutNames = std::move(names); }
+
+    void dxfReal(int gc, double value) const override
+    {
+        char buf[32];
+        const auto r = std::to_chars(buf, buf + sizeof buf, std::isfinite(value) ? value : 0.0);
+        std::string_view v(buf, static_cast<std::size_t>(r.ptr - buf));
+        code(gc);
+        m_text.append(v);
+        // Readers expect a decimal point in a real.
+        if (v.find_first_of(".eE") == std::string_view::npos)
+            m_text.append(".0");
+        m_text.push_back('\n');
+    }
+    void dxfInt(int gc, int value) const override
+    {
+        code(gc);
+        m_text.append(std::to_string(value));
+        m_text.push_back('\n');
+    }
+    void dxfHex(int gc, int value) const override
+    {
+        if (m_inDimStyle && gc == 340) {
+            if (m_anyStyle)
+                stylePointer(QStringLiteral("STANDARD"));
+            return;
+        }
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(value));
+        line(gc, buf);
+    }
+    void dxfString(int gc, const std::string& value) const override { put(gc, value.c_str()); }
+    void dxfString(int gc, const char* value) const override { put(gc, value); }
+
+private:
+    void code(int gc) const
+    {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%3d\n", gc);
+        m_text.append(buf);
+    }
+    void put(int gc, const char* value) const
+    {
+        if (m_inMText && (gc == 3 || gc == 1)) {
+            m_mtext.append(value ? value : "");
+            if (gc == 1)
+                mtextChunks();
+            return;
+        }
+        if (m_inStyle && gc == 3)
+            value = m_font.c_str();
+        if (m_inStyle && gc == 4)
+            value = m_bigFont.c_str();
+        if (m_inObjects && (gc == 1 || gc == 3) && value) {
+            if (std::strcmp(value, "Layout1") == 0)
+                value = m_layoutNames[0].c_str();
+            else if (std::strcmp(value, "Layout2") == 0)
+                value = m_layoutNames[1].c_str();
+        }
+        line(gc, value ? value : "");
+    }
+    void mtextChunks() const
+    {
+        constexpr std::size_t kChunk = 250;
+        std::string_view rest = m_mtext;
+        while (rest.size() > kChunk) {
+            std::size_t cut = 0;
+            while (cut < rest.size()) {
+                const std::size_t next = cut + characterSize(rest, cut);
+                if (next > kChunk)
+                    break;
+                cut = next;
+            }
+            line(3, rest.substr(0, cut));
+            rest.remove_prefix(cut);
+        }
+        line(1, rest);
+        m_mtext.clear();
+        m_inMText = false;
+    }
+    // The bytes of the character at `at`: a UTF-8 sequence, or a GBK pair.
+    std::size_t characterSize(std::string_view s, std::size_t at) const
+    {
+        const auto c = static_cast<unsigned char>(s[at]);
+        std::size_t n = 1;
+        if (m_utf8)
+            n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        else if (c >= 0x81 && c <= 0xFE)
+            n = 2;
+        return std::min(n, s.size() - at);
+    }
+    void line(int gc, std::string_view value) const
+    {
+        if (gc == 1 && m_afterVersion && m_utf8)
+            value = "AC1021";
+        m_afterVersion = gc == 9 && value == "$ACADVER";
+        if (gc == 8 && m_paperSpace)
+            dxfInt(67, 1);
+        if (m_inStyle && gc == 5) {
+            m_styleHandles.insert(m_styleKey, std::string(value));
+            if (m_firstStyleHandle.empty())
+                m_firstStyleHandle = value;
+        }
+        code(gc);
+        m_text.append(value);
+        m_text.push_back('\n');
+        if (gc == 8 && m_hideNext) {
+            dxfInt(60, 1);
+            m_hideNext = false;
+        }
+        if (m_inObjects && gc == 5) {
+            const auto owner = m_owners.find(std::string(value));
+            line(330, owner != m_owners.end() ? owner->second : std::string_view("0"));
+            m_object = value;
+        } else if (m_inObjects && (gc == 350 || gc == 360)) {
+            m_owners.emplace(std::string(value), m_object);
+        }
+    }
+    mutable std::string m_text;
+    mutable bool m_hideNext = false;
+    bool m_paperSpace = false;
+    const bool m_utf8;
+    mutable bool m_afterVersion = false; // the last group named the variable $ACADVER
+    mutable bool m_inMText = false;
+    mutable std::string m_mtext; // the chunks of a multi-line text so far
+    bool m_inStyle = false;
+    std::string m_font, m_bigFont;
+    QString m_styleKey;
+    mutable QHash<QString, std::string> m_styleHandles; // upper-case style name -> its handle
+    mutable std::string m_firstStyleHandle;
+    mutable std::vector<std::pair<std::size_t, QString>> m_stylePointers; // where a handle goes, which style
+    bool m_inDimStyle = false;
+    bool m_anyStyle = false;
+    bool m_inObjects = false;
+    std::array<std::string, 2> m_layoutNames{"Layout1", "Layout2"};
+    mutable std::string m_object;                       // handle of the object being written
+    mutable std::map<std::string, std::string> m_owners;   // handle -> handle of its dictionary
+};
+
+} // namespace cad
