@@ -298,8 +298,9 @@ bool DxfGroupReader::next()
     }
     while (true) {
         Group& g = m_groups.emplace_back();
+        // A missing EOF is named by the last line of the file.
         if (!readGroup(g))
-            dxfMalformed(kDxfNoEof);
+            dxfMalformed(kDxfNoEof, m_lineNo);
         if (g.code == 999) {
             m_groups.pop_back();
             continue;

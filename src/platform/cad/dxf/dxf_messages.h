@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <exception>
 
 namespace cad {
 
@@ -26,12 +27,21 @@ QString dxfMalformedText(const char* fault, std::size_t line);
 // Files of a kind the reader does not take, and files that cannot be read at all.
 QString dxfBinaryRefused();
 QString dwgRefused();
+// Only for a path that does not exist at all.
 QString dxfNoFile(const QString& path);
-QString dxfCannotOpen(const QString& path);
+QString dxfDanglingLink(const QString& path);
+QString dxfIsFolder(const QString& path);
+// A FIFO, a device or a socket.
+QString dxfNotRegularFile(const QString& path);
+// Opening or looking up the file failed with the system error `err` (0: none known).
+QString dxfCannotOpen(const QString& path, int err);
 QString dxfTooLarge(const QString& path, qint64 limitBytes);
 QString dxfNotReadWhole(const QString& path);
 QString dxfNotReadAgain();
 QString dxfOutOfMemory();
-QString dxfNotRead(const QString& cause);
+// Reading stopped at an exception of the library; its English text is never shown.
+QString dxfNotRead(const std::exception& cause);
+// The same for an exception of no standard kind.
+QString dxfNotRead();
 
 } // namespace cad

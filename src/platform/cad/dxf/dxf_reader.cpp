@@ -3,6 +3,7 @@
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/dxf/dxf_builder.h"
+#include "platform/cad/dxf/dxf_file_open.h"
 #include "platform/cad/dxf/dxf_groups.h"
 #include "platform/cad/dxf/dxf_messages.h"
 #include "platform/cad/dxf/dxf_scan.h"
@@ -10,7 +11,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QSet>
 #include <map>
 #include <memory>
@@ -174,7 +174,9 @@ void readDxf(QIODevice& device, DocumentModel& model, std::size_t chunk)
         // Running out of memory on a huge file ends here.
         throw AutomationError(errors::FileError, dxfOutOfMemory());
     } catch (const std::exception& e) {
-        throw AutomationError(errors::FileError, dxfNotRead(QString::fromLocal8Bit(e.what())));
+        throw AutomationError(errors::FileError, dxfNotRead(e));
+    } catch (...) {
+        throw AutomationError(errors::FileError, dxfNotRead());
     }
 }
 
@@ -189,10 +191,7 @@ void readDxf(const QByteArray& bytes, DocumentModel& model)
 void readDxfFile(const QString& path, DocumentModel& model)
 {
     QFile file(path);
-    if (!QFileInfo(path).isFile())
-        throw AutomationError(errors::FileNotFound, dxfNoFile(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw AutomationError(errors::FileError, dxfCannotOpen(path));
+    openDrawingFile(file, path);
     // Larger than any plan this program meets, and still far below what memory allows.
     constexpr qint64 kMaxSize = 512LL * 1024 * 1024;
     if (file.size() > kMaxSize)

@@ -37,9 +37,9 @@ public:
         m_r.next();
         while (!isEof()) {
             if (!(m_r.code(0) == 0 && m_r.value(0) == "SECTION"))
-                refuse(kDxfBetweenSections);
+                refuse(kDxfBetweenSections, m_r.groups()[0].line);
             if (m_r.size() < 2 || m_r.code(1) != 2)
-                refuse(kDxfSectionNoName);
+                refuse(kDxfSectionNoName, m_r.groups()[0].line);
             // A section left open is named by the line that opens it: where its end is missing
             // says little.
             const std::size_t openedAt = m_r.groups()[0].line;
@@ -50,7 +50,7 @@ public:
             if (m_fault)
                 refuse(m_fault, m_faultLine);
             if (m_r.size() > 1)
-                refuse(kDxfBetweenSections);
+                refuse(kDxfBetweenSections, m_r.groups()[1].line);
             advance();
         }
         return m_result;

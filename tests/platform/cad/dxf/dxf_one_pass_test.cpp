@@ -7,7 +7,10 @@
 #include <QBuffer>
 #include <QDirIterator>
 #include <QFile>
+#include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -143,9 +146,16 @@ TEST(DxfOnePass, FaultsAreReportedInTheirOrder)
          "表未结束（第 6 行）"},
         {"0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\n" + longValue + "\n0\nENDTAB\n0\nTABLE\n2\nSTYLE\n0\nENDSEC\n0\nEOF\n",
          "组值超过 1000 字节（第 12 行）"},
-        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n5\n1F\n0\nEOF\n", "段与段之间有多余的内容"},
-        {"0\nSECTION\n0\nENDSEC\n0\nEOF\n", "段没有名称"},
-        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n", "文件没有 EOF 结束标记"},
+        // Stray groups after an ENDSEC, and a stray record, are named by their first line.
+        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n5\n1F\n0\nEOF\n", "段与段之间有多余的内容（第 8 行）"},
+        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nSTRAY\n0\nEOF\n", "段与段之间有多余的内容（第 8 行）"},
+        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n999\nnote\n0\nSTRAY\n0\nEOF\n", "段与段之间有多余的内容（第 10 行）"},
+        {"0\nSECTION\n0\nENDSEC\n0\nEOF\n", "段没有名称（第 2 行）"},
+        {"0\nSECTION\n5\n1F\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n", "段没有名称（第 2 行）"},
+        // A missing EOF is named by the last line of the file, with or without a line break after it.
+        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n", "文件没有 EOF 结束标记（可能不完整）（第 6 行）"},
+        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC", "文件没有 EOF 结束标记（可能不完整）（第 6 行）"},
+        {"0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n10\r\n1\r\n", "文件没有 EOF 结束标记（可能不完整）（第 8 行）"},
         {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n10\nnan\n", nullptr},   // nothing after EOF is read
     };
     for (const Case& c : cases) {
@@ -224,5 +234,63 @@ TEST(DxfOnePass, OddStructuresReadSoundly)
         ASSERT_EQ(e.size(), 1u);
         EXPECT_EQ(e[0].layer, QStringLiteral("WALL"));
         EXPECT_EQ(e[0].text, QStringLiteral("A"));
+    }
+}
+
+namespace {
+
+// A file whose reading fails inside the library: the device throws once its first bytes are read.
+class ThrowingDevice : public QIODevice {
+public:
+    explicit ThrowingDevice(std::function<void()> fail) : m_fail(std::move(fail)) { open(QIODevice::ReadOnly); }
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        if (m_served)
+            m_fail();
+        const QByteArray start = "0\nSECTION\n2\nENTITIES\n";
+        m_served = true;
+        const qint64 n = std::min<qint64>(size, start.size());
+        std::memcpy(data, start.constData(), static_cast<std::size_t>(n));
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    std::function<void()> m_fail;
+    bool m_served = false;
+};
+
+} // namespace
+
+// An exception that stops the reading is told in Chinese, never in the library's English.
+TEST(DxfOnePass, AnExceptionWhileReadingIsToldInChinese)
+{
+    const char* english = "library text in English";
+    struct Case {
+        std::function<void()> fail;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {[&] { throw std::length_error(english); }, "无法读取 DXF 文件：数据过长，超出程序能处理的长度"},
+        {[&] { throw std::out_of_range(english); }, "无法读取 DXF 文件：数值超出程序能处理的范围"},
+        {[&] { throw std::overflow_error(english); }, "无法读取 DXF 文件：数值超出程序能处理的范围"},
+        {[&] { throw std::invalid_argument(english); }, "无法读取 DXF 文件：文件中有无法处理的数据"},
+        {[&] { throw std::runtime_error(english); }, "无法读取 DXF 文件：读取时出现内部错误"},
+        {[&] { throw std::bad_alloc(); }, "内存不足，无法读入该图形"},
+        {[&] { throw 42; }, "无法读取 DXF 文件：读取时出现内部错误"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        ThrowingDevice device(c.fail);
+        DocumentModel model(nullptr);
+        try {
+            readDxf(device, model, 8);
+            ADD_FAILURE() << "read";
+        } catch (const automation::AutomationError& e) {
+            EXPECT_EQ(e.number(), automation::errors::FileError);
+            EXPECT_EQ(e.description().toStdString(), c.message);
+        }
     }
 }

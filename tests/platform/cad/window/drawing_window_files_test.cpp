@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -60,7 +62,11 @@ TEST_F(DrawingWindowTest, OpensASitePlanAndTellsWhenAFileCannotBeOpened)
          "不是格式正确的 DXF 文件：此处应为数值（第 8 行）"},
         {"0\nSECTION\n2\nENTITIES\nxx\nLINE\n0\nENDSEC\n0\nEOF\n", "不是格式正确的 DXF 文件：组码不是数字（第 5 行）"},
         {"0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n1\n0\nEOF\n", "不是格式正确的 DXF 文件：段未结束（第 2 行）"},
-        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n", "不是格式正确的 DXF 文件：文件没有 EOF 结束标记（可能不完整）"},
+        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n",
+         "不是格式正确的 DXF 文件：文件没有 EOF 结束标记（可能不完整）（第 6 行）"},
+        {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nSTRAY\n0\nEOF\n",
+         "不是格式正确的 DXF 文件：段与段之间有多余的内容（第 8 行）"},
+        {"0\nSECTION\n0\nENDSEC\n0\nEOF\n", "不是格式正确的 DXF 文件：段没有名称（第 2 行）"},
         {QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22), "不能读取二进制 DXF 文件，请将图形另存为 ASCII DXF"},
     };
     QTemporaryDir dir;
@@ -81,6 +87,63 @@ TEST_F(DrawingWindowTest, OpensASitePlanAndTellsWhenAFileCannotBeOpened)
     fileAnswer.clear();   // the engineer cancels the file dialog
     EXPECT_FALSE(window->openDrawing());
     EXPECT_EQ(app.Documents().Count(), 2);
+}
+
+// A path that is no readable drawing file is told apart by what it is; a FIFO is never waited on.
+TEST_F(DrawingWindowTest, APathThatIsNoDrawingFileIsRefusedForItsCause)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("missing.dxf"));
+    const QString fifo = dir.filePath(QStringLiteral("fifo.dxf"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString toDevice = dir.filePath(QStringLiteral("device.dxf"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), toDevice));
+    const QString loop = dir.filePath(QStringLiteral("loop.dxf"));
+    ASSERT_TRUE(QFile::link(loop, loop));
+    const QString dangling = dir.filePath(QStringLiteral("dangling.dxf"));
+    ASSERT_TRUE(QFile::link(missing, dangling));
+    const std::vector<std::pair<QString, QString>> refused = {
+        {missing, QStringLiteral("找不到图形文件 %1")},
+        {dir.path(), QStringLiteral("%1 是一个文件夹，不是图形文件")},
+        {fifo, QStringLiteral("%1 不是普通文件，不能作为图形打开")},
+        {toDevice, QStringLiteral("%1 不是普通文件，不能作为图形打开")},
+        {loop, QStringLiteral("无法读取图形文件 %1（链接形成循环）")},
+        {dangling, QStringLiteral("图形文件 %1 是一个链接，它指向的文件不存在")},
+    };
+    for (const auto& [path, message] : refused) {
+        fileAnswer = path;
+        EXPECT_FALSE(window->openDrawing());
+        const QString shown = QDir::toNativeSeparators(path);
+        const QString line = QStringLiteral("无法打开图形 %1: %2").arg(shown, message.arg(shown));
+        EXPECT_TRUE(window->commandLine()->history().contains(line)) << line.toStdString();
+    }
+    EXPECT_EQ(app.Documents().Count(), 1);
+}
+
+// A file the user may not reach: its folder may not be entered, or the file itself not read.
+TEST_F(DrawingWindowTest, AFileWithoutPermissionIsRefusedForThat)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "run as root, where permissions do not stop reading";
+    QTemporaryDir dir;
+    const QString closed = dir.filePath(QStringLiteral("closed"));
+    ASSERT_TRUE(QDir().mkdir(closed));
+    const QString inClosed = closed + QStringLiteral("/plan.dxf");
+    ASSERT_TRUE(QFile::copy(kSitePlan, inClosed));
+    const QString unreadable = dir.filePath(QStringLiteral("unreadable.dxf"));
+    ASSERT_TRUE(QFile::copy(kSitePlan, unreadable));
+    ASSERT_EQ(chmod(QFile::encodeName(unreadable).constData(), 0200), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(closed).constData(), 0600), 0);
+    for (const QString& path : {inClosed, unreadable}) {
+        fileAnswer = path;
+        EXPECT_FALSE(window->openDrawing());
+        const QString line =
+            QStringLiteral("无法打开图形 %1: 无法读取图形文件 %1（没有权限）").arg(QDir::toNativeSeparators(path));
+        EXPECT_TRUE(window->commandLine()->history().contains(line)) << line.toStdString();
+    }
+    // So that the folder can be removed.
+    chmod(QFile::encodeName(closed).constData(), 0700);
+    EXPECT_EQ(app.Documents().Count(), 1);
 }
 
 TEST_F(DrawingWindowTest, SaveAsWritesDxfAndSaveWritesBack)
