@@ -54,9 +54,10 @@ bool ExtendEntity(const EntityHandle& handle, short mode, double delta)
     if (name == QLatin1String("AcDbLine")) {
         cad::Point s{}, e{};
         // Geometry that could not be read is not written back: zeros would move the ends far away.
-        const bool read = resumeAssign(err, s, [&] { return entity.StartPoint(); })
-            & resumeAssign(err, e, [&] { return entity.EndPoint(); });
-        if (read) {
+        // Both ends are read whatever the first gives, as statements resumed after an error are.
+        const bool startRead = resumeAssign(err, s, [&] { return entity.StartPoint(); });
+        const bool endRead = resumeAssign(err, e, [&] { return entity.EndPoint(); });
+        if (startRead && endRead) {
             extendAxis(s[0], e[0], mode, delta);
             extendAxis(s[1], e[1], mode, delta);
             resume(err, [&] { entity.setStartPoint(s); });
@@ -64,9 +65,9 @@ bool ExtendEntity(const EntityHandle& handle, short mode, double delta)
         }
     } else if (name == QLatin1String("AcDbArc")) {
         double a0 = 0, a1 = 0;
-        const bool read = resumeAssign(err, a0, [&] { return entity.StartAngle(); })
-            & resumeAssign(err, a1, [&] { return entity.EndAngle(); });
-        if (read) {
+        const bool startRead = resumeAssign(err, a0, [&] { return entity.StartAngle(); });
+        const bool endRead = resumeAssign(err, a1, [&] { return entity.EndAngle(); });
+        if (startRead && endRead) {
             // Start back and end forward grows the arc also when it passes through the direction 0.
             if (a0 != a1) {
                 if (mode == 0 || mode == 2)

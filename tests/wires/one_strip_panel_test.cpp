@@ -28,14 +28,14 @@ TEST_F(OneStripTyped, ComputesAndRefusesAsTheBoxesShow)
     const QStringList old{QStringLiteral("old"), QStringLiteral("old"), QStringLiteral("old")};
     const QStringList zero{QStringLiteral("0.000"), QStringLiteral("0.000"), QStringLiteral("0.000")};
     const Row rows[] = {
-        {"21", "1", "12", 0, texts({"4.284", "28.284", "20.000"}), "", true},
-        {"21", "1", "12", 1, texts({"6.822", "37.417", "20.000"}), "", true},
-        {"21", "1", "12", 2, texts({"8.721", "44.721", "20.000"}), "", true},
-        {"45", "0", "20", 0, texts({"0.000", "25.981", "15.000"}), "", true},
-        {"61", "1", "12", 0, zero, "避雷线高度超过保护半径的两倍,无保护范围!", false},
-        {"20", "0", "20", 0, old, "被保护物的高度超过了避雷线的高度!", false, 3},
-        {"1", "2", "0", 0, old, "被保护物的高度超过了避雷线的高度!", false, 3},
-        {"-1", "0", "0", 0, old, "避雷线支点高度数值无效!", true, 0}, // the check leaves the flag alone
+        {"21", "1", "12", 0, {texts({"4.284", "28.284", "20.000"}), "", true}},
+        {"21", "1", "12", 1, {texts({"6.822", "37.417", "20.000"}), "", true}},
+        {"21", "1", "12", 2, {texts({"8.721", "44.721", "20.000"}), "", true}},
+        {"45", "0", "20", 0, {texts({"0.000", "25.981", "15.000"}), "", true}},
+        {"61", "1", "12", 0, {zero, "避雷线高度超过保护半径的两倍,无保护范围!", false}},
+        {"20", "0", "20", 0, {old, "被保护物的高度超过了避雷线的高度!", false, 3}},
+        {"1", "2", "0", 0, {old, "被保护物的高度超过了避雷线的高度!", false, 3}},
+        {"-1", "0", "0", 0, {old, "避雷线支点高度数值无效!", true, 0}}, // the check leaves the flag alone
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << r.h << " " << r.f << " " << r.hx << " class " << r.cls);
