@@ -196,7 +196,14 @@ void readDxfFile(const QString& path, DocumentModel& model)
     constexpr qint64 kMaxSize = 512LL * 1024 * 1024;
     if (file.size() > kMaxSize)
         throw AutomationError(errors::FileError, dxfTooLarge(path, kMaxSize));
-    readDxf(file, model);
+    try {
+        readDxf(file, model);
+    } catch (const AutomationError&) {
+        // Opened by its handle, the file knows no name of its own to tell a failed read by.
+        if (file.error() == QFileDevice::ReadError)
+            throw AutomationError(errors::FileError, dxfNotReadWhole(path));
+        throw;
+    }
 }
 
 } // namespace cad

@@ -109,6 +109,8 @@ TEST_F(DrawingWindowTest, APathThatIsNoDrawingFileIsRefusedForItsCause)
         {toDevice, QStringLiteral("%1 不是普通文件，不能作为图形打开")},
         {loop, QStringLiteral("无法读取图形文件 %1（链接形成循环）")},
         {dangling, QStringLiteral("图形文件 %1 是一个链接，它指向的文件不存在")},
+        // A regular file whose reading fails: the memory of this process has nothing at its start.
+        {QStringLiteral("/proc/self/mem"), QStringLiteral("图形文件 %1 未能完整读取")},
     };
     for (const auto& [path, message] : refused) {
         fileAnswer = path;
