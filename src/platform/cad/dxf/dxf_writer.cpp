@@ -51,16 +51,18 @@ DxfWriter::DxfWriter(const DocumentModel& model, DxfOutput& w, DxfEncoding encod
 void DxfWriter::write()
 {
     collectNames();
+    m_w.enter(DxfOutput::Part::Header);
     header();
     tables();
     blocks();
+    m_w.enter(DxfOutput::Part::Entities);
     m_w.sectionEntities();
     m_model.forEach([&](const EntityData& e) { entity(e); });
     // The first layout's entities stand among the plan's, flagged as paper space (R2000 and later).
     layoutEntities(kLayoutBlocks[0]);
     m_w.sectionEnd();
-    m_w.layoutNames(layoutNames());
-    m_w.beginObjects();
+    m_w.layouts(layouts());
+    m_w.enter(DxfOutput::Part::Objects);
     m_dxf.writeObjects(m_w);
     m_dxf.writeObjectsEnd(m_w);
     m_w.dxfEOF();
@@ -112,12 +114,11 @@ void DxfWriter::collectNames()
 
 // The kept names, unless empty or taken: "Model" is the plan's own, and two layouts of one name
 // would make the layout dictionary ambiguous. A layout without a name of its own takes dxflib's.
-std::array<std::string, 2> DxfWriter::layoutNames()
+std::vector<DxfLayoutOut> DxfWriter::layouts()
 {
-    static_assert(std::size(kLayoutBlocks) == 2);
     QSet<QString> taken{QStringLiteral("MODEL")};
-    std::array<std::string, 2> out;
-    for (std::size_t k = 0; k < out.size(); ++k) {
+    std::vector<DxfLayoutOut> out;
+    for (std::size_t k = 0; k < std::size(kLayoutBlocks); ++k) {
         QString name;
         for (const auto& l : m_model.tables().layouts)
             if (l.block == QLatin1String(kLayoutBlocks[k]))
@@ -130,7 +131,7 @@ std::array<std::string, 2> DxfWriter::layoutNames()
                 }
         }
         taken.insert(name.toUpper());
-        out[k] = text(name);
+        out.push_back({kLayoutBlocks[k], text(name), static_cast<int>(k) + 1});
     }
     return out;
 }
@@ -187,6 +188,7 @@ int DxfWriter::defaultCode(const QVariant& v)
 void DxfWriter::tables()
 {
     const auto& t = m_model.tables();
+    m_w.enter(DxfOutput::Part::Tables);
     m_w.sectionTables();
     m_dxf.writeVPort(m_w);
 
@@ -225,12 +227,13 @@ void DxfWriter::tables()
     m_w.tableEnd();
 
     m_w.tableStyle(static_cast<int>(t.styles.size()));
+    m_w.enter(DxfOutput::Part::StyleEntry);
     for (const auto& s : t.styles) {
         m_w.styleFonts(text(s.font), text(s.bigFont), s.name.toUpper());
         m_dxf.writeStyle(m_w, DL_StyleData(text(s.name), s.flags, s.height, s.widthFactor, s.oblique, 0, 2.5,
                                            text(s.family.isEmpty() ? s.font : s.family), text(s.bigFont)));
-        m_w.endStyle();
     }
+    m_w.enter(DxfOutput::Part::Tables);
     m_w.tableEnd();
 
     m_dxf.writeView(m_w);
@@ -238,15 +241,16 @@ void DxfWriter::tables()
     m_w.tableAppid(1);
     m_dxf.writeAppid(m_w, "ACAD");
     m_w.tableEnd();
-    m_w.beginDimStyle(!t.styles.empty());
+    m_w.enter(DxfOutput::Part::DimStyle);
     m_dxf.writeDimStyle(m_w, 1, 1, 1, 1, 1);
-    m_w.endDimStyle();
+    m_w.enter(DxfOutput::Part::BlockRecords);
     m_dxf.writeBlockRecord(m_w);
     for (const auto& b : t.blocks)
         m_dxf.writeBlockRecord(m_w, text(b.name));
     for (const auto& [key, name] : m_insertedBlocks)
         m_dxf.writeBlockRecord(m_w, text(name));
     m_w.tableEnd();
+    m_w.enter(DxfOutput::Part::Tables);
     m_w.resolveStylePointers();
     m_w.sectionEnd();
 }
@@ -291,6 +295,7 @@ bool DxfWriter::knownLinetype(const QString& name) const
 
 void DxfWriter::blocks()
 {
+    m_w.enter(DxfOutput::Part::Blocks);
     m_w.sectionBlocks();
     // dxflib's block records and layout objects name these three; the second layout's entities
     // stand in its block.
@@ -339,10 +344,11 @@ void DxfWriter::layoutEntities(const char* block)
     for (const auto& l : m_model.tables().layouts) {
         if (l.block != QLatin1String(block))
             continue;
-        m_w.setPaperSpace(true);
+        const DxfOutput::Part outer = m_w.part();
+        m_w.enter(DxfOutput::Part::PaperSpace);
         for (const auto& e : l.entities)
             entity(e);
-        m_w.setPaperSpace(false);
+        m_w.enter(outer);
     }
 }
 
