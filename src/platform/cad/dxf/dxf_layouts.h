@@ -1,7 +1,14 @@
 // The layout blocks kept beside the plan: those dxflib's block records and layout objects describe.
 #pragma once
 
+#include "platform/cad/model/document_model.h"
+
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace cad {
 
@@ -16,5 +23,15 @@ struct DxfLayoutOut {
     std::string name;
     int tab = 0;
 };
+
+// What a block name stands for, in any case: the plan itself (*Model_Space, in R12 $MODEL_SPACE),
+// a layout (*Paper_Space, *Paper_Space0, ..., in R12 $PAPER_SPACE) or a block of its own.
+enum class LayoutBlock : std::uint8_t { None, Model, Paper };
+LayoutBlock layoutBlockOf(QStringView name);
+
+// The names the kept layouts are written with, in the order of kLayoutBlocks: each its own, unless
+// empty or taken ("Model" is the plan's tab, and two layouts of one name would make the dictionary
+// of layouts ambiguous); such a layout takes the first free default name.
+std::array<QString, std::size(kLayoutBlocks)> writtenLayoutNames(const std::vector<LayoutData>& layouts);
 
 } // namespace cad

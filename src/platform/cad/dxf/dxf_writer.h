@@ -66,7 +66,8 @@ private:
     DL_Dxf m_dxf;
     DxfTextEncoder m_encoder;
     std::vector<LayerData> m_layers;
-    std::map<QString, QString> m_insertedBlocks; // upper-case name -> name as inserted
+    std::vector<const BlockDefinition*> m_blocks; // the kept blocks written, each name once
+    std::map<QString, QString> m_insertedBlocks;  // upper-case name -> name as inserted, of those never defined
     std::set<QString> m_linetypeNames;
     QHash<QString, QString> m_styleNames; // upper-case name -> name as in the table
     QString m_tooLong;

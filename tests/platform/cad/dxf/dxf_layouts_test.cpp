@@ -52,6 +52,8 @@ TEST(DxfLayoutNames, ANameThatCannotBeWrittenTakesAFreeOne)
         {QStringLiteral("甲"), QStringLiteral("甲"), QStringLiteral("甲"), QStringLiteral("Layout1")},
         {QStringLiteral("Layout2"), QString(), QStringLiteral("Layout2"), QStringLiteral("Layout1")},
         {QStringLiteral("layout1"), QString(), QStringLiteral("layout1"), QStringLiteral("Layout2")},
+        // A default name never takes one the other layout has.
+        {QString(), QStringLiteral("Layout1"), QStringLiteral("Layout2"), QStringLiteral("Layout1")},
     };
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("layouts.dxf"));
@@ -71,6 +73,52 @@ TEST(DxfLayoutNames, ANameThatCannotBeWrittenTakesAFreeOne)
         EXPECT_EQ(nameOf(again, "*Paper_Space"), c.savedFirst);
         EXPECT_EQ(nameOf(again, "*Paper_Space0"), c.savedSecond);
     }
+}
+
+// The writer's own blocks (the plan's and the layouts'), the kept ones and the empty definitions of
+// those only inserted share one name space, in any case: each name is written once.
+TEST(DxfBlockNames, EachIsWrittenOnceInAnyCase)
+{
+    auto insert = [](const char* name) {
+        EntityData e;
+        e.kind = EntityKind::Insert;
+        e.layer = QStringLiteral("0");
+        e.blockName = QString::fromLatin1(name);
+        return e;
+    };
+    EntityData line;
+    line.kind = EntityKind::Line;
+    line.layer = QStringLiteral("0");
+    line.end = {1, 0, 0};
+    DocumentModel model(nullptr);
+    model.tables().blocks = {BlockDefinition{QStringLiteral("*paper_space0"), {0, 0, 0}, 0, {line}},
+                             BlockDefinition{QStringLiteral("Tree"), {0, 0, 0}, 0, {line}}};
+    for (const char* name : {"TREE", "Shrub", "SHRUB", "*Model_Space", "$PAPER_SPACE"})
+        model.add(insert(name));
+    QTemporaryDir dir;
+    const QString out = cadtest::saveTwiceAndAudit(model, dir.filePath(QStringLiteral("blocks.dxf")), QStringLiteral(R"(
+doc = audit(sys.argv[1])
+with open(sys.argv[1], "rb") as f:
+    lines = [l.strip().decode() for l in f.read().split(b"\n")]
+groups = list(zip(lines[0::2], lines[1::2]))
+def names(kind):
+    out, current = [], None
+    for c, v in groups:
+        if c == "0":
+            current = v
+        elif c == "2" and current == kind:
+            out.append(v.lower())
+    return ",".join(sorted(out))
+print("RECORDS", names("BLOCK_RECORD"))
+print("BLOCKS", names("BLOCK"))
+print("PLAN", ",".join(e.dxf.name for e in doc.modelspace()))
+)"));
+    if (!cadtest::secondReaderInstalled())
+        GTEST_SKIP() << "no second reader";
+    EXPECT_TRUE(out.contains(QStringLiteral("RECORDS *model_space,*paper_space,*paper_space0,shrub,tree\n"
+                                            "BLOCKS *model_space,*paper_space,*paper_space0,shrub,tree\n"
+                                            "PLAN TREE,Shrub,SHRUB\n")))
+        << out.toStdString();
 }
 
 } // namespace
