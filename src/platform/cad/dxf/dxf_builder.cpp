@@ -315,21 +315,26 @@ void DxfDrawingBuilder::block()
     flushPolyline();
     endBlockDefinition();
     const QString name = decode(str(2));
-    // The engine writes the model space block itself (R12 files name the layout blocks with '$').
     // The first two layouts are kept apart from the plan; the entities of any further one are lost
-    // and counted. A block without a name cannot be inserted: its entities are not drawn either.
-    const QStringView layout = name.startsWith(QLatin1Char('*')) || name.startsWith(QLatin1Char('$'))
-                                   ? QStringView(name).sliced(1)
-                                   : QStringView();
-    if (layout.startsWith(QLatin1String("Paper_Space"), Qt::CaseInsensitive)) {
-        const QString block = QLatin1Char('*') + layout.toString();
+    // and counted. What stands in the plan's own block is part of the plan, as in the ENTITIES
+    // section (the engine writes it there and the block empty). A block without a name cannot be
+    // inserted: its entities are not drawn either.
+    switch (layoutBlockOf(name)) {
+    case LayoutBlock::Paper: {
+        const QString block = QLatin1Char('*') + name.sliced(1);
         for (const char* kept : kLayoutBlocks)
             if (block.compare(QLatin1String(kept), Qt::CaseInsensitive) == 0)
                 m_layoutBlock = QLatin1String(kept);
         m_skipBlock = m_skipLayout = m_layoutBlock.isEmpty();
         return;
     }
-    if (name.isEmpty() || layout.startsWith(QLatin1String("Model_Space"), Qt::CaseInsensitive)) {
+    case LayoutBlock::Model:
+        m_modelBlock = true;
+        return;
+    case LayoutBlock::None:
+        break;
+    }
+    if (name.isEmpty()) {
         m_skipBlock = true;
         return;
     }
@@ -353,7 +358,7 @@ void DxfDrawingBuilder::endBlockDefinition()
         m_model.tables().blocks.push_back(std::move(*m_block));
     }
     m_block.reset();
-    m_skipBlock = m_skipLayout = false;
+    m_skipBlock = m_skipLayout = m_modelBlock = false;
     m_layoutBlock.clear();
 }
 
@@ -377,15 +382,23 @@ EntityData DxfDrawingBuilder::start()
     return e;
 }
 
-// Into the block or layout being read, else into the plan or (flagged as paper space) the first layout.
+// Into the block or layout being read, else into the plan or (flagged as paper space) the first
+// layout. An insert of the plan or of a layout is left out and counted: the plan cannot stand in
+// itself, and a layout is no block to place.
 void DxfDrawingBuilder::put(EntityData e)
 {
     if (m_skipBlock) {
         m_notKept += m_skipLayout ? 1 : 0;
         return;
     }
+    if (e.kind == EntityKind::Insert && layoutBlockOf(e.blockName) != LayoutBlock::None) {
+        ++m_notKept;
+        return;
+    }
     e.handle = 0;
-    if (m_block)
+    if (m_modelBlock)
+        m_model.add(std::move(e));
+    else if (m_block)
         m_block->entities.push_back(std::move(e));
     else if (!m_layoutBlock.isEmpty())
         layout(m_layoutBlock).entities.push_back(std::move(e));
@@ -404,13 +417,13 @@ LayoutData& DxfDrawingBuilder::layout(const QString& block)
     return layouts.emplace_back(LayoutData{block, {}, {}});
 }
 
-void DxfDrawingBuilder::layoutName(const char* block, std::string_view raw)
+void DxfDrawingBuilder::layoutName(const char* block, std::string_view raw, int tab)
 {
     while (!raw.empty() && raw.back() == '\r')
         raw.remove_suffix(1);
-    const QString name = decode(raw);
-    if (!name.isEmpty())
-        layout(QLatin1String(block)).name = name;
+    LayoutData& l = layout(QLatin1String(block));
+    l.name = decode(raw);
+    l.tab = tab;
 }
 
 void DxfDrawingBuilder::line()

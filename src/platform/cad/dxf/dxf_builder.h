@@ -46,9 +46,11 @@ public:
     void end();
     // Everything is read: an open polyline or block is closed.
     void finish();
-    // The name of the layout standing in `block` (one of kLayoutBlocks), from its layout object.
-    void layoutName(const char* block, std::string_view raw);
-    // Entities of the kept kinds that were still left out: those of layouts beyond the two kept.
+    // The name and tab position of the layout standing in `block` (one of kLayoutBlocks), from its
+    // layout object.
+    void layoutName(const char* block, std::string_view raw, int tab);
+    // Entities of the kept kinds that were still left out: those of layouts beyond the two kept,
+    // and inserts of the plan or of a layout.
     int notKept() const { return m_notKept; }
 
     // How each kind of entity is read (the kinds table names them): from the groups of its record,
@@ -125,6 +127,7 @@ private:
     std::optional<BlockDefinition> m_block;
     bool m_skipBlock = false;
     bool m_skipLayout = false; // the block skipped is a layout: its entities are lost
+    bool m_modelBlock = false; // the block being read is the plan's own: its entities are the plan's
     QString m_layoutBlock;     // the layout block being read, or empty
     bool m_onPaper = false;    // the entity being read is flagged as paper space (67)
     int m_notKept = 0;

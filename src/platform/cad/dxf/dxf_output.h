@@ -1,6 +1,7 @@
 // The text of a DXF file as dxflib writes it, collected in memory, with what dxflib leaves out added.
 #pragma once
 
+#include "platform/cad/dxf/dxf_layouts.h"
 #include "platform/cad/dxf/dxf_text.h"
 
 #include <dxflib/dl_codes.h>
@@ -9,11 +10,10 @@
 #include <QHash>
 #include <QString>
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <string>
 #include <string_view>
@@ -25,8 +25,8 @@ namespace cad {
 // dxflib's ASCII writer flushes the file after every line and writes reals with 16 digits. This
 // one collects the text in memory, writes every real in its shortest exact form (a saved drawing
 // reads back to the same doubles) and adds what dxflib leaves out: the invisible flag (group 60
-// after the layer of a hidden entity), a style's font files and the owners (group 330) of the
-// dictionaries and layouts in the OBJECTS section. A UTF-8 file is declared R2007 (AC1021), the
+// after the layer of a hidden entity), a style's font files, the owners (group 330) of the
+// dictionaries and layouts in the OBJECTS section and the layouts' own names and tab order. A UTF-8 file is declared R2007 (AC1021), the
 // first version whose strings are UTF-8; its structure is R2000's, which R2007 readers take.
 class DxfOutput : public DL_WriterA {
 public:
@@ -36,26 +36,45 @@ public:
         m_text.reserve(1 << 20);
     }
 
+    // The part of the file being written, set by the writer: it says which of the groups dxflib
+    // writes are changed or noted.
+    enum class Part : std::uint8_t {
+        // In a UTF-8 file the version is declared R2007.
+        Header,
+        Tables,
+        // A text style: its font files are put in (styleFonts()).
+        StyleEntry,
+        // The dimension style: its text style pointer is put in.
+        DimStyle,
+        // Which layout object each layout's block record points at is noted.
+        BlockRecords,
+        Blocks,
+        // The plan's entities.
+        Entities,
+        // A layout's entities: each is flagged as paper space (67 before its layer), as dxflib
+        // leaves the flag out of R2000 files.
+        PaperSpace,
+        // Every object gets its owner; the layouts get their names and tab order.
+        Objects,
+    };
+    void enter(Part part) { m_part = part; }
+    Part part() const { return m_part; }
+
     std::string takeText() { return std::move(m_text); }
     void hideNext() { m_hideNext = true; }
-    // Entities written from here on stand in a layout: each is flagged as paper space (67 before
-    // its layer), as dxflib leaves the flag out of R2000 files.
-    void setPaperSpace(bool on) { m_paperSpace = on; }
     // dxflib cuts a multi-line text into chunks of 250 bytes, also inside a character, which other
     // readers then decode as two broken ones: the chunks are gathered and cut again between
     // characters.
     void beginMText() { m_inMText = true; }
     // dxflib leaves a style's font file (3) and big font file (4) empty and puts the font only in
-    // extended data, where most readers do not look; these are written in their place. `key` names
-    // the style for the line types that point at it.
+    // extended data, where most readers do not look; these are written in their place in the style
+    // entry written next. `key` names the style for the line types that point at it.
     void styleFonts(std::string font, std::string bigFont, QString key)
     {
         m_font = std::move(font);
         m_bigFont = std::move(bigFont);
         m_styleKey = std::move(key);
-        m_inStyle = true;
     }
-    void endStyle() { m_inStyle = false; }
     // A pointer (340) at the style `key`, whose handle is known only once the style table is
     // written: it is put in by resolveStylePointers().
     void stylePointer(const QString& key) const
@@ -73,21 +92,10 @@ public:
         }
         m_stylePointers.clear();
     }
-    // dxflib points the dimension style's text style (340) at a style named "Standard" and writes
-    // memory it never set when there is none: the pointer is put in here instead, at "Standard"
-    // or else the first style, and left out when no style is written.
-    void beginDimStyle(bool anyStyle)
-    {
-        m_inDimStyle = true;
-        m_anyStyle = anyStyle;
-    }
-    void endDimStyle() { m_inDimStyle = false; }
-    // From here on every object gets its owner: the dictionary that lists it (the first object is
-    // the root dictionary, owned by nothing). dxflib writes each dictionary before what it lists.
-    void beginObjects() { m_inObjects = true; }
-    // dxflib names the two layouts (their objects, 1, and their dictionary entries, 3) "Layout1"
-    // and "Layout2" whatever they were called: these names are put in their place.
-    void layoutNames(std::array<std::string, 2> names) { m_layoutNames = std::move(names); }
+    // dxflib names its two layouts "Layout1" and "Layout2" and numbers their tabs 1 and 2 whatever
+    // they were: each layout's name and tab go where its layout object is written, found by the
+    // handle its block record points at.
+    void layouts(std::vector<DxfLayoutOut> layouts) { m_layouts = std::move(layouts); }
 
     void dxfReal(int gc, double value) const override
     {
@@ -103,14 +111,18 @@ public:
     }
     void dxfInt(int gc, int value) const override
     {
+        if (const DxfLayoutOut* l = ownLayoutPart(); l && gc == 71 && l->tab > 0)
+            value = l->tab;
         code(gc);
         m_text.append(std::to_string(value));
         m_text.push_back('\n');
     }
     void dxfHex(int gc, int value) const override
     {
-        if (m_inDimStyle && gc == 340) {
-            if (m_anyStyle)
+        // A dimension style points at "Standard" or else the first style, and at none when no
+        // style was written.
+        if (m_part == Part::DimStyle && gc == 340) {
+            if (!m_firstStyleHandle.empty())
                 stylePointer(QStringLiteral("STANDARD"));
             return;
         }
@@ -124,6 +136,8 @@ public:
 private:
     void code(int gc) const
     {
+        if (m_holdingEntry)
+            releaseEntry({});
         char buf[16];
         std::snprintf(buf, sizeof buf, "%3d\n", gc);
         m_text.append(buf);
@@ -136,17 +150,44 @@ private:
                 mtextChunks();
             return;
         }
-        if (m_inStyle && gc == 3)
+        if (m_part == Part::StyleEntry && gc == 3)
             value = m_font.c_str();
-        if (m_inStyle && gc == 4)
+        if (m_part == Part::StyleEntry && gc == 4)
             value = m_bigFont.c_str();
-        if (m_inObjects && (gc == 1 || gc == 3) && value) {
-            if (std::strcmp(value, "Layout1") == 0)
-                value = m_layoutNames[0].c_str();
-            else if (std::strcmp(value, "Layout2") == 0)
-                value = m_layoutNames[1].c_str();
+        if (const DxfLayoutOut* l = ownLayoutPart(); l && gc == 1)
+            value = l->name.c_str();
+        // A dictionary entry's name (3) is written once the object it names (350) is known.
+        if (m_part == Part::Objects && m_objectType == "DICTIONARY" && gc == 3) {
+            if (m_holdingEntry)
+                releaseEntry({});
+            m_heldEntry = value ? value : "";
+            m_holdingEntry = true;
+            return;
         }
         line(gc, value ? value : "");
+    }
+    // The held dictionary entry name, or the name of the layout whose object `object` is.
+    void releaseEntry(std::string_view object) const
+    {
+        m_holdingEntry = false;
+        const DxfLayoutOut* l = object.empty() ? nullptr : layoutOfObject(object);
+        line(3, l ? std::string_view(l->name) : std::string_view(m_heldEntry));
+    }
+    // The layout whose object has the handle `object`, by the pointer of its block record.
+    const DxfLayoutOut* layoutOfObject(std::string_view object) const
+    {
+        const auto record = m_layoutRecords.find(std::string(object));
+        if (record == m_layoutRecords.end())
+            return nullptr;
+        for (const auto& l : m_layouts)
+            if (l.block == record->second)
+                return &l;
+        return nullptr;
+    }
+    // The layout whose own part (AcDbLayout, after the page setup) is being written, or null.
+    const DxfLayoutOut* ownLayoutPart() const
+    {
+        return m_part == Part::Objects && m_subclass == "AcDbLayout" ? m_layout : nullptr;
     }
     void mtextChunks() const
     {
@@ -180,16 +221,20 @@ private:
     }
     void line(int gc, std::string_view value) const
     {
-        if (gc == 1 && m_afterVersion && m_utf8)
+        if (m_holdingEntry)
+            releaseEntry(gc == 350 ? value : std::string_view());
+        if (m_part == Part::Header && gc == 1 && m_afterVersion && m_utf8)
             value = "AC1021";
         m_afterVersion = gc == 9 && value == "$ACADVER";
-        if (gc == 8 && m_paperSpace)
+        if (gc == 8 && m_part == Part::PaperSpace)
             dxfInt(67, 1);
-        if (m_inStyle && gc == 5) {
+        if (m_part == Part::StyleEntry && gc == 5) {
             m_styleHandles.insert(m_styleKey, std::string(value));
             if (m_firstStyleHandle.empty())
                 m_firstStyleHandle = value;
         }
+        if (m_part == Part::BlockRecords)
+            blockRecordGroup(gc, value);
         code(gc);
         m_text.append(value);
         m_text.push_back('\n');
@@ -197,33 +242,58 @@ private:
             dxfInt(60, 1);
             m_hideNext = false;
         }
-        if (m_inObjects && gc == 5) {
+        if (m_part == Part::Objects)
+            objectGroup(gc, value);
+    }
+    // A block record pointing at a layout object (340) ties that object to its block.
+    void blockRecordGroup(int gc, std::string_view value) const
+    {
+        if (gc == 2)
+            m_recordName = value;
+        else if (gc == 340 && value != "0")
+            m_layoutRecords.emplace(std::string(value), m_recordName);
+    }
+    // Every object after the first (the root dictionary, owned by nothing) gets its owner: the
+    // dictionary that lists it. dxflib writes each dictionary before what it lists.
+    void objectGroup(int gc, std::string_view value) const
+    {
+        if (gc == 0) {
+            m_objectType = value;
+            m_subclass.clear();
+            m_layout = nullptr;
+        } else if (gc == 100) {
+            m_subclass = value;
+        } else if (gc == 5) {
             const auto owner = m_owners.find(std::string(value));
             line(330, owner != m_owners.end() ? owner->second : std::string_view("0"));
             m_object = value;
-        } else if (m_inObjects && (gc == 350 || gc == 360)) {
+            m_layout = m_objectType == "LAYOUT" ? layoutOfObject(value) : nullptr;
+        } else if (gc == 350 || gc == 360) {
             m_owners.emplace(std::string(value), m_object);
         }
     }
+
     mutable std::string m_text;
+    Part m_part = Part::Header;
     mutable bool m_hideNext = false;
-    bool m_paperSpace = false;
     const bool m_utf8;
     mutable bool m_afterVersion = false; // the last group named the variable $ACADVER
     mutable bool m_inMText = false;
     mutable std::string m_mtext; // the chunks of a multi-line text so far
-    bool m_inStyle = false;
     std::string m_font, m_bigFont;
     QString m_styleKey;
     mutable QHash<QString, std::string> m_styleHandles; // upper-case style name -> its handle
     mutable std::string m_firstStyleHandle;
     mutable std::vector<std::pair<std::size_t, QString>> m_stylePointers; // where a handle goes, which style
-    bool m_inDimStyle = false;
-    bool m_anyStyle = false;
-    bool m_inObjects = false;
-    std::array<std::string, 2> m_layoutNames{"Layout1", "Layout2"};
-    mutable std::string m_object;                       // handle of the object being written
-    mutable std::map<std::string, std::string> m_owners;   // handle -> handle of its dictionary
+    std::vector<DxfLayoutOut> m_layouts;
+    mutable std::string m_recordName;                           // of the block record being written
+    mutable std::map<std::string, std::string> m_layoutRecords; // layout object handle -> its block's name
+    mutable std::string m_objectType, m_subclass;               // of the object being written, and its part
+    mutable const DxfLayoutOut* m_layout = nullptr;             // the layout whose object is being written
+    mutable bool m_holdingEntry = false;
+    mutable std::string m_heldEntry;                     // a dictionary entry's name, until its object
+    mutable std::string m_object;                        // handle of the object being written
+    mutable std::map<std::string, std::string> m_owners; // handle -> handle of its dictionary
 };
 
 } // namespace cad

@@ -5,6 +5,7 @@
 #include "platform/cad/dxf/dxf_builder.h"
 #include "platform/cad/dxf/dxf_file_open.h"
 #include "platform/cad/dxf/dxf_groups.h"
+#include "platform/cad/dxf/dxf_layouts.h"
 #include "platform/cad/dxf/dxf_messages.h"
 #include "platform/cad/dxf/dxf_scan.h"
 #include "platform/cad/model/document_model.h"
@@ -102,6 +103,22 @@ void completeTables(DocumentModel& model)
     }
 }
 
+// Each kept layout takes the name it is written with: a free default one where it has none, or
+// one it cannot keep (one name twice, or "Model"). A name so lost is counted, as saving over the
+// file would lose it.
+int settleLayoutNames(DrawingTables& t)
+{
+    const auto names = writtenLayoutNames(t.layouts);
+    int renamed = 0;
+    for (std::size_t k = 0; k < names.size(); ++k)
+        for (auto& l : t.layouts)
+            if (l.block == QLatin1String(kLayoutBlocks[k]) && l.name != names[k]) {
+                renamed += l.name.isEmpty() ? 0 : 1;
+                l.name = names[k];
+            }
+    return renamed;
+}
+
 } // namespace
 
 bool looksLikeDxf(const QByteArray& head)
@@ -165,6 +182,7 @@ void readDxf(QIODevice& device, DocumentModel& model, std::size_t chunk)
         }
         breakBlockCycles(filled->tables());
         completeTables(*filled);
+        result.notKept += settleLayoutNames(filled->tables());
         filled->setBulkLoading(false);
         model.adopt(std::move(*filled));
         model.setNotKeptOnRead(result.notKept);

@@ -10,20 +10,16 @@
 #include "platform/cad/geometry/coordinate_limits.h"
 
 #include <QLatin1StringView>
-#include <array>
+#include <algorithm>
+#include <cctype>
+#include <optional>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace cad {
 
 namespace {
-
-// Block names and handles are compared as DXF does, without regard to case.
-bool sameName(std::string_view a, std::string_view b)
-{
-    return QLatin1StringView(a.data(), static_cast<qsizetype>(a.size()))
-               .compare(QLatin1StringView(b.data(), static_cast<qsizetype>(b.size())), Qt::CaseInsensitive)
-           == 0;
-}
 
 // A handle is at most 16 hexadecimal digits.
 constexpr std::size_t kMaxHandle = 16;
@@ -53,6 +49,8 @@ public:
                 refuse(kDxfBetweenSections, m_r.groups()[1].line);
             advance();
         }
+        if (!m_quiet)
+            tieLayouts();
         return m_result;
     }
 
@@ -202,7 +200,7 @@ private:
                 m_inTable = false;
                 continue;
             }
-            if (m_blockRecords && type == "BLOCK_RECORD")
+            if (m_blockRecords && type == "BLOCK_RECORD" && !m_quiet)
                 layoutRecord();
             if (!m_tableKept)
                 continue;
@@ -221,43 +219,130 @@ private:
         }
     }
 
-    // The handle of a kept layout's block record, which its layout object points at.
+    // The block record of the plan or a layout: its handle, which its layout object points at, and
+    // its pointer at that layout object (340).
     void layoutRecord()
     {
-        std::string_view name, handle;
+        std::string_view name, handle, layout;
         for (std::size_t i = 1; i < m_r.size(); ++i) {
             if (m_r.code(i) == 2)
-                name = m_r.value(i);
+                name = dxfTrim(m_r.value(i));
             else if (m_r.code(i) == 5)
                 handle = dxfTrim(m_r.value(i));
+            else if (m_r.code(i) == 340)
+                layout = dxfTrim(m_r.value(i));
         }
-        for (std::size_t k = 0; k < m_layoutRecords.size(); ++k)
-            if (sameName(name, kLayoutBlocks[k]) && !handle.empty() && handle.size() <= kMaxHandle)
-                m_layoutRecords[k] = handle;
+        if (!isLayoutBlock(name))
+            return;
+        tie(m_blockOfRecord, handle, name);
+        tie(m_blockOfLayout, layout, name);
     }
 
-    // The names of the kept layouts: each layout object names its block record by handle (330 of
-    // its AcDbLayout part). The tab order (71) would not do: the layout last shown stands in
-    // *Paper_Space whatever its tab, and numbers may be missing. A name over the limit is dropped.
+    // A block of the plan or a layout names its block record as its owner (330): where the record
+    // itself is missing, its layout object can still be tied to it.
+    void layoutBlockOwner()
+    {
+        std::string_view name, owner;
+        for (std::size_t i = 1; i < m_r.size(); ++i) {
+            if (m_r.code(i) == 2)
+                name = dxfTrim(m_r.value(i));
+            else if (m_r.code(i) == 330)
+                owner = dxfTrim(m_r.value(i));
+        }
+        if (isLayoutBlock(name))
+            tie(m_blockOfRecord, owner, name);
+    }
+
+    static bool isLayoutBlock(std::string_view name)
+    {
+        return layoutBlockOf(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())))
+               != LayoutBlock::None;
+    }
+
+    // Handles are hexadecimal, in any case; block names are compared without regard to case.
+    static std::string folded(std::string_view s)
+    {
+        std::string out(s);
+        for (char& c : out)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return out;
+    }
+
+    // `handle` stands for the block `name`; a handle claimed by two blocks stands for neither
+    // (an empty name).
+    void tie(std::unordered_map<std::string, std::string>& map, std::string_view handle, std::string_view name)
+    {
+        if (handle.empty() || handle.size() > kMaxHandle || handle == "0")
+            return;
+        const auto [it, added] = map.emplace(folded(handle), folded(name));
+        if (!added && it->second != folded(name))
+            it->second.clear();
+    }
+
+    // The layout objects: their handle, their name and tab position (1 and 71 of their AcDbLayout
+    // part) and the handle of their block record (330 of that part).
     void layoutNames()
     {
         while (advance() && !sectionEnd()) {
             if (m_quiet || m_r.value(0) != "LAYOUT")
                 continue;
             bool own = false; // within the AcDbLayout part (the part before names the page setup)
-            std::string_view name, record;
+            LayoutObject l;
             for (std::size_t i = 1; i < m_r.size(); ++i) {
                 const int c = m_r.code(i);
+                const std::string_view v = m_r.value(i);
                 if (c == 100)
-                    own = dxfTrim(m_r.value(i)) == "AcDbLayout";
+                    own = dxfTrim(v) == "AcDbLayout";
+                else if (c == 5 && !own)
+                    l.handle = folded(dxfTrim(v).substr(0, kMaxHandle + 1));
                 else if (own && c == 1)
-                    name = m_r.value(i);
+                    l.name = v.size() <= kDxfMaxValue ? std::optional<std::string>(v) : std::nullopt;
+                else if (own && c == 71)
+                    l.tab = tabPosition(m_r.number(i));
                 else if (own && c == 330)
-                    record = dxfTrim(m_r.value(i));
+                    l.record = folded(dxfTrim(v).substr(0, kMaxHandle + 1));
             }
-            for (std::size_t k = 0; k < m_layoutRecords.size(); ++k)
-                if (!record.empty() && sameName(record, m_layoutRecords[k]) && name.size() <= kDxfMaxValue)
-                    m_b.layoutName(kLayoutBlocks[k], name);
+            m_layoutObjects.push_back(std::move(l));
+        }
+    }
+
+    // A tab position as written (1 is the first); 0 for none, or one no file holds.
+    static int tabPosition(double n) { return n >= 1 && n <= 32767 ? static_cast<int>(n) : 0; }
+
+    // Each kept layout takes the name and tab of the one layout object tied to its block, by the
+    // object's pointer at the block record or the record's at the object. Every other layout
+    // object but the plan's is counted: a layout beyond the two kept, or a name that cannot be
+    // tied to its layout, would be lost on saving.
+    void tieLayouts()
+    {
+        auto blockOf = [&](const LayoutObject& l) {
+            const auto byRecord = m_blockOfRecord.find(l.record);
+            const auto byLayout = m_blockOfLayout.find(l.handle);
+            const std::string a = byRecord != m_blockOfRecord.end() ? byRecord->second : std::string();
+            const std::string b = byLayout != m_blockOfLayout.end() ? byLayout->second : std::string();
+            return a.empty() ? b : b.empty() || a == b ? a : std::string("?"); // "?": two blocks, so none
+        };
+        std::vector<std::string> blocks;
+        for (const auto& l : m_layoutObjects)
+            blocks.push_back(blockOf(l));
+        std::vector<bool> kept(m_layoutObjects.size(), false);
+        for (const char* block : kLayoutBlocks) {
+            const std::string name = folded(block);
+            const auto first = std::find(blocks.begin(), blocks.end(), name);
+            if (first == blocks.end() || std::find(std::next(first), blocks.end(), name) != blocks.end())
+                continue;
+            const auto i = static_cast<std::size_t>(first - blocks.begin());
+            if (!m_layoutObjects[i].name)
+                continue;
+            m_b.layoutName(block, *m_layoutObjects[i].name, m_layoutObjects[i].tab);
+            kept[i] = true;
+        }
+        for (std::size_t i = 0; i < m_layoutObjects.size(); ++i) {
+            const auto& name = m_layoutObjects[i].name;
+            const bool plan =
+                blocks[i] == "*model_space" || (blocks[i].empty() && name && folded(dxfTrim(*name)) == "model");
+            if (!kept[i] && !plan)
+                ++m_result.notKept;
         }
     }
 
@@ -284,6 +369,8 @@ private:
                     m_b.begin("SEQEND");   // a sequence left open is closed
                 inPolyline = skippingPolyline = false;
                 if (type == "BLOCK" || type == "ENDBLK") {
+                    if (blocks && type == "BLOCK")
+                        layoutBlockOwner();
                     if (blocks && (type == "BLOCK" || inBlock)) {
                         if (type == "BLOCK" && inBlock)
                             m_b.begin("ENDBLK");
@@ -370,8 +457,17 @@ private:
     bool m_quiet = false;             // after a fault: only the structure is followed
     bool m_inTable = false;
     bool m_tableKept = false;
-    bool m_blockRecords = false;                                       // the table being read is BLOCK_RECORD
-    std::array<std::string, std::size(kLayoutBlocks)> m_layoutRecords; // handles of the kept layouts' block records
+    bool m_blockRecords = false; // the table being read is BLOCK_RECORD
+
+    // Of the plan and the layouts (lower case): which block each handle of a block record stands
+    // for, and which block each layout object's handle stands for, by its record's pointer.
+    std::unordered_map<std::string, std::string> m_blockOfRecord, m_blockOfLayout;
+    struct LayoutObject {
+        std::string handle, record;      // lower case
+        std::optional<std::string> name; // none when over the limit
+        int tab = 0;
+    };
+    std::vector<LayoutObject> m_layoutObjects;
 };
 
 } // namespace

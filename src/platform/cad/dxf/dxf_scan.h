@@ -16,15 +16,17 @@ inline constexpr std::size_t kDxfMaxValue = 1000;
 
 struct DxfScanResult {
     QString acadver, codepage;   // raw header values
-    int notKept = 0;             // entities of the plan, its blocks or layouts left out (other kinds, meshes)
+    int notKept = 0;             // entities of the plan, its blocks or layouts left out (other kinds,
+                                 // meshes), and layouts whose name would be lost (beyond the two kept, or
+                                 // not tied to one of them)
 };
 
 // Reads the records of `reader` to the end and throws AutomationError(FileError) when the text is
 // not a well-formed ASCII DXF file: sections closed, an EOF, every group as DxfGroupReader checks
 // it. Only the HEADER, the LTYPE, LAYER and STYLE tables, BLOCKS and ENTITIES are handed to
 // `builder`, with the entity types the engine keeps (the rows of dxf_entity_kinds.h; of POLYLINE
-// only 2D and 3D polylines), those of paper space (group 67) as well, and from OBJECTS the names of
-// the two layouts kept. A block without its ENDBLK ends at the next block or the end of its section.
+// only 2D and 3D polylines), those of paper space (group 67) as well, and from OBJECTS the names and
+// tab positions of the two layouts kept. A block without its ENDBLK ends at the next block or the end of its section.
 // Where a file has several faults, the first fault of its groups is reported before any fault
 // of its structure, and a section or table left open before a fault within it.
 DxfScanResult scanDxf(DxfGroupReader& reader, DxfDrawingBuilder& builder);

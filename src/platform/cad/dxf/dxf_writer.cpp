@@ -25,6 +25,7 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -41,6 +42,9 @@ namespace {
 
 constexpr double kToDegrees = 360.0 / geom::kTwoPi;
 
+// The blocks dxflib's block records and layout objects name, which the writer always writes.
+constexpr const char* kWritersBlocks[] = {"*Model_Space", kLayoutBlocks[0], kLayoutBlocks[1]};
+
 } // namespace
 
 DxfWriter::DxfWriter(const DocumentModel& model, DxfOutput& w, DxfEncoding encoding)
@@ -51,16 +55,18 @@ DxfWriter::DxfWriter(const DocumentModel& model, DxfOutput& w, DxfEncoding encod
 void DxfWriter::write()
 {
     collectNames();
+    m_w.enter(DxfOutput::Part::Header);
     header();
     tables();
     blocks();
+    m_w.enter(DxfOutput::Part::Entities);
     m_w.sectionEntities();
     m_model.forEach([&](const EntityData& e) { entity(e); });
     // The first layout's entities stand among the plan's, flagged as paper space (R2000 and later).
     layoutEntities(kLayoutBlocks[0]);
     m_w.sectionEnd();
-    m_w.layoutNames(layoutNames());
-    m_w.beginObjects();
+    m_w.layouts(layouts());
+    m_w.enter(DxfOutput::Part::Objects);
     m_dxf.writeObjects(m_w);
     m_dxf.writeObjectsEnd(m_w);
     m_w.dxfEOF();
@@ -89,7 +95,7 @@ void DxfWriter::collectNames()
             known.insert(e.layer.toUpper());
             m_layers.push_back(LayerData{e.layer, 7, QStringLiteral("CONTINUOUS"), 0, -3});
         }
-        if (e.kind == EntityKind::Insert)
+        if (e.kind == EntityKind::Insert && layoutBlockOf(e.blockName) == LayoutBlock::None)
             m_insertedBlocks.emplace(e.blockName.toUpper(), e.blockName);
     };
     m_model.forEach(note);
@@ -99,9 +105,21 @@ void DxfWriter::collectNames()
     for (const auto& l : t.layouts)
         for (const auto& e : l.entities)
             note(e);
+    // Each name is written once, in any case: the plan's and the layouts' blocks first, then the
+    // kept blocks, then empty definitions for the blocks inserted but never defined.
+    QSet<QString> written;
+    for (const char* own : kWritersBlocks)
+        written.insert(QString::fromLatin1(own).toCaseFolded());
     for (const auto& b : t.blocks)
-        m_insertedBlocks.erase(b.name.toUpper());
-    // m_insertedBlocks now holds the blocks inserted but never defined: they get empty definitions.
+        if (!written.contains(b.name.toCaseFolded())) {
+            written.insert(b.name.toCaseFolded());
+            m_blocks.push_back(&b);
+        }
+    for (auto it = m_insertedBlocks.begin(); it != m_insertedBlocks.end();) {
+        const QString folded = it->second.toCaseFolded();
+        it = written.contains(folded) ? m_insertedBlocks.erase(it) : std::next(it);
+        written.insert(folded);
+    }
     for (const auto& lt : t.linetypes)
         m_linetypeNames.insert(lt.name.toUpper());
     // By hash: a text finds its style at once, however many styles there are.
@@ -110,28 +128,24 @@ void DxfWriter::collectNames()
             m_styleNames.insert(s.name.toUpper(), s.name); // the first of one name wins
 }
 
-// The kept names, unless empty or taken: "Model" is the plan's own, and two layouts of one name
-// would make the layout dictionary ambiguous. A layout without a name of its own takes dxflib's.
-std::array<std::string, 2> DxfWriter::layoutNames()
+// The tabs keep their order; a layout whose tab the file did not give comes after those it did.
+std::vector<DxfLayoutOut> DxfWriter::layouts()
 {
-    static_assert(std::size(kLayoutBlocks) == 2);
-    QSet<QString> taken{QStringLiteral("MODEL")};
-    std::array<std::string, 2> out;
-    for (std::size_t k = 0; k < out.size(); ++k) {
-        QString name;
+    const auto names = writtenLayoutNames(m_model.tables().layouts);
+    std::vector<DxfLayoutOut> out;
+    std::vector<int> tabs;
+    for (std::size_t k = 0; k < std::size(kLayoutBlocks); ++k) {
+        int tab = 0;
         for (const auto& l : m_model.tables().layouts)
             if (l.block == QLatin1String(kLayoutBlocks[k]))
-                name = l.name;
-        if (name.isEmpty() || taken.contains(name.toUpper())) {
-            for (const char* fallback : {"Layout1", "Layout2", "Layout3"})
-                if (!taken.contains(QString::fromLatin1(fallback).toUpper())) {
-                    name = QString::fromLatin1(fallback);
-                    break;
-                }
-        }
-        taken.insert(name.toUpper());
-        out[k] = text(name);
+                tab = l.tab;
+        out.push_back({kLayoutBlocks[k], text(names[k]), 0});
+        tabs.push_back(tab > 0 ? tab : INT_MAX);
     }
+    for (std::size_t k = 0; k < out.size(); ++k)
+        for (std::size_t j = 0; j < out.size(); ++j)
+            if (tabs[j] < tabs[k] || (tabs[j] == tabs[k] && j <= k))
+                ++out[k].tab;
     return out;
 }
 
@@ -187,6 +201,7 @@ int DxfWriter::defaultCode(const QVariant& v)
 void DxfWriter::tables()
 {
     const auto& t = m_model.tables();
+    m_w.enter(DxfOutput::Part::Tables);
     m_w.sectionTables();
     m_dxf.writeVPort(m_w);
 
@@ -225,12 +240,13 @@ void DxfWriter::tables()
     m_w.tableEnd();
 
     m_w.tableStyle(static_cast<int>(t.styles.size()));
+    m_w.enter(DxfOutput::Part::StyleEntry);
     for (const auto& s : t.styles) {
         m_w.styleFonts(text(s.font), text(s.bigFont), s.name.toUpper());
         m_dxf.writeStyle(m_w, DL_StyleData(text(s.name), s.flags, s.height, s.widthFactor, s.oblique, 0, 2.5,
                                            text(s.family.isEmpty() ? s.font : s.family), text(s.bigFont)));
-        m_w.endStyle();
     }
+    m_w.enter(DxfOutput::Part::Tables);
     m_w.tableEnd();
 
     m_dxf.writeView(m_w);
@@ -238,15 +254,16 @@ void DxfWriter::tables()
     m_w.tableAppid(1);
     m_dxf.writeAppid(m_w, "ACAD");
     m_w.tableEnd();
-    m_w.beginDimStyle(!t.styles.empty());
+    m_w.enter(DxfOutput::Part::DimStyle);
     m_dxf.writeDimStyle(m_w, 1, 1, 1, 1, 1);
-    m_w.endDimStyle();
+    m_w.enter(DxfOutput::Part::BlockRecords);
     m_dxf.writeBlockRecord(m_w);
-    for (const auto& b : t.blocks)
-        m_dxf.writeBlockRecord(m_w, text(b.name));
+    for (const BlockDefinition* b : m_blocks)
+        m_dxf.writeBlockRecord(m_w, text(b->name));
     for (const auto& [key, name] : m_insertedBlocks)
         m_dxf.writeBlockRecord(m_w, text(name));
     m_w.tableEnd();
+    m_w.enter(DxfOutput::Part::Tables);
     m_w.resolveStylePointers();
     m_w.sectionEnd();
 }
@@ -291,11 +308,12 @@ bool DxfWriter::knownLinetype(const QString& name) const
 
 void DxfWriter::blocks()
 {
+    m_w.enter(DxfOutput::Part::Blocks);
     m_w.sectionBlocks();
     // dxflib's block records and layout objects name these three; the second layout's entities
     // stand in its block.
-    m_dxf.writeBlock(m_w, DL_BlockData("*Model_Space", 0, 0.0, 0.0, 0.0));
-    m_dxf.writeEndBlock(m_w, "*Model_Space");
+    m_dxf.writeBlock(m_w, DL_BlockData(kWritersBlocks[0], 0, 0.0, 0.0, 0.0));
+    m_dxf.writeEndBlock(m_w, kWritersBlocks[0]);
     // By position, not by pointer: two uses of one string literal need not share an address.
     for (std::size_t i = 0; i < std::size(kLayoutBlocks); ++i) {
         const char* layout = kLayoutBlocks[i];
@@ -304,10 +322,10 @@ void DxfWriter::blocks()
             layoutEntities(layout);
         m_dxf.writeEndBlock(m_w, layout);
     }
-    for (const auto& b : m_model.tables().blocks) {
-        const std::string name = text(b.name);
-        m_dxf.writeBlock(m_w, DL_BlockData(name, b.flags, b.base[0], b.base[1], b.base[2]));
-        for (const auto& e : b.entities)
+    for (const BlockDefinition* b : m_blocks) {
+        const std::string name = text(b->name);
+        m_dxf.writeBlock(m_w, DL_BlockData(name, b->flags, b->base[0], b->base[1], b->base[2]));
+        for (const auto& e : b->entities)
             entity(e);
         m_dxf.writeEndBlock(m_w, name);
     }
@@ -328,6 +346,9 @@ DL_Attributes DxfWriter::attributes(const EntityData& e)
 
 void DxfWriter::entity(const EntityData& e)
 {
+    // Other readers would take an insert of the plan or a layout for a block inserting itself.
+    if (e.kind == EntityKind::Insert && layoutBlockOf(e.blockName) != LayoutBlock::None)
+        return;
     if (!e.visible)
         m_w.hideNext();
     const DL_Attributes a = attributes(e);
@@ -339,10 +360,11 @@ void DxfWriter::layoutEntities(const char* block)
     for (const auto& l : m_model.tables().layouts) {
         if (l.block != QLatin1String(block))
             continue;
-        m_w.setPaperSpace(true);
+        const DxfOutput::Part outer = m_w.part();
+        m_w.enter(DxfOutput::Part::PaperSpace);
         for (const auto& e : l.entities)
             entity(e);
-        m_w.setPaperSpace(false);
+        m_w.enter(outer);
     }
 }
 

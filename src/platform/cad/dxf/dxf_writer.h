@@ -1,6 +1,7 @@
 // Writes a drawing's header, tables, blocks and entities through dxflib into one DXF text.
 #pragma once
 
+#include "platform/cad/dxf/dxf_layouts.h"
 #include "platform/cad/dxf/dxf_text.h"
 #include "platform/cad/model/document_model.h"
 
@@ -8,7 +9,6 @@
 
 #include <QHash>
 #include <QString>
-#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -45,8 +45,8 @@ private:
     std::string text(const QString& s);
     // Every layer, line type and block the entities name gets a table entry, so readers find them.
     void collectNames();
-    // The names the two layouts are written with, in the order of kLayoutBlocks.
-    std::array<std::string, 2> layoutNames();
+    // The two layouts as they are written, in the order of kLayoutBlocks.
+    std::vector<DxfLayoutOut> layouts();
     void header();
     static int defaultCode(const QVariant& v);
     void tables();
@@ -66,7 +66,8 @@ private:
     DL_Dxf m_dxf;
     DxfTextEncoder m_encoder;
     std::vector<LayerData> m_layers;
-    std::map<QString, QString> m_insertedBlocks; // upper-case name -> name as inserted
+    std::vector<const BlockDefinition*> m_blocks; // the kept blocks written, each name once
+    std::map<QString, QString> m_insertedBlocks;  // upper-case name -> name as inserted, of those never defined
     std::set<QString> m_linetypeNames;
     QHash<QString, QString> m_styleNames; // upper-case name -> name as in the table
     QString m_tooLong;

@@ -22,12 +22,13 @@ namespace cad {
 
 // A layout (a sheet with its title frame) beside the plan: the block it stands in
 // ("*Paper_Space", "*Paper_Space0"), its name (the tab the engineer knows it by; empty when the file
-// gave none) and its entities. Not part of the plan: never drawn, snapped to or edited, only written
-// back where it came from.
+// gave none), its entities and the position of its tab (1 is the first; 0 when the file gave
+// none). Not part of the plan: never drawn, snapped to or edited, only written back where it came from.
 struct LayoutData {
     QString block;
     std::vector<EntityData> entities;
     QString name;
+    int tab = 0;
 };
 
 // What a drawing holds besides the model-space entities, kept so that saving loses nothing read.
@@ -58,8 +59,9 @@ public:
     void setFileName(const QString& fullName, const QString& name);
     bool saved() const { return m_saved; }
     void setSaved(bool saved) { m_saved = saved; }
-    // Entities of the file it was read from that the drawing does not hold (hatches, dimensions,
-    // ellipses, splines, ...): saving over that file would lose them.
+    // What the file it was read from holds and the drawing does not (hatches, dimensions, ellipses,
+    // splines, ..., layouts beyond the second, layout names that cannot stay): saving over that
+    // file would lose them.
     int notKeptOnRead() const { return m_notKeptOnRead; }
     void setNotKeptOnRead(int count) { m_notKeptOnRead = count; }
     bool orthoOn() const { return m_orthoOn; }

@@ -357,7 +357,8 @@ TEST_F(DrawingWindowTest, APlanWithEntitiesTheDrawingLacksIsNeverSavedOverUnaske
     }
     fileAnswer = plan;
     ASSERT_TRUE(window->openDrawing());
-    EXPECT_TRUE(window->commandLine()->history().contains(QStringLiteral("有 2 个实体"))) << window->commandLine()->history().toStdString();
+    EXPECT_TRUE(window->commandLine()->history().contains(QStringLiteral("有 2 处内容")))
+        << window->commandLine()->history().toStdString();
     Document opened = app.ActiveDocument();
     opened.ModelSpace().AddCircle({5, 5, 0}, 2);
 
