@@ -194,9 +194,25 @@ private:
     {
         if (i == j)
             return Relation::Apart;
+        if (i == Hole && j < InnerSouth && touchesTheHoleFromInside(j))
+            return Relation::Around;
+        if (j == Hole && i < InnerSouth && touchesTheHoleFromInside(i))
+            return Relation::Within;
         if (i < InnerSouth || j < InnerSouth)
             return relationOf(m_curves[i].arc, m_curves[j].arc, kTouchGap);
         return relationOf(drawnArc(i, rx, inner), drawnArc(j, rx, inner), kRoundingGap);
+    }
+
+    // An rx circle inside the hole but for a sliver no wider than the rounding of rx, its arc's ends
+    // inside too (as where hx is h0 + Hr): it touches the hole. The sliver it may leave outside is
+    // bounded by that rx arc and the hole alone, and goes with the rx arc.
+    bool touchesTheHoleFromInside(int rx) const
+    {
+        const FrameArc& arc = m_curves[rx].arc;
+        const FrameArc& hole = m_curves[Hole].arc;
+        const auto fromHole = [&](const FramePoint& p) { return std::hypot(p.x - hole.centre.x, p.y - hole.centre.y); };
+        return arc.radius < hole.radius && std::abs(fromHole(arc.centre) + arc.radius - hole.radius) < kRoundingGap
+               && fromHole(arc.from) < hole.radius && fromHole(arc.to) < hole.radius;
     }
 
     // The drawn arc of a curve: the arc as given, or the hole.

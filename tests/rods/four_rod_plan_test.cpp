@@ -231,9 +231,10 @@ TEST(FourRodPlan, NothingProtectedAtTheTarget)
     struct Case {
         double h, hx, a, b, hr;
     };
-    // The last: hx = h0 + Hr, where each rx circle touches the hole from inside.
+    // The last two: hx = h0 + Hr, where each rx circle touches the hole from inside (rounded up, rx
+    // reaches a quarter of a millimetre past it).
     for (const Case& c : {Case{21, 21, 50, 25, 30}, Case{9.16, 9.16, 11.07, 1.91, 60}, Case{40, 35, 30, 20, 30},
-                          Case{40, 30, 30, 20, 30}, Case{80, 80, 80, 80, 60}}) {
+                          Case{40, 30, 30, 20, 30}, Case{80, 80, 80, 80, 60}, Case{40, 40, 40, 40, 30}}) {
         SCOPED_TRACE(testing::Message() << c.h << " " << c.hx << " " << c.a << " " << c.b);
         const auto o = rods::FourRodTargetOutlineOf(planOf(c.h, c.hx, c.a, c.b, c.hr));
         EXPECT_TRUE(o.nothingProtected);
