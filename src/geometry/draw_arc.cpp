@@ -26,7 +26,7 @@ double ArcEndDirection(const cad::Point& centre, const cad::Point& p)
 }
 
 EntityHandle DrawArc(const services::FormState& state, const cad::Point& centre, double radius,
-                     const cad::Point& fromPt, const cad::Point& toPt)
+                     const cad::Point& fromPt, const cad::Point& toPt, ShortArcs shortArcs)
 {
     const automation::ClearsCallersError leavesNothingPending;
     EntityHandle result = kNoEntity;
@@ -35,7 +35,8 @@ EntityHandle DrawArc(const services::FormState& state, const cad::Point& centre,
     if (std::abs(radius) < 0.0001)
         return result;
     // The plain difference: a sweep of nearly a full turn across the direction 0 still draws.
-    if (std::abs(endAngle - startAngle) < 0.0001)
+    const double difference = std::abs(endAngle - startAngle);
+    if (shortArcs == ShortArcs::Drawn ? difference == 0.0 : difference < 0.0001)
         return result;
 
     ErrObject err;

@@ -106,13 +106,14 @@ void Placement::file(const services::EntityHandle& handle, automation::ErrObject
         resume(err, [&] { m_filing(handle); });
 }
 
-void drawFrameArc(services::FormState& st, const Placement& at, const FrameArc& arc, automation::ErrObject& err)
+void drawFrameArc(services::FormState& st, const Placement& at, const FrameArc& arc, automation::ErrObject& err,
+                  ShortArcs shortArcs)
 {
     st.m_centrePoint = at.point(arc.centre);
     st.m_radius = at.length(arc.radius);
     st.m_fromPoint = at.point(arc.from);
     st.m_toPoint = at.point(arc.to);
-    services::g_lastHandle = DrawArc(st, st.m_centrePoint, st.m_radius, st.m_fromPoint, st.m_toPoint);
+    services::g_lastHandle = DrawArc(st, st.m_centrePoint, st.m_radius, st.m_fromPoint, st.m_toPoint, shortArcs);
     if (services::g_lastHandle != services::kNoEntity) {
         if (at.turn(services::g_lastEntity, err) && !at.files())
             at.show(services::g_lastEntity, err);

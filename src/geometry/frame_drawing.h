@@ -1,6 +1,7 @@
 // Puts the lines and arcs of a local frame into the drawing: placed, scaled, turned into place, shown or filed.
 #pragma once
 
+#include "geometry/draw_arc.h"
 #include "geometry/frame_shapes.h"
 #include "platform/automation/errors_resumed.h"
 #include "platform/cad/entity.h"
@@ -84,7 +85,8 @@ private:
 
 // One arc through DrawArc with the drawing arguments of the form state (colour m_color). It is turned
 // (and mirrored) into place, then shown, or left hidden and filed when the placement files.
-void drawFrameArc(services::FormState& st, const Placement& at, const FrameArc& arc, automation::ErrObject& err);
+void drawFrameArc(services::FormState& st, const Placement& at, const FrameArc& arc, automation::ErrObject& err,
+                  ShortArcs shortArcs = ShortArcs::LeftOut);
 
 // One line in `colour`, turned (and mirrored) into place; a refused line leaves every other entity as it was.
 void drawFrameLine(services::FormState& st, const Placement& at, const FrameLine& line, short colour,

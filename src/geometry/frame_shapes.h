@@ -1,6 +1,8 @@
 // Lines and arcs of a zone drawing in a local frame, in metres, before they are placed in the drawing.
 #pragma once
 
+#include "platform/cad/geometry/point.h"
+
 #include <vector>
 
 namespace geometry {
@@ -9,6 +11,9 @@ struct FramePoint {
     double x = 0.0;
     double y = 0.0;
 };
+
+// A frame point as the engine's plane geometry takes it (z 0).
+inline cad::Point toPoint(FramePoint p) { return {p.x, p.y, 0.0}; }
 
 // An arc as the arc-drawing routine takes it: counter-clockwise about the centre, from the
 // direction of `from` to the direction of `to`.

@@ -62,14 +62,18 @@ void drawFourRodGroundOutline(services::FormState& st, const Placement& at, auto
 FourRodTargetOutline drawFourRodTargetOutline(services::FormState& st, const Placement& at, automation::ErrObject& err)
 {
     const FourRodTargetOutline outline = FourRodTargetOutlineOf(fourRodPlanInputOf(st));
+    // Every arc closes a figure: a piece however short is drawn, or the figure stays open.
+    const auto draw = [&](const FrameArc& arc) {
+        geometry::drawFrameArc(st, at, arc, err, geometry::ShortArcs::Drawn);
+    };
     for (const FrameArc& arc : outline.rxArcs)
-        geometry::drawFrameArc(st, at, arc, err);
+        draw(arc);
     if (outline.holeCircleKept)
         addHoleCircle(st, at, {st.m_longSide / 2.0, st.m_shortSide / 2.0}, *outline.holeRadius, err);
     for (const FrameArc& arc : outline.innerArcs)
-        geometry::drawFrameArc(st, at, arc, err);
+        draw(arc);
     for (const FrameArc& arc : outline.holeArcs)
-        geometry::drawFrameArc(st, at, arc, err);
+        draw(arc);
     return outline;
 }
 

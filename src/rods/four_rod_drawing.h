@@ -23,7 +23,8 @@ FourRodSectionInput fourRodSectionInputOf(const services::FormState& st, double 
 // The ground outline: four arcs of radius r0 in m_color, through `at` (shown, or hidden and filed).
 void drawFourRodGroundOutline(services::FormState& st, const geometry::Placement& at, automation::ErrObject& err);
 
-// The outline at the target height (FourRodTargetOutlineOf) in m_color, through `at`. The hole circle,
+// The outline at the target height (FourRodTargetOutlineOf) in m_color, through `at`, each arc drawn
+// however short (every piece closes a figure; see geometry::ShortArcs). The hole circle,
 // when it stays whole, is added like the arcs (only when its radius exceeds 0.0001 drawing units):
 // into g_lastCircle, coloured m_color, turned, then shown, or hidden and filed when `at` files.
 // Returns the outline, so a caller can tell the hole, or that nothing is protected (nothing is drawn).

@@ -8,41 +8,59 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <vector>
+#include <optional>
 
 namespace rods {
 
 namespace {
 
-// rx and r0 are taken with three decimals, so an rx circle and the inner circle it meets may overlap
-// by up to a millimetre where they should only touch: a stretch counts as inside a circle only deeper.
-constexpr double kInsideBy = 0.001;
-// A crossing this close to an arc's end (radians) cuts nothing.
-constexpr double kEndAngle = 1e-9;
+using geometry::FrameArc;
+using geometry::FramePoint;
+
+// Circles that come this close (metres) to touching are taken to touch: neither cuts the other, and
+// which lies in which follows from how they touch, not from where a point of one falls against the
+// other. The traced rx and inner circles touch exactly where their arcs meet (traced()), so between
+// them only the rounding of the arithmetic is allowed for.
+constexpr double kTouchGap = 1e-9;
+// The inner circles' radius r0 − rx carries the rounding of both to three decimals, so two inner
+// circles, or an inner circle and the hole, that touch in exact values may cross or miss each other
+// by up to a millimetre. An rx circle may itself be a millimetre small: it gets no such allowance.
+constexpr double kRoundingGap = 0.001;
+// How far (metres) the drawn circles' crossing may stand from the traced circles' to be taken for it.
+constexpr double kDrawnCrossingReach = 0.05;
+// A stretch shorter than this (metres) is none: its two ends are one point.
+constexpr double kShortest = 1e-7;
+// A stretch is judged at this many points spread along it.
+constexpr int kSamples = 7;
 
 constexpr int Rx0 = 0, InnerSouth = 4, Hole = 8, CurveCount = 9; // the nine curves, indexed
 
-struct Disc {
-    FramePoint centre;
-    double radius = 0.0;
-    bool holds(const FramePoint& p) const { return std::hypot(p.x - centre.x, p.y - centre.y) < radius - kInsideBy; }
+// How the circle of one curve stands to that of another.
+enum class Relation {
+    Apart,   // they cross, or stand clear of each other: where a stretch lies is found from its points
+    Outside, // they touch from outside
+    Within,  // it touches the other from inside
+    Around,  // the other touches it from inside
 };
 
-// One of the nine curves as the drawing engine holds it once drawn; the hole is a whole circle that,
-// for ordering its stretches, starts straight below the centre.
+Relation relationOf(const FrameArc& a, const FrameArc& b, double gap)
+{
+    const double d = std::hypot(b.centre.x - a.centre.x, b.centre.y - a.centre.y);
+    if (std::abs(d - (a.radius + b.radius)) < gap)
+        return Relation::Outside;
+    if (std::abs(d - std::abs(a.radius - b.radius)) < gap)
+        return a.radius <= b.radius ? Relation::Within : Relation::Around;
+    return Relation::Apart;
+}
+
+// One of the nine curves as it is cut and judged: an rx or inner arc on the circle through its ends
+// (traced()), the hole a whole circle that, for ordering its stretches, starts straight below the centre.
 struct Traced {
     FrameArc arc;
     bool full = false;
     double start = 0.0; // direction of the start, radians
-    double end = 0.0;
     double sweep = 0.0; // counter-clockwise
 
-    cad::geom::CircleArc engineCurve() const
-    {
-        if (full)
-            return {toPoint(arc.centre), arc.radius};
-        return {toPoint(arc.centre), arc.radius, start, end, false};
-    }
     FramePoint at(double along) const
     {
         const double t = start + along;
@@ -52,14 +70,23 @@ struct Traced {
     {
         return cad::geom::normalizeAngle(std::atan2(p.y - arc.centre.y, p.x - arc.centre.x) - start);
     }
+    // How far along the curve (radians) a stretch must reach to be one.
+    double shortest() const { return arc.radius > 0.0 ? kShortest / arc.radius : 0.0; }
 };
 
+// An rx arc or an inner arc, traced on the circle about its centre through its ends. The ends lie on
+// the line from a rod to an axis point, at rx and r0 − rx from the two in exact values; with rx and r0
+// rounded the drawn circles miss them by up to half a millimetre, and an rx circle and the inner
+// circle it meets would cross or stand apart there. Through the ends they touch exactly where the
+// arcs meet, so that a third circle passing by is cut and judged against one meeting point.
 Traced traced(const FrameArc& arc)
 {
     const cad::Point c = toPoint(arc.centre);
     const double start = geometry::ArcEndDirection(c, toPoint(arc.from));
     const double end = geometry::ArcEndDirection(c, toPoint(arc.to));
-    return {arc, false, start, end, cad::geom::arcSweep(start, end)};
+    FrameArc throughEnds = arc;
+    throughEnds.radius = std::hypot(arc.from.x - arc.centre.x, arc.from.y - arc.centre.y);
+    return {throughEnds, false, start, cad::geom::arcSweep(start, end)};
 }
 
 // A cut of a curve: where along it, and the crossing point itself, so that the two curves it joins
@@ -67,6 +94,15 @@ Traced traced(const FrameArc& arc)
 struct Cut {
     double along = 0.0;
     FramePoint point;
+    int crossing = -1; // which crossing of two curves, none for a curve's own end
+};
+
+// Where two curves cross: on the traced circles, which decide the order of the cuts, and, where the
+// drawn circles cross there too, on those, which give the pieces their ends.
+struct Crossing {
+    int curves[2];
+    FramePoint traced;
+    std::optional<FramePoint> drawn;
 };
 
 // A kept run of a curve, from one cut (or the curve's own end) to another.
@@ -74,7 +110,7 @@ struct Run {
     Cut from, to;
 };
 
-bool inside(const std::array<FramePoint, 8>& polygon, const FramePoint& p)
+bool inPolygon(const std::array<FramePoint, 8>& polygon, const FramePoint& p)
 {
     bool in = false;
     for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
@@ -86,6 +122,8 @@ bool inside(const std::array<FramePoint, 8>& polygon, const FramePoint& p)
     return in;
 }
 
+using Samples = std::array<FramePoint, kSamples>;
+
 class HoleClip {
 public:
     HoleClip(const std::array<FrameArc, 4>& rx, const std::array<FrameArc, 4>& inner, double holeRadius,
@@ -96,37 +134,46 @@ public:
             m_curves[InnerSouth + i] = traced(inner[i]);
             m_octagon[2 * i] = rx[i].from;
             m_octagon[2 * i + 1] = rx[i].to;
-            m_inner[i] = {inner[i].centre, inner[i].radius};
         }
-        m_curves[Hole] = {{centre, holeRadius, {}, {}}, true, 1.5 * std::numbers::pi, 0.0, 2.0 * std::numbers::pi};
-        m_hole = {centre, holeRadius};
+        m_curves[Hole] = {{centre, holeRadius, {}, {}}, true, 1.5 * std::numbers::pi, 2.0 * std::numbers::pi};
+        for (int i = 0; i < CurveCount; ++i)
+            for (int j = 0; j < CurveCount; ++j)
+                m_relation[i][j] = relationBetween(i, j, rx, inner);
         // Each pair once, the later curve asked first (the hole before all, north before south), so
-        // both curves of a pair are cut at the same points.
+        // both curves of a pair are cut at the same points. The whole circles are crossed, so that no
+        // stretch runs into another circle where that one is not drawn.
         for (int i = 0; i < CurveCount; ++i)
             for (int j = 0; j < i; ++j)
-                for (const cad::Point& p : cad::geom::intersectCircleCircle(m_curves[i].engineCurve(), false,
-                                                                            m_curves[j].engineCurve(), false)) {
-                    addCut(i, {p[0], p[1]});
-                    addCut(j, {p[0], p[1]});
-                }
+                if (m_relation[i][j] == Relation::Apart)
+                    cross(i, j, rx, inner);
+        for (auto& cuts : m_cuts)
+            std::sort(cuts.begin(), cuts.end(), [](const Cut& a, const Cut& b) { return a.along < b.along; });
+        for (std::size_t k = 0; k < m_crossings.size(); ++k)
+            endOnDrawnCircles(static_cast<int>(k));
     }
 
     // The runs of a curve that bound the protected area, in order along it.
     std::vector<Run> runs(int curve) const
     {
         const Traced& c = m_curves[curve];
-        std::vector<Cut> cuts = m_cuts[curve];
-        std::sort(cuts.begin(), cuts.end(), [](const Cut& a, const Cut& b) { return a.along < b.along; });
-        cuts.insert(cuts.begin(), Cut{0.0, c.full ? c.at(0.0) : c.arc.from});
-        cuts.push_back(Cut{c.sweep, c.full ? c.at(0.0) : c.arc.to});
+        const std::vector<Cut>& cuts = m_cuts[curve];
+        // The curve's own ends, and between them each cut that leaves a stretch on both sides.
+        std::vector<Cut> stops{Cut{0.0, c.full ? c.at(0.0) : c.arc.from}};
+        for (const Cut& cut : cuts)
+            if (cut.along - stops.back().along >= c.shortest())
+                stops.push_back(cut);
+        while (stops.size() > 1 && c.sweep - stops.back().along < c.shortest())
+            stops.pop_back();
+        stops.push_back(Cut{c.sweep, c.full ? c.at(0.0) : c.arc.to});
+
         std::vector<Run> out;
-        for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
-            if (!bounds(curve, c.at((cuts[i].along + cuts[i + 1].along) / 2.0)))
+        for (std::size_t i = 0; i + 1 < stops.size(); ++i) {
+            if (!bounds(curve, samples(c, stops[i].along, stops[i + 1].along)))
                 continue;
-            if (!out.empty() && out.back().to.along == cuts[i].along)
-                out.back().to = cuts[i + 1]; // the cut between them divides nothing
+            if (!out.empty() && out.back().to.along == stops[i].along)
+                out.back().to = stops[i + 1]; // the cut between them divides nothing
             else
-                out.push_back({cuts[i], cuts[i + 1]});
+                out.push_back({stops[i], stops[i + 1]});
         }
         // A whole circle that is kept on both sides of where it starts: one run across that point.
         if (c.full && out.size() > 1 && out.front().from.along == 0.0 && out.back().to.along == c.sweep) {
@@ -141,62 +188,183 @@ public:
         return runs.size() == 1 && runs[0].from.along == 0.0 && runs[0].to.along == m_curves[curve].sweep;
     }
 
-    // Two runs, one from each end of the arc: it is cut once, between them.
-    bool cutOnce(const std::vector<Run>& runs, int curve) const
+private:
+    Relation relationBetween(int i, int j, const std::array<FrameArc, 4>& rx,
+                             const std::array<FrameArc, 4>& inner) const
     {
-        return runs.size() == 2 && runs[0].from.along == 0.0 && runs[1].to.along == m_curves[curve].sweep;
+        if (i == j)
+            return Relation::Apart;
+        if (i == Hole && j < InnerSouth && touchesTheHoleFromInside(j))
+            return Relation::Around;
+        if (j == Hole && i < InnerSouth && touchesTheHoleFromInside(i))
+            return Relation::Within;
+        if (i < InnerSouth || j < InnerSouth)
+            return relationOf(m_curves[i].arc, m_curves[j].arc, kTouchGap);
+        return relationOf(drawnArc(i, rx, inner), drawnArc(j, rx, inner), kRoundingGap);
     }
 
-private:
-    void addCut(int curve, const FramePoint& p)
+    // An rx circle inside the hole but for a sliver no wider than the rounding of rx, its arc's ends
+    // inside too (as where hx is h0 + Hr): it touches the hole. The sliver it may leave outside is
+    // bounded by that rx arc and the hole alone, and goes with the rx arc.
+    bool touchesTheHoleFromInside(int rx) const
+    {
+        const FrameArc& arc = m_curves[rx].arc;
+        const FrameArc& hole = m_curves[Hole].arc;
+        const auto fromHole = [&](const FramePoint& p) { return std::hypot(p.x - hole.centre.x, p.y - hole.centre.y); };
+        return arc.radius < hole.radius && std::abs(fromHole(arc.centre) + arc.radius - hole.radius) < kRoundingGap
+               && fromHole(arc.from) < hole.radius && fromHole(arc.to) < hole.radius;
+    }
+
+    // The drawn arc of a curve: the arc as given, or the hole.
+    const FrameArc& drawnArc(int curve, const std::array<FrameArc, 4>& rx, const std::array<FrameArc, 4>& inner) const
+    {
+        return curve == Hole ? m_curves[Hole].arc : curve < InnerSouth ? rx[curve] : inner[curve - InnerSouth];
+    }
+
+    // The drawn circle of a curve.
+    cad::geom::CircleArc drawnCircle(int curve, const std::array<FrameArc, 4>& rx,
+                                     const std::array<FrameArc, 4>& inner) const
+    {
+        const FrameArc& arc = drawnArc(curve, rx, inner);
+        return {toPoint(arc.centre), arc.radius};
+    }
+
+    void cross(int i, int j, const std::array<FrameArc, 4>& rx, const std::array<FrameArc, 4>& inner)
+    {
+        const cad::geom::CircleArc a{toPoint(m_curves[i].arc.centre), m_curves[i].arc.radius};
+        const cad::geom::CircleArc b{toPoint(m_curves[j].arc.centre), m_curves[j].arc.radius};
+        const auto drawn =
+            cad::geom::intersectCircleCircle(drawnCircle(i, rx, inner), true, drawnCircle(j, rx, inner), true);
+        for (const cad::Point& p : cad::geom::intersectCircleCircle(a, true, b, true)) {
+            Crossing x{{i, j}, {p[0], p[1]}, std::nullopt};
+            double nearest = kDrawnCrossingReach;
+            for (const cad::Point& q : drawn)
+                if (const double d = std::hypot(q[0] - p[0], q[1] - p[1]); d < nearest) {
+                    nearest = d;
+                    x.drawn = FramePoint{q[0], q[1]};
+                }
+            const int k = static_cast<int>(m_crossings.size());
+            m_crossings.push_back(x);
+            addCut(i, x.traced, k);
+            addCut(j, x.traced, k);
+        }
+    }
+
+    void addCut(int curve, const FramePoint& p, int crossing)
     {
         const Traced& c = m_curves[curve];
         const double along = c.along(p);
-        if (c.full || (along > kEndAngle && along < c.sweep - kEndAngle))
-            m_cuts[curve].push_back({along, p});
+        if (c.full || (along >= c.shortest() && along <= c.sweep - c.shortest()))
+            m_cuts[curve].push_back({along, p, crossing});
     }
 
-    bool insideAnInner(const FramePoint& p, int except) const
+    // Where both curves keep the order of their cuts with it, a crossing takes the point where the
+    // drawn circles cross, so that the pieces end where the drawn arcs meet. Where three circles
+    // pass through one point each pair's drawn crossing lies elsewhere: all keep that one point.
+    void endOnDrawnCircles(int k)
+    {
+        const Crossing& x = m_crossings[k];
+        if (!x.drawn)
+            return;
+        for (std::size_t other = 0; other < m_crossings.size(); ++other) {
+            const FramePoint& p = m_crossings[other].traced;
+            if (static_cast<int>(other) != k && std::hypot(p.x - x.traced.x, p.y - x.traced.y) < kShortest)
+                return;
+        }
+        std::array<Cut*, 2> at{};
+        for (int n = 0; n < 2; ++n) {
+            const Traced& c = m_curves[x.curves[n]];
+            std::vector<Cut>& cuts = m_cuts[x.curves[n]];
+            const auto it = std::find_if(cuts.begin(), cuts.end(), [k](const Cut& cut) { return cut.crossing == k; });
+            if (it == cuts.end())
+                continue; // at an end of the arc: no cut there
+            const double before = it == cuts.begin() ? 0.0 : std::prev(it)->along;
+            const double after = std::next(it) == cuts.end() ? c.sweep : std::next(it)->along;
+            const double along = c.along(*x.drawn);
+            if (!(along > before && along < after))
+                return;
+            at[n] = &*it;
+        }
+        for (Cut* cut : at)
+            if (cut)
+                cut->point = *x.drawn;
+    }
+
+    static Samples samples(const Traced& c, double from, double to)
+    {
+        Samples out;
+        for (int k = 0; k < kSamples; ++k)
+            out[k] = c.at(from + (to - from) * (k + 1) / (kSamples + 1));
+        return out;
+    }
+
+    // Whether a stretch of one curve lies inside the circle of another. A stretch meets that circle
+    // nowhere but at its ends (every crossing cuts it), so it lies on one side; the side is read
+    // where the stretch stands farthest from the circle, not where it grazes it. Circles that touch
+    // are decided by how they touch.
+    bool inside(int curve, int other, const Samples& along) const
+    {
+        switch (m_relation[curve][other]) {
+        case Relation::Outside:
+        case Relation::Around:
+            return false;
+        case Relation::Within:
+            return true;
+        case Relation::Apart:
+            break;
+        }
+        const FrameArc& circle = m_curves[other].arc;
+        double farthest = 0.0; // signed: below 0 inside
+        for (const FramePoint& p : along) {
+            const double d = std::hypot(p.x - circle.centre.x, p.y - circle.centre.y) - circle.radius;
+            if (std::abs(d) > std::abs(farthest))
+                farthest = d;
+        }
+        return farthest < 0.0;
+    }
+
+    bool insideAnInner(int curve, const Samples& along) const
     {
         for (int i = 0; i < 4; ++i)
-            if (InnerSouth + i != except && m_inner[i].holds(p))
+            if (InnerSouth + i != curve && inside(curve, InnerSouth + i, along))
                 return true;
         return false;
     }
 
-    bool enclosed(const FramePoint& p) const
+    // Inside what the eight arcs enclose. The octagon's sides run inside the rx discs and the inner
+    // circles, so a stretch outside all of those is wholly in it or wholly out: its middle tells.
+    bool enclosed(int curve, const Samples& along) const
     {
-        for (int i = 0; i < 4; ++i) {
-            const FrameArc& rx = m_curves[Rx0 + i].arc;
-            if (std::hypot(p.x - rx.centre.x, p.y - rx.centre.y) < rx.radius)
+        for (int i = 0; i < 4; ++i)
+            if (inside(curve, Rx0 + i, along))
                 return true;
-        }
-        return inside(m_octagon, p);
+        return inPolygon(m_octagon, along[kSamples / 2]);
     }
 
-    bool bounds(int curve, const FramePoint& p) const
+    bool bounds(int curve, const Samples& along) const
     {
         if (curve == Hole)
-            return enclosed(p) && !insideAnInner(p, -1);
-        return !m_hole.holds(p) && !insideAnInner(p, curve);
+            return enclosed(curve, along) && !insideAnInner(curve, along);
+        return !inside(curve, Hole, along) && !insideAnInner(curve, along);
     }
 
     std::array<Traced, CurveCount> m_curves;
+    std::array<std::array<Relation, CurveCount>, CurveCount> m_relation;
     std::array<std::vector<Cut>, CurveCount> m_cuts;
+    std::vector<Crossing> m_crossings;
     std::array<FramePoint, 8> m_octagon;
-    std::array<Disc, 4> m_inner;
-    Disc m_hole;
 };
 
 FrameArc pieceOf(const FrameArc& arc, const Run& run) { return {arc.centre, arc.radius, run.from.point, run.to.point}; }
 
 } // namespace
 
-void ClipFourRodOutlineAtHole(FourRodTargetOutline& o, const std::array<FrameArc, 4>& rxArcs,
-                              const std::array<FrameArc, 4>& innerArcs, double holeRadius, const FramePoint& centre)
+FourRodHoleOutline FourRodOutlineAroundHole(const std::array<FrameArc, 4>& rxArcs,
+                                            const std::array<FrameArc, 4>& innerArcs, double holeRadius,
+                                            const FramePoint& centre)
 {
     const HoleClip clip(rxArcs, innerArcs, holeRadius, centre);
-    bool anything = false;
+    FourRodHoleOutline o;
     for (int i = 0; i < 4; ++i) {
         const auto runs = clip.runs(Rx0 + i);
         if (clip.whole(runs, Rx0 + i))
@@ -204,34 +372,28 @@ void ClipFourRodOutlineAtHole(FourRodTargetOutline& o, const std::array<FrameArc
         else
             for (const Run& run : runs)
                 o.rxArcs.push_back(pieceOf(rxArcs[i], run));
-        anything = anything || !runs.empty();
     }
 
     // Whole inner arcs first, then the pieces, each side's from its far end back to its near end.
     std::vector<FrameArc> pieces;
-    for (const FourRodSide side : {South, East, North, West}) {
-        const FrameArc& arc = innerArcs[side];
+    for (int side = 0; side < 4; ++side) {
         const auto runs = clip.runs(InnerSouth + side);
-        anything = anything || !runs.empty();
         if (clip.whole(runs, InnerSouth + side)) {
-            o.innerArcs.push_back(arc);
+            o.innerArcs.push_back(innerArcs[side]);
             continue;
         }
-        if (clip.cutOnce(runs, InnerSouth + side))
-            o.cuts[side] = std::pair{runs.back().from.point, runs.front().to.point};
         for (auto run = runs.rbegin(); run != runs.rend(); ++run)
-            pieces.push_back(pieceOf(arc, *run));
+            pieces.push_back(pieceOf(innerArcs[side], *run));
     }
     o.innerArcs.insert(o.innerArcs.end(), pieces.begin(), pieces.end());
 
     const auto holeRuns = clip.runs(Hole);
-    anything = anything || !holeRuns.empty();
     if (clip.whole(holeRuns, Hole))
         o.holeCircleKept = true;
     else
         for (const Run& run : holeRuns)
             o.holeArcs.push_back({centre, holeRadius, run.from.point, run.to.point});
-    o.nothingProtected = !anything;
+    return o;
 }
 
 } // namespace rods

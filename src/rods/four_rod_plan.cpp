@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace rods {
 
@@ -142,28 +143,34 @@ FourRodTargetOutline FourRodTargetOutlineOf(const FourRodPlanInput& in)
     const std::array<FrameArc, 4> rx = FourRodRxArcs(in);
     const std::array<FrameArc, 4> inner = FourRodInnerArcs(in);
     if (o.holeRadius) {
-        ClipFourRodOutlineAtHole(o, rx, inner, *o.holeRadius, {in.longSide / 2.0, in.shortSide / 2.0});
+        FourRodHoleOutline clipped =
+            FourRodOutlineAroundHole(rx, inner, *o.holeRadius, {in.longSide / 2.0, in.shortSide / 2.0});
+        o.nothingProtected = clipped.empty();
+        o.rxArcs = std::move(clipped.rxArcs);
+        o.holeCircleKept = clipped.holeCircleKept;
+        o.innerArcs = std::move(clipped.innerArcs);
+        o.holeArcs = std::move(clipped.holeArcs);
         return o;
     }
 
     o.rxArcs.assign(rx.begin(), rx.end());
+    std::array<std::optional<std::pair<FramePoint, FramePoint>>, 4> cuts;
     const double w = in.groundHalfWidth - in.targetHalfWidth;
     if (in.shortAxisReach + in.shortSide / 2.0 < w) {
         const cad::geom::CircleArc s{toPoint(inner[South].centre), w};
         const cad::geom::CircleArc n{toPoint(inner[North].centre), w};
         const auto cross = crossings(s, n);
         if (cross.size() == 2) {
-            o.split = true;
-            o.cuts[South] = cutsOf(South, cross);
-            o.cuts[North] = cutsOf(North, cross);
+            cuts[South] = cutsOf(South, cross);
+            cuts[North] = cutsOf(North, cross);
         }
     }
     for (const FourRodSide side : {South, East, North, West})
-        if (!o.cuts[side])
+        if (!cuts[side])
             o.innerArcs.push_back(inner[side]);
     for (const FourRodSide side : {South, East, North, West})
-        if (o.cuts[side])
-            addPieces(o.innerArcs, inner[side], *o.cuts[side]);
+        if (cuts[side])
+            addPieces(o.innerArcs, inner[side], *cuts[side]);
     return o;
 }
 

@@ -2,20 +2,15 @@
 #pragma once
 
 #include "geometry/frame_shapes.h"
-#include "platform/cad/geometry/point.h"
 
 #include <array>
 #include <optional>
-#include <utility>
 #include <vector>
 
 namespace rods {
 
 using geometry::FrameArc;
 using geometry::FramePoint;
-
-// A frame point as the engine's plane geometry takes it (z 0).
-inline cad::Point toPoint(FramePoint p) { return {p.x, p.y, 0.0}; }
 
 // The values the outlines are built from, in metres, in the rectangle's own frame: the rods stand
 // at (0, 0), (a, 0), (a, b) and (0, b), the long side a along +x. The caller places (and, for a
@@ -59,9 +54,9 @@ std::array<FrameArc, 4> FourRodInnerArcs(const FourRodPlanInput& in);
 //
 // Without a hole, when the south and north inner circles overlap across the middle
 // (c2 + b/2 < r0 − rx), those two arcs are split where the circles cross and the outline falls in
-// two loops (`split`); the east and west arcs stay whole.
+// two loops; the east and west arcs stay whole.
 //
-// With a hole, only the boundary of what is protected at hx is kept (ClipFourRodOutlineAtHole): the
+// With a hole, only the boundary of what is protected at hx is kept (FourRodOutlineAroundHole): the
 // arcs are cut where the hole circle or another inner circle crosses them and lose what lies inside
 // those, and of the hole circle only the stretches inside the protected area remain. In the usual
 // layouts the south and north arcs are cut at the hole (or at their own crossings, when those stand
@@ -73,12 +68,7 @@ struct FourRodTargetOutline {
     std::vector<FrameArc> rxArcs;     // whole, or the pieces outside the hole
     std::optional<double> holeRadius; // Rh, none without a hole
     bool holeCircleKept = false;      // draw the whole hole circle about (a/2, b/2)
-    bool split = false;
     bool nothingProtected = false;
-    // Per side: where its inner arc was cut, when it was cut once between its two ends, in the order
-    // its pieces use them (south: left, right; east: lower, upper; north: right, left; west: upper,
-    // lower); none when the arc stayed whole, was dropped or was cut otherwise.
-    std::array<std::optional<std::pair<FramePoint, FramePoint>>, 4> cuts;
     std::vector<FrameArc> innerArcs;
     std::vector<FrameArc> holeArcs;
 };

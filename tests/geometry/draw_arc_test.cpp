@@ -120,6 +120,30 @@ TEST_F(DrawArcTest, RefusalsLeaveTheEarlierArcAlone)
     }
 }
 
+// A short piece that closes an outline is drawn however short, across the direction 0 too; only one
+// direction for both ends still draws nothing.
+TEST_F(DrawArcTest, ShortArcsDrawnWhenAsked)
+{
+    struct Case {
+        const char* what;
+        cad::Point from, to;
+        double start, end;
+    } cases[] = {
+        {"directions 0.00008 apart", P(1, 0.00004), P(1, 0.00012), 0.00004, 0.00012},
+        {"across the direction 0", P(1, -0.00001), P(1, 0.00002), kTwoPi - 0.00001, 0.00002},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto handle = DrawArc(state, P(0, 0), 10, c.from, c.to, geometry::ShortArcs::Drawn);
+        ASSERT_NE(handle, kNoEntity);
+        EXPECT_NEAR(g_lastEntity.StartAngle(), c.start, 1e-9);
+        EXPECT_NEAR(g_lastEntity.EndAngle(), c.end, 1e-9);
+    }
+    const int count = g_modelSpace.Count();
+    EXPECT_EQ(DrawArc(state, P(0, 0), 10, P(1, 1), P(5, 5), geometry::ShortArcs::Drawn), kNoEntity);
+    EXPECT_EQ(g_modelSpace.Count(), count);
+}
+
 TEST_F(DrawArcTest, ColourZeroBeforeAnyPanelSetOne)
 {
     state.m_color = 0;

@@ -1,4 +1,5 @@
 // The picked four-rod panel through the real window: picks, values, routing, its own outlines and the unions.
+#include "outline_checks.h"
 #include "rod_window.h"
 
 #include <cmath>
@@ -242,6 +243,22 @@ TEST_F(FourRodPicked, NoTargetOutlineWhereNothingIsProtected)
         EXPECT_TRUE(services::g_acadApp.isNothing());
         endEngine();
     }
+}
+
+// A millimetre left about each rod at hx: four tiny figures, each closed by an rx arc, two pieces of
+// inner arcs and a piece of the hole circle, the pieces far shorter than 0.0001 radians.
+TEST_F(FourRodPicked, TinyZonesAboutTheRodsClose)
+{
+    inputs("16", "15.999", "1:37");
+    choose(false, true, false);
+    startDrawing();
+    pickRods({0, 0, 0}, {900, 0, 0}, {0, 900, 0}); // a = b = 33.3 m
+    EXPECT_EQ(text("txtFourRodPickedOut", 0), QStringLiteral("0.001"));
+    EXPECT_EQ(tip(), tipOf("四针间距较大, 目标中心存在防雷盲区!"));
+    const auto arcs = shownArcs(entities());
+    EXPECT_EQ(arcs.size(), 16u);
+    expectEndsMeet(arcs, 0.001 * 1000 / 37); // a millimetre
+    saveForLooking("four rods picked tiny zones");
 }
 
 TEST_F(FourRodPicked, ACancelledPickDrawsNothing)

@@ -6,9 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
+using geometry::FrameArc;
 using geometry::FramePoint;
 using rods::FourRodSide;
 
@@ -23,6 +27,30 @@ rods::FourRodPlanInput planOf(double h, double hx, double a, double b, double hr
     const auto v = rods::FourRodValuesOf({a, b, std::min(h, hr), hx, hr});
     return {a, b, *v.longAxisReach, *v.shortAxisReach, shown(*v.targetHalfWidth), shown(v.groundHalfWidth),
             hx, *v.lowestHeight, hr};
+}
+
+// The pieces of one side's inner arc that an outline keeps, in drawing order.
+std::vector<FrameArc> piecesOf(const rods::FourRodTargetOutline& o, const rods::FourRodPlanInput& in, FourRodSide side)
+{
+    const FramePoint c = rods::FourRodInnerArcs(in)[side].centre;
+    std::vector<FrameArc> out;
+    for (const FrameArc& arc : o.innerArcs)
+        if (arc.centre.x == c.x && arc.centre.y == c.y)
+            out.push_back(arc);
+    return out;
+}
+
+// Where a side's inner arc was cut once between its two ends, in the order its two pieces use the
+// cuts (south: left, right; east: lower, upper; north: right, left; west: upper, lower): the first
+// piece starts at one, the second ends at the other. None when the arc stayed whole, was dropped or
+// was cut otherwise.
+std::optional<std::pair<FramePoint, FramePoint>> cutOf(const rods::FourRodTargetOutline& o,
+                                                       const rods::FourRodPlanInput& in, FourRodSide side)
+{
+    const auto pieces = piecesOf(o, in, side);
+    if (pieces.size() != 2)
+        return std::nullopt;
+    return std::pair{pieces[0].from, pieces[1].to};
 }
 
 void expectPoint(const FramePoint& p, double x, double y, double tol = kTol)
@@ -59,7 +87,6 @@ TEST(FourRodPlan, TargetOutlineWithoutHoleOrSplit)
 {
     const auto o = rods::FourRodTargetOutlineOf(planOf(21, 1, 50, 25, 30));
     EXPECT_FALSE(o.holeRadius);
-    EXPECT_FALSE(o.split);
     EXPECT_NEAR(o.rxArcs[0].radius, 20.937, kTol);
     ASSERT_EQ(o.innerArcs.size(), 4u);
     EXPECT_TRUE(o.holeArcs.empty());
@@ -75,10 +102,11 @@ TEST(FourRodPlan, TargetOutlineWithoutHoleOrSplit)
 
 TEST(FourRodPlan, TargetOutlineSplitsWhereTheLongSideArcsOverlap)
 {
-    const auto o = rods::FourRodTargetOutlineOf(planOf(30, 20, 40, 2, 30));
+    const auto in = planOf(30, 20, 40, 2, 30);
+    const auto o = rods::FourRodTargetOutlineOf(in);
     EXPECT_FALSE(o.holeRadius);
-    ASSERT_TRUE(o.split);
     ASSERT_EQ(o.innerArcs.size(), 6u); // east and west whole, then four pieces
+    EXPECT_TRUE(cutOf(o, in, FourRodSide::South) && cutOf(o, in, FourRodSide::North));
     expectPoint(o.innerArcs[0].centre, 69.9833, 1);
     expectPoint(o.innerArcs[1].centre, -29.9833, 1);
     const FramePoint left{4.0545, 1}, right{35.9455, 1};
@@ -112,14 +140,15 @@ TEST(FourRodPlan, TargetOutlineCutAtTheHole)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto o = rods::FourRodTargetOutlineOf(planOf(c.h, c.hx, c.a, c.b, 30));
+        const auto in = planOf(c.h, c.hx, c.a, c.b, 30);
+        const auto o = rods::FourRodTargetOutlineOf(in);
         ASSERT_TRUE(o.holeRadius);
         if (c.holeRadius > 0) {
             EXPECT_NEAR(*o.holeRadius, c.holeRadius, kTol);
         }
         size_t pieces = 0;
         for (int side = 0; side < 4; ++side) {
-            EXPECT_EQ(o.cuts[side].has_value(), c.cut[side]) << side;
+            EXPECT_EQ(cutOf(o, in, FourRodSide(side)).has_value(), c.cut[side]) << side;
             pieces += c.cut[side] ? 2 : 1;
         }
         EXPECT_EQ(o.innerArcs.size(), pieces);
@@ -130,12 +159,14 @@ TEST(FourRodPlan, TargetOutlineCutAtTheHole)
 
 TEST(FourRodPlan, CutPointsOfTheWorkedHoles)
 {
-    const auto d = rods::FourRodTargetOutlineOf(planOf(21, 12, 50, 25, 30));
-    ASSERT_TRUE(d.cuts[FourRodSide::South] && d.cuts[FourRodSide::North]);
-    expectPoint(d.cuts[FourRodSide::South]->first, 5.932, 0.646);   // K8
-    expectPoint(d.cuts[FourRodSide::South]->second, 44.068, 0.646); // K1
-    expectPoint(d.cuts[FourRodSide::North]->first, 44.068, 24.354); // K4
-    expectPoint(d.cuts[FourRodSide::North]->second, 5.932, 24.354); // K5
+    const auto defaultsIn = planOf(21, 12, 50, 25, 30);
+    const auto d = rods::FourRodTargetOutlineOf(defaultsIn);
+    const auto dSouth = cutOf(d, defaultsIn, FourRodSide::South), dNorth = cutOf(d, defaultsIn, FourRodSide::North);
+    ASSERT_TRUE(dSouth && dNorth);
+    expectPoint(dSouth->first, 5.932, 0.646);   // K8
+    expectPoint(dSouth->second, 44.068, 0.646); // K1
+    expectPoint(dNorth->first, 44.068, 24.354); // K4
+    expectPoint(dNorth->second, 5.932, 24.354); // K5
     // Whole east and west arcs first, then the south pieces A3 -> K1 and K8 -> A2 ...
     ASSERT_EQ(d.innerArcs.size(), 6u);
     expectPoint(d.innerArcs[2].from, 5.932, 0.646);
@@ -149,27 +180,36 @@ TEST(FourRodPlan, CutPointsOfTheWorkedHoles)
     EXPECT_NEAR(directionDegrees(c, d.holeArcs[1].from), 148.13, 0.01);
     EXPECT_NEAR(directionDegrees(c, d.holeArcs[1].to), 211.87, 0.01);
 
-    const auto s = rods::FourRodTargetOutlineOf(planOf(15, 8, 35, 35, 30));
+    const auto squareIn = planOf(15, 8, 35, 35, 30);
+    const auto s = rods::FourRodTargetOutlineOf(squareIn);
+    std::optional<std::pair<FramePoint, FramePoint>> sCut[4];
+    for (int side = 0; side < 4; ++side) {
+        sCut[side] = cutOf(s, squareIn, FourRodSide(side));
+        ASSERT_TRUE(sCut[side]) << side;
+    }
     const FramePoint k[8] = {{23.226, 0.373},  {34.627, 11.774}, {34.627, 23.226}, {23.226, 34.627},
                              {11.774, 34.627}, {0.373, 23.226},  {0.373, 11.774},  {11.774, 0.373}};
-    expectPoint(s.cuts[FourRodSide::South]->second, k[0].x, k[0].y);
-    expectPoint(s.cuts[FourRodSide::East]->first, k[1].x, k[1].y);
-    expectPoint(s.cuts[FourRodSide::East]->second, k[2].x, k[2].y);
-    expectPoint(s.cuts[FourRodSide::North]->first, k[3].x, k[3].y);
-    expectPoint(s.cuts[FourRodSide::North]->second, k[4].x, k[4].y);
-    expectPoint(s.cuts[FourRodSide::West]->first, k[5].x, k[5].y);
-    expectPoint(s.cuts[FourRodSide::West]->second, k[6].x, k[6].y);
-    expectPoint(s.cuts[FourRodSide::South]->first, k[7].x, k[7].y);
+    expectPoint(sCut[FourRodSide::South]->second, k[0].x, k[0].y);
+    expectPoint(sCut[FourRodSide::East]->first, k[1].x, k[1].y);
+    expectPoint(sCut[FourRodSide::East]->second, k[2].x, k[2].y);
+    expectPoint(sCut[FourRodSide::North]->first, k[3].x, k[3].y);
+    expectPoint(sCut[FourRodSide::North]->second, k[4].x, k[4].y);
+    expectPoint(sCut[FourRodSide::West]->first, k[5].x, k[5].y);
+    expectPoint(sCut[FourRodSide::West]->second, k[6].x, k[6].y);
+    expectPoint(sCut[FourRodSide::South]->first, k[7].x, k[7].y);
     for (int i = 0; i < 4; ++i) { // K1 -> K2, K3 -> K4, K5 -> K6, K7 -> K8
         expectPoint(s.holeArcs[i].from, k[2 * i].x, k[2 * i].y);
         expectPoint(s.holeArcs[i].to, k[(2 * i + 1) % 8].x, k[(2 * i + 1) % 8].y);
     }
 
     // The long-side arcs cut at their own crossings, which stand outside the hole: they meet there.
-    const auto n = rods::FourRodTargetOutlineOf(planOf(15, 5, 45, 5, 30));
-    expectPoint(n.cuts[FourRodSide::South]->first, 16.580, 2.5);
-    expectPoint(n.cuts[FourRodSide::South]->second, 28.420, 2.5);
-    expectPoint(n.cuts[FourRodSide::North]->second, 16.580, 2.5);
+    const auto narrowIn = planOf(15, 5, 45, 5, 30);
+    const auto n = rods::FourRodTargetOutlineOf(narrowIn);
+    const auto nSouth = cutOf(n, narrowIn, FourRodSide::South), nNorth = cutOf(n, narrowIn, FourRodSide::North);
+    ASSERT_TRUE(nSouth && nNorth);
+    expectPoint(nSouth->first, 16.580, 2.5);
+    expectPoint(nSouth->second, 28.420, 2.5);
+    expectPoint(nNorth->second, 16.580, 2.5);
 }
 
 TEST(FourRodPlan, TargetOutlineAtTheEnds)
@@ -177,7 +217,6 @@ TEST(FourRodPlan, TargetOutlineAtTheEnds)
     // hx = 0: rx = r0, the inner arcs have no radius; no hole, no split; the rx arcs repeat the ground outline.
     const auto ground = rods::FourRodTargetOutlineOf(planOf(21, 0, 50, 25, 30));
     EXPECT_FALSE(ground.holeRadius);
-    EXPECT_FALSE(ground.split);
     EXPECT_DOUBLE_EQ(ground.rxArcs[0].radius, 28.618);
     for (const auto& arc : ground.innerArcs)
         EXPECT_EQ(arc.radius, 0.0);
@@ -192,8 +231,10 @@ TEST(FourRodPlan, NothingProtectedAtTheTarget)
     struct Case {
         double h, hx, a, b, hr;
     };
+    // The last two: hx = h0 + Hr, where each rx circle touches the hole from inside (rounded up, rx
+    // reaches a quarter of a millimetre past it).
     for (const Case& c : {Case{21, 21, 50, 25, 30}, Case{9.16, 9.16, 11.07, 1.91, 60}, Case{40, 35, 30, 20, 30},
-                          Case{40, 30, 30, 20, 30}}) {
+                          Case{40, 30, 30, 20, 30}, Case{80, 80, 80, 80, 60}, Case{40, 40, 40, 40, 30}}) {
         SCOPED_TRACE(testing::Message() << c.h << " " << c.hx << " " << c.a << " " << c.b);
         const auto o = rods::FourRodTargetOutlineOf(planOf(c.h, c.hx, c.a, c.b, c.hr));
         EXPECT_TRUE(o.nothingProtected);
@@ -213,15 +254,16 @@ TEST(FourRodPlan, AboveHrOnlyTheLoopsByTheRodsRemain)
     const auto in = planOf(70, 45, 50, 25, 30);
     const auto o = rods::FourRodTargetOutlineOf(in);
     EXPECT_FALSE(o.nothingProtected);
-    ASSERT_TRUE(o.cuts[FourRodSide::East] && o.cuts[FourRodSide::West]);
-    EXPECT_FALSE(o.cuts[FourRodSide::South] || o.cuts[FourRodSide::North]);
+    const auto east = cutOf(o, in, FourRodSide::East), west = cutOf(o, in, FourRodSide::West);
+    ASSERT_TRUE(east && west);
+    EXPECT_TRUE(piecesOf(o, in, FourRodSide::South).empty() && piecesOf(o, in, FourRodSide::North).empty());
     EXPECT_FALSE(o.holeCircleKept);
     EXPECT_EQ(o.rxArcs.size(), 4u);                                 // each cut where it enters the hole
     EXPECT_EQ(o.innerArcs.size(), 4u);                              // the ends of the east and west arcs
-    expectPoint(o.cuts[FourRodSide::West]->first, -3.127, 22.094);  // K6
-    expectPoint(o.cuts[FourRodSide::West]->second, -3.127, 2.906);  // K7
-    expectPoint(o.cuts[FourRodSide::East]->first, 53.127, 2.906);   // K2
-    expectPoint(o.cuts[FourRodSide::East]->second, 53.127, 22.094); // K3
+    expectPoint(west->first, -3.127, 22.094);                       // K6
+    expectPoint(west->second, -3.127, 2.906);                       // K7
+    expectPoint(east->first, 53.127, 2.906);                        // K2
+    expectPoint(east->second, 53.127, 22.094);                      // K3
     ASSERT_EQ(o.holeArcs.size(), 4u);
     const FramePoint rods[4] = {{0, 0}, {50, 0}, {50, 25}, {0, 25}};
     for (const auto& arc : o.holeArcs) {

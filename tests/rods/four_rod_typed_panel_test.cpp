@@ -104,6 +104,10 @@ TEST_F(FourRodPanel, NoTargetOutlineWhereNothingIsProtected)
         {"hx = h, defaults", "21", "21", "50", "25", "1:500", 0},
         // Rods above Hr are Hr tall; at hx above Hr the hole takes in all that is left about the rods.
         {"hx above Hr", "40", "35", "30", "20", "1:500", 0},
+        // hx = h0 + Hr: each rx circle touches the hole from inside, at the one point farthest out;
+        // with rx rounded up it reaches a quarter of a millimetre past the hole, and that is no zone.
+        {"rx circles touching the hole", "80", "80", "80", "80", "1:500", 2},
+        {"rx circles touching the hole, rx rounded up", "40", "40", "40", "40", "1:500", 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

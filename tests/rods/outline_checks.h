@@ -43,6 +43,25 @@ inline void expectClosed(const std::vector<cad::EntityData>& arcs, double tol = 
     }
 }
 
+// Every end of an arc meets an end of another arc (within tol drawing units): the arcs close their
+// loops end to end, with no end left open and none meeting an arc halfway.
+inline void expectEndsMeet(const std::vector<cad::EntityData>& arcs, double tol)
+{
+    for (std::size_t i = 0; i < arcs.size(); ++i) {
+        for (bool start : {true, false}) {
+            const cad::Point p = endOf(arcs[i], start);
+            bool met = false;
+            for (std::size_t j = 0; j < arcs.size() && !met; ++j)
+                for (bool otherStart : {true, false})
+                    if (j != i) {
+                        const cad::Point q = endOf(arcs[j], otherStart);
+                        met = met || std::hypot(p[0] - q[0], p[1] - q[1]) < tol;
+                    }
+            EXPECT_TRUE(met) << "arc " << i << (start ? " start" : " end") << " is open";
+        }
+    }
+}
+
 // The arcs of a drawing in which every entity is shown: a hidden entity left behind fails the test.
 inline std::vector<cad::EntityData> shownArcs(const std::vector<cad::EntityData>& all)
 {
