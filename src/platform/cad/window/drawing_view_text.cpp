@@ -1,6 +1,8 @@
 // Texts drawn with the window's Song face, scaled so a Chinese character is as high as the text height.
 #include "platform/cad/window/drawing_view_text.h"
 
+#include "platform/cad/window/drawing_view_text_pieces.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -16,9 +18,6 @@ constexpr int kLayoutPixels = 100;
 constexpr double kGreekPixels = 3.0;
 // MText line pitch in text heights.
 constexpr double kLinePitch = 5.0 / 3.0;
-// A line longer than this is laid out piece by piece from its start, so that no more of it is laid
-// out than reaches the view and the budget allows; a shorter line is laid out whole.
-constexpr qsizetype kPieceCharacters = 256;
 
 struct TextFont {
     QFont font;
@@ -143,7 +142,7 @@ namespace {
 
 // Where the lines of a text go: `frame` maps layout pixels (y down, as Qt draws glyphs) to
 // drawing units; each line starts at x and stands on its baseline, both in layout pixels. The
-// starts of centred and right-aligned lines are estimated: drawing measures the lines it lays out.
+// starts of centred and right-aligned lines are estimated: drawing places them by their measured widths.
 struct TextLine {
     QString text;
     double x = 0, baseline = 0;
@@ -229,21 +228,6 @@ void textBars(const EntityData& e, std::vector<QLineF>& out)
 
 namespace {
 
-// Where a piece of a long line that starts at `from` ends: after a blank near its end if there is
-// one, else never inside a surrogate pair or before a combining mark.
-qsizetype pieceEnd(const QString& line, qsizetype from)
-{
-    qsizetype end = from + kPieceCharacters;
-    if (end >= line.size())
-        return line.size();
-    for (qsizetype i = end - 1; i > end - 32; --i)
-        if (line[i].isSpace())
-            return i + 1;
-    while (end > from + 1 && (line[end].isLowSurrogate() || line[end].isMark()))
-        --end;
-    return end;
-}
-
 // What a paint lays out of one text: the lines in `seen` (layout pixels), each from its start, as
 // far as it reaches into `seen` and the budget allows. What is left for want of budget comes back
 // as the box it stands in.
@@ -270,15 +254,35 @@ public:
                 m_p.drawText(QPointF(x, l.baseline), l.text);
             return;
         }
-        double x = l.x;
-        for (qsizetype at = 0; at < l.text.size() && x <= m_seen.right();) {
+        // A centred or right-aligned line stands by its measured width, as a short one does; a
+        // left-aligned one needs no width and is measured piece by piece as it is laid out.
+        MeasuredLine measured;
+        if (m_column != 0) {
+            if (!lineMeasured(l.text) && !afford(measuringCharacters(l.text))) {
+                outlines.push_back(box(l.x, l.baseline, lineWidth(l.text)));
+                return;
+            }
+            measured = measureLine(l.text, metrics, lineWidth);
+        }
+        const double start = m_column == 0 ? l.x : lineStart(measured.width, m_column);
+        double x = start;
+        std::size_t i = 0;
+        for (qsizetype at = 0; at < l.text.size() && x <= m_seen.right(); ++i) {
             const qsizetype end = pieceEnd(l.text, at);
+            const bool known = i < measured.pieces.size();
+            if (known && x + measured.pieces[i] < m_seen.left()) { // left of the view: nothing to lay out
+                x += measured.pieces[i];
+                at = end;
+                continue;
+            }
             if (!afford(end - at)) {
-                outlines.push_back(box(x, l.baseline, lineWidth(QStringView(l.text).sliced(at))));
+                const double rest = known ? measured.width - (x - start)
+                                          : lineWidth(QStringView(l.text).sliced(at)) * measured.perEstimate;
+                outlines.push_back(box(x, l.baseline, rest));
                 return;
             }
             const QString piece = l.text.sliced(at, end - at);
-            const double width = metrics.horizontalAdvance(piece);
+            const double width = known ? measured.pieces[i] : metrics.horizontalAdvance(piece);
             if (x + width >= m_seen.left())
                 m_p.drawText(QPointF(x, l.baseline), piece);
             x += width;
