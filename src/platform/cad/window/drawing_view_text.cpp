@@ -142,10 +142,11 @@ namespace {
 
 // Where the lines of a text go: `frame` maps layout pixels (y down, as Qt draws glyphs) to
 // drawing units; each line starts at x and stands on its baseline, both in layout pixels. The
-// starts of centred and right-aligned lines are estimated: drawing places them by their measured widths.
+// starts of centred and right-aligned lines are estimated (from `estimated`, their estimated
+// widths): drawing places them by their measured widths.
 struct TextLine {
     QString text;
-    double x = 0, baseline = 0;
+    double x = 0, baseline = 0, estimated = 0;
 };
 struct TextPlacement {
     QTransform frame;
@@ -203,7 +204,8 @@ TextPlacement placeText(const EntityData& e)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         TextLine line;
         line.text = lines[i];
-        line.x = column == 0 ? 0 : lineStart(lineWidth(line.text), column);
+        line.estimated = column == 0 ? 0 : lineWidth(line.text);
+        line.x = lineStart(line.estimated, column);
         line.baseline = firstBaseline + i * pitch;
         placed.lines.push_back(std::move(line));
     }
@@ -259,10 +261,10 @@ public:
         MeasuredLine measured;
         if (m_column != 0) {
             if (!lineMeasured(l.text) && !afford(measuringCharacters(l.text))) {
-                outlines.push_back(box(l.x, l.baseline, lineWidth(l.text)));
+                outlines.push_back(box(l.x, l.baseline, l.estimated));
                 return;
             }
-            measured = measureLine(l.text, metrics, lineWidth);
+            measured = measureLine(l.text, l.estimated, metrics, lineWidth);
         }
         const double start = m_column == 0 ? l.x : lineStart(measured.width, m_column);
         double x = start;

@@ -34,7 +34,8 @@ qsizetype pieceStartFrom(const QString& line, qsizetype at)
     return at;
 }
 
-MeasuredLine sampledLine(const QString& line, const QFontMetricsF& metrics, double (*estimate)(QStringView))
+MeasuredLine sampledLine(const QString& line, double whole, const QFontMetricsF& metrics,
+                         double (*estimate)(QStringView))
 {
     double measured = 0, estimated = 0;
     for (qsizetype i = 0; i < kSamplePieces; ++i) {
@@ -45,7 +46,7 @@ MeasuredLine sampledLine(const QString& line, const QFontMetricsF& metrics, doub
         estimated += estimate(piece);
     }
     const double scale = estimated > 0 ? measured / estimated : 1;
-    return {estimate(line) * scale, {}, scale};
+    return {whole * scale, {}, scale};
 }
 
 } // namespace
@@ -73,11 +74,12 @@ qsizetype measuringCharacters(const QString& line)
     return line.size() <= kMeasuredWholeCharacters ? line.size() : kSamplePieces * kPieceCharacters;
 }
 
-MeasuredLine measureLine(const QString& line, const QFontMetricsF& metrics, double (*estimate)(QStringView))
+MeasuredLine measureLine(const QString& line, double estimated, const QFontMetricsF& metrics,
+                         double (*estimate)(QStringView))
 {
     // Too long to keep, and to hash on every paint: sampled afresh, at a bounded cost.
     if (line.size() > kMeasuredWholeCharacters)
-        return sampledLine(line, metrics, estimate);
+        return sampledLine(line, estimated, metrics, estimate);
     if (const MeasuredLine* kept = measuredLines().object(line))
         return *kept;
     auto measured = std::make_unique<MeasuredLine>();

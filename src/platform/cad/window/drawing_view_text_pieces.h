@@ -31,8 +31,9 @@ bool lineMeasured(const QString& line);
 // How many characters measuring `line` lays out.
 qsizetype measuringCharacters(const QString& line);
 // The width of `line` in `metrics`: the sum of its pieces' advances, kept for the next paints. A
-// line too long to measure in one paint has `estimate`'s width of it, scaled by how a sample of its
-// pieces measures against its estimate.
-MeasuredLine measureLine(const QString& line, const QFontMetricsF& metrics, double (*estimate)(QStringView));
+// line too long to measure in one paint has its `estimated` width, scaled by how a sample of its
+// pieces measures against what `estimate` makes of them.
+MeasuredLine measureLine(const QString& line, double estimated, const QFontMetricsF& metrics,
+                         double (*estimate)(QStringView));
 
 } // namespace cad
