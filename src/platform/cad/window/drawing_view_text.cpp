@@ -1,6 +1,7 @@
 // Texts drawn with the window's Song face, scaled so a Chinese character is as high as the text height.
 #include "platform/cad/window/drawing_view_text.h"
 
+#include "platform/cad/model/text_justification.h"
 #include "platform/cad/window/drawing_view_text_pieces.h"
 
 #include <QFont>
@@ -16,8 +17,6 @@ namespace {
 constexpr int kLayoutPixels = 100;
 // Below this height in pixels a text is only a bar.
 constexpr double kGreekPixels = 3.0;
-// MText line pitch in text heights.
-constexpr double kLinePitch = 5.0 / 3.0;
 
 struct TextFont {
     QFont font;
@@ -170,36 +169,36 @@ TextPlacement placeText(const EntityData& e)
 {
     const TextFont& tf = textFont();
     const double h = e.height > 0 ? e.height : 1.0;
-    const bool mtext = e.kind == EntityKind::MText;
-    const double widthFactor = mtext || !(e.widthFactor > 0) ? 1.0 : e.widthFactor;
+    const double widthFactor = e.kind == EntityKind::MText || !(e.widthFactor > 0) ? 1.0 : e.widthFactor;
     const QStringList lines = shownTextLines(e);
 
     // Layout pixels to drawing units: a Chinese character becomes h high; y flips so glyphs stand upright.
     const double k = h / tf.unitHeight;
     TextPlacement placed;
-    const bool justified = !mtext && !(e.hAlign == 0 && e.vAlign == 0) && e.hAlign != 3 && e.hAlign != 5;
-    const Point& anchor = justified ? e.alignment : e.insertion;
-    placed.frame.translate(anchor[0], anchor[1]);
+    const TextJustification j = textJustification(e);
+    placed.frame.translate(j.anchor[0], j.anchor[1]);
     placed.frame.rotateRadians(e.rotation);
     placed.frame.scale(k * widthFactor, -k);
 
-    const double unit = tf.unitHeight, pitch = unit * kLinePitch;
+    const double unit = tf.unitHeight, pitch = unit * kTextLinePitch;
+    const double block = unit + pitch * (lines.size() - 1);
+    const int column = placed.column = static_cast<int>(j.column);
     double firstBaseline = 0;
-    int& column = placed.column;
-    if (mtext) {
-        const int a = std::clamp(e.attachment, 1, 9);
-        const int row = (a - 1) / 3;
-        column = (a - 1) % 3;
-        const double block = unit + pitch * (lines.size() - 1);
-        firstBaseline = row == 0 ? unit : row == 1 ? unit - block / 2 : unit - block;
-    } else if (justified) {
-        column = e.hAlign == 1 || e.hAlign == 4 ? 1 : e.hAlign == 2 ? 2 : 0;
-        if (e.hAlign == 4 || e.vAlign == 2)
-            firstBaseline = unit / 2;
-        else if (e.vAlign == 3)
-            firstBaseline = unit;
-        else if (e.vAlign == 1)
-            firstBaseline = -tf.metrics.descent();
+    switch (j.row) {
+    case TextRow::Baseline:
+        break;
+    case TextRow::Bottom:
+        firstBaseline = -tf.metrics.descent();
+        break;
+    case TextRow::Middle:
+        firstBaseline = unit - block / 2;
+        break;
+    case TextRow::Top:
+        firstBaseline = unit;
+        break;
+    case TextRow::BlockBottom:
+        firstBaseline = unit - block;
+        break;
     }
     for (qsizetype i = 0; i < lines.size(); ++i) {
         TextLine line;

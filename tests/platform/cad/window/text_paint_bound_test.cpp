@@ -1,4 +1,5 @@
-// Texts cost a paint only what the view shows of them, and a bounded number of characters in all.
+// Texts cost a paint only what the view shows of them, and a bounded number of characters in all;
+// what the view shows of them is drawn.
 #include "platform/cad/model/document_model.h"
 #include "platform/cad/window/drawing_view_colors.h"
 #include "platform/cad/window/drawing_view_renderer.h"
@@ -163,6 +164,33 @@ TEST(TextPaintBound, OnlyWhatTheViewShowsIsLaidOut)
     const EntityData centred = aligned(EntityKind::Text, alignedLine, 1, 1);
     paint(centred, wide);
     EXPECT_EQ(paint(centred, wide).laidOut, 270u);
+}
+
+TEST(TextPaintBound, WhateverPartOfATextIsInViewIsDrawn)
+{
+    // Texts that stand left of or below the point they are placed by, seen where they stand away
+    // from it: the view (20 x 2 units) holds only the part named.
+    EntityData rightAligned = aligned(EntityKind::Text, QStringLiteral("综合楼避雷针保护范围"), 2, 2);
+    EntityData centred = aligned(EntityKind::Text, QStringLiteral("防雷保护范围计算").repeated(34).left(270), 1, 1);
+    EntityData paragraph = text(EntityKind::MText, QStringLiteral("一号门卫室\\P第二行"), 2);
+    struct Row {
+        const char* what;
+        EntityData entity;
+        double x, y; // the middle of the view
+    };
+    const Row rows[] = {
+        {"the start of a right-aligned text", rightAligned, -14, 1},
+        {"the start of a long centred line", centred, -130, 0.5},
+        {"the second line of a paragraph", paragraph, 10, -4.3},
+    };
+    for (const auto& r : rows) {
+        ViewTransform view;
+        view.size = QSizeF(400, 40);
+        view.scale = 20;
+        view.cx = r.x;
+        view.cy = r.y;
+        EXPECT_GT(widestRow(paint(r.entity, view).image, 0, 39), 20) << r.what;
+    }
 }
 
 TEST(TextPaintBound, WhatTheBoundLeavesOutIsOutlined)
