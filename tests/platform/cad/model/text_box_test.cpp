@@ -29,10 +29,10 @@ EntityData justified(int hAlign, int vAlign, double rotation = 0)
     return t;
 }
 
-// Two lines 3 high (the second 5 below the first), 30 wide, attached to (0, 0) by `attachment`.
-EntityData paragraph(int attachment)
+// Lines 3 high (each 5 below the last), 30 wide, attached to (0, 0) by `attachment`: by default two.
+EntityData paragraph(int attachment, const QString& s = QStringLiteral("一号门卫室\\P第二行"))
 {
-    EntityData t = text(EntityKind::MText, QStringLiteral("一号门卫室\\P第二行"), 3);
+    EntityData t = text(EntityKind::MText, s, 3);
     t.mtextWidth = 30;
     t.attachment = attachment;
     return t;
@@ -59,6 +59,8 @@ TEST(TextBox, StandsWhereTheTextIsDrawn)
         {"paragraph hanging from its top left", paragraph(1), {0, -8, 30, 0}},
         {"paragraph about its middle", paragraph(5), {-15, -4, 15, 4}},
         {"paragraph standing on its bottom right", paragraph(9), {-30, 0, 0, 8}},
+        {"paragraph of three lines", paragraph(1, QStringLiteral("1\\P2\\P3")), {0, -13, 30, 0}},
+        {"a backslash written out breaks no line", paragraph(1, QStringLiteral("C:\\\\Plan")), {0, -3, 30, 0}},
     };
     for (const auto& r : rows) {
         const Box b = boundingBox(r.entity);
