@@ -2,6 +2,7 @@
 #include "platform/cad/model/document_model.h"
 
 #include "platform/cad/geometry/geometry_transform.h"
+#include "platform/cad/model/text_justification.h"
 
 #include <algorithm>
 #include <cmath>
@@ -239,20 +240,6 @@ template <typename F> void forEachPolySegment(const EntityData& e, F&& f)
         f(e.vertices[i], e.vertices[(i + 1) % n]);
 }
 
-Box textBox(const EntityData& e)
-{
-    const double h = e.height > 0 ? e.height : 1;
-    const double w = std::max<qsizetype>(1, e.text.size()) * h * (e.kind == EntityKind::MText ? 1.0 : e.widthFactor);
-    const double width = e.kind == EntityKind::MText && e.mtextWidth > 0 ? e.mtextWidth : w;
-    const Point& p = e.insertion;
-    Box b = pointBox(p[0], p[1]);
-    const Point corners[3] = {geom::rotatePoint({p[0] + width, p[1], 0}, p, e.rotation),
-                              geom::rotatePoint({p[0] + width, p[1] + h, 0}, p, e.rotation),
-                              geom::rotatePoint({p[0], p[1] + h, 0}, p, e.rotation)};
-    for (const auto& c : corners)
-        grow(b, c[0], c[1]);
-    return b;
-}
 } // namespace
 
 double Box::distanceTo(double x, double y) const

@@ -1,6 +1,9 @@
 // Texts drawn with the window's Song face, scaled so a Chinese character is as high as the text height.
 #include "platform/cad/window/drawing_view_text.h"
 
+#include "platform/cad/model/text_justification.h"
+#include "platform/cad/window/drawing_view_text_pieces.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -14,11 +17,6 @@ namespace {
 constexpr int kLayoutPixels = 100;
 // Below this height in pixels a text is only a bar.
 constexpr double kGreekPixels = 3.0;
-// MText line pitch in text heights.
-constexpr double kLinePitch = 5.0 / 3.0;
-// A line longer than this is laid out piece by piece from its start, so that no more of it is laid
-// out than reaches the view and the budget allows; a shorter line is laid out whole.
-constexpr qsizetype kPieceCharacters = 256;
 
 struct TextFont {
     QFont font;
@@ -143,10 +141,11 @@ namespace {
 
 // Where the lines of a text go: `frame` maps layout pixels (y down, as Qt draws glyphs) to
 // drawing units; each line starts at x and stands on its baseline, both in layout pixels. The
-// starts of centred and right-aligned lines are estimated: drawing measures the lines it lays out.
+// starts of centred and right-aligned lines are estimated (from `estimated`, their estimated
+// widths): drawing places them by their measured widths.
 struct TextLine {
     QString text;
-    double x = 0, baseline = 0;
+    double x = 0, baseline = 0, estimated = 0;
 };
 struct TextPlacement {
     QTransform frame;
@@ -170,41 +169,42 @@ TextPlacement placeText(const EntityData& e)
 {
     const TextFont& tf = textFont();
     const double h = e.height > 0 ? e.height : 1.0;
-    const bool mtext = e.kind == EntityKind::MText;
-    const double widthFactor = mtext || !(e.widthFactor > 0) ? 1.0 : e.widthFactor;
+    const double widthFactor = e.kind == EntityKind::MText || !(e.widthFactor > 0) ? 1.0 : e.widthFactor;
     const QStringList lines = shownTextLines(e);
 
     // Layout pixels to drawing units: a Chinese character becomes h high; y flips so glyphs stand upright.
     const double k = h / tf.unitHeight;
     TextPlacement placed;
-    const bool justified = !mtext && !(e.hAlign == 0 && e.vAlign == 0) && e.hAlign != 3 && e.hAlign != 5;
-    const Point& anchor = justified ? e.alignment : e.insertion;
-    placed.frame.translate(anchor[0], anchor[1]);
+    const TextJustification j = textJustification(e);
+    placed.frame.translate(j.anchor[0], j.anchor[1]);
     placed.frame.rotateRadians(e.rotation);
     placed.frame.scale(k * widthFactor, -k);
 
-    const double unit = tf.unitHeight, pitch = unit * kLinePitch;
+    const double unit = tf.unitHeight, pitch = unit * kTextLinePitch;
+    const double block = unit + pitch * (lines.size() - 1);
+    const int column = placed.column = static_cast<int>(j.column);
     double firstBaseline = 0;
-    int& column = placed.column;
-    if (mtext) {
-        const int a = std::clamp(e.attachment, 1, 9);
-        const int row = (a - 1) / 3;
-        column = (a - 1) % 3;
-        const double block = unit + pitch * (lines.size() - 1);
-        firstBaseline = row == 0 ? unit : row == 1 ? unit - block / 2 : unit - block;
-    } else if (justified) {
-        column = e.hAlign == 1 || e.hAlign == 4 ? 1 : e.hAlign == 2 ? 2 : 0;
-        if (e.hAlign == 4 || e.vAlign == 2)
-            firstBaseline = unit / 2;
-        else if (e.vAlign == 3)
-            firstBaseline = unit;
-        else if (e.vAlign == 1)
-            firstBaseline = -tf.metrics.descent();
+    switch (j.row) {
+    case TextRow::Baseline:
+        break;
+    case TextRow::Bottom:
+        firstBaseline = -tf.metrics.descent();
+        break;
+    case TextRow::Middle:
+        firstBaseline = unit - block / 2;
+        break;
+    case TextRow::Top:
+        firstBaseline = unit;
+        break;
+    case TextRow::BlockBottom:
+        firstBaseline = unit - block;
+        break;
     }
     for (qsizetype i = 0; i < lines.size(); ++i) {
         TextLine line;
         line.text = lines[i];
-        line.x = column == 0 ? 0 : lineStart(lineWidth(line.text), column);
+        line.estimated = column == 0 ? 0 : lineWidth(line.text);
+        line.x = lineStart(line.estimated, column);
         line.baseline = firstBaseline + i * pitch;
         placed.lines.push_back(std::move(line));
     }
@@ -228,21 +228,6 @@ void textBars(const EntityData& e, std::vector<QLineF>& out)
 }
 
 namespace {
-
-// Where a piece of a long line that starts at `from` ends: after a blank near its end if there is
-// one, else never inside a surrogate pair or before a combining mark.
-qsizetype pieceEnd(const QString& line, qsizetype from)
-{
-    qsizetype end = from + kPieceCharacters;
-    if (end >= line.size())
-        return line.size();
-    for (qsizetype i = end - 1; i > end - 32; --i)
-        if (line[i].isSpace())
-            return i + 1;
-    while (end > from + 1 && (line[end].isLowSurrogate() || line[end].isMark()))
-        --end;
-    return end;
-}
 
 // What a paint lays out of one text: the lines in `seen` (layout pixels), each from its start, as
 // far as it reaches into `seen` and the budget allows. What is left for want of budget comes back
@@ -270,15 +255,35 @@ public:
                 m_p.drawText(QPointF(x, l.baseline), l.text);
             return;
         }
-        double x = l.x;
-        for (qsizetype at = 0; at < l.text.size() && x <= m_seen.right();) {
+        // A centred or right-aligned line stands by its measured width, as a short one does; a
+        // left-aligned one needs no width and is measured piece by piece as it is laid out.
+        MeasuredLine measured;
+        if (m_column != 0) {
+            if (!lineMeasured(l.text) && !afford(measuringCharacters(l.text))) {
+                outlines.push_back(box(l.x, l.baseline, l.estimated));
+                return;
+            }
+            measured = measureLine(l.text, l.estimated, metrics, lineWidth);
+        }
+        const double start = m_column == 0 ? l.x : lineStart(measured.width, m_column);
+        double x = start;
+        std::size_t i = 0;
+        for (qsizetype at = 0; at < l.text.size() && x <= m_seen.right(); ++i) {
             const qsizetype end = pieceEnd(l.text, at);
+            const bool known = i < measured.pieces.size();
+            if (known && x + measured.pieces[i] < m_seen.left()) { // left of the view: nothing to lay out
+                x += measured.pieces[i];
+                at = end;
+                continue;
+            }
             if (!afford(end - at)) {
-                outlines.push_back(box(x, l.baseline, lineWidth(QStringView(l.text).sliced(at))));
+                const double rest = known ? measured.width - (x - start)
+                                          : lineWidth(QStringView(l.text).sliced(at)) * measured.perEstimate;
+                outlines.push_back(box(x, l.baseline, rest));
                 return;
             }
             const QString piece = l.text.sliced(at, end - at);
-            const double width = metrics.horizontalAdvance(piece);
+            const double width = known ? measured.pieces[i] : metrics.horizontalAdvance(piece);
             if (x + width >= m_seen.left())
                 m_p.drawText(QPointF(x, l.baseline), piece);
             x += width;
