@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <map>
 #include <string>
 #include <string_view>
@@ -88,6 +89,27 @@ public:
     // dxflib names the two layouts (their objects, 1, and their dictionary entries, 3) "Layout1"
     // and "Layout2" whatever they were called: these names are put in their place.
     void layoutNames(std::array<std::string, 2> names) { m_layoutNames = std::move(names); }
+
+    // What `write` writes through this output, taken out of the text and returned: groups to put
+    // in elsewhere, formatted as every other group.
+    template <typename Write>
+    std::string capture(Write&& write)
+    {
+        const std::size_t at = m_text.size();
+        write();
+        std::string groups = m_text.substr(at);
+        m_text.resize(at);
+        return groups;
+    }
+    // Groups dxflib leaves out of the entity written next, put in before its subclass marker
+    // (group 100) named `subclass`: the marker of the subclass after the one they belong in. Each
+    // waits for the first such marker after the one the groups queued before it went in at.
+    void beforeSubclass(std::string subclass, std::string groups)
+    {
+        m_beforeSubclass.emplace_back(std::move(subclass), std::move(groups));
+    }
+    // True when groups still wait for their marker (none should once an entity is written).
+    bool groupsWaiting() const { return !m_beforeSubclass.empty(); }
 
     void dxfReal(int gc, double value) const override
     {
@@ -185,6 +207,10 @@ private:
         m_afterVersion = gc == 9 && value == "$ACADVER";
         if (gc == 8 && m_paperSpace)
             dxfInt(67, 1);
+        if (gc == 100 && !m_beforeSubclass.empty() && m_beforeSubclass.front().first == value) {
+            m_text.append(m_beforeSubclass.front().second);
+            m_beforeSubclass.pop_front();
+        }
         if (m_inStyle && gc == 5) {
             m_styleHandles.insert(m_styleKey, std::string(value));
             if (m_firstStyleHandle.empty())
@@ -206,6 +232,7 @@ private:
         }
     }
     mutable std::string m_text;
+    mutable std::deque<std::pair<std::string, std::string>> m_beforeSubclass; // subclass marker, groups
     mutable bool m_hideNext = false;
     bool m_paperSpace = false;
     const bool m_utf8;

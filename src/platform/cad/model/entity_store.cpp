@@ -25,7 +25,7 @@ bool noPolylineFields(const EntityData& e) { return e.vertices.empty() && e.elev
 // Where an entity can be kept without losing any field it carries.
 EntityStorage storageFor(const EntityData& e)
 {
-    if (!noTextOrInsertFields(e))
+    if (!noTextOrInsertFields(e) || e.rare)
         return EntityStorage::Whole;
     switch (e.kind) {
     case EntityKind::Line:

@@ -182,7 +182,7 @@ public:
         const auto inner = blockExtent(*b, depth);
         if (!inner)
             return std::nullopt;
-        const int rows = std::max(1, ref.rows), cols = std::max(1, ref.columns);
+        const int rows = std::max<int>(1, ref.rows), cols = std::max<int>(1, ref.columns);
         Box r = mapBox(cellTransform(ref, b->base, 0, 0), *inner);
         grow(r, mapBox(cellTransform(ref, b->base, rows - 1, cols - 1), *inner));
         return r;
@@ -444,7 +444,7 @@ struct DrawingRenderer::Impl {
             const BlockDefinition* block = blocks.find(e.blockName);
             if (!block || depth >= kMaxBlockDepth)
                 return;
-            int rows = std::max(1, e.rows), cols = std::max(1, e.columns);
+            int rows = std::max<int>(1, e.rows), cols = std::max<int>(1, e.columns);
             if (static_cast<long long>(rows) * cols > kMaxArrayCells)
                 rows = cols = 1;
             const LayerData* inner = layer ? layer : inherited;

@@ -187,7 +187,7 @@ TextPlacement placeText(const EntityData& e)
     double firstBaseline = 0;
     int& column = placed.column;
     if (mtext) {
-        const int a = std::clamp(e.attachment, 1, 9);
+        const int a = std::clamp<int>(e.attachment, 1, 9);
         const int row = (a - 1) / 3;
         column = (a - 1) % 3;
         const double block = unit + pitch * (lines.size() - 1);

@@ -1,0 +1,118 @@
+// The groups few entities carry (line weight, true colour, direction, widths, ...) read into their
+// rare record, and entities given in a mirrored coordinate system placed in the world.
+#include "platform/cad/dxf/dxf_builder.h"
+
+#include "platform/cad/dxf/dxf_extrusion.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace cad {
+
+namespace {
+
+double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
+
+} // namespace
+
+// The groups of AcDbEntity beyond layer, colour and line type, and the thickness and direction
+// that every kept kind may have. Only an entity that has one of them gets a record.
+void DxfDrawingBuilder::rareGroups(EntityData& e)
+{
+    const bool any = has(370) || has(48) || has(420) || has(430) || has(440) || has(284) || has(39) || has(210)
+                     || has(220) || has(230);
+    if (!any)
+        return;
+    RareProperties& r = e.rare.edit();
+    r.lineweight = static_cast<std::int16_t>(std::clamp(integer(370, -1), -3, 211));
+    const double scale = real(48, 1);
+    r.linetypeScale = scale > 0 && std::isfinite(scale) ? scale : 1;
+    if (has(420))
+        r.trueColor = integer(420, 0) & 0xFFFFFF;
+    r.colorName = decode(str(430));
+    if (has(440))
+        r.transparency = integer(440, -1);
+    if (has(284))
+        r.shadowMode = static_cast<std::int16_t>(std::clamp(integer(284, 0), 0, 3));
+    r.thickness = finiteOr(real(39, 0), 0);
+    r.extrusion = {finiteOr(real(210, 0), 0), finiteOr(real(220, 0), 0), finiteOr(real(230, 1), 1)};
+    e.rare.dropIfDefault();
+}
+
+// An entity facing down is turned into the world (its angles the caller turned already); one tilted
+// out of the plan is not kept but counted, so that saving over its file asks first.
+bool DxfDrawingBuilder::inWorld(EntityData& e)
+{
+    if (!e.rare || e.kind == EntityKind::Line)
+        return true; // a line's direction only sets which way its thickness rises
+    switch (facing(e.rare->extrusion)) {
+    case Facing::Up:
+        return true;
+    case Facing::Down:
+        mirrorAcrossPlan(e);
+        return true;
+    case Facing::Tilted:
+        if (!m_skipBlock || m_skipLayout)
+            ++m_notKept;
+        return false;
+    }
+    return true;
+}
+
+// A text's oblique angle (51) and generation flags (71).
+void DxfDrawingBuilder::textLook(EntityData& e)
+{
+    const double oblique = finiteOr(real(51, 0), 0);
+    const int flags = integer(71, 0) & 6;
+    if (oblique != 0)
+        e.rare.edit().oblique = oblique;
+    if (flags != 0)
+        e.rare.edit().textFlags = static_cast<std::uint8_t>(flags);
+}
+
+// A multi-line text's line spacing: its style (73) and factor (44).
+void DxfDrawingBuilder::mtextLook(EntityData& e)
+{
+    const int style = integer(73, 0);
+    const double factor = real(44, 1);
+    if (style == 1 || style == 2)
+        e.rare.edit().lineSpacingStyle = static_cast<std::uint8_t>(style);
+    if (factor != 1 && factor > 0 && std::isfinite(factor))
+        e.rare.edit().lineSpacing = std::clamp(factor, 0.25, 4.0);
+}
+
+// The default widths of a polyline: a 2D polyline's 40 and 41, a light-weight one's constant width 43.
+void DxfDrawingBuilder::polylineWidths(EntityData& e, bool light)
+{
+    auto width = [&](int code) {
+        const double w = real(code, 0);
+        return w > 0 && std::isfinite(w) ? w : 0;
+    };
+    const double start = width(light ? 43 : 40), end = width(light ? 43 : 41);
+    if (start != 0 || end != 0) {
+        e.rare.edit().defaultStartWidth = start;
+        e.rare.edit().defaultEndWidth = end;
+    }
+}
+
+// The segment widths of each vertex, with the defaults where a vertex gives none (a light-weight
+// polyline's constant width holds for every vertex, as other programs show it). Left out when all
+// are zero.
+void DxfDrawingBuilder::vertexWidths(EntityData& e, const std::vector<SegmentWidth>& given, bool light)
+{
+    const RareProperties& r = *e.rare;
+    const bool constant = light && r.defaultStartWidth > 0;
+    std::vector<SegmentWidth> widths(e.vertices.size(), SegmentWidth{r.defaultStartWidth, r.defaultEndWidth});
+    bool any = constant || r.defaultStartWidth > 0 || r.defaultEndWidth > 0;
+    for (std::size_t i = 0; i < std::min(given.size(), widths.size()) && !constant; ++i) {
+        auto valid = [](double w, double fallback) {
+            return std::isnan(w) ? fallback : w > 0 && std::isfinite(w) ? w : 0;
+        };
+        widths[i] = {valid(given[i].start, widths[i].start), valid(given[i].end, widths[i].end)};
+        any = any || widths[i].start > 0 || widths[i].end > 0;
+    }
+    if (any)
+        e.rare.edit().widths = std::move(widths);
+}
+
+} // namespace cad
