@@ -181,6 +181,16 @@ TextPlacement placeText(const EntityData& e)
     const Point& anchor = justified ? e.alignment : e.insertion;
     placed.frame.translate(anchor[0], anchor[1]);
     placed.frame.rotateRadians(e.rotation);
+    if (e.rare) {
+        // Mirrored as its file says (about the point it hangs from, as other programs show it): a
+        // text backwards or upside down, a multi-line text seen from below; then slanted.
+        const RareProperties& r = *e.rare;
+        const bool fromBelow = mtext && r.extrusion[2] < 0;
+        placed.frame.scale((r.textFlags & 2) && !mtext ? -1 : 1, ((r.textFlags & 4) && !mtext) || fromBelow ? -1 : 1);
+        constexpr double kDegree = 3.14159265358979323846 / 180;
+        const double slant = mtext ? 0 : std::tan(std::clamp(r.oblique, -85.0, 85.0) * kDegree);
+        placed.frame.shear(slant, 0);
+    }
     placed.frame.scale(k * widthFactor, -k);
 
     const double unit = tf.unitHeight, pitch = unit * kLinePitch;
