@@ -556,7 +556,8 @@ void DxfDrawingBuilder::polylineRecord(bool light)
 {
     EntityData e = start();
     e.closed = (integer(70, 0) & 1) != 0;
-    e.elevation = finiteOr(real(38, 0), 0);
+    // A 2D polyline has its elevation as the z of its (otherwise empty) point; 38 where some write it.
+    e.elevation = finiteOr(light ? real(38, 0) : real(30, real(38, 0)), 0);
     polylineWidths(e, light);
     if (!light) {
         m_polyline = std::move(e);

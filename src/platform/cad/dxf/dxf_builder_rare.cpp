@@ -3,6 +3,7 @@
 #include "platform/cad/dxf/dxf_builder.h"
 
 #include "platform/cad/dxf/dxf_extrusion.h"
+#include "platform/cad/dxf/dxf_groups.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,10 @@
 namespace cad {
 
 namespace {
+
+// A multi-line text's groups kept as read: background fill (90 flags, 63, 421, 431 its colour, 441
+// its transparency, 45 its margin) and the defined height (46).
+constexpr int kMTextBackgroundCodes[] = {46, 90, 63, 421, 431, 441, 45};
 
 double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
 
@@ -79,15 +84,23 @@ void DxfDrawingBuilder::mtextLook(EntityData& e)
         e.rare.edit().lineSpacingStyle = static_cast<std::uint8_t>(style);
     if (factor != 1 && factor > 0 && std::isfinite(factor))
         e.rare.edit().lineSpacing = std::clamp(factor, 0.25, 4.0);
+    const int flow = integer(72, 0);
+    if (flow == 1 || flow == 3 || flow == 5)
+        e.rare.edit().flowDirection = static_cast<std::uint8_t>(flow);
+    for (const int code : kMTextBackgroundCodes)
+        if (has(code))
+            e.rare.edit().otherGroups.emplace_back(static_cast<std::int16_t>(code), decode(dxfTrim(str(code))));
 }
 
-// The default widths of a polyline: a 2D polyline's 40 and 41, a light-weight one's constant width 43.
+// The line type generation flag and the default widths of a polyline: a 2D polyline's 40 and 41, a light-weight one's constant width 43.
 void DxfDrawingBuilder::polylineWidths(EntityData& e, bool light)
 {
     auto width = [&](int code) {
         const double w = real(code, 0);
         return w > 0 && std::isfinite(w) ? w : 0;
     };
+    if (const int flags = integer(70, 0) & 128)
+        e.rare.edit().polylineFlags = static_cast<std::uint8_t>(flags);
     const double start = width(light ? 43 : 40), end = width(light ? 43 : 41);
     if (start != 0 || end != 0) {
         e.rare.edit().defaultStartWidth = start;

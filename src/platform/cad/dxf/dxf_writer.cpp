@@ -403,12 +403,15 @@ void DxfWriter::writeMText(const EntityData& e, const DL_Attributes& a)
 {
     entityGroups(e, "AcDbMText");
     m_w.beginMText();
-    const int spacingStyle = e.rare->lineSpacingStyle ? e.rare->lineSpacingStyle : 1;
+    const RareProperties& r = *e.rare;
     m_dxf.writeMText(m_w,
                      DL_MTextData(e.insertion[0], e.insertion[1], e.insertion[2], std::cos(e.rotation),
-                                  std::sin(e.rotation), 0, e.height, e.mtextWidth, e.attachment, 1, spacingStyle,
-                                  e.rare->lineSpacing, m_encoder.encode(e.text), text(styleOf(e)), e.rotation),
+                                  std::sin(e.rotation), 0, e.height, e.mtextWidth, e.attachment,
+                                  r.flowDirection ? r.flowDirection : 1, r.lineSpacingStyle ? r.lineSpacingStyle : 1,
+                                  r.lineSpacing, m_encoder.encode(e.text), text(styleOf(e)), e.rotation),
                      a);
+    for (const auto& [code, value] : r.otherGroups)
+        m_w.dxfString(code, text(value));
     thicknessAndDirection(e);
 }
 
@@ -435,8 +438,13 @@ void DxfWriter::writePolyline(const EntityData& world, const DL_Attributes& a)
     std::optional<EntityData> mirrored;
     const EntityData& e = ownCoordinates(world, mirrored);
     entityGroups(e, "AcDbPolyline");
-    m_dxf.writePolyline(m_w, DL_PolylineData(static_cast<int>(e.vertices.size()), 0, 0, e.closed ? 1 : 0, e.elevation),
+    m_dxf.writePolyline(m_w,
+                        DL_PolylineData(static_cast<int>(e.vertices.size()), 0, 0,
+                                        (e.closed ? 1 : 0) | e.rare->polylineFlags, e.elevation),
                         a);
+    // dxflib leaves the elevation out.
+    if (e.elevation != 0)
+        m_w.dxfReal(38, e.elevation);
     const std::vector<SegmentWidth>& widths = e.rare->widths;
     const std::optional<double> constant = constantWidth(widths);
     if (constant)

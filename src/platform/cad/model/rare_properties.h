@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace cad {
@@ -32,9 +33,15 @@ struct RareProperties {
     // Text: oblique angle (51, degrees as read) and generation flags (71: 2 backward, 4 upside down).
     double oblique = 0;
     std::uint8_t textFlags = 0;
-    // Multi-line text: line spacing style (73; 0 when not given) and factor (44).
+    // Multi-line text: line spacing style (73; 0 when not given) and factor (44), flow direction (72;
+    // 0 when not given), and the groups of its background fill and defined height as read (45, 46,
+    // 63, 90, 421, 431, 441), which are written back but not shown.
     std::uint8_t lineSpacingStyle = 0;
+    std::uint8_t flowDirection = 0;
     double lineSpacing = 1;
+    std::vector<std::pair<std::int16_t, QString>> otherGroups;
+    // Polyline: its flags beyond closing (70: 128, the line type's pattern runs on through the vertices).
+    std::uint8_t polylineFlags = 0;
     // Polyline: the default widths (POLYLINE 40/41; a light-weight polyline's constant width 43 is
     // both) and each vertex's segment widths (empty when none is given).
     double defaultStartWidth = 0, defaultEndWidth = 0;
