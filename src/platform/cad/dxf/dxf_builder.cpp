@@ -558,10 +558,11 @@ void DxfDrawingBuilder::polylineRecord(bool light)
     e.closed = (integer(70, 0) & 1) != 0;
     // A 2D polyline has its elevation as the z of its (otherwise empty) point; 38 where some write it.
     e.elevation = finiteOr(light ? real(38, 0) : real(30, real(38, 0)), 0);
-    polylineWidths(e, light);
+    const SegmentWidth defaults = polylineWidths(e, light);
     if (!light) {
         m_polyline = std::move(e);
         m_vertexWidths.clear();
+        m_polylineWidths = defaults;
         return;
     }
     if (m_lwVertices.empty())
@@ -569,7 +570,7 @@ void DxfDrawingBuilder::polylineRecord(bool light)
     e.vertices.reserve(m_lwVertices.size());
     for (const PolyVertex& v : m_lwVertices)
         e.vertices.push_back({finiteOr(v.x, 0), finiteOr(v.y, 0), bulgeOf(v.bulge)});
-    vertexWidths(e, m_lwWidths, true);
+    vertexWidths(e, m_lwWidths, defaults, true);
     if (inWorld(e))
         put(std::move(e));
 }
@@ -595,7 +596,7 @@ void DxfDrawingBuilder::flushPolyline()
         return;
     EntityData e = std::move(*m_polyline);
     m_polyline.reset();
-    vertexWidths(e, m_vertexWidths, false);
+    vertexWidths(e, m_vertexWidths, m_polylineWidths, false);
     m_vertexWidths.clear();
     if (!e.vertices.empty() && inWorld(e))
         put(std::move(e));

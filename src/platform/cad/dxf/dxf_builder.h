@@ -98,8 +98,8 @@ private:
     bool inWorld(EntityData& e);
     void textLook(EntityData& e);
     void mtextLook(EntityData& e);
-    void polylineWidths(EntityData& e, bool light);
-    void vertexWidths(EntityData& e, const std::vector<SegmentWidth>& given, bool light);
+    SegmentWidth polylineWidths(EntityData& e, bool light);
+    void vertexWidths(EntityData& e, const std::vector<SegmentWidth>& given, SegmentWidth defaults, bool light);
     LayoutData& layout(const QString& block);
     void flushPolyline();
     void endBlockDefinition();
@@ -127,6 +127,7 @@ private:
     std::vector<PolyVertex> m_lwVertices;   // of a light-weight polyline: one for each group 10
     std::vector<SegmentWidth> m_lwWidths;   // their widths (40, 41), NaN where not given
     std::vector<SegmentWidth> m_vertexWidths; // of a 2D polyline's vertices, the same way
+    SegmentWidth m_polylineWidths;            // the 2D polyline's defaults for them
     std::vector<double> m_dashes;           // groups 49 of a line type
     std::vector<LinetypeText> m_dashTexts;  // its texts, their style by handle until the styles are read
     std::unordered_map<std::string, QString> m_styleHandles; // handle -> style name

@@ -80,48 +80,45 @@ void DxfDrawingBuilder::mtextLook(EntityData& e)
 {
     const int style = integer(73, 0);
     const double factor = real(44, 1);
-    if (style == 1 || style == 2)
+    if (style == 2) // 1, at least, is the default
         e.rare.edit().lineSpacingStyle = static_cast<std::uint8_t>(style);
     if (factor != 1 && factor > 0 && std::isfinite(factor))
         e.rare.edit().lineSpacing = std::clamp(factor, 0.25, 4.0);
     const int flow = integer(72, 0);
-    if (flow == 1 || flow == 3 || flow == 5)
+    if (flow == 3 || flow == 5) // 1, left to right, is the default
         e.rare.edit().flowDirection = static_cast<std::uint8_t>(flow);
     for (const int code : kMTextBackgroundCodes)
         if (has(code))
             e.rare.edit().otherGroups.emplace_back(static_cast<std::int16_t>(code), decode(dxfTrim(str(code))));
 }
 
-// The line type generation flag and the default widths of a polyline: a 2D polyline's 40 and 41, a light-weight one's constant width 43.
-void DxfDrawingBuilder::polylineWidths(EntityData& e, bool light)
+// The line type generation flag of a polyline, and its default widths: a 2D polyline's 40 and 41, a
+// light-weight one's constant width 43.
+SegmentWidth DxfDrawingBuilder::polylineWidths(EntityData& e, bool light)
 {
+    if (const int flags = integer(70, 0) & 128)
+        e.rare.edit().polylineFlags = static_cast<std::uint8_t>(flags);
     auto width = [&](int code) {
         const double w = real(code, 0);
         return w > 0 && std::isfinite(w) ? w : 0;
     };
-    if (const int flags = integer(70, 0) & 128)
-        e.rare.edit().polylineFlags = static_cast<std::uint8_t>(flags);
-    const double start = width(light ? 43 : 40), end = width(light ? 43 : 41);
-    if (start != 0 || end != 0) {
-        e.rare.edit().defaultStartWidth = start;
-        e.rare.edit().defaultEndWidth = end;
-    }
+    return {width(light ? 43 : 40), width(light ? 43 : 41)};
 }
 
 // The segment widths of each vertex, with the defaults where a vertex gives none (a light-weight
 // polyline's constant width holds for every vertex, as other programs show it). Left out when all
 // are zero.
-void DxfDrawingBuilder::vertexWidths(EntityData& e, const std::vector<SegmentWidth>& given, bool light)
+void DxfDrawingBuilder::vertexWidths(EntityData& e, const std::vector<SegmentWidth>& given, SegmentWidth defaults,
+                                     bool light)
 {
-    const RareProperties& r = *e.rare;
-    const bool constant = light && r.defaultStartWidth > 0;
-    std::vector<SegmentWidth> widths(e.vertices.size(), SegmentWidth{r.defaultStartWidth, r.defaultEndWidth});
-    bool any = constant || r.defaultStartWidth > 0 || r.defaultEndWidth > 0;
+    const bool constant = light && defaults.start > 0;
+    bool any = defaults.start > 0 || defaults.end > 0;
+    if (!any && given.empty())
+        return;
+    std::vector<SegmentWidth> widths(e.vertices.size(), defaults);
+    auto valid = [](double w, double fallback) { return std::isnan(w) ? fallback : w > 0 && std::isfinite(w) ? w : 0; };
     for (std::size_t i = 0; i < std::min(given.size(), widths.size()) && !constant; ++i) {
-        auto valid = [](double w, double fallback) {
-            return std::isnan(w) ? fallback : w > 0 && std::isfinite(w) ? w : 0;
-        };
-        widths[i] = {valid(given[i].start, widths[i].start), valid(given[i].end, widths[i].end)};
+        widths[i] = {valid(given[i].start, defaults.start), valid(given[i].end, defaults.end)};
         any = any || widths[i].start > 0 || widths[i].end > 0;
     }
     if (any)

@@ -33,8 +33,8 @@ struct RareProperties {
     // Text: oblique angle (51, degrees as read) and generation flags (71: 2 backward, 4 upside down).
     double oblique = 0;
     std::uint8_t textFlags = 0;
-    // Multi-line text: line spacing style (73; 0 when not given) and factor (44), flow direction (72;
-    // 0 when not given), and the groups of its background fill and defined height as read (45, 46,
+    // Multi-line text: line spacing style (73: 2 exactly; 0 for the default, at least) and factor (44),
+    // flow direction (72: 3 top to bottom, 5 by style; 0 for the default, left to right), and the groups of its background fill and defined height as read (45, 46,
     // 63, 90, 421, 431, 441), which are written back but not shown.
     std::uint8_t lineSpacingStyle = 0;
     std::uint8_t flowDirection = 0;
@@ -42,9 +42,8 @@ struct RareProperties {
     std::vector<std::pair<std::int16_t, QString>> otherGroups;
     // Polyline: its flags beyond closing (70: 128, the line type's pattern runs on through the vertices).
     std::uint8_t polylineFlags = 0;
-    // Polyline: the default widths (POLYLINE 40/41; a light-weight polyline's constant width 43 is
-    // both) and each vertex's segment widths (empty when none is given).
-    double defaultStartWidth = 0, defaultEndWidth = 0;
+    // Polyline: each vertex's segment widths, the file's default or constant width filled in (empty
+    // when all are zero).
     std::vector<SegmentWidth> widths;
 
     bool operator==(const RareProperties&) const = default;
