@@ -615,7 +615,10 @@ struct DrawingRenderer::Impl {
                 if (s.erased || !s.visible || !s.box.intersects(window))
                     continue;
                 ++share.shown;
-                if (s.kind == EntityKind::Insert || s.rare) {
+                // Shapes with a look of their own are painted apart, in drawing order, as block
+                // references are; texts keep their place among the others.
+                const bool text = s.kind == EntityKind::Text || s.kind == EntityKind::MText;
+                if (s.kind == EntityKind::Insert || (s.rare && !text)) {
                     share.references.push_back(static_cast<std::uint32_t>(i));
                     continue;
                 }
