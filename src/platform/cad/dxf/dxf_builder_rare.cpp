@@ -28,20 +28,24 @@ void DxfDrawingBuilder::rareGroups(EntityData& e)
                      || has(220) || has(230);
     if (!any)
         return;
-    RareProperties& r = e.rare.edit();
-    r.lineweight = static_cast<std::int16_t>(std::clamp(integer(370, -1), -3, 211));
-    const double scale = real(48, 1);
-    r.linetypeScale = scale > 0 && std::isfinite(scale) ? scale : 1;
+    // A value at its default makes no record: files written by dxflib give 370 and 48 for every entity.
+    if (const int weight = std::clamp(integer(370, -1), -3, 211); weight != -1)
+        e.rare.edit().lineweight = static_cast<std::int16_t>(weight);
+    if (const double scale = real(48, 1); scale != 1 && scale > 0 && std::isfinite(scale))
+        e.rare.edit().linetypeScale = scale;
     if (has(420))
-        r.trueColor = integer(420, 0) & 0xFFFFFF;
-    r.colorName = decode(str(430));
+        e.rare.edit().trueColor = integer(420, 0) & 0xFFFFFF;
+    if (has(430))
+        e.rare.edit().colorName = decode(str(430));
     if (has(440))
-        r.transparency = integer(440, -1);
+        e.rare.edit().transparency = integer(440, -1);
     if (has(284))
-        r.shadowMode = static_cast<std::int16_t>(std::clamp(integer(284, 0), 0, 3));
-    r.thickness = finiteOr(real(39, 0), 0);
-    r.extrusion = {finiteOr(real(210, 0), 0), finiteOr(real(220, 0), 0), finiteOr(real(230, 1), 1)};
-    e.rare.dropIfDefault();
+        e.rare.edit().shadowMode = static_cast<std::int16_t>(std::clamp(integer(284, 0), 0, 3));
+    if (const double thickness = finiteOr(real(39, 0), 0); thickness != 0)
+        e.rare.edit().thickness = thickness;
+    const Point extrusion{finiteOr(real(210, 0), 0), finiteOr(real(220, 0), 0), finiteOr(real(230, 1), 1)};
+    if (extrusion != Point{0, 0, 1})
+        e.rare.edit().extrusion = extrusion;
 }
 
 // An entity facing down is turned into the world (its angles the caller turned already); one tilted
