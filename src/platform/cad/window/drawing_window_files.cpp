@@ -77,7 +77,8 @@ bool DrawingWindow::openDrawing(const QString& path)
         if (const auto model = opened.model(); model && model->notKeptOnRead() > 0)
             m_commandLine->addHistory(
                 QStringLiteral(
-                    "图形 %1 中有 %2 个实体（填充、标注、椭圆、样条、视口，或位于第三个以后的布局中）未能读入；"
+                    "图形 %1 中有 %2 "
+                    "个实体（填充、标注、椭圆、样条、视口、倾斜于图面的实体，或位于第三个以后的布局中）未能读入；"
                     "保存时将另存为，以免原文件丢失它们。")
                     .arg(QDir::toNativeSeparators(path))
                     .arg(model->notKeptOnRead()));

@@ -5,6 +5,7 @@
 #include "platform/cad/model/document_model.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace cad;
@@ -127,5 +128,57 @@ TEST(DxfEntityLook, EveryPropertyComesBackFromSavingAsTheSecondReaderReadIt)
         a.handle = b.handle = 0;
         a.style = b.style; // the file's default style is named once saved
         EXPECT_TRUE(a == b) << first[i].layer.toStdString();
+    }
+}
+
+// Awkward values of the rare groups: each is kept within what it can mean, and a plain entity with
+// the defaults written out carries no rare record.
+TEST(DxfEntityLook, OddValuesAreKeptWithinWhatTheyMean)
+{
+    const struct {
+        const char* entity;
+        std::function<void(const EntityData&)> check;
+    } cases[] = {
+        {"LINE\n370\n-1\n48\n1.0\n10\n0\n20\n0\n11\n1\n21\n0\n", [](const EntityData& e) { EXPECT_FALSE(e.rare); }},
+        {"LINE\n370\n999\n420\n-1\n48\n-2\n10\n0\n20\n0\n11\n1\n21\n0\n",
+         [](const EntityData& e) {
+             EXPECT_EQ(e.rare->lineweight, 211);
+             EXPECT_EQ(e.rare->trueColor, 0xFFFFFF);
+             EXPECT_EQ(e.rare->linetypeScale, 1);
+         }},
+        // No direction at all stands for the default, as other readers take it; it is written back as read.
+        {"ARC\n10\n1\n20\n2\n40\n1\n50\n0\n51\n90\n210\n0\n220\n0\n230\n0\n",
+         [](const EntityData& e) {
+             EXPECT_EQ(e.center, (Point{1, 2, 0}));
+             EXPECT_EQ(e.rare->extrusion, (Point{0, 0, 0}));
+         }},
+        // A direction of any length down mirrors; a direction off the axis by rounding alone too.
+        {"CIRCLE\n10\n1\n20\n2\n30\n3\n40\n1\n230\n-2\n",
+         [](const EntityData& e) {
+             EXPECT_EQ(e.center, (Point{-1, 2, -3}));
+         }},
+        {"CIRCLE\n10\n1\n20\n2\n40\n1\n210\n1e-14\n230\n-1\n", [](const EntityData& e) { EXPECT_EQ(e.center[0], -1); }},
+        {"LWPOLYLINE\n90\n2\n10\n0\n20\n0\n40\n-5\n41\n-3\n10\n1\n20\n0\n40\n2\n",
+         [](const EntityData& e) {
+             EXPECT_EQ(e.rare->widths, (std::vector<SegmentWidth>{{0, 0}, {2, 0}}));
+         }},
+        {"TEXT\n10\n0\n20\n0\n40\n1\n1\nA\n71\n255\n51\n1e300\n",
+         [](const EntityData& e) {
+             EXPECT_EQ(e.rare->textFlags, 6);
+             EXPECT_EQ(e.rare->oblique, 1e300); // kept as read; the painter holds its slant within reason
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entity);
+        const QByteArray dxf = QByteArray("0\nSECTION\n2\nENTITIES\n0\n") + c.entity + "0\nENDSEC\n0\nEOF\n";
+        DocumentModel model(nullptr);
+        try {
+            readDxf(dxf, model);
+        } catch (...) {
+            ADD_FAILURE() << "refused";
+            continue;
+        }
+        ASSERT_EQ(model.count(), 1u);
+        c.check(entities(model)[0]);
     }
 }
