@@ -1,6 +1,7 @@
 // Header variables, tables, blocks and entities of a DXF text, with DXF's defaults, into the drawing.
 #include "platform/cad/dxf/dxf_builder.h"
 
+#include "platform/cad/dxf/dxf_extrusion.h"
 #include "platform/cad/dxf/dxf_groups.h"
 #include "platform/cad/dxf/dxf_layouts.h"
 #include "platform/cad/geometry/geometry_transform.h"
@@ -143,6 +144,7 @@ void DxfDrawingBuilder::end()
     }
     m_mtextChunks.clear();
     m_lwVertices.clear();
+    m_lwWidths.clear();
     m_dashes.clear();
     m_dashTexts.clear();
 }
@@ -379,6 +381,7 @@ EntityData DxfDrawingBuilder::start()
     e.linetype = lt.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0 ? QString() : lt;
     e.visible = !m_invisible;
     m_onPaper = integer(67, 0) == 1;
+    rareGroups(e);
     return e;
 }
 
@@ -431,7 +434,8 @@ void DxfDrawingBuilder::line()
     EntityData e = start();
     e.start = point(real(10, 0), real(20, 0), real(30, 0));
     e.end = point(real(11, 0), real(21, 0), real(31, 0));
-    put(std::move(e));
+    if (inWorld(e))
+        put(std::move(e));
 }
 
 void DxfDrawingBuilder::arc() { arcOrCircle(false); }
@@ -447,10 +451,14 @@ void DxfDrawingBuilder::arcOrCircle(bool circle)
     e.center = point(real(10, 0), real(20, 0), real(30, 0));
     e.radius = radius;
     if (!circle) {
-        e.startAngle = geom::normalizeAngle(finiteOr(real(50, 0), 0) * kDegree);
-        e.endAngle = geom::normalizeAngle(finiteOr(real(51, 0), 0) * kDegree);
+        double start = finiteOr(real(50, 0), 0), end = finiteOr(real(51, 0), 0);
+        if (facesDown(e))
+            mirrorArcDegrees(start, end);
+        e.startAngle = geom::normalizeAngle(start * kDegree);
+        e.endAngle = geom::normalizeAngle(end * kDegree);
     }
-    put(std::move(e));
+    if (inWorld(e))
+        put(std::move(e));
 }
 
 void DxfDrawingBuilder::text()
@@ -462,12 +470,18 @@ void DxfDrawingBuilder::text()
     e.height = height > 0 && std::isfinite(height) ? height : 1;
     const double width = real(41, 1);
     e.widthFactor = width > 0 && std::isfinite(width) ? width : 1;
-    e.hAlign = integer(72, 0);
-    e.vAlign = integer(73, 0);
+    e.hAlign = static_cast<std::int16_t>(std::clamp(integer(72, 0), 0, 5));
+    e.vAlign = static_cast<std::int16_t>(std::clamp(integer(73, 0), 0, 3));
     e.text = decode(str(1));
     e.style = name(str(7));
     e.rotation = geom::normalizeAngle(finiteOr((real(50, 0) * 2 * M_PI) / 360.0, 0));
-    put(std::move(e));
+    // Mirrored, its baseline turns the other way: negated, not brought into a turn again, so that
+    // it is written back as read.
+    if (facesDown(e))
+        e.rotation = -e.rotation;
+    textLook(e);
+    if (inWorld(e))
+        put(std::move(e));
 }
 
 // The chunks (3) of a long text, in their order.
@@ -485,7 +499,7 @@ void DxfDrawingBuilder::mtext()
     e.height = height > 0 && std::isfinite(height) ? height : 1;
     e.mtextWidth = finiteOr(real(41, 0), 0);
     const int attachment = integer(71, 1);
-    e.attachment = attachment >= 1 && attachment <= 9 ? attachment : 1;
+    e.attachment = static_cast<std::int16_t>(attachment >= 1 && attachment <= 9 ? attachment : 1);
     // The chunks (3) come first, the last part (1) after them.
     m_mtextChunks.append(str(1));
     e.text = decode(m_mtextChunks);
@@ -496,7 +510,9 @@ void DxfDrawingBuilder::mtext()
     if ((dx != 0 || dy != 0) && std::isfinite(dx) && std::isfinite(dy))
         angle = std::atan2(dy, dx);
     e.rotation = geom::normalizeAngle(angle);
-    put(std::move(e));
+    mtextLook(e);
+    if (inWorld(e))
+        put(std::move(e));
 }
 
 void DxfDrawingBuilder::insert()
@@ -514,12 +530,15 @@ void DxfDrawingBuilder::insert()
     e.scaleX = scale(41);
     e.scaleY = scale(42);
     e.scaleZ = scale(43);
-    e.rotation = geom::normalizeAngle(finiteOr(real(50, 0), 0) * kDegree);
-    e.columns = std::clamp(integer(70, 1), 1, 32767);
-    e.rows = std::clamp(integer(71, 1), 1, 32767);
+    double rotation = finiteOr(real(50, 0), 0);
+    if (facesDown(e))
+        rotation = mirrorInsertDegrees(rotation);
+    e.rotation = geom::normalizeAngle(rotation * kDegree);
+    e.columns = static_cast<std::int16_t>(std::clamp(integer(70, 1), 1, 32767));
+    e.rows = static_cast<std::int16_t>(std::clamp(integer(71, 1), 1, 32767));
     e.columnSpacing = finiteOr(real(44, 0), 0);
     e.rowSpacing = finiteOr(real(45, 0), 0);
-    if (e.blockName.isEmpty())
+    if (e.blockName.isEmpty() || !inWorld(e))
         return;
     put(std::move(e));
 }
@@ -527,12 +546,17 @@ void DxfDrawingBuilder::insert()
 // Each group 10 of a light-weight polyline begins a vertex, which the groups 20 and 42 after it fill in.
 void DxfDrawingBuilder::lwVertex(int code, std::string_view, double number)
 {
-    if (code == 10)
+    constexpr double kNotGiven = std::numeric_limits<double>::quiet_NaN();
+    if (code == 10) {
         m_lwVertices.push_back({number, 0, 0});
-    else if (code == 20 && !m_lwVertices.empty())
+    } else if (code == 20 && !m_lwVertices.empty()) {
         m_lwVertices.back().y = number;
-    else if (code == 42 && !m_lwVertices.empty())
+    } else if (code == 42 && !m_lwVertices.empty()) {
         m_lwVertices.back().bulge = number;
+    } else if ((code == 40 || code == 41) && !m_lwVertices.empty()) {
+        m_lwWidths.resize(m_lwVertices.size(), {kNotGiven, kNotGiven});
+        (code == 40 ? m_lwWidths.back().start : m_lwWidths.back().end) = number;
+    }
 }
 
 void DxfDrawingBuilder::polyline() { polylineRecord(false); }
@@ -545,9 +569,13 @@ void DxfDrawingBuilder::polylineRecord(bool light)
 {
     EntityData e = start();
     e.closed = (integer(70, 0) & 1) != 0;
-    e.elevation = finiteOr(real(38, 0), 0);
+    // A 2D polyline has its elevation as the z of its (otherwise empty) point; 38 where some write it.
+    e.elevation = finiteOr(light ? real(38, 0) : real(30, real(38, 0)), 0);
+    const SegmentWidth defaults = polylineWidths(e, light);
     if (!light) {
         m_polyline = std::move(e);
+        m_vertexWidths.clear();
+        m_polylineWidths = defaults;
         return;
     }
     if (m_lwVertices.empty())
@@ -555,7 +583,9 @@ void DxfDrawingBuilder::polylineRecord(bool light)
     e.vertices.reserve(m_lwVertices.size());
     for (const PolyVertex& v : m_lwVertices)
         e.vertices.push_back({finiteOr(v.x, 0), finiteOr(v.y, 0), bulgeOf(v.bulge)});
-    put(std::move(e));
+    vertexWidths(e, m_lwWidths, defaults, true);
+    if (inWorld(e))
+        put(std::move(e));
 }
 
 void DxfDrawingBuilder::vertex()
@@ -566,6 +596,11 @@ void DxfDrawingBuilder::vertex()
     if ((flags & 128) && !(flags & 64))
         return;   // a face of a mesh, not a point
     m_polyline->vertices.push_back({finiteOr(real(10, 0), 0), finiteOr(real(20, 0), 0), bulgeOf(real(42, 0))});
+    constexpr double kNotGiven = std::numeric_limits<double>::quiet_NaN();
+    if (has(40) || has(41)) {
+        m_vertexWidths.resize(m_polyline->vertices.size(), {kNotGiven, kNotGiven});
+        m_vertexWidths.back() = {real(40, kNotGiven), real(41, kNotGiven)};
+    }
 }
 
 void DxfDrawingBuilder::flushPolyline()
@@ -574,7 +609,9 @@ void DxfDrawingBuilder::flushPolyline()
         return;
     EntityData e = std::move(*m_polyline);
     m_polyline.reset();
-    if (!e.vertices.empty())
+    vertexWidths(e, m_vertexWidths, m_polylineWidths, false);
+    m_vertexWidths.clear();
+    if (!e.vertices.empty() && inWorld(e))
         put(std::move(e));
 }
 

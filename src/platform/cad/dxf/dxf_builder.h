@@ -95,6 +95,13 @@ private:
     void polylineRecord(bool light);
     void vertex();
     void put(EntityData e);
+    // The rare groups of an entity (dxf_builder_rare.cpp): those every kind may have, and each kind's own.
+    void rareGroups(EntityData& e);
+    bool inWorld(EntityData& e);
+    void textLook(EntityData& e);
+    void mtextLook(EntityData& e);
+    SegmentWidth polylineWidths(EntityData& e, bool light);
+    void vertexWidths(EntityData& e, const std::vector<SegmentWidth>& given, SegmentWidth defaults, bool light);
     LayoutData& layout(const QString& block);
     void flushPolyline();
     void endBlockDefinition();
@@ -120,6 +127,9 @@ private:
     std::array<double, kLastCode - kFirstCode + 1> m_numbers{};
     std::string m_mtextChunks;              // groups 3 of an MTEXT, in their order
     std::vector<PolyVertex> m_lwVertices;   // of a light-weight polyline: one for each group 10
+    std::vector<SegmentWidth> m_lwWidths;   // their widths (40, 41), NaN where not given
+    std::vector<SegmentWidth> m_vertexWidths; // of a 2D polyline's vertices, the same way
+    SegmentWidth m_polylineWidths;            // the 2D polyline's defaults for them
     std::vector<double> m_dashes;           // groups 49 of a line type
     std::vector<LinetypeText> m_dashTexts;  // its texts, their style by handle until the styles are read
     std::unordered_map<std::string, QString> m_styleHandles; // handle -> style name

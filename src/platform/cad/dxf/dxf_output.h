@@ -14,6 +14,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <deque>
 #include <map>
 #include <string>
 #include <string_view>
@@ -96,6 +98,27 @@ public:
     // they were: each layout's name and tab go where its layout object is written, found by the
     // handle its block record points at.
     void layouts(std::vector<DxfLayoutOut> layouts) { m_layouts = std::move(layouts); }
+
+    // What `write` writes through this output, taken out of the text and returned: groups to put
+    // in elsewhere, formatted as every other group.
+    template <typename Write>
+    std::string capture(Write&& write)
+    {
+        const std::size_t at = m_text.size();
+        write();
+        std::string groups = m_text.substr(at);
+        m_text.resize(at);
+        return groups;
+    }
+    // Groups dxflib leaves out of the entity written next, put in before its subclass marker
+    // (group 100) named `subclass`: the marker of the subclass after the one they belong in. Each
+    // waits for the first such marker after the one the groups queued before it went in at.
+    void beforeSubclass(std::string subclass, std::string groups)
+    {
+        m_beforeSubclass.emplace_back(std::move(subclass), std::move(groups));
+    }
+    // True when groups still wait for their marker (none should once an entity is written).
+    bool groupsWaiting() const { return !m_beforeSubclass.empty(); }
 
     void dxfReal(int gc, double value) const override
     {
@@ -228,6 +251,10 @@ private:
         m_afterVersion = gc == 9 && value == "$ACADVER";
         if (gc == 8 && m_part == Part::PaperSpace)
             dxfInt(67, 1);
+        if (gc == 100 && !m_beforeSubclass.empty() && m_beforeSubclass.front().first == value) {
+            m_text.append(m_beforeSubclass.front().second);
+            m_beforeSubclass.pop_front();
+        }
         if (m_part == Part::StyleEntry && gc == 5) {
             m_styleHandles.insert(m_styleKey, std::string(value));
             if (m_firstStyleHandle.empty())
@@ -275,6 +302,7 @@ private:
 
     mutable std::string m_text;
     Part m_part = Part::Header;
+    mutable std::deque<std::pair<std::string, std::string>> m_beforeSubclass; // subclass marker, groups
     mutable bool m_hideNext = false;
     const bool m_utf8;
     mutable bool m_afterVersion = false; // the last group named the variable $ACADVER

@@ -3,6 +3,7 @@
 
 #include "platform/automation/automation_error.h"
 #include "platform/cad/dxf/dxf_entity_kinds.h"
+#include "platform/cad/dxf/dxf_extrusion.h"
 #include "platform/cad/dxf/dxf_layouts.h"
 #include "platform/cad/dxf/dxf_output.h"
 #include "platform/cad/dxf/dxf_scan.h"
@@ -341,7 +342,10 @@ DL_Attributes DxfWriter::attributes(const EntityData& e)
     QString lt = e.linetype.isEmpty() ? QStringLiteral("BYLAYER") : e.linetype;
     if (!knownLinetype(lt))
         lt = QStringLiteral("BYLAYER");
-    return DL_Attributes(text(e.layer.isEmpty() ? QStringLiteral("0") : e.layer), e.color, -1, text(lt), 1.0);
+    DL_Attributes a(text(e.layer.isEmpty() ? QStringLiteral("0") : e.layer), e.color, e.rare->lineweight, text(lt),
+                    e.rare->linetypeScale);
+    a.setColor24(e.rare->trueColor);
+    return a;
 }
 
 void DxfWriter::entity(const EntityData& e)
@@ -353,6 +357,7 @@ void DxfWriter::entity(const EntityData& e)
         m_w.hideNext();
     const DL_Attributes a = attributes(e);
     (this->*dxfEntityKind(e.kind).write)(e, a);
+    Q_ASSERT(!m_w.groupsWaiting());
 }
 
 void DxfWriter::layoutEntities(const char* block)
@@ -370,58 +375,118 @@ void DxfWriter::layoutEntities(const char* block)
 
 void DxfWriter::writeLine(const EntityData& e, const DL_Attributes& a)
 {
+    entityGroups(e, "AcDbLine");
     m_dxf.writeLine(m_w, DL_LineData(e.start[0], e.start[1], e.start[2], e.end[0], e.end[1], e.end[2]), a);
+    thicknessAndDirection(e);
 }
 
-void DxfWriter::writeArc(const EntityData& e, const DL_Attributes& a)
+// A mirrored arc is written in its own coordinate system, as it was read.
+void DxfWriter::writeArc(const EntityData& world, const DL_Attributes& a)
 {
-    m_dxf.writeArc(
-        m_w,
-        DL_ArcData(e.center[0], e.center[1], e.center[2], e.radius, e.startAngle * kToDegrees, e.endAngle * kToDegrees),
-        a);
+    std::optional<EntityData> mirrored;
+    const EntityData& e = ownCoordinates(world, mirrored);
+    double start = e.startAngle * kToDegrees, end = e.endAngle * kToDegrees;
+    if (facesDown(e))
+        mirrorArcDegrees(start, end);
+    entityGroups(e, "AcDbCircle");
+    m_w.beforeSubclass("AcDbArc", m_w.capture([&] { thicknessAndDirection(e); }));
+    m_dxf.writeArc(m_w, DL_ArcData(e.center[0], e.center[1], e.center[2], e.radius, start, end), a);
 }
 
-void DxfWriter::writeCircle(const EntityData& e, const DL_Attributes& a)
+void DxfWriter::writeCircle(const EntityData& world, const DL_Attributes& a)
 {
+    std::optional<EntityData> mirrored;
+    const EntityData& e = ownCoordinates(world, mirrored);
+    entityGroups(e, "AcDbCircle");
     m_dxf.writeCircle(m_w, DL_CircleData(e.center[0], e.center[1], e.center[2], e.radius), a);
+    thicknessAndDirection(e);
 }
 
 // The text whole, however long: the reader takes long texts beside dxflib.
-void DxfWriter::writeText(const EntityData& e, const DL_Attributes& a)
+void DxfWriter::writeText(const EntityData& world, const DL_Attributes& a)
 {
+    std::optional<EntityData> mirrored;
+    const EntityData& e = ownCoordinates(world, mirrored);
+    const double rotation = facesDown(e) ? -e.rotation : e.rotation;
+    entityGroups(e, "AcDbText", true);
+    m_w.beforeSubclass("AcDbText", m_w.capture([&] {
+        if (e.rare->oblique != 0)
+            m_w.dxfReal(51, e.rare->oblique);
+        thicknessAndDirection(e);
+    }));
     m_dxf.writeText(m_w,
                     DL_TextData(e.insertion[0], e.insertion[1], e.insertion[2], e.alignment[0], e.alignment[1],
-                                e.alignment[2], e.height, e.widthFactor, 0, e.hAlign, e.vAlign,
-                                m_encoder.encode(e.text), text(styleOf(e)), e.rotation),
+                                e.alignment[2], e.height, e.widthFactor, e.rare->textFlags, e.hAlign, e.vAlign,
+                                m_encoder.encode(e.text), text(styleOf(e)), rotation),
                     a);
 }
 
 void DxfWriter::writeMText(const EntityData& e, const DL_Attributes& a)
 {
+    entityGroups(e, "AcDbMText");
     m_w.beginMText();
+    const RareProperties& r = *e.rare;
     m_dxf.writeMText(m_w,
                      DL_MTextData(e.insertion[0], e.insertion[1], e.insertion[2], std::cos(e.rotation),
-                                  std::sin(e.rotation), 0, e.height, e.mtextWidth, e.attachment, 1, 1, 1.0,
-                                  m_encoder.encode(e.text), text(styleOf(e)), e.rotation),
+                                  std::sin(e.rotation), 0, e.height, e.mtextWidth, e.attachment,
+                                  r.flowDirection ? r.flowDirection : 1, r.lineSpacingStyle ? r.lineSpacingStyle : 1,
+                                  r.lineSpacing, m_encoder.encode(e.text), text(styleOf(e)), e.rotation),
                      a);
+    for (const auto& [code, value] : r.otherGroups)
+        m_w.dxfString(code, text(value));
+    thicknessAndDirection(e);
 }
 
-void DxfWriter::writeInsert(const EntityData& e, const DL_Attributes& a)
+// A mirrored reference is written in its own coordinate system, as it was read.
+void DxfWriter::writeInsert(const EntityData& world, const DL_Attributes& a)
 {
+    std::optional<EntityData> mirrored;
+    const EntityData& e = ownCoordinates(world, mirrored);
+    double rotation = e.rotation * kToDegrees;
+    if (facesDown(e))
+        rotation = mirrorInsertDegrees(rotation);
+    entityGroups(e, "AcDbBlockReference");
     m_dxf.writeInsert(m_w,
                       DL_InsertData(text(e.blockName), e.insertion[0], e.insertion[1], e.insertion[2], e.scaleX,
-                                    e.scaleY, e.scaleZ, e.rotation * kToDegrees, e.columns, e.rows, e.columnSpacing,
-                                    e.rowSpacing),
+                                    e.scaleY, e.scaleZ, rotation, e.columns, e.rows, e.columnSpacing, e.rowSpacing),
                       a);
+    thicknessAndDirection(e);
 }
 
-// Written as a 2D polyline with its vertices, whichever kind of polyline it was read from.
-void DxfWriter::writePolyline(const EntityData& e, const DL_Attributes& a)
+// dxflib writes a polyline of an R2000 file as a light-weight polyline with its vertices inline
+// (10, 20 and a bulge's 42); its widths go in with them.
+void DxfWriter::writePolyline(const EntityData& world, const DL_Attributes& a)
 {
-    m_dxf.writePolyline(m_w, DL_PolylineData(static_cast<int>(e.vertices.size()), 0, 0, e.closed ? 1 : 0, e.elevation),
+    std::optional<EntityData> mirrored;
+    const EntityData& e = ownCoordinates(world, mirrored);
+    entityGroups(e, "AcDbPolyline");
+    m_dxf.writePolyline(m_w,
+                        DL_PolylineData(static_cast<int>(e.vertices.size()), 0, 0,
+                                        (e.closed ? 1 : 0) | e.rare->polylineFlags, e.elevation),
                         a);
-    for (const auto& v : e.vertices)
-        m_dxf.writeVertex(m_w, DL_VertexData(v.x, v.y, 0, v.bulge));
+    // dxflib leaves the elevation out.
+    if (e.elevation != 0)
+        m_w.dxfReal(38, e.elevation);
+    const std::vector<SegmentWidth>& widths = e.rare->widths;
+    const std::optional<double> constant = constantWidth(widths);
+    if (constant)
+        m_w.dxfReal(43, *constant);
+    if (e.rare->thickness != 0)
+        m_w.dxfReal(39, e.rare->thickness);
+    for (std::size_t i = 0; i < e.vertices.size(); ++i) {
+        const PolyVertex& v = e.vertices[i];
+        if (constant || i >= widths.size()) {
+            m_dxf.writeVertex(m_w, DL_VertexData(v.x, v.y, 0, v.bulge));
+            continue;
+        }
+        m_w.dxfReal(10, v.x);
+        m_w.dxfReal(20, v.y);
+        m_w.dxfReal(40, widths[i].start);
+        m_w.dxfReal(41, widths[i].end);
+        if (v.bulge != 0)
+            m_w.dxfReal(42, v.bulge);
+    }
+    direction(e);
     m_dxf.writePolylineEnd(m_w);
 }
 

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QString>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -60,6 +61,18 @@ private:
     DL_Attributes attributes(const EntityData& e);
     void entity(const EntityData& e);
     QString styleOf(const EntityData& e) const;
+    // What few entities carry beyond their geometry (dxf_writer_rare.cpp): the groups of AcDbEntity
+    // that dxflib does not write, put in before the entity's own subclass `subclass` (`always`: even
+    // none, where the groups queued next wait for the same marker's second coming); its
+    // thickness and direction, and its direction alone, written where the writer stands.
+    void entityGroups(const EntityData& e, const char* subclass, bool always = false);
+    void thicknessAndDirection(const EntityData& e);
+    void direction(const EntityData& e);
+    // The entity in the coordinate system its file gave it in, to be written: a mirrored one's own,
+    // made in `mirrored`; any other is the entity itself.
+    static const EntityData& ownCoordinates(const EntityData& world, std::optional<EntityData>& mirrored);
+    // The one width of every segment, where all have the same at both ends.
+    static std::optional<double> constantWidth(const std::vector<SegmentWidth>& widths);
 
     const DocumentModel& m_model;
     DxfOutput& m_w;

@@ -274,7 +274,11 @@ Box boundingBox(const EntityData& e)
                 grow(b, ab.maxX, ab.maxY);
             }
         });
-        return b;
+        // A wide polyline's band reaches half its width beyond the line.
+        double half = 0;
+        for (const SegmentWidth& w : e.rare->widths)
+            half = std::max({half, w.start / 2, w.end / 2});
+        return half > 0 ? Box{b.minX - half, b.minY - half, b.maxX + half, b.maxY + half} : b;
     }
     case EntityKind::Text:
     case EntityKind::MText:

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/cad/geometry/point.h"
+#include "platform/cad/model/rare_properties.h"
 
 #include <QString>
 #include <cstdint>
@@ -31,9 +32,9 @@ struct EntityData {
     EntityKind kind = EntityKind::Line;
     bool visible = true;
     bool closed = false;               // polyline
-    int hAlign = 0, vAlign = 0;        // text justification as the file gives it
-    int attachment = 1;                // MText attachment point 1..9
-    int columns = 1, rows = 1;         // insert
+    std::int16_t hAlign = 0, vAlign = 0; // text justification as the file gives it
+    std::int16_t attachment = 1;         // MText attachment point 1..9
+    std::int16_t columns = 1, rows = 1;  // insert, 1..32767
     std::uint64_t handle = 0;          // 0 inside block definitions
     QString layer = QStringLiteral("0");
     QString linetype;                  // empty: by layer
@@ -62,8 +63,14 @@ struct EntityData {
     double scaleX = 1, scaleY = 1, scaleZ = 1;
     double columnSpacing = 0, rowSpacing = 0;
 
+    // Widths, true colour, mirroring and the like: null for the plain entities most plans hold.
+    RarePropertiesPtr rare;
+
     bool operator==(const EntityData&) const = default;
 };
+// Every entity of a plan is one of these (408 bytes before the rare properties came, which took the
+// room the small fields gave up).
+static_assert(sizeof(EntityData) <= 400, "EntityData grew: put what is rare into RareProperties");
 
 // A layer of the drawing: name, colour (negative when switched off), line type.
 struct LayerData {

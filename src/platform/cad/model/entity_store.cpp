@@ -25,7 +25,7 @@ bool noPolylineFields(const EntityData& e) { return e.vertices.empty() && e.elev
 // Where an entity can be kept without losing any field it carries.
 EntityStorage storageFor(const EntityData& e)
 {
-    if (!noTextOrInsertFields(e))
+    if (!noTextOrInsertFields(e) || e.rare)
         return EntityStorage::Whole;
     switch (e.kind) {
     case EntityKind::Line:
@@ -70,6 +70,7 @@ void EntityStore::place(EntityData&& e, StoredEntity& s, bool inPlace)
     s.kind = e.kind;
     s.visible = e.visible;
     s.closed = e.closed;
+    s.rare = static_cast<bool>(e.rare);
     s.storage = storageFor(e);
     // In place: over the entity's own slot in the same array; else in a new slot at the end.
     auto put = [&](auto& array, auto&& value) {

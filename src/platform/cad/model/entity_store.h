@@ -71,6 +71,7 @@ struct StoredEntity {
     bool visible = true;
     bool closed = false;
     bool erased = false;
+    bool rare = false; // carries rare properties (kept whole)
 };
 
 class EntityStore {

@@ -4,6 +4,7 @@
 #include "platform/cad/geometry/geometry_transform.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace cad {
 
@@ -25,7 +26,7 @@ TextJustification textJustification(const EntityData& e)
 {
     TextJustification j;
     if (e.kind == EntityKind::MText) {
-        const int a = std::clamp(e.attachment, 1, 9);
+        const int a = std::clamp<int>(e.attachment, 1, 9);
         j.anchor = e.insertion;
         j.column = static_cast<TextColumn>((a - 1) % 3);
         const int row = (a - 1) / 3;
@@ -49,6 +50,23 @@ TextJustification textJustification(const EntityData& e)
     return j;
 }
 
+TextMirroring textMirroring(const EntityData& e)
+{
+    TextMirroring m;
+    if (!e.rare)
+        return m;
+    const RareProperties& r = *e.rare;
+    if (e.kind == EntityKind::MText) {
+        m.upDown = r.extrusion[2] < 0 ? -1 : 1;
+        return m;
+    }
+    m.across = (r.textFlags & 2) ? -1 : 1;
+    m.upDown = (r.textFlags & 4) ? -1 : 1;
+    constexpr double kDegree = geom::kTwoPi / 360;
+    m.slant = std::tan(std::clamp(r.oblique, -85.0, 85.0) * kDegree);
+    return m;
+}
+
 Box textBox(const EntityData& e)
 {
     const bool mtext = e.kind == EntityKind::MText;
@@ -61,11 +79,13 @@ Box textBox(const EntityData& e)
     const TextJustification j = textJustification(e);
     const double left = j.column == TextColumn::Left ? 0 : j.column == TextColumn::Centre ? -width / 2 : -width;
     const double bottom = j.row == TextRow::Top ? -block : j.row == TextRow::Middle ? -block / 2 : 0;
+    const TextMirroring m = textMirroring(e);
     const Point& p = j.anchor;
     Box b{p[0], p[1], p[0], p[1]};
     for (const double x : {left, left + width})
         for (const double y : {bottom, bottom + block}) {
-            const Point c = geom::rotatePoint({p[0] + x, p[1] + y, 0}, p, e.rotation);
+            const double across = m.across * (x + m.slant * y), upDown = m.upDown * y;
+            const Point c = geom::rotatePoint({p[0] + across, p[1] + upDown, 0}, p, e.rotation);
             b = {std::min(b.minX, c[0]), std::min(b.minY, c[1]), std::max(b.maxX, c[0]), std::max(b.maxY, c[1])};
         }
     return b;

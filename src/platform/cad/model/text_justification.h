@@ -23,6 +23,15 @@ struct TextJustification {
 
 TextJustification textJustification(const EntityData& text);
 
+// How a text's lines are turned about its anchor before its rotation: mirrored across (backwards),
+// upside down or, for a multi-line text seen from below, flipped; then slanted by its oblique angle
+// (x grows by `slant` times the height above the baseline).
+struct TextMirroring {
+    double across = 1, upDown = 1;
+    double slant = 0;
+};
+TextMirroring textMirroring(const EntityData& text);
+
 // The box a TEXT or MTEXT fills, about where it is drawn: from its anchor, its estimated width
 // (the MTEXT reference width where there is one) and its lines one text height high.
 Box textBox(const EntityData& text);

@@ -5,6 +5,7 @@
 #include "platform/cad/window/drawing_view_colors.h"
 #include "platform/cad/window/drawing_view_raster.h"
 #include "platform/cad/window/drawing_view_text.h"
+#include "platform/cad/window/wide_polyline.h"
 
 #include <QHash>
 #include <QPainter>
@@ -182,7 +183,7 @@ public:
         const auto inner = blockExtent(*b, depth);
         if (!inner)
             return std::nullopt;
-        const int rows = std::max(1, ref.rows), cols = std::max(1, ref.columns);
+        const int rows = std::max<int>(1, ref.rows), cols = std::max<int>(1, ref.columns);
         Box r = mapBox(cellTransform(ref, b->base, 0, 0), *inner);
         grow(r, mapBox(cellTransform(ref, b->base, rows - 1, cols - 1), *inner));
         return r;
@@ -266,6 +267,14 @@ struct DrawingRenderer::Impl {
         short color;
     };
     std::vector<TextJob> texts;
+    // Entities in a true colour or with widths, each painted in its own colour after the indexed
+    // ones: few plans have many.
+    struct LookJob {
+        QColor color;
+        std::vector<QPolygonF> fills;
+        std::vector<QLineF> lines;
+    };
+    std::vector<LookJob> looks;
     TextBudget textBudget;
     QueuedCurves curves;
     std::size_t blockCopies = 0, queued = 0;
@@ -438,13 +447,16 @@ struct DrawingRenderer::Impl {
             return;
         Batch& b = batches[static_cast<std::size_t>(color)];
         const std::size_t before = b.lines.size() + kTextWeight * texts.size();
-        if (e.kind != EntityKind::Insert) {
+        if (ownLook(e)) {
+            queueLook(e, t, color);
+            queued += depth > 0 ? looks.back().fills.size() + looks.back().lines.size() : 0;
+        } else if (e.kind != EntityKind::Insert) {
             queueShape(e, t, color, b, texts);
         } else {
             const BlockDefinition* block = blocks.find(e.blockName);
             if (!block || depth >= kMaxBlockDepth)
                 return;
-            int rows = std::max(1, e.rows), cols = std::max(1, e.columns);
+            int rows = std::max<int>(1, e.rows), cols = std::max<int>(1, e.columns);
             if (static_cast<long long>(rows) * cols > kMaxArrayCells)
                 rows = cols = 1;
             const LayerData* inner = layer ? layer : inherited;
@@ -459,6 +471,35 @@ struct DrawingRenderer::Impl {
         }
         if (depth > 0)
             queued += b.lines.size() + kTextWeight * texts.size() - before;
+    }
+
+    // True for a shape drawn in a true colour or with widths (a text's true colour is taken as it is painted).
+    static bool ownLook(const EntityData& e)
+    {
+        return e.rare && e.kind != EntityKind::Insert && e.kind != EntityKind::Text && e.kind != EntityKind::MText
+               && (e.rare->trueColor >= 0 || (e.kind == EntityKind::Polyline && !e.rare->widths.empty()));
+    }
+
+    static QColor shownColor(const EntityData& e, short color)
+    {
+        if (e.rare && e.rare->trueColor >= 0)
+            return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | static_cast<std::uint32_t>(e.rare->trueColor)));
+        return colorOfIndex(color);
+    }
+
+    void queueLook(const EntityData& e, const QTransform& t, short color)
+    {
+        LookJob& job = looks.emplace_back();
+        job.color = shownColor(e, color);
+        if (e.kind == EntityKind::Polyline && !e.rare->widths.empty()) {
+            widePolyline(e.vertices, e.rare->widths, e.closed, t, job.fills, job.lines);
+            return;
+        }
+        Batch shape;
+        shape.lines.setWindow(RasterWindow(view.size));
+        std::vector<TextJob> none;
+        queueShape(e, t, color, shape, none);
+        job.lines = shape.lines.toLines();
     }
 
     // A model-space entity with the box it is indexed by: a dot when it is smaller on screen than a
@@ -561,7 +602,7 @@ struct DrawingRenderer::Impl {
             std::array<Batch, 256> batches;
             std::vector<TextJob> texts;
             QueuedCurves curves;
-            std::vector<std::uint32_t> references;   // positions of the block references
+            std::vector<std::uint32_t> references; // positions of the block references and rare entities
             std::size_t shown = 0, drawn = 0;
         };
         std::vector<Share> shares(threads);
@@ -574,7 +615,10 @@ struct DrawingRenderer::Impl {
                 if (s.erased || !s.visible || !s.box.intersects(window))
                     continue;
                 ++share.shown;
-                if (s.kind == EntityKind::Insert) {
+                // Shapes with a look of their own are painted apart, in drawing order, as block
+                // references are; texts keep their place among the others.
+                const bool text = s.kind == EntityKind::Text || s.kind == EntityKind::MText;
+                if (s.kind == EntityKind::Insert || (s.rare && !text)) {
                     share.references.push_back(static_cast<std::uint32_t>(i));
                     continue;
                 }
@@ -644,8 +688,20 @@ struct DrawingRenderer::Impl {
             drawDirect(*direct, jobs);
         for (Batch& b : batches)
             b.clear();
+        for (const LookJob& look : looks) {
+            p.setPen(QPen(look.color, 0));
+            p.setBrush(look.color);
+            for (const QPolygonF& fill : look.fills)
+                p.drawPolygon(fill);
+            QPen pen(look.color, 1);
+            pen.setCapStyle(Qt::FlatCap);
+            p.setPen(pen);
+            p.drawLines(look.lines.data(), static_cast<int>(look.lines.size()));
+        }
+        p.setBrush(Qt::NoBrush);
+        looks.clear();
         for (const auto& job : texts)
-            drawTextEntity(p, *job.entity, job.toDevice, colorOfIndex(job.color), textBudget);
+            drawTextEntity(p, *job.entity, job.toDevice, shownColor(*job.entity, job.color), textBudget);
         texts.clear();
         curves.clear();
     }

@@ -178,6 +178,12 @@ TextPlacement placeText(const EntityData& e)
     const TextJustification j = textJustification(e);
     placed.frame.translate(j.anchor[0], j.anchor[1]);
     placed.frame.rotateRadians(e.rotation);
+    if (e.rare) {
+        // Mirrored as its file says, about the point it hangs from, as other programs show it.
+        const TextMirroring m = textMirroring(e);
+        placed.frame.scale(m.across, m.upDown);
+        placed.frame.shear(m.slant, 0);
+    }
     placed.frame.scale(k * widthFactor, -k);
 
     const double unit = tf.unitHeight, pitch = unit * kTextLinePitch;

@@ -38,6 +38,17 @@ EntityData paragraph(int attachment, const QString& s = QStringLiteral("一号�
     return t;
 }
 
+// A text as a mirroring CAD program leaves it: its generation flags, oblique angle or, for a
+// paragraph, its direction.
+EntityData mirrored(EntityData t, int flags, double oblique = 0, double extrusionZ = 1)
+{
+    RareProperties& r = t.rare.edit();
+    r.textFlags = static_cast<std::uint8_t>(flags);
+    r.oblique = oblique;
+    r.extrusion = {0, 0, extrusionZ};
+    return t;
+}
+
 TEST(TextBox, StandsWhereTheTextIsDrawn)
 {
     EntityData fitted = justified(5, 0);
@@ -61,6 +72,10 @@ TEST(TextBox, StandsWhereTheTextIsDrawn)
         {"paragraph standing on its bottom right", paragraph(9), {-30, 0, 0, 8}},
         {"paragraph of three lines", paragraph(1, QStringLiteral("1\\P2\\P3")), {0, -13, 30, 0}},
         {"a backslash written out breaks no line", paragraph(1, QStringLiteral("C:\\\\Plan")), {0, -3, 30, 0}},
+        {"backwards, to the left of its start", mirrored(justified(0, 0), 2), {2, 5, 10, 7}},
+        {"upside down, below its baseline", mirrored(justified(0, 0), 4), {10, 3, 18, 5}},
+        {"slanted 45 degrees, its top leaning right", mirrored(justified(0, 0), 0, 45), {10, 5, 20, 7}},
+        {"paragraph seen from below, standing on its anchor", mirrored(paragraph(1), 0, 0, -1), {0, 0, 30, 8}},
     };
     for (const auto& r : rows) {
         const Box b = boundingBox(r.entity);

@@ -48,6 +48,11 @@ TEST(EntityStore, ABigDrawingPaintsTheSameWalkedInParallel)
             break;
         }
         e.color = static_cast<short>(1 + i % 9);
+        // A few in a true colour or with widths: painted apart from the threads' queues.
+        if (i % 101 == 0)
+            e.rare.edit().trueColor = 0x3366CC;
+        if (e.kind == EntityKind::Polyline && i % 7 == 3)
+            e.rare.edit().widths.assign(e.vertices.size(), {0.2, 0.6});
         if (i % 11 == 0)
             e.layer = off.name;
         e.visible = i % 13 != 0;

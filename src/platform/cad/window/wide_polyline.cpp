@@ -1,0 +1,129 @@
+// The band a polyline with widths covers: quadrilaterals, arc bands and mitred corners.
+#include "platform/cad/window/wide_polyline.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace cad {
+
+namespace {
+
+// A segment's edges on its left and right, from its start to its end (straight segments only).
+struct Edges {
+    QPointF leftFrom, leftTo, rightFrom, rightTo;
+};
+
+bool straight(const PolyVertex& a, const PolyVertex& b)
+{
+    return a.bulge == 0 || !std::isfinite(a.bulge) || (a.x == b.x && a.y == b.y);
+}
+
+Edges edgesOf(const PolyVertex& a, const PolyVertex& b, const SegmentWidth& w)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
+    const double nx = len > 0 ? -dy / len : 0, ny = len > 0 ? dx / len : 0;
+    const double s = w.start / 2, e = w.end / 2;
+    return {{a.x + nx * s, a.y + ny * s},
+            {b.x + nx * e, b.y + ny * e},
+            {a.x - nx * s, a.y - ny * s},
+            {b.x - nx * e, b.y - ny * e}};
+}
+
+// Where the line through p1, p2 crosses the line through q1, q2, unless they run (nearly) parallel.
+std::optional<QPointF> crossing(const QPointF& p1, const QPointF& p2, const QPointF& q1, const QPointF& q2)
+{
+    const QPointF u = p2 - p1, v = q2 - q1;
+    const double denominator = u.x() * v.y() - u.y() * v.x();
+    const double scale = std::hypot(u.x(), u.y()) * std::hypot(v.x(), v.y());
+    if (!(std::abs(denominator) > 1e-9 * scale))
+        return std::nullopt;
+    const QPointF d = q1 - p1;
+    const double t = (d.x() * v.y() - d.y() * v.x()) / denominator;
+    return p1 + u * t;
+}
+
+} // namespace
+
+void widePolyline(const std::vector<PolyVertex>& v, const std::vector<SegmentWidth>& widths, bool closed,
+                  const QTransform& toDevice, std::vector<QPolygonF>& fills, std::vector<QLineF>& lines)
+{
+    const std::size_t n = v.size();
+    if (n < 2)
+        return;
+    const std::size_t segments = closed ? n : n - 1;
+    auto widthOf = [&](std::size_t i) { return i < widths.size() ? widths[i] : SegmentWidth{}; };
+    const double pixels = std::sqrt(std::abs(toDevice.determinant()));
+    std::vector<std::optional<Edges>> edges(segments);
+    for (std::size_t i = 0; i < segments; ++i)
+        if (straight(v[i], v[(i + 1) % n]))
+            edges[i] = edgesOf(v[i], v[(i + 1) % n], widthOf(i));
+    // Square corners: the edges of two straight segments meeting at a vertex end where they cross,
+    // unless that lies far out (a nearly reversing turn), where they end square.
+    std::vector<Edges> mitred(segments);
+    for (std::size_t i = 0; i < segments; ++i)
+        if (edges[i])
+            mitred[i] = *edges[i];
+    for (std::size_t i = 0; i < segments; ++i) {
+        const std::size_t next = i + 1 < segments ? i + 1 : (closed ? 0 : segments);
+        if (next == segments || !edges[i] || !edges[next])
+            continue;
+        const PolyVertex& at = v[(i + 1) % n];
+        const double limit = 2 * std::max({widthOf(i).end, widthOf(next).start, 1e-12});
+        auto join = [&](QPointF Edges::*from, QPointF Edges::*to) {
+            const auto x = crossing(edges[i].value().*from, edges[i].value().*to, edges[next].value().*from,
+                                    edges[next].value().*to);
+            if (x && std::hypot(x->x() - at.x, x->y() - at.y) <= limit) {
+                mitred[i].*to = *x;
+                mitred[next].*from = *x;
+            }
+        };
+        join(&Edges::leftFrom, &Edges::leftTo);
+        join(&Edges::rightFrom, &Edges::rightTo);
+    }
+    for (std::size_t i = 0; i < segments; ++i) {
+        const PolyVertex& a = v[i];
+        const PolyVertex& b = v[(i + 1) % n];
+        const SegmentWidth w = widthOf(i);
+        // Narrower than a pixel: its centre line (an arc's in chords) is all that shows.
+        const bool narrow = std::max(w.start, w.end) * pixels < 1;
+        if (narrow && straight(a, b)) {
+            lines.emplace_back(toDevice.map(QPointF(a.x, a.y)), toDevice.map(QPointF(b.x, b.y)));
+            continue;
+        }
+        QPolygonF band;
+        if (edges[i]) {
+            const Edges& e = mitred[i];
+            band << e.leftFrom << e.leftTo << e.rightTo << e.rightFrom;
+        } else {
+            // An arc of included angle 4 atan(bulge), its centre on the left of a->b for a positive bulge.
+            const double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
+            const double theta = 4 * std::atan(a.bulge);
+            const double d = (len / 2) / std::tan(theta / 2);
+            const double cx = (a.x + b.x) / 2 - dy / len * d, cy = (a.y + b.y) / 2 + dx / len * d;
+            const double r = std::hypot(a.x - cx, a.y - cy);
+            const double start = std::atan2(a.y - cy, a.x - cx);
+            const int steps =
+                std::clamp(static_cast<int>(std::ceil(std::abs(theta) * std::sqrt(r * pixels + 1))), 4, 1024);
+            QPolygonF inner;
+            for (int k = 0; k <= steps; ++k) {
+                const double f = static_cast<double>(k) / steps, angle = start + theta * f;
+                const double half = (w.start + (w.end - w.start) * f) / 2;
+                const double c = std::cos(angle), s = std::sin(angle);
+                band << QPointF(cx + c * (r + half), cy + s * (r + half));
+                inner.prepend(QPointF(cx + c * (r - half), cy + s * (r - half)));
+            }
+            if (narrow) {
+                for (int k = 0; k < steps; ++k) {
+                    const QPointF p = (band[k] + inner[steps - k]) / 2, q = (band[k + 1] + inner[steps - k - 1]) / 2;
+                    lines.emplace_back(toDevice.map(p), toDevice.map(q));
+                }
+                continue;
+            }
+            band << inner;
+        }
+        fills.push_back(toDevice.map(band));
+    }
+}
+
+} // namespace cad

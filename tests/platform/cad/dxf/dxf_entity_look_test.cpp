@@ -1,0 +1,184 @@
+// What an entity looks like beyond its geometry (widths, true colour, line weight, ...) is kept through saving.
+#include "second_reader.h"
+
+#include "platform/cad/dxf/dxf_file.h"
+#include "platform/cad/model/document_model.h"
+
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace cad;
+
+namespace {
+
+// Each row one entity on a layer named for it, made by the second reader in a version that has
+// every property, and the attributes it is compared by. "widths" are each segment's widths as
+// shown (a 2D polyline's defaults filled in), whichever kind of polyline holds them.
+const char* kLookRows = R"(
+RED = ezdxf.rgb2int((230, 30, 20))
+ROWS = {
+    "lineweight": (lambda m, a: m.add_line((0, 0), (9, 0), dxfattribs={**a, "lineweight": 50}), ["lineweight"]),
+    "true_color": (lambda m, a: m.add_line((0, 0), (9, 0), dxfattribs={**a, "true_color": RED}), ["true_color"]),
+    "color_name": (lambda m, a: m.add_line((0, 0), (9, 0), dxfattribs={**a, "true_color": RED, "color_name": "RAL$3020"}),
+                   ["true_color", "color_name"]),
+    "transparency": (lambda m, a: m.add_line((0, 0), (9, 0), dxfattribs={**a, "transparency": 0x0200007F}), ["transparency"]),
+    "ltscale": (lambda m, a: m.add_line((0, 0), (9, 0), dxfattribs={**a, "ltscale": 2.5}), ["ltscale"]),
+    "shadow_mode": (lambda m, a: m.add_line((0, 0), (9, 0), dxfattribs={**a, "shadow_mode": 3}), ["shadow_mode"]),
+    "line_thickness": (lambda m, a: m.add_line((0, 0), (9, 0), dxfattribs={**a, "thickness": 3}), ["thickness"]),
+    "circle_thickness": (lambda m, a: m.add_circle((0, 0), 2, dxfattribs={**a, "thickness": 1.5}), ["thickness"]),
+    "arc_thickness": (lambda m, a: m.add_arc((0, 0), 2, 10, 80, dxfattribs={**a, "thickness": 1.5}), ["thickness", "start_angle", "end_angle"]),
+    "const_width": (lambda m, a: m.add_lwpolyline([(0, 0), (40, 0), (40, 20)], close=True, dxfattribs={**a, "const_width": 0.7}),
+                    ["const_width", "widths"]),
+    "vertex_widths": (lambda m, a: m.add_lwpolyline([(0, 0, 0, 2, 0), (10, 0, 1, 1, 0.3), (20, 0)], dxfattribs=a), ["widths"]),
+    "polyline_widths": (lambda m, a: m.add_polyline2d([(0, 0), (10, 0), (10, 10)],
+                                                      dxfattribs={**a, "default_start_width": 0.3, "default_end_width": 0.5}),
+                        ["widths"]),
+    "polyline_thickness": (lambda m, a: m.add_lwpolyline([(0, 0), (5, 5)], dxfattribs={**a, "thickness": 2, "elevation": 1.5}),
+                           ["thickness", "elevation"]),
+    "plinegen": (lambda m, a: m.add_lwpolyline([(0, 0), (5, 5), (9, 0)], dxfattribs={**a, "flags": 128}), ["flags"]),
+    "oblique": (lambda m, a: m.add_text("斜体", dxfattribs={**a, "height": 2, "oblique": 15}), ["oblique"]),
+    "backward": (lambda m, a: m.add_text("BACK", dxfattribs={**a, "height": 2, "text_generation_flag": 2}),
+                 ["text_generation_flag"]),
+    "upside_down": (lambda m, a: m.add_text("DOWN", dxfattribs={**a, "height": 2, "text_generation_flag": 4}),
+                    ["text_generation_flag"]),
+    "text_thickness": (lambda m, a: m.add_text("T", dxfattribs={**a, "height": 2, "thickness": 0.5}), ["thickness"]),
+    "line_spacing": (lambda m, a: m.add_mtext("一\\P二", dxfattribs={**a, "char_height": 2, "line_spacing_factor": 1.5,
+                                                                     "line_spacing_style": 2}),
+                     ["line_spacing_factor", "line_spacing_style"]),
+    "flow_direction": (lambda m, a: m.add_mtext("竖", dxfattribs={**a, "char_height": 2, "flow_direction": 3}), ["flow_direction"]),
+    "background": (lambda m, a: m.add_mtext("底", dxfattribs={**a, "char_height": 2, "bg_fill": 1, "bg_fill_color": 2,
+                                                               "box_fill_scale": 1.5}),
+                   ["bg_fill", "bg_fill_color", "box_fill_scale"]),
+}
+def widths(e):
+    if e.dxftype() == "LWPOLYLINE":
+        c = e.dxf.const_width
+        return [(c, c) if c else (s, w) for x, y, s, w, b in e.get_points("xyseb")]
+    return [(v.dxf.get("start_width", e.dxf.default_start_width), v.dxf.get("end_width", e.dxf.default_end_width))
+            for v in e.vertices]
+def value(e, attribute):
+    return widths(e) if attribute == "widths" else e.dxf.get(attribute)
+)";
+
+const char* kMakePlan = R"(
+doc = ezdxf.new("R2010")
+msp = doc.modelspace()
+for row in sys.argv[2:]:
+    ROWS[row][0](msp, {"layer": row})
+doc.saveas(sys.argv[1])
+)";
+
+// Per row "same" when the saved entity has every attribute of the row as the source has it.
+const char* kComparePlans = R"(
+source, saved = audit(sys.argv[1]), audit(sys.argv[2])
+after = {e.dxf.layer: e for e in saved.modelspace()}
+for e in source.modelspace():
+    row = e.dxf.layer
+    s = after.get(row)
+    differs = [f"{a}: {value(e, a)} / {value(s, a) if s else None}" for a in ROWS[row][1] if s is None or value(e, a) != value(s, a)]
+    print("ROW", row, "same" if not differs else "differs " + "; ".join(differs))
+)";
+
+const char* const kRows[] = {
+    "lineweight",         "true_color",       "color_name",    "transparency", "ltscale",       "shadow_mode",
+    "line_thickness",     "circle_thickness", "arc_thickness", "const_width",  "vertex_widths", "polyline_widths",
+    "polyline_thickness", "plinegen",         "oblique",       "backward",     "upside_down",   "text_thickness",
+    "line_spacing",       "flow_direction",   "background"};
+
+std::vector<EntityData> entities(const DocumentModel& model)
+{
+    std::vector<EntityData> out;
+    model.forEach([&](const EntityData& e) { out.push_back(e); });
+    return out;
+}
+
+} // namespace
+
+TEST(DxfEntityLook, EveryPropertyComesBackFromSavingAsTheSecondReaderReadIt)
+{
+    if (!cadtest::secondReaderInstalled())
+        GTEST_SKIP() << "python3-ezdxf is not installed";
+    QStringList rows;
+    for (const char* row : kRows)
+        rows << QLatin1String(row);
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("look.dxf")), saved = dir.filePath(QStringLiteral("saved.dxf"));
+    cadtest::runSecondReader(QString::fromUtf8(kLookRows) + QString::fromUtf8(kMakePlan), QStringList{source} + rows);
+
+    DocumentModel model(nullptr);
+    readDxfFile(source, model);
+    EXPECT_EQ(model.notKeptOnRead(), 0);
+    ASSERT_EQ(model.count(), std::size(kRows));
+    writeDxfFile(saved, model);
+    const QString out =
+        cadtest::runSecondReader(QString::fromUtf8(kLookRows) + QString::fromUtf8(kComparePlans), {source, saved});
+    EXPECT_FALSE(out.contains(QStringLiteral("AUDIT"))) << out.toStdString();
+    for (const QString& row : rows)
+        EXPECT_TRUE(out.contains(QStringLiteral("ROW %1 same\n").arg(row))) << row.toStdString() << "\n"
+                                                                            << out.toStdString();
+
+    // Read back by the engine, every entity is the one it saved.
+    DocumentModel again(nullptr);
+    readDxfFile(saved, again);
+    const auto first = entities(model), second = entities(again);
+    ASSERT_EQ(first.size(), second.size());
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        EntityData a = first[i], b = second[i];
+        a.handle = b.handle = 0;
+        a.style = b.style; // the file's default style is named once saved
+        EXPECT_TRUE(a == b) << first[i].layer.toStdString();
+    }
+}
+
+// Awkward values of the rare groups: each is kept within what it can mean, and a plain entity with
+// the defaults written out carries no rare record.
+TEST(DxfEntityLook, OddValuesAreKeptWithinWhatTheyMean)
+{
+    const struct {
+        const char* entity;
+        std::function<void(const EntityData&)> check;
+    } cases[] = {
+        {"LINE\n370\n-1\n48\n1.0\n10\n0\n20\n0\n11\n1\n21\n0\n", [](const EntityData& e) { EXPECT_FALSE(e.rare); }},
+        {"LINE\n370\n999\n420\n-1\n48\n-2\n10\n0\n20\n0\n11\n1\n21\n0\n",
+         [](const EntityData& e) {
+             EXPECT_EQ(e.rare->lineweight, 211);
+             EXPECT_EQ(e.rare->trueColor, 0xFFFFFF);
+             EXPECT_EQ(e.rare->linetypeScale, 1);
+         }},
+        // No direction at all stands for the default, as other readers take it; it is written back as read.
+        {"ARC\n10\n1\n20\n2\n40\n1\n50\n0\n51\n90\n210\n0\n220\n0\n230\n0\n",
+         [](const EntityData& e) {
+             EXPECT_EQ(e.center, (Point{1, 2, 0}));
+             EXPECT_EQ(e.rare->extrusion, (Point{0, 0, 0}));
+         }},
+        // A direction of any length down mirrors; a direction off the axis by rounding alone too.
+        {"CIRCLE\n10\n1\n20\n2\n30\n3\n40\n1\n230\n-2\n",
+         [](const EntityData& e) {
+             EXPECT_EQ(e.center, (Point{-1, 2, -3}));
+         }},
+        {"CIRCLE\n10\n1\n20\n2\n40\n1\n210\n1e-14\n230\n-1\n", [](const EntityData& e) { EXPECT_EQ(e.center[0], -1); }},
+        {"LWPOLYLINE\n90\n2\n10\n0\n20\n0\n40\n-5\n41\n-3\n10\n1\n20\n0\n40\n2\n",
+         [](const EntityData& e) {
+             EXPECT_EQ(e.rare->widths, (std::vector<SegmentWidth>{{0, 0}, {2, 0}}));
+         }},
+        {"TEXT\n10\n0\n20\n0\n40\n1\n1\nA\n71\n255\n51\n1e300\n",
+         [](const EntityData& e) {
+             EXPECT_EQ(e.rare->textFlags, 6);
+             EXPECT_EQ(e.rare->oblique, 1e300); // kept as read; the painter holds its slant within reason
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entity);
+        const QByteArray dxf = QByteArray("0\nSECTION\n2\nENTITIES\n0\n") + c.entity + "0\nENDSEC\n0\nEOF\n";
+        DocumentModel model(nullptr);
+        try {
+            readDxf(dxf, model);
+        } catch (...) {
+            ADD_FAILURE() << "refused";
+            continue;
+        }
+        ASSERT_EQ(model.count(), 1u);
+        c.check(entities(model)[0]);
+    }
+}
