@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 namespace cad {
 
@@ -87,13 +89,23 @@ void DxfDrawingBuilder::group(int code, std::string_view value, double number)
         begin(value);
         return;
     }
-    if (code < kFirstCode || code > kLastCode || (code >= 1000 && code <= 1071))
-        return;   // extended data is not read
+    if (code < kFirstCode || code > kLastCode)
+        return;
     // A line break of another system (CR CR LF) leaves CRs behind a value: they are not part of it.
     while (!value.empty() && value.back() == '\r')
         value.remove_suffix(1);
+    if (code >= 1000 && code <= 1071) {
+        // An entity's extended data is kept; a vertex has no record of its own to keep it in.
+        if (m_kind == Kind::Entity)
+            extendedGroup(code, value, number);
+        else if (m_kind == Kind::Vertex && m_polyline)
+            m_polylineLoses = true;
+        return;
+    }
     if (m_kind == Kind::Entity && m_entity->collect) {
         (this->*m_entity->collect)(code, value, number);
+        if (std::exchange(m_skipGroup, false))
+            return;
     } else if (m_kind == Kind::Linetype) {
         if (code == 49)
             m_dashes.push_back(finiteOr(number, 0));
@@ -143,6 +155,9 @@ void DxfDrawingBuilder::end()
     case Kind::SeqEnd: flushPolyline(); break;
     }
     m_mtextChunks.clear();
+    m_mtextColumnGroups = m_mtextEmbedded = m_mtextColumns = false;
+    m_extended.clear();
+    m_extendedLost = m_appLost = false;
     m_lwVertices.clear();
     m_lwWidths.clear();
     m_dashes.clear();
@@ -381,7 +396,9 @@ EntityData DxfDrawingBuilder::start()
     e.linetype = lt.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0 ? QString() : lt;
     e.visible = !m_invisible;
     m_onPaper = integer(67, 0) == 1;
+    m_losesOnSaving = false;
     rareGroups(e);
+    extendedData(e);
     return e;
 }
 
@@ -398,6 +415,7 @@ void DxfDrawingBuilder::put(EntityData e)
         ++m_notKept;
         return;
     }
+    m_notKept += m_losesOnSaving ? 1 : 0;
     e.handle = 0;
     if (m_modelBlock)
         m_model.add(std::move(e));
@@ -484,10 +502,28 @@ void DxfDrawingBuilder::text()
         put(std::move(e));
 }
 
-// The chunks (3) of a long text, in their order.
-void DxfDrawingBuilder::mtextChunk(int code, std::string_view value, double)
+// The chunks (3) of a long text, in their order. Its columns (type 75, count 76, 78, 79, width 48,
+// gutter 49, heights 50) and the embedded object after 101 use codes the text's own groups use
+// too (its rotation, its insertion point and height): they are set aside, and a text in columns
+// is counted, as its columns are not written back.
+void DxfDrawingBuilder::mtextChunk(int code, std::string_view value, double number)
 {
-    if (code == 3)
+    if (code == 101)
+        m_mtextEmbedded = true;
+    if (m_mtextEmbedded) {
+        m_mtextColumns = m_mtextColumns || (code == 71 && number != 0); // its column type
+        m_skipGroup = true;
+        return;
+    }
+    if (code == 75) {
+        m_mtextColumnGroups = true;
+        m_mtextColumns = m_mtextColumns || number != 0;
+    }
+    constexpr int kColumnCodes[] = {48, 49, 50, 75, 76, 78, 79};
+    if (m_mtextColumnGroups
+        && std::find(std::begin(kColumnCodes), std::end(kColumnCodes), code) != std::end(kColumnCodes))
+        m_skipGroup = true;
+    else if (code == 3)
         m_mtextChunks.append(value);
 }
 
@@ -511,6 +547,7 @@ void DxfDrawingBuilder::mtext()
         angle = std::atan2(dy, dx);
     e.rotation = geom::normalizeAngle(angle);
     mtextLook(e);
+    m_losesOnSaving = m_losesOnSaving || m_mtextColumns;
     if (inWorld(e))
         put(std::move(e));
 }
@@ -573,9 +610,16 @@ void DxfDrawingBuilder::polylineRecord(bool light)
     e.elevation = finiteOr(light ? real(38, 0) : real(30, real(38, 0)), 0);
     const SegmentWidth defaults = polylineWidths(e, light);
     if (!light) {
+        const int flags = integer(70, 0);
+        // A 3D polyline's vertices have heights and no widths.
+        if (flags & kPolyline3d)
+            e.rare.edit().polylineFlags |= kPolyline3d;
+        // A curve fitted through the vertices (2) or a spline on them (4) is shown by the points
+        // its file gives on it, but its fit cannot be written back as read.
+        m_polylineLoses = m_losesOnSaving || (flags & 6) != 0;
+        m_polylineWidths = flags & kPolyline3d ? SegmentWidth{} : defaults;
         m_polyline = std::move(e);
         m_vertexWidths.clear();
-        m_polylineWidths = defaults;
         return;
     }
     if (m_lwVertices.empty())
@@ -595,6 +639,13 @@ void DxfDrawingBuilder::vertex()
     const int flags = integer(70, 0);
     if ((flags & 128) && !(flags & 64))
         return;   // a face of a mesh, not a point
+    if (flags & 16)
+        return; // a control point of a spline's frame, not on the curve as CAD programs draw it
+    if (m_polyline->rare && (m_polyline->rare->polylineFlags & kPolyline3d)) {
+        m_polyline->vertices.push_back({finiteOr(real(10, 0), 0), finiteOr(real(20, 0), 0), 0});
+        m_polyline->rare.edit().vertexZ.push_back(finiteOr(real(30, 0), 0));
+        return;
+    }
     m_polyline->vertices.push_back({finiteOr(real(10, 0), 0), finiteOr(real(20, 0), 0), bulgeOf(real(42, 0))});
     constexpr double kNotGiven = std::numeric_limits<double>::quiet_NaN();
     if (has(40) || has(41)) {
@@ -611,6 +662,7 @@ void DxfDrawingBuilder::flushPolyline()
     m_polyline.reset();
     vertexWidths(e, m_vertexWidths, m_polylineWidths, false);
     m_vertexWidths.clear();
+    m_losesOnSaving = m_polylineLoses;
     if (!e.vertices.empty() && inWorld(e))
         put(std::move(e));
 }

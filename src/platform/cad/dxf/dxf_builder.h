@@ -50,7 +50,8 @@ public:
     // layout object.
     void layoutName(const char* block, std::string_view raw, int tab);
     // Entities of the kept kinds that were still left out: those of layouts beyond the two kept,
-    // and inserts of the plan or of a layout.
+    // and inserts of the plan or of a layout; and those kept that carry something saving cannot
+    // write back (extended data holding handles, a curve fitted to a polyline, a text's columns).
     int notKept() const { return m_notKept; }
 
     // How each kind of entity is read (the kinds table names them): from the groups of its record,
@@ -102,6 +103,11 @@ private:
     void mtextLook(EntityData& e);
     SegmentWidth polylineWidths(EntityData& e, bool light);
     void vertexWidths(EntityData& e, const std::vector<SegmentWidth>& given, SegmentWidth defaults, bool light);
+    // Extended data (dxf_builder_extended.cpp): each group as it comes, and the whole handed to the
+    // entity being made.
+    void extendedGroup(int code, std::string_view value, double number);
+    void closeApplication();
+    void extendedData(EntityData& e);
     LayoutData& layout(const QString& block);
     void flushPolyline();
     void endBlockDefinition();
@@ -126,6 +132,14 @@ private:
     std::array<std::string_view, kLastCode - kFirstCode + 1> m_values{};
     std::array<double, kLastCode - kFirstCode + 1> m_numbers{};
     std::string m_mtextChunks;              // groups 3 of an MTEXT, in their order
+    bool m_mtextColumnGroups = false;       // an MTEXT's column groups (from 75 on) are being read
+    bool m_mtextEmbedded = false;           // its embedded object (from 101 on) is being read
+    bool m_mtextColumns = false;            // it is set in columns
+    bool m_skipGroup = false;               // the group just collected is not one of the record's own
+    std::vector<ExtendedGroup> m_extended;  // the current entity's extended data so far
+    std::size_t m_appStart = 0;             // where the application being read starts in it
+    bool m_appLost = false;                 // that application's data cannot be kept
+    bool m_extendedLost = false;            // some of the entity's extended data was left out
     std::vector<PolyVertex> m_lwVertices;   // of a light-weight polyline: one for each group 10
     std::vector<SegmentWidth> m_lwWidths;   // their widths (40, 41), NaN where not given
     std::vector<SegmentWidth> m_vertexWidths; // of a 2D polyline's vertices, the same way
@@ -142,6 +156,10 @@ private:
     bool m_onPaper = false;    // the entity being read is flagged as paper space (67)
     int m_notKept = 0;
     std::optional<EntityData> m_polyline;   // a 2D polyline taking its vertices
+    // The entity being put (or the polyline taking its vertices) is kept but loses something on
+    // saving: it is counted once it is kept.
+    bool m_losesOnSaving = false;
+    bool m_polylineLoses = false;
 
     struct NameHash {
         using is_transparent = void;

@@ -52,8 +52,9 @@ void DxfDrawingBuilder::rareGroups(EntityData& e)
 // out of the plan is not kept but counted, so that saving over its file asks first.
 bool DxfDrawingBuilder::inWorld(EntityData& e)
 {
-    if (!e.rare || e.kind == EntityKind::Line)
-        return true; // a line's direction only sets which way its thickness rises
+    // A line's direction only sets which way its thickness rises; a 3D polyline stands in the world.
+    if (!e.rare || e.kind == EntityKind::Line || (e.rare->polylineFlags & kPolyline3d))
+        return true;
     switch (facing(e.rare->extrusion)) {
     case Facing::Up:
         return true;

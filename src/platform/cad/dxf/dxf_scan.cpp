@@ -434,12 +434,13 @@ private:
         for (std::size_t i = 1; i < m_r.size() && !m_quiet; ++i) {
             checkRange(i);
             const int c = m_r.code(i);
-            // Handles, the invisible flag, reactors and extended data are not read here, nor what
-            // the kind leaves out (the vertex count of a polyline: its vertices are counted as they come).
-            if (c == 5 || c == 60 || c == 102 || c >= 1000 || (kind.ignored != 0 && c == kind.ignored))
+            // Handles, the invisible flag and reactors are not read here, nor what the kind leaves
+            // out (the vertex count of a polyline: its vertices are counted as they come).
+            if (c == 5 || c == 60 || c == 102 || (kind.ignored != 0 && c == kind.ignored))
                 continue;
-            // Texts are read in any length, as their line or their chunks.
-            if (c != 0 && (c == kind.anyLength[0] || c == kind.anyLength[1]))
+            // Texts are read in any length, as their line or their chunks; extended data too (the
+            // builder leaves out what is too long to write back).
+            if (c != 0 && (c == kind.anyLength[0] || c == kind.anyLength[1] || c >= 1000))
                 m_b.group(c, m_r.value(i), m_r.number(i));
             else
                 pass(i);

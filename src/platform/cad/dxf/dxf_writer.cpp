@@ -98,6 +98,11 @@ void DxfWriter::collectNames()
         }
         if (e.kind == EntityKind::Insert && layoutBlockOf(e.blockName) == LayoutBlock::None)
             m_insertedBlocks.emplace(e.blockName.toUpper(), e.blockName);
+        // Readers look up each application of extended data in the APPID table.
+        if (e.rare)
+            for (const ExtendedGroup& g : e.rare->extendedData)
+                if (g.code == 1001 && g.text.toUpper() != QLatin1String("ACAD"))
+                    m_applications.emplace(g.text.toUpper(), g.text);
     };
     m_model.forEach(note);
     for (const auto& b : t.blocks)
@@ -252,8 +257,10 @@ void DxfWriter::tables()
 
     m_dxf.writeView(m_w);
     m_dxf.writeUcs(m_w);
-    m_w.tableAppid(1);
+    m_w.tableAppid(static_cast<int>(1 + m_applications.size()));
     m_dxf.writeAppid(m_w, "ACAD");
+    for (const auto& [key, name] : m_applications)
+        m_dxf.writeAppid(m_w, text(name));
     m_w.tableEnd();
     m_w.enter(DxfOutput::Part::DimStyle);
     m_dxf.writeDimStyle(m_w, 1, 1, 1, 1, 1);
@@ -357,6 +364,8 @@ void DxfWriter::entity(const EntityData& e)
         m_w.hideNext();
     const DL_Attributes a = attributes(e);
     (this->*dxfEntityKind(e.kind).write)(e, a);
+    if (!isPolyline3d(e)) // written before its vertices
+        extendedData(e);
     Q_ASSERT(!m_w.groupsWaiting());
 }
 
@@ -457,6 +466,10 @@ void DxfWriter::writeInsert(const EntityData& world, const DL_Attributes& a)
 // (10, 20 and a bulge's 42); its widths go in with them.
 void DxfWriter::writePolyline(const EntityData& world, const DL_Attributes& a)
 {
+    if (isPolyline3d(world)) {
+        polyline3d(world, a);
+        return;
+    }
     std::optional<EntityData> mirrored;
     const EntityData& e = ownCoordinates(world, mirrored);
     entityGroups(e, "AcDbPolyline");

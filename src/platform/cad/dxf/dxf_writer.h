@@ -71,6 +71,15 @@ private:
     // The entity in the coordinate system its file gave it in, to be written: a mirrored one's own,
     // made in `mirrored`; any other is the entity itself.
     static const EntityData& ownCoordinates(const EntityData& world, std::optional<EntityData>& mirrored);
+    // A 3D polyline, with its VERTEX entities and SEQEND: dxflib writes every polyline of an R2000
+    // file as a light-weight one, which has no heights.
+    void polyline3d(const EntityData& e, const DL_Attributes& a);
+    static bool isPolyline3d(const EntityData& e)
+    {
+        return e.kind == EntityKind::Polyline && (e.rare->polylineFlags & kPolyline3d);
+    }
+    // The entity's extended data, at the end of its own record.
+    void extendedData(const EntityData& e);
     // The one width of every segment, where all have the same at both ends.
     static std::optional<double> constantWidth(const std::vector<SegmentWidth>& widths);
 
@@ -83,6 +92,7 @@ private:
     std::map<QString, QString> m_insertedBlocks;  // upper-case name -> name as inserted, of those never defined
     std::set<QString> m_linetypeNames;
     QHash<QString, QString> m_styleNames; // upper-case name -> name as in the table
+    std::map<QString, QString> m_applications; // upper-case name -> name, of the extended data beside ACAD's
     QString m_tooLong;
 };
 

@@ -1,8 +1,11 @@
 // Writing what few entities carry beyond their geometry: colour name, transparency, thickness,
-// direction, widths; and a mirrored entity in its own coordinate system.
+// direction, widths, extended data; and a mirrored entity in its own coordinate system.
 #include "platform/cad/dxf/dxf_extrusion.h"
 #include "platform/cad/dxf/dxf_output.h"
 #include "platform/cad/dxf/dxf_writer.h"
+
+#include <algorithm>
+#include <climits>
 
 namespace cad {
 
@@ -41,6 +44,19 @@ void DxfWriter::direction(const EntityData& e)
     m_w.dxfReal(210, n[0]);
     m_w.dxfReal(220, n[1]);
     m_w.dxfReal(230, n[2]);
+}
+
+// Strings as text, numbers as numbers (1010 to 1059 reals, 1060 to 1071 whole numbers), in the order read.
+void DxfWriter::extendedData(const EntityData& e)
+{
+    for (const ExtendedGroup& g : e.rare->extendedData) {
+        if (g.code >= 1060)
+            m_w.dxfInt(g.code, static_cast<int>(std::clamp(g.number, double(INT_MIN), double(INT_MAX))));
+        else if (g.code >= 1010)
+            m_w.dxfReal(g.code, g.number);
+        else
+            m_w.dxfString(g.code, text(g.text));
+    }
 }
 
 const EntityData& DxfWriter::ownCoordinates(const EntityData& world, std::optional<EntityData>& mirrored)

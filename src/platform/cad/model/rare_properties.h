@@ -18,6 +18,15 @@ struct SegmentWidth {
     bool operator==(const SegmentWidth&) const = default;
 };
 
+// One group of an entity's extended data (1000 to 1071), in the order the file gives them: a string
+// (the application's name 1001 among them) in `text`, a number in `number`.
+struct ExtendedGroup {
+    std::int16_t code = 1000;
+    QString text;
+    double number = 0;
+    bool operator==(const ExtendedGroup&) const = default;
+};
+
 // The properties that DXF gives an entity besides its geometry, each at its DXF default. The model
 // keeps world geometry: `extrusion` only says in which coordinate system the file gave it (a
 // mirrored entity's is (0, 0, -1)), so that it is written back as it was read.
@@ -40,14 +49,23 @@ struct RareProperties {
     std::uint8_t flowDirection = 0;
     double lineSpacing = 1;
     std::vector<std::pair<std::int16_t, QString>> otherGroups;
-    // Polyline: its flags beyond closing (70: 128, the line type's pattern runs on through the vertices).
+    // Polyline: its flags beyond closing (70: 8, a 3D polyline; 128, the line type's pattern runs on
+    // through the vertices).
     std::uint8_t polylineFlags = 0;
+    // A 3D polyline: the z of each vertex (the drawing shows its plan projection).
+    std::vector<double> vertexZ;
     // Polyline: each vertex's segment widths, the file's default or constant width filled in (empty
     // when all are zero).
     std::vector<SegmentWidth> widths;
+    // The extended data of applications (1001 and the groups after it), written back at the end of
+    // the entity's record.
+    std::vector<ExtendedGroup> extendedData;
 
     bool operator==(const RareProperties&) const = default;
 };
+
+// A 3D polyline (POLYLINE flag 8), whose vertices stand at heights of their own.
+constexpr std::uint8_t kPolyline3d = 8;
 
 // True when the direction is the DXF default, (0, 0, 1): the geometry stands as the file gave it.
 inline bool upwards(const Point& extrusion) { return extrusion[0] == 0 && extrusion[1] == 0 && extrusion[2] > 0; }

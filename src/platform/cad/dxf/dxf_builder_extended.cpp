@@ -1,0 +1,60 @@
+// An entity's extended data (1001 and the groups after it) read as it stands, to be written back.
+#include "platform/cad/dxf/dxf_builder.h"
+
+#include "platform/cad/dxf/dxf_scan.h"
+
+#include <utility>
+
+namespace cad {
+
+namespace {
+
+bool isNumberCode(int code) { return code >= 1010 && code <= 1071; }
+
+} // namespace
+
+// Each application's part starts with its name (1001). A part is left out, and its entity counted,
+// where it holds a handle (1005: the entity it names gets a new handle on saving, so it would point
+// at another or at nothing) or a value too long to be written back; groups before any name belong
+// to no application.
+void DxfDrawingBuilder::extendedGroup(int code, std::string_view value, double number)
+{
+    if (code == 1001) {
+        closeApplication();
+        m_appStart = m_extended.size();
+    } else if (m_extended.empty()) {
+        m_extendedLost = true;
+        return;
+    }
+    if (code == 1005 || value.size() > kDxfMaxValue)
+        m_appLost = true;
+    if (m_appLost)
+        return;
+    ExtendedGroup& g = m_extended.emplace_back();
+    g.code = static_cast<std::int16_t>(code);
+    if (isNumberCode(code))
+        g.number = number;
+    else
+        g.text = code == 1001 ? name(value) : decode(value); // the few names are shared, as layers are
+}
+
+void DxfDrawingBuilder::closeApplication()
+{
+    if (m_appLost) {
+        m_extended.resize(m_appStart);
+        m_extendedLost = true;
+    }
+    m_appLost = false;
+}
+
+void DxfDrawingBuilder::extendedData(EntityData& e)
+{
+    closeApplication();
+    m_losesOnSaving = m_losesOnSaving || m_extendedLost;
+    if (!m_extended.empty())
+        e.rare.edit().extendedData = std::move(m_extended);
+    m_extended.clear();
+    m_extendedLost = false;
+}
+
+} // namespace cad
