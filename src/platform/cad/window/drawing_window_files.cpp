@@ -77,7 +77,8 @@ bool DrawingWindow::openDrawing(const QString& path)
         if (const auto model = opened.model(); model && model->notKeptOnRead() > 0)
             m_commandLine->addHistory(
                 QStringLiteral("图形 %1 中有 %2 处内容（填充、标注、椭圆、样条、视口，倾斜于图面的实体，"
-                               "引用模型空间或布局的块参照，第三个以后的布局及其中的实体，或无法保留的布局名称）"
+                               "引用模型空间或布局的块参照，第三个以后的布局及其中的实体，无法保留的布局名称，"
+                               "多段线的拟合曲线、多行文字的分栏或扩展数据中的句柄）"
                                "未能读入；保存时将另存为，以免原文件丢失它们。")
                     .arg(QDir::toNativeSeparators(path))
                     .arg(model->notKeptOnRead()));

@@ -247,3 +247,94 @@ TEST(DxfEntityLook, OddValuesAreKeptWithinWhatTheyMean)
         c.check(entities(model)[0]);
     }
 }
+
+// What is shown of an entity whose file gives more than saving can write back, and whether it is
+// counted (so that saving over its file asks for a new name first). A text's columns and embedded
+// object reuse the codes of its own groups: they must not move or resize it.
+TEST(DxfEntityLook, WhatCannotBeWrittenBackIsShownAsCADProgramsShowItAndCounted)
+{
+    const char* const kMText = "MTEXT\n8\n0\n10\n3\n20\n4\n40\n2\n41\n30\n71\n5\n1\nAB\n50\n30\n";
+    const char* const kEmbedded = "101\nEmbedded Object\n70\n1\n10\n1\n20\n0\n30\n0\n11\n9\n21\n9\n31\n0\n40\n5\n41\n10\n"
+                                  "42\n11\n43\n10\n71\n%1\n72\n2\n44\n5\n45\n1\n73\n0\n74\n0\n46\n10\n46\n10\n";
+    auto sameText = [](const EntityData& e) {
+        EXPECT_EQ(e.insertion, (Point{3, 4, 0}));
+        EXPECT_EQ(e.height, 2);
+        EXPECT_EQ(e.mtextWidth, 30);
+        EXPECT_EQ(e.attachment, 5);
+        EXPECT_NEAR(e.rotation, M_PI / 6, 1e-12);
+        EXPECT_EQ(e.text, QStringLiteral("AB"));
+        EXPECT_FALSE(e.rare); // the column width (48) is no line type scale
+    };
+    auto xs = [](const EntityData& e) {
+        std::vector<double> out;
+        for (const PolyVertex& v : e.vertices)
+            out.push_back(v.x);
+        return out;
+    };
+    const struct {
+        QByteArray entity;
+        int counted;
+        std::function<void(const EntityData&)> check;
+    } cases[] = {
+        {QByteArray(kMText) + QString::fromLatin1(kEmbedded).arg(1).toLatin1(), 1, sameText},
+        {QByteArray(kMText) + QString::fromLatin1(kEmbedded).arg(0).toLatin1(), 0, sameText}, // no columns
+        {QByteArray(kMText) + "75\n1\n76\n2\n78\n0\n79\n0\n48\n5\n49\n1\n50\n10\n50\n10\n", 1, sameText},
+        // A spline on a polyline: the frame's control points (16) are not drawn, the spline's (8) are.
+        {"POLYLINE\n8\n0\n66\n1\n70\n4\n0\nVERTEX\n8\n0\n10\n0\n20\n0\n70\n16\n0\nVERTEX\n8\n0\n10\n10\n20\n10\n70\n16\n"
+         "0\nVERTEX\n8\n0\n10\n0\n20\n0\n70\n8\n0\nVERTEX\n8\n0\n10\n5\n20\n3\n70\n8\n0\nVERTEX\n8\n0\n10\n9\n20\n0\n70\n8\n"
+         "0\nSEQEND\n",
+         1, [&](const EntityData& e) { EXPECT_EQ(xs(e), (std::vector<double>{0, 5, 9})); }},
+        // A curve fitted through the vertices: the points it adds (1) and their bulges are drawn.
+        {"POLYLINE\n8\n0\n66\n1\n70\n2\n0\nVERTEX\n8\n0\n10\n0\n20\n0\n42\n0.3\n0\nVERTEX\n8\n0\n10\n5\n20\n2\n42\n0.2\n70\n1\n"
+         "0\nVERTEX\n8\n0\n10\n9\n20\n0\n0\nSEQEND\n",
+         1,
+         [&](const EntityData& e) {
+             EXPECT_EQ(xs(e), (std::vector<double>{0, 5, 9}));
+             EXPECT_EQ(e.vertices[1].bulge, 0.2);
+         }},
+        // Extended data of a vertex has no record to be kept in.
+        {"POLYLINE\n8\n0\n66\n1\n0\nVERTEX\n8\n0\n10\n0\n20\n0\n1001\nAPP\n1000\nx\n0\nVERTEX\n8\n0\n10\n9\n20\n0\n0\nSEQEND\n",
+         1, [&](const EntityData& e) { EXPECT_EQ(xs(e), (std::vector<double>{0, 9})); }},
+        // A group before any application's name belongs to none; the application after it is kept.
+        {"LINE\n8\n0\n11\n1\n1000\nstray\n1001\nAPP\n1000\nkept\n", 1,
+         [](const EntityData& e) {
+             ASSERT_EQ(e.rare->extendedData.size(), 2u);
+             EXPECT_EQ(e.rare->extendedData[1].text, QStringLiteral("kept"));
+         }},
+        // A handle cannot stay right: that application is left out, the others kept in their order.
+        {"LINE\n8\n0\n11\n1\n1001\nA\n1070\n1\n1001\nH\n1000\nx\n1005\n2F\n1001\nB\n1040\n0.5\n", 1,
+         [](const EntityData& e) {
+             std::vector<std::int16_t> codes;
+             for (const ExtendedGroup& g : e.rare->extendedData)
+                 codes.push_back(g.code);
+             EXPECT_EQ(codes, (std::vector<std::int16_t>{1001, 1070, 1001, 1040}));
+             EXPECT_EQ(e.rare->extendedData[2].text, QStringLiteral("B"));
+         }},
+        // A 3D polyline keeps each vertex's height; it has no bulges or widths.
+        {"POLYLINE\n8\n0\n66\n1\n70\n9\n40\n2\n0\nVERTEX\n8\n0\n10\n1\n20\n2\n30\n3\n42\n1\n70\n32\n"
+         "0\nVERTEX\n8\n0\n10\n4\n20\n5\n30\n-6\n40\n1\n70\n32\n0\nSEQEND\n",
+         0,
+         [&](const EntityData& e) {
+             EXPECT_EQ(xs(e), (std::vector<double>{1, 4}));
+             EXPECT_TRUE(e.closed);
+             EXPECT_EQ(e.vertices[0].bulge, 0);
+             EXPECT_EQ(e.rare->vertexZ, (std::vector<double>{3, -6}));
+             EXPECT_TRUE(e.rare->widths.empty());
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entity.toStdString());
+        const QByteArray dxf = "0\nSECTION\n2\nENTITIES\n0\n" + c.entity + "0\nENDSEC\n0\nEOF\n";
+        DocumentModel model(nullptr);
+        readDxf(dxf, model);
+        EXPECT_EQ(model.notKeptOnRead(), c.counted);
+        ASSERT_EQ(model.count(), 1u);
+        c.check(entities(model)[0]);
+    }
+    // An entity left out (tilted out of the plan) is counted once, whatever else it carries.
+    DocumentModel tilted(nullptr);
+    readDxf("0\nSECTION\n2\nENTITIES\n0\nCIRCLE\n8\n0\n40\n1\n210\n0.6\n230\n0.8\n1001\nH\n1005\n2F\n0\nENDSEC\n0\nEOF\n",
+            tilted);
+    EXPECT_EQ(tilted.count(), 0u);
+    EXPECT_EQ(tilted.notKeptOnRead(), 1);
+}
