@@ -280,21 +280,37 @@ TEST(DxfEntityLook, WhatCannotBeWrittenBackIsShownAsCADProgramsShowItAndCounted)
         {QByteArray(kMText) + QString::fromLatin1(kEmbedded).arg(0).toLatin1(), 0, sameText}, // no columns
         {QByteArray(kMText) + "75\n1\n76\n2\n78\n0\n79\n0\n48\n5\n49\n1\n50\n10\n50\n10\n", 1, sameText},
         // A spline on a polyline: the frame's control points (16) are not drawn, the spline's (8) are.
-        {"POLYLINE\n8\n0\n66\n1\n70\n4\n0\nVERTEX\n8\n0\n10\n0\n20\n0\n70\n16\n0\nVERTEX\n8\n0\n10\n10\n20\n10\n70\n16\n"
-         "0\nVERTEX\n8\n0\n10\n0\n20\n0\n70\n8\n0\nVERTEX\n8\n0\n10\n5\n20\n3\n70\n8\n0\nVERTEX\n8\n0\n10\n9\n20\n0\n70\n8\n"
+        {"POLYLINE\n8\n0\n66\n1\n70\n4\n"
+         "0\nVERTEX\n8\n0\n10\n0\n20\n0\n70\n16\n"
+         "0\nVERTEX\n8\n0\n10\n10\n20\n10\n70\n16\n"
+         "0\nVERTEX\n8\n0\n10\n0\n20\n0\n70\n8\n"
+         "0\nVERTEX\n8\n0\n10\n5\n20\n3\n70\n8\n"
+         "0\nVERTEX\n8\n0\n10\n9\n20\n0\n70\n8\n"
          "0\nSEQEND\n",
-         1, [&](const EntityData& e) { EXPECT_EQ(xs(e), (std::vector<double>{0, 5, 9})); }},
+         1,
+         [&](const EntityData& e) {
+             EXPECT_EQ(xs(e), (std::vector<double>{0, 5, 9}));
+         }},
         // A curve fitted through the vertices: the points it adds (1) and their bulges are drawn.
-        {"POLYLINE\n8\n0\n66\n1\n70\n2\n0\nVERTEX\n8\n0\n10\n0\n20\n0\n42\n0.3\n0\nVERTEX\n8\n0\n10\n5\n20\n2\n42\n0.2\n70\n1\n"
-         "0\nVERTEX\n8\n0\n10\n9\n20\n0\n0\nSEQEND\n",
+        {"POLYLINE\n8\n0\n66\n1\n70\n2\n"
+         "0\nVERTEX\n8\n0\n10\n0\n20\n0\n42\n0.3\n"
+         "0\nVERTEX\n8\n0\n10\n5\n20\n2\n42\n0.2\n70\n1\n"
+         "0\nVERTEX\n8\n0\n10\n9\n20\n0\n"
+         "0\nSEQEND\n",
          1,
          [&](const EntityData& e) {
              EXPECT_EQ(xs(e), (std::vector<double>{0, 5, 9}));
              EXPECT_EQ(e.vertices[1].bulge, 0.2);
          }},
         // Extended data of a vertex has no record to be kept in.
-        {"POLYLINE\n8\n0\n66\n1\n0\nVERTEX\n8\n0\n10\n0\n20\n0\n1001\nAPP\n1000\nx\n0\nVERTEX\n8\n0\n10\n9\n20\n0\n0\nSEQEND\n",
-         1, [&](const EntityData& e) { EXPECT_EQ(xs(e), (std::vector<double>{0, 9})); }},
+        {"POLYLINE\n8\n0\n66\n1\n"
+         "0\nVERTEX\n8\n0\n10\n0\n20\n0\n1001\nAPP\n1000\nx\n"
+         "0\nVERTEX\n8\n0\n10\n9\n20\n0\n"
+         "0\nSEQEND\n",
+         1,
+         [&](const EntityData& e) {
+             EXPECT_EQ(xs(e), (std::vector<double>{0, 9}));
+         }},
         // A group before any application's name belongs to none; the application after it is kept.
         {"LINE\n8\n0\n11\n1\n1000\nstray\n1001\nAPP\n1000\nkept\n", 1,
          [](const EntityData& e) {
