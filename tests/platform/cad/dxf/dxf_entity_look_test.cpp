@@ -254,8 +254,9 @@ TEST(DxfEntityLook, OddValuesAreKeptWithinWhatTheyMean)
 TEST(DxfEntityLook, WhatCannotBeWrittenBackIsShownAsCADProgramsShowItAndCounted)
 {
     const char* const kMText = "MTEXT\n8\n0\n10\n3\n20\n4\n40\n2\n41\n30\n71\n5\n1\nAB\n50\n30\n";
-    const char* const kEmbedded = "101\nEmbedded Object\n70\n1\n10\n1\n20\n0\n30\n0\n11\n9\n21\n9\n31\n0\n40\n5\n41\n10\n"
-                                  "42\n11\n43\n10\n71\n%1\n72\n2\n44\n5\n45\n1\n73\n0\n74\n0\n46\n10\n46\n10\n";
+    const char* const kEmbedded =
+        "101\nEmbedded Object\n70\n1\n10\n1\n20\n0\n30\n0\n11\n9\n21\n9\n31\n0\n40\n5\n41\n10\n"
+        "42\n11\n43\n10\n71\n%1\n72\n2\n44\n5\n45\n1\n73\n0\n74\n0\n46\n10\n46\n10\n";
     auto sameText = [](const EntityData& e) {
         EXPECT_EQ(e.insertion, (Point{3, 4, 0}));
         EXPECT_EQ(e.height, 2);
@@ -349,8 +350,9 @@ TEST(DxfEntityLook, WhatCannotBeWrittenBackIsShownAsCADProgramsShowItAndCounted)
     }
     // An entity left out (tilted out of the plan) is counted once, whatever else it carries.
     DocumentModel tilted(nullptr);
-    readDxf("0\nSECTION\n2\nENTITIES\n0\nCIRCLE\n8\n0\n40\n1\n210\n0.6\n230\n0.8\n1001\nH\n1005\n2F\n0\nENDSEC\n0\nEOF\n",
-            tilted);
+    readDxf(
+        "0\nSECTION\n2\nENTITIES\n0\nCIRCLE\n8\n0\n40\n1\n210\n0.6\n230\n0.8\n1001\nH\n1005\n2F\n0\nENDSEC\n0\nEOF\n",
+        tilted);
     EXPECT_EQ(tilted.count(), 0u);
     EXPECT_EQ(tilted.notKeptOnRead(), 1);
 }
