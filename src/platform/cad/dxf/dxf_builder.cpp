@@ -19,8 +19,8 @@ namespace cad {
 namespace {
 
 constexpr double kDegree = geom::kTwoPi / 360.0;
-
-double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
+// A vertex width the file does not give: the polyline's default holds for it.
+constexpr double kNotGiven = std::numeric_limits<double>::quiet_NaN();
 
 Point point(double x, double y, double z) { return {finiteOr(x, 0), finiteOr(y, 0), finiteOr(z, 0)}; }
 
@@ -403,10 +403,12 @@ EntityData DxfDrawingBuilder::start()
 }
 
 // Into the block or layout being read, else into the plan or (flagged as paper space) the first
-// layout. An insert of the plan or of a layout is left out and counted: the plan cannot stand in
+// layout; in the world, or counted where it is tilted out of the plan. An insert of the plan or of a layout is left out and counted: the plan cannot stand in
 // itself, and a layout is no block to place.
 void DxfDrawingBuilder::put(EntityData e)
 {
+    if (!inWorld(e))
+        return;
     if (m_skipBlock) {
         m_notKept += m_skipLayout ? 1 : 0;
         return;
@@ -452,8 +454,7 @@ void DxfDrawingBuilder::line()
     EntityData e = start();
     e.start = point(real(10, 0), real(20, 0), real(30, 0));
     e.end = point(real(11, 0), real(21, 0), real(31, 0));
-    if (inWorld(e))
-        put(std::move(e));
+    put(std::move(e));
 }
 
 void DxfDrawingBuilder::arc() { arcOrCircle(false); }
@@ -475,8 +476,7 @@ void DxfDrawingBuilder::arcOrCircle(bool circle)
         e.startAngle = geom::normalizeAngle(start * kDegree);
         e.endAngle = geom::normalizeAngle(end * kDegree);
     }
-    if (inWorld(e))
-        put(std::move(e));
+    put(std::move(e));
 }
 
 void DxfDrawingBuilder::text()
@@ -498,8 +498,7 @@ void DxfDrawingBuilder::text()
     if (facesDown(e))
         e.rotation = -e.rotation;
     textLook(e);
-    if (inWorld(e))
-        put(std::move(e));
+    put(std::move(e));
 }
 
 // The chunks (3) of a long text, in their order. Its columns (type 75, count 76, 78, 79, width 48,
@@ -548,8 +547,7 @@ void DxfDrawingBuilder::mtext()
     e.rotation = geom::normalizeAngle(angle);
     mtextLook(e);
     m_losesOnSaving = m_losesOnSaving || m_mtextColumns;
-    if (inWorld(e))
-        put(std::move(e));
+    put(std::move(e));
 }
 
 void DxfDrawingBuilder::insert()
@@ -575,7 +573,7 @@ void DxfDrawingBuilder::insert()
     e.rows = static_cast<std::int16_t>(std::clamp(integer(71, 1), 1, 32767));
     e.columnSpacing = finiteOr(real(44, 0), 0);
     e.rowSpacing = finiteOr(real(45, 0), 0);
-    if (e.blockName.isEmpty() || !inWorld(e))
+    if (e.blockName.isEmpty())
         return;
     put(std::move(e));
 }
@@ -583,7 +581,6 @@ void DxfDrawingBuilder::insert()
 // Each group 10 of a light-weight polyline begins a vertex, which the groups 20 and 42 after it fill in.
 void DxfDrawingBuilder::lwVertex(int code, std::string_view, double number)
 {
-    constexpr double kNotGiven = std::numeric_limits<double>::quiet_NaN();
     if (code == 10) {
         m_lwVertices.push_back({number, 0, 0});
     } else if (code == 20 && !m_lwVertices.empty()) {
@@ -628,8 +625,7 @@ void DxfDrawingBuilder::polylineRecord(bool light)
     for (const PolyVertex& v : m_lwVertices)
         e.vertices.push_back({finiteOr(v.x, 0), finiteOr(v.y, 0), bulgeOf(v.bulge)});
     vertexWidths(e, m_lwWidths, defaults, true);
-    if (inWorld(e))
-        put(std::move(e));
+    put(std::move(e));
 }
 
 void DxfDrawingBuilder::vertex()
@@ -647,7 +643,6 @@ void DxfDrawingBuilder::vertex()
         return;
     }
     m_polyline->vertices.push_back({finiteOr(real(10, 0), 0), finiteOr(real(20, 0), 0), bulgeOf(real(42, 0))});
-    constexpr double kNotGiven = std::numeric_limits<double>::quiet_NaN();
     if (has(40) || has(41)) {
         m_vertexWidths.resize(m_polyline->vertices.size(), {kNotGiven, kNotGiven});
         m_vertexWidths.back() = {real(40, kNotGiven), real(41, kNotGiven)};
@@ -663,7 +658,7 @@ void DxfDrawingBuilder::flushPolyline()
     vertexWidths(e, m_vertexWidths, m_polylineWidths, false);
     m_vertexWidths.clear();
     m_losesOnSaving = m_polylineLoses;
-    if (!e.vertices.empty() && inWorld(e))
+    if (!e.vertices.empty())
         put(std::move(e));
 }
 

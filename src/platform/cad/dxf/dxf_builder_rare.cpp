@@ -16,8 +16,6 @@ namespace {
 // its transparency, 45 its margin) and the defined height (46).
 constexpr int kMTextBackgroundCodes[] = {46, 90, 63, 421, 431, 441, 45};
 
-double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
-
 } // namespace
 
 // The groups of AcDbEntity beyond layer, colour and line type, and the thickness and direction

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QIODevice>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,6 +23,8 @@ std::string_view dxfTrim(std::string_view value);
 double dxfReal(std::string_view value);
 // The leading whole number of a value, as strtol reads it ("2.7" gives 2, "x" 0).
 int dxfLeadingInt(std::string_view value);
+// A number read, or `fallback` where it is infinite or not a number (a file may say "1e999").
+inline double finiteOr(double v, double fallback) { return std::isfinite(v) ? v : fallback; }
 
 // Groups of a DXF text, a record at a time: a record is a group with code 0 and the groups that
 // follow it up to the next group 0 (the first record may start otherwise). Each group is checked

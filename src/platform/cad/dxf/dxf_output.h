@@ -117,8 +117,14 @@ public:
     {
         m_beforeSubclass.emplace_back(std::move(subclass), std::move(groups));
     }
-    // True when groups still wait for their marker (none should once an entity is written).
-    bool groupsWaiting() const { return !m_beforeSubclass.empty(); }
+    // Groups whose marker never came are put at the end of the entity they belong to, never into
+    // the next one (every kind's marker is written today: this only guards a change of dxflib).
+    void endEntity()
+    {
+        for (const auto& [subclass, groups] : m_beforeSubclass)
+            m_text.append(groups);
+        m_beforeSubclass.clear();
+    }
 
     void dxfReal(int gc, double value) const override
     {

@@ -364,9 +364,9 @@ void DxfWriter::entity(const EntityData& e)
         m_w.hideNext();
     const DL_Attributes a = attributes(e);
     (this->*dxfEntityKind(e.kind).write)(e, a);
+    m_w.endEntity();
     if (!isPolyline3d(e)) // written before its vertices
         extendedData(e);
-    Q_ASSERT(!m_w.groupsWaiting());
 }
 
 void DxfWriter::layoutEntities(const char* block)
