@@ -152,8 +152,8 @@ inline std::vector<std::array<double, 2>> planPointsAlong(const cad::EntityData&
     std::vector<std::array<double, 2>> out;
     for (int i = 1; i <= steps; ++i) {
         const double t = e.startAngle + sweep * i / (steps + 1);
-        out.push_back({(e.center[0] + e.radius * std::cos(t) - rod[0]) / k,
-                       (e.center[1] + e.radius * std::sin(t) - rod[1]) / k});
+        out.push_back(
+            {(e.center[0] + e.radius * std::cos(t) - rod[0]) / k, (e.center[1] + e.radius * std::sin(t) - rod[1]) / k});
     }
     return out;
 }
@@ -169,7 +169,8 @@ inline double distanceTo(const cad::EntityData& e, double x, double y)
         return std::abs(fromCentre - e.radius);
     double out = INFINITY;
     for (const double t : {e.startAngle, e.endAngle})
-        out = std::min(out, std::hypot(x - e.center[0] - e.radius * std::cos(t), y - e.center[1] - e.radius * std::sin(t)));
+        out = std::min(out,
+                       std::hypot(x - e.center[0] - e.radius * std::cos(t), y - e.center[1] - e.radius * std::sin(t)));
     return out;
 }
 

@@ -62,8 +62,10 @@ TEST_F(FourRodTargetClosure, EveryOutlineClosesOrNothingIsProtected)
         {1, "24.5", "24.499", "69.5", "6.625"},
         {1, "24.5", "24.499", "69.5", "6.625", "1:1000000"},
         {2, "31.596484439794853", "31.591711743669883", "101.97058613647204", "9.6671065185029654", "1:200"},
-        // rx reads 0.000 and the centre is protected: the region between the rods.
+        // rx reads 0.000 and the centre is protected: the region between the rods, in one piece or,
+        // where the long sides' inner circles overlap, in two.
         {0, "30", "29.85", "4", "3"},
+        {0, "30", "29.85", "5", "0.15"},
     };
     for (const Layout& l : grid())
         layouts.push_back(l);
