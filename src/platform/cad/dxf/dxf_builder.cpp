@@ -1,6 +1,7 @@
 // Header variables, tables, blocks and entities of a DXF text, with DXF's defaults, into the drawing.
 #include "platform/cad/dxf/dxf_builder.h"
 
+#include "platform/cad/dxf/dxf_angles.h"
 #include "platform/cad/dxf/dxf_extrusion.h"
 #include "platform/cad/dxf/dxf_groups.h"
 #include "platform/cad/dxf/dxf_layouts.h"
@@ -18,7 +19,6 @@ namespace cad {
 
 namespace {
 
-constexpr double kDegree = geom::kTwoPi / 360.0;
 // A vertex width the file does not give: the polyline's default holds for it.
 constexpr double kNotGiven = std::numeric_limits<double>::quiet_NaN();
 
@@ -95,10 +95,11 @@ void DxfDrawingBuilder::group(int code, std::string_view value, double number)
     while (!value.empty() && value.back() == '\r')
         value.remove_suffix(1);
     if (code >= 1000 && code <= 1071) {
-        // An entity's extended data is kept; a vertex has no record of its own to keep it in.
+        // An entity's extended data is kept; a vertex or the end of the vertices has no record of
+        // its own to keep it in (a 2D polyline is written without either).
         if (m_kind == Kind::Entity)
             extendedGroup(code, value, number);
-        else if (m_kind == Kind::Vertex && m_polyline)
+        else if ((m_kind == Kind::Vertex || m_kind == Kind::SeqEnd) && m_polyline)
             m_polylineLoses = true;
         return;
     }
@@ -473,8 +474,8 @@ void DxfDrawingBuilder::arcOrCircle(bool circle)
         double start = finiteOr(real(50, 0), 0), end = finiteOr(real(51, 0), 0);
         if (facesDown(e))
             mirrorArcDegrees(start, end);
-        e.startAngle = geom::normalizeAngle(start * kDegree);
-        e.endAngle = geom::normalizeAngle(end * kDegree);
+        e.startAngle = geom::normalizeAngle(dxfRadians(start));
+        e.endAngle = geom::normalizeAngle(dxfRadians(end));
     }
     put(std::move(e));
 }
@@ -539,8 +540,12 @@ void DxfDrawingBuilder::mtext()
     m_mtextChunks.append(str(1));
     e.text = decode(m_mtextChunks);
     e.style = name(str(7));
-    // The angle is in degrees; a direction vector, when given, wins.
-    double angle = finiteOr(real(50, 0), 0) * kDegree;
+    // The angle is in degrees, in the text's own system (a mirrored text's turns the other way); a
+    // direction vector, in the world, wins when given.
+    double degrees = finiteOr(real(50, 0), 0);
+    if (facesDown(e))
+        degrees = mirrorDegrees(degrees);
+    double angle = dxfRadians(degrees);
     const double dx = real(11, 0), dy = real(21, 0);
     if ((dx != 0 || dy != 0) && std::isfinite(dx) && std::isfinite(dy))
         angle = std::atan2(dy, dx);
@@ -568,7 +573,7 @@ void DxfDrawingBuilder::insert()
     double rotation = finiteOr(real(50, 0), 0);
     if (facesDown(e))
         rotation = mirrorInsertDegrees(rotation);
-    e.rotation = geom::normalizeAngle(rotation * kDegree);
+    e.rotation = geom::normalizeAngle(dxfRadians(rotation));
     e.columns = static_cast<std::int16_t>(std::clamp(integer(70, 1), 1, 32767));
     e.rows = static_cast<std::int16_t>(std::clamp(integer(71, 1), 1, 32767));
     e.columnSpacing = finiteOr(real(44, 0), 0);

@@ -26,8 +26,7 @@ void DxfWriter::polyline3d(const EntityData& e, const DL_Attributes& a)
     m_w.dxfReal(10, 0);
     m_w.dxfReal(20, 0);
     m_w.dxfReal(30, e.elevation);
-    if (r.thickness != 0)
-        m_w.dxfReal(39, r.thickness);
+    thickness(e);
     m_w.dxfInt(70, kPolyline3d | (e.closed ? 1 : 0) | (r.polylineFlags & 128));
     direction(e);
     extendedData(e);
