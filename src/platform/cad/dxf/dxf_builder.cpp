@@ -95,9 +95,10 @@ void DxfDrawingBuilder::group(int code, std::string_view value, double number)
     while (!value.empty() && value.back() == '\r')
         value.remove_suffix(1);
     if (code >= 1000 && code <= 1071) {
-        // An entity's extended data is kept; a vertex or the end of the vertices has no record of
-        // its own to keep it in (a 2D polyline is written without either).
-        if (m_kind == Kind::Entity)
+        // An entity's extended data is kept, and that of a 3D polyline's end of vertices; a vertex
+        // has no record of its own to keep it in, nor has the end of a 2D polyline's (which is
+        // written as a light-weight polyline).
+        if (m_kind == Kind::Entity || (m_kind == Kind::SeqEnd && m_polyline && isPolyline3d(*m_polyline)))
             extendedGroup(code, value, number);
         else if ((m_kind == Kind::Vertex || m_kind == Kind::SeqEnd) && m_polyline)
             m_polylineLoses = true;
@@ -153,7 +154,9 @@ void DxfDrawingBuilder::end()
         (this->*entity->read)();
         break;
     case Kind::Vertex: vertex(); break;
-    case Kind::SeqEnd: flushPolyline(); break;
+    case Kind::SeqEnd:
+        sequenceEnd();
+        break;
     }
     m_mtextChunks.clear();
     m_mtextColumnGroups = m_mtextEmbedded = m_mtextColumns = false;
@@ -642,7 +645,7 @@ void DxfDrawingBuilder::vertex()
         return;   // a face of a mesh, not a point
     if (flags & 16)
         return; // a control point of a spline's frame, not on the curve as CAD programs draw it
-    if (m_polyline->rare && (m_polyline->rare->polylineFlags & kPolyline3d)) {
+    if (isPolyline3d(*m_polyline)) {
         m_polyline->vertices.push_back({finiteOr(real(10, 0), 0), finiteOr(real(20, 0), 0), 0});
         m_polyline->rare.edit().vertexZ.push_back(finiteOr(real(30, 0), 0));
         return;
@@ -652,6 +655,18 @@ void DxfDrawingBuilder::vertex()
         m_vertexWidths.resize(m_polyline->vertices.size(), {kNotGiven, kNotGiven});
         m_vertexWidths.back() = {real(40, kNotGiven), real(41, kNotGiven)};
     }
+}
+
+// A 3D polyline takes the extended data of the end of its vertices.
+void DxfDrawingBuilder::sequenceEnd()
+{
+    if (m_polyline && isPolyline3d(*m_polyline)) {
+        closeApplication();
+        m_polylineLoses = m_polylineLoses || m_extendedLost;
+        if (!m_extended.empty())
+            m_polyline->rare.edit().sequenceEndData = std::move(m_extended);
+    }
+    flushPolyline();
 }
 
 void DxfDrawingBuilder::flushPolyline()

@@ -46,7 +46,7 @@ void DxfDrawingBuilder::rareGroups(EntityData& e)
 bool DxfDrawingBuilder::inWorld(EntityData& e)
 {
     // A line's direction only sets which way its thickness rises; a 3D polyline stands in the world.
-    if (!e.rare || e.kind == EntityKind::Line || (e.rare->polylineFlags & kPolyline3d))
+    if (!e.rare || e.kind == EntityKind::Line || isPolyline3d(e))
         return true;
     const Facing f = facing(e.rare->extrusion);
     if (f == Facing::Tilted || !standsAlongAxis(e)) {

@@ -100,9 +100,10 @@ void DxfWriter::collectNames()
             m_insertedBlocks.emplace(e.blockName.toUpper(), e.blockName);
         // Readers look up each application of extended data in the APPID table.
         if (e.rare)
-            for (const ExtendedGroup& g : e.rare->extendedData)
-                if (g.code == 1001 && g.text.toUpper() != QLatin1String("ACAD"))
-                    m_applications.emplace(g.text.toUpper(), g.text);
+            for (const auto* data : {&e.rare->extendedData, &e.rare->sequenceEndData})
+                for (const ExtendedGroup& g : *data)
+                    if (g.code == 1001 && g.text.toUpper() != QLatin1String("ACAD"))
+                        m_applications.emplace(g.text.toUpper(), g.text);
     };
     m_model.forEach(note);
     for (const auto& b : t.blocks)
@@ -368,7 +369,7 @@ void DxfWriter::entity(const EntityData& e)
     (this->*dxfEntityKind(e.kind).write)(e, a);
     m_w.endEntity();
     if (!isPolyline3d(e)) // written before its vertices
-        extendedData(e);
+        extendedData(e.rare->extendedData);
 }
 
 void DxfWriter::layoutEntities(const char* block)

@@ -75,12 +75,8 @@ private:
     // A 3D polyline, with its VERTEX entities and SEQEND: dxflib writes every polyline of an R2000
     // file as a light-weight one, which has no heights.
     void polyline3d(const EntityData& e, const DL_Attributes& a);
-    static bool isPolyline3d(const EntityData& e)
-    {
-        return e.kind == EntityKind::Polyline && (e.rare->polylineFlags & kPolyline3d);
-    }
-    // The entity's extended data, at the end of its own record.
-    void extendedData(const EntityData& e);
+    // Extended data (an entity's, at the end of its own record).
+    void extendedData(const std::vector<ExtendedGroup>& data);
     // The one width of every segment, where all have the same at both ends.
     static std::optional<double> constantWidth(const std::vector<SegmentWidth>& widths);
 

@@ -29,7 +29,7 @@ void DxfWriter::polyline3d(const EntityData& e, const DL_Attributes& a)
     thickness(e);
     m_w.dxfInt(70, kPolyline3d | (e.closed ? 1 : 0) | (r.polylineFlags & 128));
     direction(e);
-    extendedData(e);
+    extendedData(r.extendedData);
     for (std::size_t i = 0; i < e.vertices.size(); ++i) {
         m_w.entity("VERTEX");
         m_w.subClass("AcDbEntity");
@@ -44,6 +44,7 @@ void DxfWriter::polyline3d(const EntityData& e, const DL_Attributes& a)
     m_w.entity("SEQEND");
     m_w.subClass("AcDbEntity");
     m_w.dxfString(8, a.getLayer());
+    extendedData(r.sequenceEndData);
 }
 
 } // namespace cad

@@ -63,6 +63,8 @@ struct RareProperties {
     // The extended data of applications (1001 and the groups after it), written back at the end of
     // the entity's record.
     std::vector<ExtendedGroup> extendedData;
+    // A 3D polyline: the extended data of the end of its vertices (SEQEND), written back there.
+    std::vector<ExtendedGroup> sequenceEndData;
 
     bool operator==(const RareProperties&) const = default;
 };

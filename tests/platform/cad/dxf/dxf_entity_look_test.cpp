@@ -35,9 +35,9 @@ def block(m):
     if "ZB" not in m.doc.blocks:
         m.doc.blocks.new("ZB").add_line((0, 0), (1, 1))
     return "ZB"
-def seqend_xdata(m, a):
-    p = m.add_polyline2d([(0, 0), (5, 5), (9, 0)], dxfattribs=a)
-    p.seqend.set_xdata("RIDE_A", [(1000, "end")])
+def seqend_xdata(m, a, make=lambda m, a: m.add_polyline2d([(0, 0), (5, 5), (9, 0)], dxfattribs=a)):
+    p = make(m, a)
+    p.seqend.set_xdata("RIDE_A", [(1000, "end"), (1040, 2.5)])
     return p
 def polyline2d(m, a, flags, frame, curve):
     p = m.add_polyline2d([], dxfattribs={**a, "flags": flags})
@@ -110,6 +110,8 @@ ROWS = {
     "near_axis_down": (lambda m, a: m.add_arc((10, 20), 2, 30, 60, dxfattribs={**a, "extrusion": (0, -1e-8, -1)}),
                        ["extrusion", "center", "start_angle", "end_angle"]),
     "seqend_xdata": (seqend_xdata, ["curve"]),
+    "seqend_xdata3d": (lambda m, a: seqend_xdata(m, a, lambda m, a: m.add_polyline3d([(0, 0, 1), (5, 5, 2)], dxfattribs=a)),
+                       ["points3d", "end_xdata"]),
     "spline_fit": (lambda m, a: polyline2d(m, a, 4, [(0, 0), (10, 10), (20, 0)],
                                            [(0, 0, 0, 8), (5, 3.75, 0, 8), (10, 5, 0, 8), (15, 3.75, 0, 8), (20, 0, 0, 8)]),
                    ["curve"]),
@@ -134,6 +136,7 @@ def direction(e):
     return tuple(round(c, 12) for c in e.get_text_direction().normalize())
 def value(e, attribute):
     special = {"widths": widths, "xdata": xdata, "curve": curve, "points3d": lambda e: list(e.points()), "direction": direction,
+               "end_xdata": lambda e: xdata(e.seqend),
                "vertex_widths": lambda e: [(s, w) for x, y, s, w, b in e.get_points("xyseb")]}
     v = special[attribute](e) if attribute in special else e.dxf.get(attribute, e.dxf.get_default(attribute))
     return round(v, 9) if attribute.endswith("_angle") else v
@@ -199,7 +202,8 @@ const char* const kRows[] = {"lineweight",         "true_color",        "color_n
                              "polyline3d_xdata",   "spline_fit",        "curve_fit",
                              "insert_z_scale",     "insert_scales",     "widths_beside_constant",
                              "arc_down_wide",      "mtext_down_vector", "mtext_down_angle",
-                             "near_axis_up",       "near_axis_down",    "seqend_xdata"};
+                             "near_axis_up",       "near_axis_down",    "seqend_xdata",
+                             "seqend_xdata3d"};
 
 std::vector<EntityData> entities(const DocumentModel& model)
 {
