@@ -186,29 +186,14 @@ BENCHMARK(BM_FullRedraw1MExtents)->Unit(benchmark::kMillisecond);
 
 // The same plans with every entity in a true colour with a lineweight and extended data, or every
 // entity mirrored: goals 1.3x and 1x the plain plan's time.
-void BM_FullRedraw100kExtentsLook(benchmark::State& state)
+void BM_FullRedrawExtentsDressed(benchmark::State& state, int lots, Dress dress)
 {
-    paint(state, extentsView(100, Dress::Look), 100, 1, Dress::Look);
+    paint(state, extentsView(lots, dress), lots, 1, dress);
 }
-BENCHMARK(BM_FullRedraw100kExtentsLook)->Unit(benchmark::kMillisecond);
-
-void BM_FullRedraw1MExtentsLook(benchmark::State& state)
-{
-    paint(state, extentsView(316, Dress::Look), 316, 1, Dress::Look);
-}
-BENCHMARK(BM_FullRedraw1MExtentsLook)->Unit(benchmark::kMillisecond);
-
-void BM_FullRedraw100kExtentsMirrored(benchmark::State& state)
-{
-    paint(state, extentsView(100, Dress::Mirrored), 100, 1, Dress::Mirrored);
-}
-BENCHMARK(BM_FullRedraw100kExtentsMirrored)->Unit(benchmark::kMillisecond);
-
-void BM_FullRedraw1MExtentsMirrored(benchmark::State& state)
-{
-    paint(state, extentsView(316, Dress::Mirrored), 316, 1, Dress::Mirrored);
-}
-BENCHMARK(BM_FullRedraw1MExtentsMirrored)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FullRedrawExtentsDressed, 100kLook, 100, Dress::Look)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FullRedrawExtentsDressed, 1MLook, 316, Dress::Look)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FullRedrawExtentsDressed, 100kMirrored, 100, Dress::Mirrored)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FullRedrawExtentsDressed, 1MMirrored, 316, Dress::Mirrored)->Unit(benchmark::kMillisecond);
 
 // 100 000 polylines, the site plan's shapes (roads, boundaries, lamps and trees as bulged circles,
 // kerbs, buildings), thin or with the widths a plan gives them (roads wider than a pixel at the
@@ -285,11 +270,11 @@ void BM_FullRedraw100kPolylinesWideInTrueColours(benchmark::State& state)
 }
 BENCHMARK(BM_FullRedraw100kPolylinesWideInTrueColours)->Unit(benchmark::kMillisecond);
 
-// One mirrored polyline of 100 000 bulged vertices, a meander, thin or 0.4 wide: its repaint after
-// one zoom step in from the fit, as the wheel gives it.
+// One mirrored polyline of 100 000 bulged vertices, a meander: its repaint after one zoom step in
+// from the fit, as the wheel gives it, thin, 0.4 wide (narrower than a pixel there) and 3 wide.
 void BM_ZoomStepLongBulgedPolyline(benchmark::State& state)
 {
-    const bool wide = state.range(0) != 0;
+    const double width = double(state.range(0)) / 10;
     cad::DocumentModel model(nullptr);
     model.setDefaultTables();
     cad::EntityData e;
@@ -297,8 +282,8 @@ void BM_ZoomStepLongBulgedPolyline(benchmark::State& state)
     for (int i = 0; i < 100000; ++i)
         e.vertices.push_back({double(i % 1000) * 2, double(i / 1000) * 4 + (i % 2) * 0.5, i % 2 ? -0.6 : 0.6});
     e.rare.edit().extrusion = {0, 0, -1};
-    if (wide)
-        e.rare.edit().widths.assign(e.vertices.size(), {0.4, 0.4});
+    if (width > 0)
+        e.rare.edit().widths.assign(e.vertices.size(), {width, width});
     model.add(e);
     cad::ViewTransform v;
     v.size = kScreen;
@@ -306,7 +291,7 @@ void BM_ZoomStepLongBulgedPolyline(benchmark::State& state)
     v.scale *= 1.25;
     paintModel(state, model, {}, v);
 }
-BENCHMARK(BM_ZoomStepLongBulgedPolyline)->ArgName("wide")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomStepLongBulgedPolyline)->ArgName("tenths")->Arg(0)->Arg(4)->Arg(30)->Unit(benchmark::kMillisecond);
 
 // The same on a screen of twice the pixel density.
 void BM_FullRedraw100kExtentsDenseScreen(benchmark::State& state) { paint(state, extentsView(), 100, 2); }

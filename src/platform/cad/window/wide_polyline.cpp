@@ -43,10 +43,51 @@ std::optional<QPointF> crossing(const QPointF& p1, const QPointF& p2, const QPoi
     return p1 + u * t;
 }
 
+// A bulged segment's arc: centre, radius, start angle and sweep (4 atan(bulge)), its centre on the
+// left of a->b for a positive bulge.
+struct Arc {
+    double cx, cy, r, start, sweep;
+};
+
+Arc arcOf(const PolyVertex& a, const PolyVertex& b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
+    const double sweep = 4 * std::atan(a.bulge);
+    const double d = (len / 2) / std::tan(sweep / 2);
+    const double cx = (a.x + b.x) / 2 - dy / len * d, cy = (a.y + b.y) / 2 + dx / len * d;
+    return {cx, cy, std::hypot(a.x - cx, a.y - cy), std::atan2(a.y - cy, a.x - cx), sweep};
+}
+
+// A box about all a segment covers: its band's corners, or the circle of a bulged one's arc.
+QRectF segmentBounds(const PolyVertex& a, const PolyVertex& b, const SegmentWidth& w, const Edges* edges)
+{
+    if (edges) {
+        const QPointF corners[] = {edges->leftFrom, edges->leftTo, edges->rightFrom, edges->rightTo};
+        double x0 = corners[0].x(), x1 = x0, y0 = corners[0].y(), y1 = y0;
+        for (const QPointF& c : corners) {
+            x0 = std::min(x0, c.x());
+            x1 = std::max(x1, c.x());
+            y0 = std::min(y0, c.y());
+            y1 = std::max(y1, c.y());
+        }
+        return QRectF(QPointF(x0, y0), QPointF(x1, y1));
+    }
+    const Arc arc = arcOf(a, b);
+    const double reach = arc.r + std::max(w.start, w.end) / 2;
+    const double cx = arc.cx, cy = arc.cy;
+    return QRectF(QPointF(cx - reach, cy - reach), QPointF(cx + reach, cy + reach));
+}
+
+// QRectF::intersects, but true of a box of no width or height too (a line along an axis).
+bool meets(const QRectF& a, const QRectF& b)
+{
+    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
 } // namespace
 
 void widePolyline(const std::vector<PolyVertex>& v, const std::vector<SegmentWidth>& widths, bool closed,
-                  const QTransform& toDevice, std::vector<QPolygonF>& fills, std::vector<QLineF>& lines)
+                  const QTransform& toDevice, const QRectF& view, Polygons& fills, std::vector<QLineF>& lines)
 {
     const std::size_t n = v.size();
     if (n < 2)
@@ -81,48 +122,53 @@ void widePolyline(const std::vector<PolyVertex>& v, const std::vector<SegmentWid
         join(&Edges::leftFrom, &Edges::leftTo);
         join(&Edges::rightFrom, &Edges::rightTo);
     }
+    // What the view shows, in the polyline's own coordinates, a pixel around it.
+    const QRectF seen = toDevice.inverted().mapRect(view.adjusted(-1, -1, 1, 1));
     for (std::size_t i = 0; i < segments; ++i) {
         const PolyVertex& a = v[i];
         const PolyVertex& b = v[(i + 1) % n];
         const SegmentWidth w = widthOf(i);
+        if (!meets(seen, segmentBounds(a, b, w, edges[i] ? &mitred[i] : nullptr)))
+            continue;
         // Narrower than a pixel: its centre line (an arc's in chords) is all that shows.
         const bool narrow = std::max(w.start, w.end) * pixels < 1;
         if (narrow && straight(a, b)) {
             lines.emplace_back(toDevice.map(QPointF(a.x, a.y)), toDevice.map(QPointF(b.x, b.y)));
             continue;
         }
-        QPolygonF band;
         if (edges[i]) {
             const Edges& e = mitred[i];
-            band << e.leftFrom << e.leftTo << e.rightTo << e.rightFrom;
-        } else {
-            // An arc of included angle 4 atan(bulge), its centre on the left of a->b for a positive bulge.
-            const double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
-            const double theta = 4 * std::atan(a.bulge);
-            const double d = (len / 2) / std::tan(theta / 2);
-            const double cx = (a.x + b.x) / 2 - dy / len * d, cy = (a.y + b.y) / 2 + dx / len * d;
-            const double r = std::hypot(a.x - cx, a.y - cy);
-            const double start = std::atan2(a.y - cy, a.x - cx);
-            const int steps =
-                std::clamp(static_cast<int>(std::ceil(std::abs(theta) * std::sqrt(r * pixels + 1))), 4, 1024);
-            QPolygonF inner;
-            for (int k = 0; k <= steps; ++k) {
-                const double f = static_cast<double>(k) / steps, angle = start + theta * f;
-                const double half = (w.start + (w.end - w.start) * f) / 2;
-                const double c = std::cos(angle), s = std::sin(angle);
-                band << QPointF(cx + c * (r + half), cy + s * (r + half));
-                inner.prepend(QPointF(cx + c * (r - half), cy + s * (r - half)));
-            }
-            if (narrow) {
-                for (int k = 0; k < steps; ++k) {
-                    const QPointF p = (band[k] + inner[steps - k]) / 2, q = (band[k + 1] + inner[steps - k - 1]) / 2;
-                    lines.emplace_back(toDevice.map(p), toDevice.map(q));
-                }
-                continue;
-            }
-            band << inner;
+            for (const QPointF& corner : {e.leftFrom, e.leftTo, e.rightTo, e.rightFrom})
+                fills.points.push_back(toDevice.map(corner));
+            fills.sizes.push_back(4);
+            continue;
         }
-        fills.push_back(toDevice.map(band));
+        const Arc arc = arcOf(a, b);
+        const int steps =
+            std::clamp(static_cast<int>(std::ceil(std::abs(arc.sweep) * std::sqrt(arc.r * pixels + 1))), 4, 1024);
+        if (narrow) {
+            QPointF last = toDevice.map(QPointF(a.x, a.y));
+            for (int k = 1; k <= steps; ++k) {
+                const double angle = arc.start + arc.sweep * k / steps;
+                const QPointF next =
+                    toDevice.map(QPointF(arc.cx + arc.r * std::cos(angle), arc.cy + arc.r * std::sin(angle)));
+                lines.emplace_back(last, next);
+                last = next;
+            }
+            continue;
+        }
+        // Along the arc on its outer edge, back on its inner one.
+        const std::size_t first = fills.points.size();
+        fills.points.resize(first + 2 * static_cast<std::size_t>(steps + 1));
+        QPointF* band = fills.points.data() + first;
+        for (int k = 0; k <= steps; ++k) {
+            const double f = static_cast<double>(k) / steps, angle = arc.start + arc.sweep * f;
+            const double half = (w.start + (w.end - w.start) * f) / 2;
+            const double c = std::cos(angle), s = std::sin(angle);
+            band[k] = toDevice.map(QPointF(arc.cx + c * (arc.r + half), arc.cy + s * (arc.r + half)));
+            band[2 * steps + 1 - k] = toDevice.map(QPointF(arc.cx + c * (arc.r - half), arc.cy + s * (arc.r - half)));
+        }
+        fills.sizes.push_back(static_cast<std::uint32_t>(2 * (steps + 1)));
     }
 }
 
