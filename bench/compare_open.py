@@ -47,7 +47,7 @@ CATEGORIES = ["ROAD", "BOUNDARY", "LAMP", "TREE", "KERB", "BUILDING"]
 def generate(path, entities, kind="site"):
     """A site plan of square lots on a few layers, written by ezdxf without $INSUNITS."""
     import ezdxf
-    doc = ezdxf.new("R2000")
+    doc = ezdxf.new("R2004" if kind in ("look", "widelook") else "R2000")  # true colours need R2004
     if "$INSUNITS" in doc.header:
         del doc.header["$INSUNITS"]  # metres make LibreCAD's fit-to-page output unusable
     for name, color in (("ROADS", 8), ("BUILDINGS", 5), ("LAMPS", 2), ("BOUNDARY", 1), ("TREES", 3)):
@@ -183,6 +183,7 @@ def main():
     parser.add_argument("--kinds", default=",".join(KINDS),
                         help="which plans: " + ", ".join(KINDS) + " (other programs open the plain site plan only)")
     parser.add_argument("--before", help="folder of another build's benchmarks, run alongside as RIDE-before")
+    parser.add_argument("--ride-only", action="store_true", help="leave the other programs out")
     parser.add_argument("--write", nargs=3, help=argparse.SUPPRESS)
     args = parser.parse_args()
     if args.write:
@@ -211,7 +212,7 @@ def measure(kind, size, args, found):
         print(f"writing {plan} ...", flush=True)
         write_in_child(plan + ".part", size, kind)
         os.replace(plan + ".part", plan)
-    tools_here = {n: go for n, go in found.items() if kind == "site" or n.startswith("RIDE")}
+    tools_here = {n: go for n, go in found.items() if (kind == "site" and not args.ride_only) or n.startswith("RIDE")}
     results = {name: [] for name in tools_here}
     for _ in range(args.runs):
         for name, go in tools_here.items():  # alternating, so load on the machine hits all alike
