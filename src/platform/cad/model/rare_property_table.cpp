@@ -2,7 +2,7 @@
 #include "platform/cad/model/rare_property_table.h"
 
 #include <QHash>
-#include <functional>
+#include <bit>
 
 namespace cad {
 
@@ -11,7 +11,8 @@ namespace {
 class Hasher {
 public:
     void add(std::size_t v) { m_h = (m_h ^ v) * 0x100000001B3ull + 0x9E3779B97F4A7C15ull; }
-    void add(double v) { add(std::hash<double>()(v)); }
+    // Its bits (equal numbers have equal bits, but for the two zeros).
+    void add(double v) { add(v == 0 ? std::size_t(0) : std::bit_cast<std::size_t>(v)); }
     void add(const QString& s) { add(static_cast<std::size_t>(qHash(s))); }
     void add(const Point& p)
     {

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <deque>
 #include <limits>

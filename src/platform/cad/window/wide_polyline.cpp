@@ -95,40 +95,55 @@ void widePolyline(const std::vector<PolyVertex>& v, const std::vector<SegmentWid
     const std::size_t segments = closed ? n : n - 1;
     auto widthOf = [&](std::size_t i) { return i < widths.size() ? widths[i] : SegmentWidth{}; };
     const double pixels = std::sqrt(std::abs(toDevice.determinant()));
-    std::vector<std::optional<Edges>> edges(segments);
-    for (std::size_t i = 0; i < segments; ++i)
-        if (straight(v[i], v[(i + 1) % n]))
-            edges[i] = edgesOf(v[i], v[(i + 1) % n], widthOf(i));
+    auto edgesAt = [&](std::size_t i) -> std::optional<Edges> {
+        const PolyVertex& from = v[i];
+        const PolyVertex& to = v[(i + 1) % n];
+        return straight(from, to) ? std::optional<Edges>(edgesOf(from, to, widthOf(i))) : std::nullopt;
+    };
     // Square corners: the edges of two straight segments meeting at a vertex end where they cross,
-    // unless that lies far out (a nearly reversing turn), where they end square.
-    std::vector<Edges> mitred(segments);
-    for (std::size_t i = 0; i < segments; ++i)
-        if (edges[i])
-            mitred[i] = *edges[i];
-    for (std::size_t i = 0; i < segments; ++i) {
+    // unless that lies far out (a nearly reversing turn), where they end square. Worked out a corner
+    // at a time, carried from one segment to the next.
+    struct Corner {
+        std::optional<QPointF> left, right;
+    };
+    auto cornerAfter = [&](std::size_t i, const std::optional<Edges>& e) -> Corner {
         const std::size_t next = i + 1 < segments ? i + 1 : (closed ? 0 : segments);
-        if (next == segments || !edges[i] || !edges[next])
-            continue;
+        if (next == segments || !e)
+            return {};
+        const std::optional<Edges> f = edgesAt(next);
+        if (!f)
+            return {};
         const PolyVertex& at = v[(i + 1) % n];
         const double limit = 2 * std::max({widthOf(i).end, widthOf(next).start, 1e-12});
-        auto join = [&](QPointF Edges::*from, QPointF Edges::*to) {
-            const auto x = crossing(edges[i].value().*from, edges[i].value().*to, edges[next].value().*from,
-                                    edges[next].value().*to);
-            if (x && std::hypot(x->x() - at.x, x->y() - at.y) <= limit) {
-                mitred[i].*to = *x;
-                mitred[next].*from = *x;
-            }
+        auto join = [&](QPointF Edges::*from, QPointF Edges::*to) -> std::optional<QPointF> {
+            const auto x = crossing((*e).*from, (*e).*to, (*f).*from, (*f).*to);
+            if (x && std::hypot(x->x() - at.x, x->y() - at.y) <= limit)
+                return x;
+            return std::nullopt;
         };
-        join(&Edges::leftFrom, &Edges::leftTo);
-        join(&Edges::rightFrom, &Edges::rightTo);
-    }
+        return {join(&Edges::leftFrom, &Edges::leftTo), join(&Edges::rightFrom, &Edges::rightTo)};
+    };
+    Corner before = closed ? cornerAfter(segments - 1, edgesAt(segments - 1)) : Corner{};
+    // Room for a band of ten corners a segment (an arc's fewest) at once, not by doubling: a polyline
+    // of many segments would otherwise pass through twice its corners' room.
+    fills.points.reserve(fills.points.size() + 10 * segments);
     // What the view shows, in the polyline's own coordinates, a pixel around it.
     const QRectF seen = toDevice.inverted().mapRect(view.adjusted(-1, -1, 1, 1));
     for (std::size_t i = 0; i < segments; ++i) {
         const PolyVertex& a = v[i];
         const PolyVertex& b = v[(i + 1) % n];
         const SegmentWidth w = widthOf(i);
-        if (!meets(seen, segmentBounds(a, b, w, edges[i] ? &mitred[i] : nullptr)))
+        const std::optional<Edges> edges = edgesAt(i);
+        const Corner after = cornerAfter(i, edges);
+        std::optional<Edges> mitred = edges;
+        if (mitred) {
+            mitred->leftFrom = before.left.value_or(mitred->leftFrom);
+            mitred->rightFrom = before.right.value_or(mitred->rightFrom);
+            mitred->leftTo = after.left.value_or(mitred->leftTo);
+            mitred->rightTo = after.right.value_or(mitred->rightTo);
+        }
+        before = after;
+        if (!meets(seen, segmentBounds(a, b, w, mitred ? &*mitred : nullptr)))
             continue;
         // Narrower than a pixel: its centre line (an arc's in chords) is all that shows.
         const bool narrow = std::max(w.start, w.end) * pixels < 1;
@@ -136,8 +151,8 @@ void widePolyline(const std::vector<PolyVertex>& v, const std::vector<SegmentWid
             lines.emplace_back(toDevice.map(QPointF(a.x, a.y)), toDevice.map(QPointF(b.x, b.y)));
             continue;
         }
-        if (edges[i]) {
-            const Edges& e = mitred[i];
+        if (mitred) {
+            const Edges& e = *mitred;
             for (const QPointF& corner : {e.leftFrom, e.leftTo, e.rightTo, e.rightFrom})
                 fills.points.push_back(toDevice.map(corner));
             fills.sizes.push_back(4);
