@@ -7,6 +7,12 @@
 
 namespace cad {
 
+namespace {
+
+constexpr std::size_t kFewColours = 16;
+
+} // namespace
+
 void ColourBatch::clear()
 {
     lines.clear();
@@ -42,9 +48,14 @@ ColourBatches::ColourBatches(const QSizeF& size) : m_window(size)
 ColourBatch& ColourBatches::trueColour(QRgb rgb)
 {
     rgb &= 0xFFFFFFu;
-    const auto it = m_trueIndex.constFind(rgb);
-    if (it != m_trueIndex.constEnd())
+    // A plan's handful of true colours are found by looking along them; many, by their index.
+    if (m_trueRgb.size() <= kFewColours) {
+        for (std::size_t i = 0; i < m_trueRgb.size(); ++i)
+            if (m_trueRgb[i] == rgb)
+                return m_true[i];
+    } else if (const auto it = m_trueIndex.constFind(rgb); it != m_trueIndex.constEnd()) {
         return m_true[it.value()];
+    }
     m_trueIndex.insert(rgb, m_true.size());
     m_trueRgb.push_back(rgb);
     ColourBatch& b = m_true.emplace_back();
