@@ -48,15 +48,17 @@ std::size_t hashOf(const RareProperties& r)
     }
     for (double z : r.vertexZ)
         h.add(z);
-    for (const SegmentWidth& w : r.widths) {
-        h.add(w.start);
-        h.add(w.end);
-    }
-    for (const ExtendedGroup& g : r.extendedData) {
-        h.add(static_cast<std::size_t>(g.code));
-        h.add(g.text);
-        h.add(g.number);
-    }
+    for (const auto* widths : {&r.widths, &r.widthsBesideConstant})
+        for (const SegmentWidth& w : *widths) {
+            h.add(w.start);
+            h.add(w.end);
+        }
+    for (const auto* data : {&r.extendedData, &r.sequenceEndData})
+        for (const ExtendedGroup& g : *data) {
+            h.add(static_cast<std::size_t>(g.code));
+            h.add(g.text);
+            h.add(g.number);
+        }
     return h.value();
 }
 
