@@ -61,7 +61,7 @@ bool DxfDrawingBuilder::inWorld(EntityData& e)
         return true;
     case Facing::Tilted:
         if (!m_skipBlock || m_skipLayout)
-            ++m_notKept;
+            m_notKept.add(NotKeptKind::Tilted);
         return false;
     }
     return true;

@@ -1,6 +1,8 @@
 // The pass over a DXF file: checks its structure and hands on only what the drawing engine keeps.
 #pragma once
 
+#include "platform/cad/model/not_kept.h"
+
 #include <QString>
 #include <cstddef>
 #include <string_view>
@@ -16,7 +18,7 @@ inline constexpr std::size_t kDxfMaxValue = 1000;
 
 struct DxfScanResult {
     QString acadver, codepage;   // raw header values
-    int notKept = 0;             // entities of the plan, its blocks or layouts left out (other kinds,
+    NotKeptOnRead notKept;       // entities of the plan, its blocks or layouts left out (other kinds,
                                  // meshes), and layouts whose name would be lost (beyond the two kept, or
                                  // not tied to one of them)
 };

@@ -56,6 +56,7 @@ DxfWriter::DxfWriter(const DocumentModel& model, DxfOutput& w, DxfEncoding encod
 void DxfWriter::write()
 {
     collectNames();
+    m_w.layouts(layouts());
     m_w.enter(DxfOutput::Part::Header);
     header();
     tables();
@@ -66,7 +67,6 @@ void DxfWriter::write()
     // The first layout's entities stand among the plan's, flagged as paper space (R2000 and later).
     layoutEntities(kLayoutBlocks[0]);
     m_w.sectionEnd();
-    m_w.layouts(layouts());
     m_w.enter(DxfOutput::Part::Objects);
     m_dxf.writeObjects(m_w);
     m_dxf.writeObjectsEnd(m_w);
@@ -100,10 +100,14 @@ void DxfWriter::collectNames()
             m_insertedBlocks.emplace(e.blockName.toUpper(), e.blockName);
         // Readers look up each application of extended data in the APPID table.
         if (e.rare)
-            for (const ExtendedGroup& g : e.rare->extendedData)
-                if (g.code == 1001 && g.text.toUpper() != QLatin1String("ACAD"))
-                    m_applications.emplace(g.text.toUpper(), g.text);
+            noteApplications(e.rare->extendedData);
     };
+    for (const auto& l : m_layers)
+        noteApplications(l.extendedData);
+    for (const auto& b : t.blocks) {
+        noteApplications(b.extendedData);
+        noteApplications(b.recordExtendedData);
+    }
     m_model.forEach(note);
     for (const auto& b : t.blocks)
         for (const auto& e : b.entities)
@@ -134,6 +138,14 @@ void DxfWriter::collectNames()
             m_styleNames.insert(s.name.toUpper(), s.name); // the first of one name wins
 }
 
+bool DxfWriter::writesLayout(const char* block) const
+{
+    const auto& read = m_model.tables().layouts;
+    return read.empty() || QLatin1String(block) == QLatin1String(kLayoutBlocks[0])
+           || std::any_of(read.begin(), read.end(),
+                          [&](const LayoutData& l) { return l.block == QLatin1String(block); });
+}
+
 // The tabs keep their order; a layout whose tab the file did not give comes after those it did.
 std::vector<DxfLayoutOut> DxfWriter::layouts()
 {
@@ -141,6 +153,8 @@ std::vector<DxfLayoutOut> DxfWriter::layouts()
     std::vector<DxfLayoutOut> out;
     std::vector<int> tabs;
     for (std::size_t k = 0; k < std::size(kLayoutBlocks); ++k) {
+        if (!writesLayout(kLayoutBlocks[k]))
+            continue;
         int tab = 0;
         for (const auto& l : m_model.tables().layouts)
             if (l.block == QLatin1String(kLayoutBlocks[k]))
@@ -242,6 +256,7 @@ void DxfWriter::tables()
         const int color = l.color == 0 ? 7 : std::abs(l.color);
         m_dxf.writeLayer(m_w, DL_LayerData(text(l.name), l.flags, l.color < 0),
                          DL_Attributes("", color, static_cast<int>(l.lineweight), text(lt), 1.0));
+        layerGroups(l);
     }
     m_w.tableEnd();
 
@@ -266,8 +281,10 @@ void DxfWriter::tables()
     m_dxf.writeDimStyle(m_w, 1, 1, 1, 1, 1);
     m_w.enter(DxfOutput::Part::BlockRecords);
     m_dxf.writeBlockRecord(m_w);
-    for (const BlockDefinition* b : m_blocks)
+    for (const BlockDefinition* b : m_blocks) {
         m_dxf.writeBlockRecord(m_w, text(b->name));
+        extendedGroups(b->recordExtendedData);
+    }
     for (const auto& [key, name] : m_insertedBlocks)
         m_dxf.writeBlockRecord(m_w, text(name));
     m_w.tableEnd();
@@ -325,6 +342,8 @@ void DxfWriter::blocks()
     // By position, not by pointer: two uses of one string literal need not share an address.
     for (std::size_t i = 0; i < std::size(kLayoutBlocks); ++i) {
         const char* layout = kLayoutBlocks[i];
+        if (!writesLayout(layout))
+            continue;
         m_dxf.writeBlock(m_w, DL_BlockData(layout, 0, 0.0, 0.0, 0.0));
         if (i > 0)
             layoutEntities(layout);
@@ -332,7 +351,10 @@ void DxfWriter::blocks()
     }
     for (const BlockDefinition* b : m_blocks) {
         const std::string name = text(b->name);
+        m_w.blockEntry(b->flags, text(b->xrefPath));
         m_dxf.writeBlock(m_w, DL_BlockData(name, b->flags, b->base[0], b->base[1], b->base[2]));
+        m_w.endBlockEntry();
+        blockGroups(*b);
         for (const auto& e : b->entities)
             entity(e);
         m_dxf.writeEndBlock(m_w, name);

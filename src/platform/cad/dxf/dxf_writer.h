@@ -46,8 +46,10 @@ private:
     std::string text(const QString& s);
     // Every layer, line type and block the entities name gets a table entry, so readers find them.
     void collectNames();
-    // The two layouts as they are written, in the order of kLayoutBlocks.
+    // The layouts as they are written, in the order of kLayoutBlocks: those read (the first always,
+    // as readers expect it), or both where none was read.
     std::vector<DxfLayoutOut> layouts();
+    bool writesLayout(const char* block) const;
     void header();
     static int defaultCode(const QVariant& v);
     void tables();
@@ -80,6 +82,14 @@ private:
     }
     // The entity's extended data, at the end of its own record.
     void extendedData(const EntityData& e);
+    // Extended data where the writer stands; each application is noted for the APPID table first.
+    void extendedGroups(const std::vector<ExtendedGroup>& groups);
+    void noteApplications(const std::vector<ExtendedGroup>& groups);
+    // What dxflib leaves out of a layer entry and of a block (dxf_writer_tables.cpp), written at
+    // the end of each: a layer's plot flag, true colour and extended data; a block's description
+    // and extended data, and its record's.
+    void layerGroups(const LayerData& l);
+    void blockGroups(const BlockDefinition& b);
     // The one width of every segment, where all have the same at both ends.
     static std::optional<double> constantWidth(const std::vector<SegmentWidth>& widths);
 

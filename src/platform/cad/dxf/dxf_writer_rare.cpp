@@ -46,10 +46,12 @@ void DxfWriter::direction(const EntityData& e)
     m_w.dxfReal(230, n[2]);
 }
 
+void DxfWriter::extendedData(const EntityData& e) { extendedGroups(e.rare->extendedData); }
+
 // Strings as text, numbers as numbers (1010 to 1059 reals, 1060 to 1071 whole numbers), in the order read.
-void DxfWriter::extendedData(const EntityData& e)
+void DxfWriter::extendedGroups(const std::vector<ExtendedGroup>& groups)
 {
-    for (const ExtendedGroup& g : e.rare->extendedData) {
+    for (const ExtendedGroup& g : groups) {
         if (g.code >= 1060)
             m_w.dxfInt(g.code, static_cast<int>(std::clamp(g.number, double(INT_MIN), double(INT_MAX))));
         else if (g.code >= 1010)
