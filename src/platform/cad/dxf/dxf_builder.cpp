@@ -363,9 +363,6 @@ void DxfDrawingBuilder::block()
     endBlockDefinition();
     const QString name = decode(str(2));
     auto extended = ownExtendedData();
-    // The writer makes the plan's and the layouts' blocks anew.
-    if (!extended.empty() && layoutBlockOf(name) != LayoutBlock::None)
-        m_notKept.add(NotKeptKind::LayoutBlockExtendedData);
     // The first two layouts are kept apart from the plan; the entities of any further one are lost
     // and counted. What stands in the plan's own block is part of the plan, as in the ENTITIES
     // section (the engine writes it there and the block empty). A block without a name cannot be
@@ -377,10 +374,16 @@ void DxfDrawingBuilder::block()
             if (block.compare(QLatin1String(kept), Qt::CaseInsensitive) == 0)
                 m_layoutBlock = QLatin1String(kept);
         m_skipBlock = m_skipLayout = m_layoutBlock.isEmpty();
+        if (!extended.empty() && m_skipLayout)
+            m_notKept.add(NotKeptKind::LayoutBlockExtendedData);
+        else if (!extended.empty())
+            layoutBlockData(m_layoutBlock, std::move(extended));
         return;
     }
     case LayoutBlock::Model:
         m_modelBlock = true;
+        if (!extended.empty())
+            layoutBlockData(QLatin1String(kWritersModelBlock), std::move(extended));
         return;
     case LayoutBlock::None:
         break;
@@ -468,6 +471,15 @@ void DxfDrawingBuilder::put(EntityData e)
         layout(QLatin1String(kLayoutBlocks[0])).entities.push_back(std::move(e));
     else
         m_model.add(std::move(e));
+}
+
+// Extended data of the plan's or a kept layout's block (other programs put their own there), written
+// back with it; the layout is kept even where it holds nothing else.
+void DxfDrawingBuilder::layoutBlockData(const QString& block, std::vector<ExtendedGroup> groups)
+{
+    if (block != QLatin1String(kWritersModelBlock))
+        layout(block);
+    m_model.tables().ownBlockExtendedData[block] = std::move(groups);
 }
 
 LayoutData& DxfDrawingBuilder::layout(const QString& block)

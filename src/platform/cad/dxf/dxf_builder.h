@@ -127,6 +127,7 @@ private:
     // That of a table entry or a block, where what was left out is counted at once.
     std::vector<ExtendedGroup> ownExtendedData();
     LayoutData& layout(const QString& block);
+    void layoutBlockData(const QString& block, std::vector<ExtendedGroup> groups);
     void flushPolyline();
     void endBlockDefinition();
 

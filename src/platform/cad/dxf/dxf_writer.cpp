@@ -44,7 +44,7 @@ namespace {
 constexpr double kToDegrees = 360.0 / geom::kTwoPi;
 
 // The blocks dxflib's block records and layout objects name, which the writer always writes.
-constexpr const char* kWritersBlocks[] = {"*Model_Space", kLayoutBlocks[0], kLayoutBlocks[1]};
+constexpr const char* kWritersBlocks[] = {kWritersModelBlock, kLayoutBlocks[0], kLayoutBlocks[1]};
 
 } // namespace
 
@@ -108,6 +108,8 @@ void DxfWriter::collectNames()
         noteApplications(b.extendedData);
         noteApplications(b.recordExtendedData);
     }
+    for (const auto& [block, groups] : t.ownBlockExtendedData)
+        noteApplications(groups);
     m_model.forEach(note);
     for (const auto& b : t.blocks)
         for (const auto& e : b.entities)
@@ -338,6 +340,7 @@ void DxfWriter::blocks()
     // dxflib's block records and layout objects name these three; the second layout's entities
     // stand in its block.
     m_dxf.writeBlock(m_w, DL_BlockData(kWritersBlocks[0], 0, 0.0, 0.0, 0.0));
+    ownBlockGroups(kWritersBlocks[0]);
     m_dxf.writeEndBlock(m_w, kWritersBlocks[0]);
     // By position, not by pointer: two uses of one string literal need not share an address.
     for (std::size_t i = 0; i < std::size(kLayoutBlocks); ++i) {
@@ -345,6 +348,7 @@ void DxfWriter::blocks()
         if (!writesLayout(layout))
             continue;
         m_dxf.writeBlock(m_w, DL_BlockData(layout, 0, 0.0, 0.0, 0.0));
+        ownBlockGroups(layout);
         if (i > 0)
             layoutEntities(layout);
         m_dxf.writeEndBlock(m_w, layout);

@@ -90,6 +90,8 @@ private:
     // and extended data, and its record's.
     void layerGroups(const LayerData& l);
     void blockGroups(const BlockDefinition& b);
+    // The extended data of the plan's or a layout's block, where the drawing has it.
+    void ownBlockGroups(const char* block);
     // The one width of every segment, where all have the same at both ends.
     static std::optional<double> constantWidth(const std::vector<SegmentWidth>& widths);
 

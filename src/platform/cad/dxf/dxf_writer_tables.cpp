@@ -30,4 +30,11 @@ void DxfWriter::blockGroups(const BlockDefinition& b)
     extendedGroups(b.extendedData);
 }
 
+void DxfWriter::ownBlockGroups(const char* block)
+{
+    const auto& own = m_model.tables().ownBlockExtendedData;
+    if (const auto groups = own.find(QLatin1String(block)); groups != own.end())
+        extendedGroups(groups->second);
+}
+
 } // namespace cad

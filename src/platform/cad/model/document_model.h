@@ -8,11 +8,12 @@
 #include "platform/cad/model/snap.h"
 #include "platform/cad/model/spatial_index.h"
 
+#include <QMap>
 #include <QString>
 #include <QVariant>
-#include <QMap>
 #include <QVariantMap>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -39,6 +40,8 @@ struct DrawingTables {
     std::vector<TextStyleData> styles;
     std::vector<BlockDefinition> blocks;
     std::vector<LayoutData> layouts;
+    // The extended data of the plan's block ("*Model_Space") and the layouts' (their LayoutData::block).
+    std::map<QString, std::vector<ExtendedGroup>> ownBlockExtendedData;
     QVariantMap variables;             // header variables read ($INSUNITS, ...) and set (OSMODE, ...)
     QMap<QString, int> variableCodes;  // the group code each header variable was read with
     QString codepage;                  // $DWGCODEPAGE the file came with

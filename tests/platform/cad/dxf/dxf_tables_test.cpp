@@ -11,9 +11,10 @@ using namespace cad;
 
 namespace {
 
-// Each row one layer or block named for the row, made by the second reader, and the attributes it
-// is compared by. Every block is inserted in the plan (an external reference is the plan's link to
-// its base map); "xdata" is the extended data of every application.
+// Each row one layer or block named for the row (or the plan's or the layout's own block), made by
+// the second reader, and the attributes it is compared by. Every block is inserted in the plan (an
+// external reference is the plan's link to its base map); "xdata" is the extended data of every
+// application.
 const char* kTableRows = R"(
 RED = ezdxf.rgb2int((230, 30, 20))
 def layer(doc, name, **kw):
@@ -46,13 +47,16 @@ ROWS = {
     "block_described": ("block", block_described, ["description"]),
     "block_xdata": ("block", lambda d, n: with_xdata(block(d, n).block), ["xdata"]),
     "record_xdata": ("record", lambda d, n: with_xdata(block(d, n).block_record), ["xdata"]),
+    "model_block_xdata": ("own", lambda d, n: with_xdata(d.blocks.get(OWN[n]).block), ["xdata"]),
+    "layout_block_xdata": ("own", lambda d, n: with_xdata(d.blocks.get(OWN[n]).block), ["xdata"]),
 }
+OWN = {"model_block_xdata": "*Model_Space", "layout_block_xdata": "*Paper_Space"}
 def find(doc, row):
     kind = ROWS[row][0]
     if kind == "layer":
         return doc.layers.get(row) if doc.layers.has_entry(row) else None
-    b = doc.blocks.get(row)
-    return None if b is None else b.block if kind == "block" else b.block_record
+    b = doc.blocks.get(OWN.get(row, row))
+    return None if b is None else b.block_record if kind == "record" else b.block
 def xdata(e):
     return {app: [(t.code, t.value) for t in e.get_xdata(app)] for app in (e.xdata.data if e.xdata else {})}
 def value(e, attribute):
@@ -69,7 +73,7 @@ for row in sys.argv[2:]:
     ROWS[row][1](doc, row)
     if ROWS[row][0] == "layer":
         msp.add_line((0, 0), (9, 0), dxfattribs={"layer": row})
-    else:
+    elif ROWS[row][0] != "own":
         msp.add_blockref(row, (1, 2))
 doc.saveas(sys.argv[1])
 )";
@@ -84,9 +88,9 @@ for row in sys.argv[3:]:
 print("INSERTS", sorted(e.dxf.name for e in saved.modelspace().query("INSERT")) == sorted(e.dxf.name for e in source.modelspace().query("INSERT")))
 )";
 
-const char* const kRows[] = {"not_plotted",     "true_color",  "described",   "transparent",
-                             "layer_xdata",     "all_at_once", "xref",        "xref_overlay",
-                             "block_described", "block_xdata", "record_xdata"};
+const char* const kRows[] = {
+    "not_plotted",  "true_color",      "described",   "transparent",  "layer_xdata",       "all_at_once",       "xref",
+    "xref_overlay", "block_described", "block_xdata", "record_xdata", "model_block_xdata", "layout_block_xdata"};
 
 } // namespace
 
