@@ -15,8 +15,8 @@ void DxfWriter::noteApplications(const std::vector<ExtendedGroup>& groups)
 
 void DxfWriter::layerGroups(const LayerData& l)
 {
-    // dxflib marks only its own "defpoints" layer as not plotted.
-    if (!l.plotted && l.name != QLatin1String("defpoints"))
+    // dxflib marks a layer named "defpoints", in any case, as not plotted itself.
+    if (!l.plotted && l.name.compare(QLatin1String("defpoints"), Qt::CaseInsensitive) != 0)
         m_w.dxfInt(290, 0);
     if (l.trueColor >= 0)
         m_w.dxfInt(420, l.trueColor);
