@@ -52,7 +52,8 @@ public:
     void layoutName(const char* block, std::string_view raw, int tab);
     // Entities of the kept kinds that were still left out: those of layouts beyond the two kept,
     // and inserts of the plan or of a layout; and those kept that carry something saving cannot
-    // write back (extended data holding handles, a curve fitted to a polyline, a text's columns).
+    // write back (extended data holding handles, a curve fitted to a polyline, a text's columns),
+    // extended data of layers and blocks included. Each counted by kind.
     const NotKeptOnRead& notKept() const { return m_notKept; }
 
     // How each kind of entity is read (the kinds table names them): from the groups of its record,

@@ -25,7 +25,7 @@ struct DxfScanResult {
 
 // Reads the records of `reader` to the end and throws AutomationError(FileError) when the text is
 // not a well-formed ASCII DXF file: sections closed, an EOF, every group as DxfGroupReader checks
-// it. Only the HEADER, the LTYPE, LAYER and STYLE tables, BLOCKS and ENTITIES are handed to
+// it. Only the HEADER, the LTYPE, LAYER, STYLE and BLOCK_RECORD tables, BLOCKS and ENTITIES are handed to
 // `builder`, with the entity types the engine keeps (the rows of dxf_entity_kinds.h; of POLYLINE
 // only 2D and 3D polylines), those of paper space (group 67) as well, and from OBJECTS the names and
 // tab positions of the two layouts kept. A block without its ENDBLK ends at the next block or the end of its section.
