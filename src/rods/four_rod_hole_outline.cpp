@@ -188,6 +188,13 @@ public:
         return runs.size() == 1 && runs[0].from.along == 0.0 && runs[0].to.along == m_curves[curve].sweep;
     }
 
+    // How far a run reaches along its curve (radians); a run of the hole may reach across its start.
+    double reach(int curve, const Run& run) const
+    {
+        const double d = run.to.along - run.from.along;
+        return d >= 0.0 ? d : d + m_curves[curve].sweep;
+    }
+
 private:
     Relation relationBetween(int i, int j, const std::array<FrameArc, 4>& rx,
                              const std::array<FrameArc, 4>& inner) const
@@ -355,7 +362,23 @@ private:
     std::array<FramePoint, 8> m_octagon;
 };
 
-FrameArc pieceOf(const FrameArc& arc, const Run& run) { return {arc.centre, arc.radius, run.from.point, run.to.point}; }
+// The pieces of a curve's runs, on the circle of `arc`. The arc-drawing routine reads the direction of
+// an end with its own rounding (its pi is truncated: up to 3e-7 radians off, differently in each
+// quadrant), so the ends of a piece shorter than that may come out in reverse order, and drawn
+// counter-clockwise from the first it would run the long way, round the whole circle. Such a piece
+// has no length (its neighbours already meet or overlap there): it is left out.
+void addPieces(std::vector<FrameArc>& out, const HoleClip& clip, int curve, const FrameArc& arc,
+               const std::vector<Run>& runs)
+{
+    for (const Run& run : runs) {
+        const FrameArc piece{arc.centre, arc.radius, run.from.point, run.to.point};
+        const cad::Point c = toPoint(piece.centre);
+        const double drawn = cad::geom::arcSweep(geometry::ArcEndDirection(c, toPoint(piece.from)),
+                                                 geometry::ArcEndDirection(c, toPoint(piece.to)));
+        if (drawn - clip.reach(curve, run) < std::numbers::pi)
+            out.push_back(piece);
+    }
+}
 
 } // namespace
 
@@ -370,8 +393,7 @@ FourRodHoleOutline FourRodOutlineAroundHole(const std::array<FrameArc, 4>& rxArc
         if (clip.whole(runs, Rx0 + i))
             o.rxArcs.push_back(rxArcs[i]);
         else
-            for (const Run& run : runs)
-                o.rxArcs.push_back(pieceOf(rxArcs[i], run));
+            addPieces(o.rxArcs, clip, Rx0 + i, rxArcs[i], runs);
     }
 
     // Whole inner arcs first, then the pieces, each side's from its far end back to its near end.
@@ -382,8 +404,7 @@ FourRodHoleOutline FourRodOutlineAroundHole(const std::array<FrameArc, 4>& rxArc
             o.innerArcs.push_back(innerArcs[side]);
             continue;
         }
-        for (auto run = runs.rbegin(); run != runs.rend(); ++run)
-            pieces.push_back(pieceOf(innerArcs[side], *run));
+        addPieces(pieces, clip, InnerSouth + side, innerArcs[side], {runs.rbegin(), runs.rend()});
     }
     o.innerArcs.insert(o.innerArcs.end(), pieces.begin(), pieces.end());
 
@@ -391,8 +412,7 @@ FourRodHoleOutline FourRodOutlineAroundHole(const std::array<FrameArc, 4>& rxArc
     if (clip.whole(holeRuns, Hole))
         o.holeCircleKept = true;
     else
-        for (const Run& run : holeRuns)
-            o.holeArcs.push_back({centre, holeRadius, run.from.point, run.to.point});
+        addPieces(o.holeArcs, clip, Hole, {centre, holeRadius, {}, {}}, holeRuns);
     return o;
 }
 

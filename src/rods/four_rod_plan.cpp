@@ -135,8 +135,11 @@ FourRodTargetOutline FourRodTargetOutlineOf(const FourRodPlanInput& in)
 {
     FourRodTargetOutline o;
     o.holeRadius = FourRodHoleRadius(in.targetHeight, in.lowestHeight, in.sphereRadius);
-    // rx reads 0.000: the zone has closed at hx.
-    if (in.targetHalfWidth <= 0.0001) {
+    // rx reads 0.000: no zone is left about each rod. With a hole, it is taken as closed at hx. Without
+    // one, the centre is protected: the region between the rods, outside the inner circles, which then
+    // run from rod to rod.
+    const bool rodZones = in.targetHalfWidth > 0.0001;
+    if (!rodZones && o.holeRadius) {
         o.nothingProtected = true;
         return o;
     }
@@ -153,7 +156,8 @@ FourRodTargetOutline FourRodTargetOutlineOf(const FourRodPlanInput& in)
         return o;
     }
 
-    o.rxArcs.assign(rx.begin(), rx.end());
+    if (rodZones)
+        o.rxArcs.assign(rx.begin(), rx.end());
     std::array<std::optional<std::pair<FramePoint, FramePoint>>, 4> cuts;
     const double w = in.groundHalfWidth - in.targetHalfWidth;
     if (in.shortAxisReach + in.shortSide / 2.0 < w) {

@@ -62,8 +62,10 @@ std::array<FrameArc, 4> FourRodInnerArcs(const FourRodPlanInput& in);
 // layouts the south and north arcs are cut at the hole (or at their own crossings, when those stand
 // outside it), and the hole circle gives way to its stretches between the cut inner circles.
 //
-// When rx is 0 (it reads 0.000; hx equals the rod height) nothing is protected at hx; nor when the
-// hole swallows the whole outline. Then nothing is drawn and `nothingProtected` is set.
+// When rx reads 0.000 there is no zone about each rod and no rx arc. Without a hole the centre is
+// protected, and the inner arcs (split as above) run from rod to rod round the region between the
+// rods. With a hole (as where hx equals the rod height) nothing is taken as protected at hx; nor when
+// the hole swallows the whole outline. Then nothing is drawn and `nothingProtected` is set.
 struct FourRodTargetOutline {
     std::vector<FrameArc> rxArcs;     // whole, or the pieces outside the hole
     std::optional<double> holeRadius; // Rh, none without a hole

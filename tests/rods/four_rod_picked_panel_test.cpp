@@ -1,4 +1,5 @@
 // The picked four-rod panel through the real window: picks, values, routing, its own outlines and the unions.
+#include "four_rod_region.h"
 #include "outline_checks.h"
 #include "rod_window.h"
 
@@ -259,6 +260,37 @@ TEST_F(FourRodPicked, TinyZonesAboutTheRodsClose)
     EXPECT_EQ(arcs.size(), 16u);
     expectEndsMeet(arcs, 0.001 * 1000 / 37); // a millimetre
     saveForLooking("four rods picked tiny zones");
+}
+
+// The outline at hx bounds the region protected there, along the picked sides: pieces of micrometres
+// whose ends the arc routine's directions reverse are left out, not drawn round the whole circle; and
+// where rx reads 0.000 over a protected centre, the region between the rods is drawn.
+TEST_F(FourRodPicked, TargetOutlineBoundsTheProtectedRegion)
+{
+    struct Row {
+        const char* name;
+        const char *h, *hx;
+        int cls;
+        double a, b; // metres, picked at 1:500
+        const char* tip;
+    };
+    const Row rows[] = {
+        {"pieces reversed by rounding", "24.5", "24.499", 1, 69.5, 6.625, "四针间距较大, 目标中心存在防雷盲区!"},
+        {"rx reads 0.000, centre protected", "30", "29.85", 0, 4, 3, ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        inputs(r.h, r.hx, "1:500", r.cls);
+        choose(false, true, false);
+        startDrawing();
+        pickRods({0, 0, 0}, {2 * r.a, 0, 0}, {0, 2 * r.b, 0});
+        EXPECT_EQ(tip(), *r.tip ? tipOf(r.tip) : QString());
+        const auto drawn = entities();
+        expectEndsMeet(shownArcs(drawn), 0.002);
+        expectOutlineBounds(drawn, FourRodRegion({std::stod(r.h), std::stod(r.hx), r.a, r.b, r.cls == 0 ? 30.0 : 45.0}),
+                            {0, 0, 0}, 2);
+        endEngine();
+    }
 }
 
 TEST_F(FourRodPicked, ACancelledPickDrawsNothing)

@@ -120,6 +120,21 @@ TEST_F(FourRodPanel, NoTargetOutlineWhereNothingIsProtected)
     }
 }
 
+// rx reads 0.000 (hx 0.15 m below rods Hr tall) but the centre is protected (h0 29.896 m above hx):
+// the region between the rods, bounded by the four inner arcs of radius r0 running from rod to rod.
+TEST_F(FourRodPanel, RegionBetweenTheRodsWhereRxReadsZero)
+{
+    inputs("30", "29.85", "4", "3");
+    drawAt(2);
+    EXPECT_EQ(text("txtFourRodOut", 0), QStringLiteral("0.000"));
+    EXPECT_EQ(tip(), QString());
+    const double c1 = 2 * std::sqrt(900 - 1.5 * 1.5), c2 = 2 * std::sqrt(900 - 2.0 * 2.0); // at 1:500
+    expectEntities({arc(6, 4, -c2, 60, 8, 0, 0, 0), arc(6, 8 + c1, 3, 60, 8, 6, 8, 0), arc(6, 4, 6 + c2, 60, 0, 6, 8, 6),
+                    arc(6, -c1, 3, 60, 0, 0, 0, 6)},
+                   1000, 500);
+    EXPECT_TRUE(services::g_acadApp.isNothing());
+}
+
 // A target height above Hr where a little is left about each rod: four small loops, each of an rx arc
 // and pieces of an inner arc and of the hole circle; nothing of the hole circle away from the rods.
 TEST_F(FourRodPanel, AboveHrOnlyTheLoopsAboutTheRodsAreDrawn)

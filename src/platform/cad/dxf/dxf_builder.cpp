@@ -1,6 +1,7 @@
 // Header variables, tables, blocks and entities of a DXF text, with DXF's defaults, into the drawing.
 #include "platform/cad/dxf/dxf_builder.h"
 
+#include "platform/cad/dxf/dxf_angles.h"
 #include "platform/cad/dxf/dxf_extrusion.h"
 #include "platform/cad/dxf/dxf_groups.h"
 #include "platform/cad/dxf/dxf_layouts.h"
@@ -18,7 +19,6 @@ namespace cad {
 
 namespace {
 
-constexpr double kDegree = geom::kTwoPi / 360.0;
 // A vertex width the file does not give: the polyline's default holds for it.
 constexpr double kNotGiven = std::numeric_limits<double>::quiet_NaN();
 
@@ -98,12 +98,15 @@ void DxfDrawingBuilder::group(int code, std::string_view value, double number)
     while (!value.empty() && value.back() == '\r')
         value.remove_suffix(1);
     if (code >= 1000 && code <= 1071) {
-        // An entity's, a layer's and a block's extended data is kept; a vertex has no record of its
-        // own to keep it in.
-        if (m_kind == Kind::Entity || m_kind == Kind::Layer || m_kind == Kind::BlockRecord || m_kind == Kind::Block)
+        // An entity's, a layer's and a block's extended data is kept, and that of a 3D polyline's
+        // end of vertices; a vertex has no record of its own to keep it in, nor has the end of a 2D
+        // polyline's (which is written as a light-weight polyline).
+        if (m_kind == Kind::Entity || m_kind == Kind::Layer || m_kind == Kind::BlockRecord || m_kind == Kind::Block
+            || (m_kind == Kind::SeqEnd && m_polyline && isPolyline3d(*m_polyline)))
             extendedGroup(code, value, number);
-        else if (m_kind == Kind::Vertex && m_polyline)
-            note(m_polylineLoses, NotKeptKind::VertexExtendedData);
+        else if ((m_kind == Kind::Vertex || m_kind == Kind::SeqEnd) && m_polyline)
+            note(m_polylineLoses,
+                 m_kind == Kind::Vertex ? NotKeptKind::VertexExtendedData : NotKeptKind::SequenceEndExtendedData);
         return;
     }
     if (m_kind == Kind::Entity && m_entity->collect) {
@@ -159,7 +162,9 @@ void DxfDrawingBuilder::end()
         (this->*entity->read)();
         break;
     case Kind::Vertex: vertex(); break;
-    case Kind::SeqEnd: flushPolyline(); break;
+    case Kind::SeqEnd:
+        sequenceEnd();
+        break;
     }
     m_mtextChunks.clear();
     m_mtextColumnGroups = m_mtextEmbedded = m_mtextColumns = false;
@@ -524,8 +529,8 @@ void DxfDrawingBuilder::arcOrCircle(bool circle)
         double start = finiteOr(real(50, 0), 0), end = finiteOr(real(51, 0), 0);
         if (facesDown(e))
             mirrorArcDegrees(start, end);
-        e.startAngle = geom::normalizeAngle(start * kDegree);
-        e.endAngle = geom::normalizeAngle(end * kDegree);
+        e.startAngle = geom::normalizeAngle(dxfRadians(start));
+        e.endAngle = geom::normalizeAngle(dxfRadians(end));
     }
     put(std::move(e));
 }
@@ -590,8 +595,12 @@ void DxfDrawingBuilder::mtext()
     m_mtextChunks.append(str(1));
     e.text = decode(m_mtextChunks);
     e.style = name(str(7));
-    // The angle is in degrees; a direction vector, when given, wins.
-    double angle = finiteOr(real(50, 0), 0) * kDegree;
+    // The angle is in degrees, in the text's own system (a mirrored text's turns the other way); a
+    // direction vector, in the world, wins when given.
+    double degrees = finiteOr(real(50, 0), 0);
+    if (facesDown(e))
+        degrees = mirrorDegrees(degrees);
+    double angle = dxfRadians(degrees);
     const double dx = real(11, 0), dy = real(21, 0);
     if ((dx != 0 || dy != 0) && std::isfinite(dx) && std::isfinite(dy))
         angle = std::atan2(dy, dx);
@@ -620,7 +629,7 @@ void DxfDrawingBuilder::insert()
     double rotation = finiteOr(real(50, 0), 0);
     if (facesDown(e))
         rotation = mirrorInsertDegrees(rotation);
-    e.rotation = geom::normalizeAngle(rotation * kDegree);
+    e.rotation = geom::normalizeAngle(dxfRadians(rotation));
     e.columns = static_cast<std::int16_t>(std::clamp(integer(70, 1), 1, 32767));
     e.rows = static_cast<std::int16_t>(std::clamp(integer(71, 1), 1, 32767));
     e.columnSpacing = finiteOr(real(44, 0), 0);
@@ -691,7 +700,7 @@ void DxfDrawingBuilder::vertex()
         return;   // a face of a mesh, not a point
     if (flags & 16)
         return; // a control point of a spline's frame, not on the curve as CAD programs draw it
-    if (m_polyline->rare && (m_polyline->rare->polylineFlags & kPolyline3d)) {
+    if (isPolyline3d(*m_polyline)) {
         m_polyline->vertices.push_back({finiteOr(real(10, 0), 0), finiteOr(real(20, 0), 0), 0});
         m_polyline->rare.edit().vertexZ.push_back(finiteOr(real(30, 0), 0));
         return;
@@ -701,6 +710,16 @@ void DxfDrawingBuilder::vertex()
         m_vertexWidths.resize(m_polyline->vertices.size(), {kNotGiven, kNotGiven});
         m_vertexWidths.back() = {real(40, kNotGiven), real(41, kNotGiven)};
     }
+}
+
+// A 3D polyline takes the extended data of the end of its vertices.
+void DxfDrawingBuilder::sequenceEnd()
+{
+    if (m_polyline && isPolyline3d(*m_polyline)) {
+        if (auto groups = takeExtendedData(m_polylineLoses); !groups.empty())
+            m_polyline->rare.edit().sequenceEndData = std::move(groups);
+    }
+    flushPolyline();
 }
 
 void DxfDrawingBuilder::flushPolyline()

@@ -110,6 +110,7 @@ private:
     void arcOrCircle(bool circle);
     void polylineRecord(bool light);
     void vertex();
+    void sequenceEnd();
     void put(EntityData e);
     // The rare groups of an entity (dxf_builder_rare.cpp): those every kind may have, and each kind's own.
     void rareGroups(EntityData& e);

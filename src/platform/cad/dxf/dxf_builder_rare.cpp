@@ -2,6 +2,7 @@
 // rare record, and entities given in a mirrored coordinate system placed in the world.
 #include "platform/cad/dxf/dxf_builder.h"
 
+#include "platform/cad/dxf/dxf_common_groups.h"
 #include "platform/cad/dxf/dxf_extrusion.h"
 #include "platform/cad/dxf/dxf_groups.h"
 
@@ -19,51 +20,42 @@ constexpr int kMTextBackgroundCodes[] = {46, 90, 63, 421, 431, 441, 45};
 } // namespace
 
 // The groups of AcDbEntity beyond layer, colour and line type, and the thickness and direction
-// that every kept kind may have. Only an entity that has one of them gets a record.
+// that every kept kind may have. Only an entity that has one of them at other than its default gets
+// a record (files written by dxflib give 370 and 48 for every entity); one whose value cannot be
+// written back as read is counted.
 void DxfDrawingBuilder::rareGroups(EntityData& e)
 {
-    const bool any = has(370) || has(48) || has(420) || has(430) || has(440) || has(284) || has(39) || has(210)
-                     || has(220) || has(230);
-    if (!any)
+    const auto rows = dxfCommonGroups();
+    if (std::none_of(rows.begin(), rows.end(), [&](const DxfCommonGroup& g) { return has(g.code); }))
         return;
-    // A value at its default makes no record: files written by dxflib give 370 and 48 for every entity.
-    if (const int weight = std::clamp(integer(370, -1), -3, 211); weight != -1)
-        e.rare.edit().lineweight = static_cast<std::int16_t>(weight);
-    if (const double scale = real(48, 1); scale != 1 && scale > 0 && std::isfinite(scale))
-        e.rare.edit().linetypeScale = scale;
-    if (has(420))
-        e.rare.edit().trueColor = integer(420, 0) & 0xFFFFFF;
-    if (has(430))
-        e.rare.edit().colorName = decode(str(430));
-    if (has(440))
-        e.rare.edit().transparency = integer(440, -1);
-    if (has(284))
-        e.rare.edit().shadowMode = static_cast<std::int16_t>(std::clamp(integer(284, 0), 0, 3));
-    if (const double thickness = finiteOr(real(39, 0), 0); thickness != 0)
-        e.rare.edit().thickness = thickness;
-    const Point extrusion{finiteOr(real(210, 0), 0), finiteOr(real(220, 0), 0), finiteOr(real(230, 1), 1)};
-    if (extrusion != Point{0, 0, 1})
-        e.rare.edit().extrusion = extrusion;
+    RareProperties& r = e.rare.edit();
+    for (const DxfCommonGroup& g : rows) {
+        if (!has(g.code))
+            continue;
+        if (g.text)
+            r.*g.text = decode(str(g.code));
+        else if (!g.read(r, real(g.code, g.byDefault)))
+            note(m_losesOnSaving, NotKeptKind::OutOfRangeValue);
+    }
+    e.rare.dropIfDefault();
 }
 
 // An entity facing down is turned into the world (its angles the caller turned already); one tilted
-// out of the plan is not kept but counted, so that saving over its file asks first.
+// out of the plan, or so far off the axis that the axis would misplace it, is not kept but counted,
+// so that saving over its file asks first.
 bool DxfDrawingBuilder::inWorld(EntityData& e)
 {
     // A line's direction only sets which way its thickness rises; a 3D polyline stands in the world.
-    if (!e.rare || e.kind == EntityKind::Line || (e.rare->polylineFlags & kPolyline3d))
+    if (!e.rare || e.kind == EntityKind::Line || isPolyline3d(e))
         return true;
-    switch (facing(e.rare->extrusion)) {
-    case Facing::Up:
-        return true;
-    case Facing::Down:
-        mirrorAcrossPlan(e);
-        return true;
-    case Facing::Tilted:
+    const Facing f = facing(e.rare->extrusion);
+    if (f == Facing::Tilted || !standsAlongAxis(e)) {
         if (!m_skipBlock || m_skipLayout)
             m_notKept.add(NotKeptKind::Tilted);
         return false;
     }
+    if (f == Facing::Down)
+        mirrorAcrossPlan(e);
     return true;
 }
 
@@ -85,8 +77,9 @@ void DxfDrawingBuilder::mtextLook(EntityData& e)
     const double factor = real(44, 1);
     if (style == 2) // 1, at least, is the default
         e.rare.edit().lineSpacingStyle = static_cast<std::uint8_t>(style);
-    if (factor != 1 && factor > 0 && std::isfinite(factor))
-        e.rare.edit().lineSpacing = std::clamp(factor, 0.25, 4.0);
+    // Kept as read, also beyond the range CAD programs offer (0.25 to 4): it is not shown.
+    if (factor != 1 && std::isfinite(factor))
+        e.rare.edit().lineSpacing = factor;
     const int flow = integer(72, 0);
     if (flow == 3 || flow == 5) // 1, left to right, is the default
         e.rare.edit().flowDirection = static_cast<std::uint8_t>(flow);
@@ -120,6 +113,16 @@ void DxfDrawingBuilder::vertexWidths(EntityData& e, const std::vector<SegmentWid
         return;
     std::vector<SegmentWidth> widths(e.vertices.size(), defaults);
     auto valid = [](double w, double fallback) { return std::isnan(w) ? fallback : w > 0 && std::isfinite(w) ? w : 0; };
+    if (constant) {
+        std::vector<SegmentWidth> beside(std::min(given.size(), widths.size()));
+        bool besideAny = false;
+        for (std::size_t i = 0; i < beside.size(); ++i) {
+            beside[i] = {valid(given[i].start, 0), valid(given[i].end, 0)};
+            besideAny = besideAny || beside[i].start > 0 || beside[i].end > 0;
+        }
+        if (besideAny)
+            e.rare.edit().widthsBesideConstant = std::move(beside);
+    }
     for (std::size_t i = 0; i < std::min(given.size(), widths.size()) && !constant; ++i) {
         widths[i] = {valid(given[i].start, defaults.start), valid(given[i].end, defaults.end)};
         any = any || widths[i].start > 0 || widths[i].end > 0;

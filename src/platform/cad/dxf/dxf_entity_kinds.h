@@ -29,6 +29,13 @@ struct DxfEntityKind {
     int ignored = 0;
 };
 
+// A 3D polyline (POLYLINE flag 8): written as one, with its vertices and their end, where a 2D
+// polyline is written as a light-weight one.
+inline bool isPolyline3d(const EntityData& e)
+{
+    return e.kind == EntityKind::Polyline && (e.rare->polylineFlags & kPolyline3d);
+}
+
 // The row of a type, or null for a type the engine does not keep.
 const DxfEntityKind* dxfEntityKind(std::string_view name);
 // The row that writes a kind.

@@ -84,6 +84,8 @@ const char* kindName(NotKeptKind kind)
         return "多段线的拟合曲线";
     case NotKeptKind::MTextColumns:
         return "多行文字的分栏";
+    case NotKeptKind::OutOfRangeValue:
+        return "超出取值范围的线宽等数值";
     case NotKeptKind::ExtendedDataHandle:
         return "含句柄的扩展数据";
     case NotKeptKind::ExtendedDataTooLong:
@@ -92,6 +94,8 @@ const char* kindName(NotKeptKind kind)
         return "不属于任何应用程序的扩展数据";
     case NotKeptKind::VertexExtendedData:
         return "多段线顶点的扩展数据";
+    case NotKeptKind::SequenceEndExtendedData:
+        return "多段线顶点序列结束处的扩展数据";
     }
     return "";
 }

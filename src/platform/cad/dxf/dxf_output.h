@@ -129,17 +129,25 @@ public:
     {
         m_beforeSubclass.emplace_back(std::move(subclass), std::move(groups));
     }
-    // Groups whose marker never came are put at the end of the entity they belong to, never into
-    // the next one (every kind's marker is written today: this only guards a change of dxflib).
+    // Groups written in place of the first group `code` dxflib writes of the entity written next (a
+    // value it writes otherwise than read, or groups it leaves out that belong there).
+    void insteadOf(int code, std::string groups) { m_insteadOf.emplace_back(code, std::move(groups)); }
+    // Groups whose marker or stand-in never came are put at the end of the entity they belong to,
+    // never into the next one (every kind's marker is written today: this only guards a change of dxflib).
     void endEntity()
     {
         for (const auto& [subclass, groups] : m_beforeSubclass)
             m_text.append(groups);
         m_beforeSubclass.clear();
+        for (const auto& [code, groups] : m_insteadOf)
+            m_text.append(groups);
+        m_insteadOf.clear();
     }
 
     void dxfReal(int gc, double value) const override
     {
+        if (replaced(gc))
+            return;
         char buf[32];
         const auto r = std::to_chars(buf, buf + sizeof buf, std::isfinite(value) ? value : 0.0);
         std::string_view v(buf, static_cast<std::size_t>(r.ptr - buf));
@@ -156,6 +164,8 @@ public:
             value = l->tab;
         if (m_blockEntry && gc == 70)
             value = m_blockFlags;
+        if (replaced(gc))
+            return;
         code(gc);
         m_text.append(std::to_string(value));
         m_text.push_back('\n');
@@ -177,6 +187,17 @@ public:
     void dxfString(int gc, const char* value) const override { put(gc, value); }
 
 private:
+    // Writes the groups queued in place of `gc`, if any: true when they stand for it.
+    bool replaced(int gc) const
+    {
+        const auto it =
+            std::find_if(m_insteadOf.begin(), m_insteadOf.end(), [gc](const auto& r) { return r.first == gc; });
+        if (it == m_insteadOf.end())
+            return false;
+        m_text.append(it->second);
+        m_insteadOf.erase(it);
+        return true;
+    }
     void code(int gc) const
     {
         if (m_holdingEntry)
@@ -355,6 +376,7 @@ private:
     mutable std::string m_text;
     Part m_part = Part::Header;
     mutable std::deque<std::pair<std::string, std::string>> m_beforeSubclass; // subclass marker, groups
+    mutable std::vector<std::pair<int, std::string>> m_insteadOf;             // code, groups in its place
     mutable bool m_hideNext = false;
     const bool m_utf8;
     mutable bool m_afterVersion = false; // the last group named the variable $ACADVER

@@ -94,18 +94,56 @@ private:
     }
 
     // A coordinate, length or factor of what is drawn (codes 10 to 48) beyond the limit: spans and
-    // extents computed from it would overflow. Faults of the groups after it are reported first.
+    // extents computed from it would overflow. The refusal names what the value is in the record
+    // that gives it. Faults of the groups after it are reported first.
     void checkRange(std::size_t i)
     {
         const int c = m_r.code(i);
         if (c < 10 || c > 48 || withinLimits(m_r.number(i)))
             return;
         const std::size_t line = m_r.groups()[i].line;
+        const QString what = valueName(std::string(m_r.value(0)), c);
         while (m_r.next()) {
         }
         throw automation::AutomationError(
             automation::errors::FileError,
-            QStringLiteral("第 %1 行的坐标超出范围，%2。").arg(line).arg(coordinateLimitText()));
+            QStringLiteral("第 %1 行的%2超出范围，%3。").arg(line).arg(what, limitText(what)));
+    }
+
+    // What the group `code` of a record of `type` holds, as the engineer knows it.
+    static QString valueName(const std::string& type, int code)
+    {
+        const bool polyline = type == "LWPOLYLINE" || type == "POLYLINE" || type == "VERTEX";
+        const bool text = type == "TEXT" || type == "MTEXT";
+        const bool insert = type == "INSERT";
+        const char* name = "数值";
+        if (code < 38)
+            name = "坐标";
+        else if (code == 38)
+            name = "标高";
+        else if (code == 39)
+            name = "厚度";
+        else if (code == 48)
+            name = "线型比例";
+        else if (code == 40 && (type == "ARC" || type == "CIRCLE"))
+            name = "半径";
+        else if (code == 40 && text)
+            name = "文字高度";
+        else if (polyline && (code == 40 || code == 41 || code == 43))
+            name = "宽度";
+        else if (polyline && code == 42)
+            name = "凸度";
+        else if (code == 41 && type == "TEXT")
+            name = "宽度系数";
+        else if (code == 41 && type == "MTEXT")
+            name = "文字宽度";
+        else if (insert && code >= 41 && code <= 43)
+            name = "比例";
+        else if (insert && (code == 44 || code == 45))
+            name = "间距";
+        else if (code == 44 && type == "MTEXT")
+            name = "行距系数";
+        return QString::fromUtf8(name);
     }
 
     bool tooLong(std::size_t i)
@@ -377,7 +415,7 @@ private:
                     vertex();
             } else if (type == "SEQEND") {
                 if (inPolyline && !skippingPolyline)
-                    m_b.begin("SEQEND");
+                    sequenceEnd();
                 inPolyline = skippingPolyline = false;
             } else {
                 if (inPolyline && !skippingPolyline)
@@ -436,6 +474,15 @@ private:
             if (m_r.code(i) != 5)
                 pass(i);
         }
+    }
+
+    // The end of a polyline's vertices: only its extended data is handed on (it is counted).
+    void sequenceEnd()
+    {
+        m_b.begin("SEQEND");
+        for (std::size_t i = 1; i < m_r.size(); ++i)
+            if (m_r.code(i) >= 1000)
+                m_b.group(m_r.code(i), m_r.value(i), m_r.number(i));
     }
 
     void entity(std::string_view type)

@@ -2,6 +2,8 @@
 #include "platform/cad/dxf/dxf_file.h"
 
 #include "platform/automation/automation_error.h"
+#include "platform/cad/dxf/dxf_angles.h"
+#include "platform/cad/dxf/dxf_common_groups.h"
 #include "platform/cad/dxf/dxf_entity_kinds.h"
 #include "platform/cad/dxf/dxf_extrusion.h"
 #include "platform/cad/dxf/dxf_layouts.h"
@@ -40,8 +42,6 @@ using automation::AutomationError;
 namespace errors = automation::errors;
 
 namespace {
-
-constexpr double kToDegrees = 360.0 / geom::kTwoPi;
 
 // The blocks dxflib's block records and layout objects name, which the writer always writes.
 constexpr const char* kWritersBlocks[] = {kWritersModelBlock, kLayoutBlocks[0], kLayoutBlocks[1]};
@@ -100,7 +100,8 @@ void DxfWriter::collectNames()
             m_insertedBlocks.emplace(e.blockName.toUpper(), e.blockName);
         // Readers look up each application of extended data in the APPID table.
         if (e.rare)
-            noteApplications(e.rare->extendedData);
+            for (const auto* data : {&e.rare->extendedData, &e.rare->sequenceEndData})
+                noteApplications(*data);
     };
     for (const auto& l : m_layers)
         noteApplications(l.extendedData);
@@ -285,7 +286,7 @@ void DxfWriter::tables()
     m_dxf.writeBlockRecord(m_w);
     for (const BlockDefinition* b : m_blocks) {
         m_dxf.writeBlockRecord(m_w, text(b->name));
-        extendedGroups(b->recordExtendedData);
+        extendedData(b->recordExtendedData);
     }
     for (const auto& [key, name] : m_insertedBlocks)
         m_dxf.writeBlockRecord(m_w, text(name));
@@ -375,9 +376,11 @@ DL_Attributes DxfWriter::attributes(const EntityData& e)
     QString lt = e.linetype.isEmpty() ? QStringLiteral("BYLAYER") : e.linetype;
     if (!knownLinetype(lt))
         lt = QStringLiteral("BYLAYER");
-    DL_Attributes a(text(e.layer.isEmpty() ? QStringLiteral("0") : e.layer), e.color, e.rare->lineweight, text(lt),
-                    e.rare->linetypeScale);
-    a.setColor24(e.rare->trueColor);
+    // The common groups dxflib writes with the layer and colour (the true colour only where it is given).
+    const RareProperties& r = *e.rare;
+    DL_Attributes a(text(e.layer.isEmpty() ? QStringLiteral("0") : e.layer), e.color,
+                    static_cast<int>(dxfCommonGroup(370).number(r)), text(lt), dxfCommonGroup(48).number(r));
+    a.setColor24(static_cast<int>(dxfCommonGroup(420).number(r)));
     return a;
 }
 
@@ -392,7 +395,7 @@ void DxfWriter::entity(const EntityData& e)
     (this->*dxfEntityKind(e.kind).write)(e, a);
     m_w.endEntity();
     if (!isPolyline3d(e)) // written before its vertices
-        extendedData(e);
+        extendedData(e.rare->extendedData);
 }
 
 void DxfWriter::layoutEntities(const char* block)
@@ -420,7 +423,7 @@ void DxfWriter::writeArc(const EntityData& world, const DL_Attributes& a)
 {
     std::optional<EntityData> mirrored;
     const EntityData& e = ownCoordinates(world, mirrored);
-    double start = e.startAngle * kToDegrees, end = e.endAngle * kToDegrees;
+    double start = dxfDegrees(e.startAngle), end = dxfDegrees(e.endAngle);
     if (facesDown(e))
         mirrorArcDegrees(start, end);
     entityGroups(e, "AcDbCircle");
@@ -456,9 +459,17 @@ void DxfWriter::writeText(const EntityData& world, const DL_Attributes& a)
                     a);
 }
 
+// dxflib gives the direction as an angle (50), which readers take in the entity's own system: that
+// of a mirrored text is given as its vector in the world (11, 21, 31) instead, as CAD programs write it.
 void DxfWriter::writeMText(const EntityData& e, const DL_Attributes& a)
 {
     entityGroups(e, "AcDbMText");
+    if (facesDown(e))
+        m_w.insteadOf(50, m_w.capture([&] {
+            m_w.dxfReal(11, std::cos(e.rotation));
+            m_w.dxfReal(21, std::sin(e.rotation));
+            m_w.dxfReal(31, 0);
+        }));
     m_w.beginMText();
     const RareProperties& r = *e.rare;
     m_dxf.writeMText(m_w,
@@ -477,10 +488,23 @@ void DxfWriter::writeInsert(const EntityData& world, const DL_Attributes& a)
 {
     std::optional<EntityData> mirrored;
     const EntityData& e = ownCoordinates(world, mirrored);
-    double rotation = e.rotation * kToDegrees;
+    double rotation = dxfDegrees(e.rotation);
     if (facesDown(e))
         rotation = mirrorInsertDegrees(rotation);
     entityGroups(e, "AcDbBlockReference");
+    // dxflib writes the scales only where x or y is not 1, and z always as 1.
+    if (e.scaleZ != 1) {
+        const bool scalesWritten = e.scaleX != 1 || e.scaleY != 1;
+        m_w.insteadOf(scalesWritten ? 43 : 50, m_w.capture([&] {
+            if (!scalesWritten) {
+                m_w.dxfReal(41, e.scaleX);
+                m_w.dxfReal(42, e.scaleY);
+            }
+            m_w.dxfReal(43, e.scaleZ);
+            if (!scalesWritten)
+                m_w.dxfReal(50, rotation);
+        }));
+    }
     m_dxf.writeInsert(m_w,
                       DL_InsertData(text(e.blockName), e.insertion[0], e.insertion[1], e.insertion[2], e.scaleX,
                                     e.scaleY, e.scaleZ, rotation, e.columns, e.rows, e.columnSpacing, e.rowSpacing),
@@ -510,18 +534,19 @@ void DxfWriter::writePolyline(const EntityData& world, const DL_Attributes& a)
     const std::optional<double> constant = constantWidth(widths);
     if (constant)
         m_w.dxfReal(43, *constant);
-    if (e.rare->thickness != 0)
-        m_w.dxfReal(39, e.rare->thickness);
+    thickness(e);
+    // Beside a constant width, the vertices' own widths as read.
+    const std::vector<SegmentWidth>& own = constant ? e.rare->widthsBesideConstant : widths;
     for (std::size_t i = 0; i < e.vertices.size(); ++i) {
         const PolyVertex& v = e.vertices[i];
-        if (constant || i >= widths.size()) {
+        if (i >= own.size()) {
             m_dxf.writeVertex(m_w, DL_VertexData(v.x, v.y, 0, v.bulge));
             continue;
         }
         m_w.dxfReal(10, v.x);
         m_w.dxfReal(20, v.y);
-        m_w.dxfReal(40, widths[i].start);
-        m_w.dxfReal(41, widths[i].end);
+        m_w.dxfReal(40, own[i].start);
+        m_w.dxfReal(41, own[i].end);
         if (v.bulge != 0)
             m_w.dxfReal(42, v.bulge);
     }

@@ -63,12 +63,13 @@ private:
     DL_Attributes attributes(const EntityData& e);
     void entity(const EntityData& e);
     QString styleOf(const EntityData& e) const;
-    // What few entities carry beyond their geometry (dxf_writer_rare.cpp): the groups of AcDbEntity
-    // that dxflib does not write, put in before the entity's own subclass `subclass` (`always`: even
-    // none, where the groups queued next wait for the same marker's second coming); its
-    // thickness and direction, and its direction alone, written where the writer stands.
+    // What few entities carry beyond their geometry (dxf_writer_rare.cpp): the common groups of
+    // AcDbEntity that dxflib does not write, put in before the entity's own subclass `subclass`
+    // (`always`: even none, where the groups queued next wait for the same marker's second coming);
+    // its thickness and direction, each alone or both, written where the writer stands.
     void entityGroups(const EntityData& e, const char* subclass, bool always = false);
     void thicknessAndDirection(const EntityData& e);
+    void thickness(const EntityData& e);
     void direction(const EntityData& e);
     // The entity in the coordinate system its file gave it in, to be written: a mirrored one's own,
     // made in `mirrored`; any other is the entity itself.
@@ -76,14 +77,9 @@ private:
     // A 3D polyline, with its VERTEX entities and SEQEND: dxflib writes every polyline of an R2000
     // file as a light-weight one, which has no heights.
     void polyline3d(const EntityData& e, const DL_Attributes& a);
-    static bool isPolyline3d(const EntityData& e)
-    {
-        return e.kind == EntityKind::Polyline && (e.rare->polylineFlags & kPolyline3d);
-    }
-    // The entity's extended data, at the end of its own record.
-    void extendedData(const EntityData& e);
-    // Extended data where the writer stands; each application is noted for the APPID table first.
-    void extendedGroups(const std::vector<ExtendedGroup>& groups);
+    // Extended data (an entity's, at the end of its own record).
+    void extendedData(const std::vector<ExtendedGroup>& data);
+    // Each application of extended data is noted for the APPID table.
     void noteApplications(const std::vector<ExtendedGroup>& groups);
     // What dxflib leaves out of a layer entry and of a block (dxf_writer_tables.cpp), written at
     // the end of each: a layer's plot flag, true colour and extended data; a block's description

@@ -26,11 +26,10 @@ void DxfWriter::polyline3d(const EntityData& e, const DL_Attributes& a)
     m_w.dxfReal(10, 0);
     m_w.dxfReal(20, 0);
     m_w.dxfReal(30, e.elevation);
-    if (r.thickness != 0)
-        m_w.dxfReal(39, r.thickness);
+    thickness(e);
     m_w.dxfInt(70, kPolyline3d | (e.closed ? 1 : 0) | (r.polylineFlags & 128));
     direction(e);
-    extendedData(e);
+    extendedData(r.extendedData);
     for (std::size_t i = 0; i < e.vertices.size(); ++i) {
         m_w.entity("VERTEX");
         m_w.subClass("AcDbEntity");
@@ -45,6 +44,7 @@ void DxfWriter::polyline3d(const EntityData& e, const DL_Attributes& a)
     m_w.entity("SEQEND");
     m_w.subClass("AcDbEntity");
     m_w.dxfString(8, a.getLayer());
+    extendedData(r.sequenceEndData);
 }
 
 } // namespace cad

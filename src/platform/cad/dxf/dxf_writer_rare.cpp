@@ -1,5 +1,6 @@
 // Writing what few entities carry beyond their geometry: colour name, transparency, thickness,
 // direction, widths, extended data; and a mirrored entity in its own coordinate system.
+#include "platform/cad/dxf/dxf_common_groups.h"
 #include "platform/cad/dxf/dxf_extrusion.h"
 #include "platform/cad/dxf/dxf_output.h"
 #include "platform/cad/dxf/dxf_writer.h"
@@ -15,15 +16,14 @@ void DxfWriter::entityGroups(const EntityData& e, const char* subclass, bool alw
         return;
     const RareProperties& r = *e.rare;
     std::string groups = m_w.capture([&] {
-        // dxflib writes a true colour only into files of later versions.
-        if (r.trueColor >= 0)
-            m_w.dxfInt(420, r.trueColor);
-        if (!r.colorName.isEmpty())
-            m_w.dxfString(430, text(r.colorName));
-        if (r.transparency != -1)
-            m_w.dxfInt(440, r.transparency);
-        if (r.shadowMode != -1)
-            m_w.dxfInt(284, r.shadowMode);
+        for (const DxfCommonGroup& g : dxfCommonGroups()) {
+            if (g.place != DxfGroupPlace::Entity)
+                continue;
+            if (g.text && !(r.*g.text).isEmpty())
+                m_w.dxfString(g.code, text(r.*g.text));
+            else if (!g.text && g.number(r) != g.byDefault)
+                m_w.dxfInt(g.code, static_cast<int>(g.number(r)));
+        }
     });
     if (!groups.empty() || always)
         m_w.beforeSubclass(subclass, std::move(groups));
@@ -31,27 +31,31 @@ void DxfWriter::entityGroups(const EntityData& e, const char* subclass, bool alw
 
 void DxfWriter::thicknessAndDirection(const EntityData& e)
 {
-    if (e.rare->thickness != 0)
-        m_w.dxfReal(39, e.rare->thickness);
+    thickness(e);
     direction(e);
 }
 
-void DxfWriter::direction(const EntityData& e)
+void DxfWriter::thickness(const EntityData& e)
 {
-    const Point& n = e.rare->extrusion;
-    if (n == Point{0, 0, 1})
-        return;
-    m_w.dxfReal(210, n[0]);
-    m_w.dxfReal(220, n[1]);
-    m_w.dxfReal(230, n[2]);
+    const DxfCommonGroup& g = dxfCommonGroup(39);
+    if (g.number(*e.rare) != g.byDefault)
+        m_w.dxfReal(g.code, g.number(*e.rare));
 }
 
-void DxfWriter::extendedData(const EntityData& e) { extendedGroups(e.rare->extendedData); }
+// All three groups of a direction that is not the default, as read.
+void DxfWriter::direction(const EntityData& e)
+{
+    if (e.rare->extrusion == Point{0, 0, 1})
+        return;
+    for (const DxfCommonGroup& g : dxfCommonGroups())
+        if (isDirectionCode(g.code))
+            m_w.dxfReal(g.code, g.number(*e.rare));
+}
 
 // Strings as text, numbers as numbers (1010 to 1059 reals, 1060 to 1071 whole numbers), in the order read.
-void DxfWriter::extendedGroups(const std::vector<ExtendedGroup>& groups)
+void DxfWriter::extendedData(const std::vector<ExtendedGroup>& data)
 {
-    for (const ExtendedGroup& g : groups) {
+    for (const ExtendedGroup& g : data) {
         if (g.code >= 1060)
             m_w.dxfInt(g.code, static_cast<int>(std::clamp(g.number, double(INT_MIN), double(INT_MAX))));
         else if (g.code >= 1010)

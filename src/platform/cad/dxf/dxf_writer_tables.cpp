@@ -20,21 +20,21 @@ void DxfWriter::layerGroups(const LayerData& l)
         m_w.dxfInt(290, 0);
     if (l.trueColor >= 0)
         m_w.dxfInt(420, l.trueColor);
-    extendedGroups(l.extendedData);
+    extendedData(l.extendedData);
 }
 
 void DxfWriter::blockGroups(const BlockDefinition& b)
 {
     if (!b.description.isEmpty())
         m_w.dxfString(4, text(b.description));
-    extendedGroups(b.extendedData);
+    extendedData(b.extendedData);
 }
 
 void DxfWriter::ownBlockGroups(const char* block)
 {
     const auto& own = m_model.tables().ownBlockExtendedData;
     if (const auto groups = own.find(QLatin1String(block)); groups != own.end())
-        extendedGroups(groups->second);
+        extendedData(groups->second);
 }
 
 } // namespace cad

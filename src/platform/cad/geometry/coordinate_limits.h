@@ -16,7 +16,8 @@ inline bool withinLimits(double v) { return std::abs(v) <= kMaxCoordinate; } // 
 
 inline bool withinLimits(const Point& p) { return withinLimits(p[0]) && withinLimits(p[1]) && withinLimits(p[2]); }
 
-// What the engineer is told about a coordinate beyond the limit.
-inline QString coordinateLimitText() { return QStringLiteral("坐标的绝对值不能大于 1e100"); }
+// What the engineer is told about a value (`what`: a coordinate, a radius, ...) beyond the limit.
+inline QString limitText(const QString& what) { return QStringLiteral("%1的绝对值不能大于 1e100").arg(what); }
+inline QString coordinateLimitText() { return limitText(QStringLiteral("坐标")); }
 
 } // namespace cad

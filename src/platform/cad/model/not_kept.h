@@ -23,12 +23,14 @@ enum class NotKeptKind : std::uint8_t {
     // Read and shown, but not written back as read.
     FittedPolyline,            // a curve or spline fitted to a polyline
     MTextColumns,              // a multi-line text set in columns
+    OutOfRangeValue,           // a line weight or other value that cannot be written back as read
     ExtendedDataHandle,        // extended data holding a handle
     ExtendedDataTooLong,       // extended data holding a value too long to write back
     ExtendedDataNoApplication, // extended data before the name of any application
     VertexExtendedData,        // extended data of a polyline's vertex
+    SequenceEndExtendedData,   // extended data of the end of a 2D polyline's vertices
 };
-inline constexpr std::size_t kNotKeptKinds = static_cast<std::size_t>(NotKeptKind::VertexExtendedData) + 1;
+inline constexpr std::size_t kNotKeptKinds = static_cast<std::size_t>(NotKeptKind::SequenceEndExtendedData) + 1;
 
 // True for the kinds that are read and shown but cannot be saved as read.
 inline bool keptButChanged(NotKeptKind kind) { return kind >= NotKeptKind::FittedPolyline; }

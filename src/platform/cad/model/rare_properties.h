@@ -57,9 +57,14 @@ struct RareProperties {
     // Polyline: each vertex's segment widths, the file's default or constant width filled in (empty
     // when all are zero).
     std::vector<SegmentWidth> widths;
+    // A light-weight polyline with a constant width (43): the widths its vertices give besides it
+    // (0 where one gives none), which the constant width overrides; written back as read.
+    std::vector<SegmentWidth> widthsBesideConstant;
     // The extended data of applications (1001 and the groups after it), written back at the end of
     // the entity's record.
     std::vector<ExtendedGroup> extendedData;
+    // A 3D polyline: the extended data of the end of its vertices (SEQEND), written back there.
+    std::vector<ExtendedGroup> sequenceEndData;
 
     bool operator==(const RareProperties&) const = default;
 };

@@ -348,3 +348,30 @@ TEST(DxfHostileFiles, APolylineOfMillionsOfVerticesIsKeptWhole)
 }
 
 } // namespace
+
+// A value beyond the limit refuses the plan, naming what the value is in its record.
+TEST(DxfHostileFiles, AValueBeyondTheLimitIsRefusedByName)
+{
+    const struct {
+        const char* entity;
+        const char* refusal;
+    } cases[] = {
+        {"LINE\n8\n0\n10\n1e101\n", "第 10 行的坐标超出范围，坐标的绝对值不能大于 1e100。"},
+        {"CIRCLE\n8\n0\n40\n-2e100\n", "第 10 行的半径超出范围，半径的绝对值不能大于 1e100。"},
+        {"LWPOLYLINE\n8\n0\n43\n1e101\n", "第 10 行的宽度超出范围"},
+        {"POLYLINE\n8\n0\n66\n1\n0\nVERTEX\n8\n0\n10\n0\n20\n0\n41\n1e101\n0\nSEQEND\n", "第 20 行的宽度超出范围"},
+        {"LINE\n8\n0\n48\n1e300\n", "第 10 行的线型比例超出范围"},
+        {"INSERT\n8\n0\n2\nB\n43\n1e101\n", "第 12 行的比例超出范围"},
+        {"TEXT\n8\n0\n40\n1e101\n", "第 10 行的文字高度超出范围"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entity);
+        DocumentModel model(nullptr);
+        try {
+            readDxf(QByteArray("0\nSECTION\n2\nENTITIES\n0\n") + c.entity + "0\nENDSEC\n0\nEOF\n", model);
+            ADD_FAILURE() << "read";
+        } catch (const automation::AutomationError& e) {
+            EXPECT_TRUE(e.description().contains(QString::fromUtf8(c.refusal))) << e.description().toStdString();
+        }
+    }
+}

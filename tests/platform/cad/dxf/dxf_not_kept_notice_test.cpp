@@ -61,6 +61,10 @@ TEST(DxfNotKeptNotice, NamesEachKindCountedAndWhatCannotBeSavedAsRead)
              "0\nPOLYLINE\n8\n0\n66\n1\n0\nVERTEX\n8\n0\n10\n0\n20\n0\n1001\nAPP\n1000\nx\n0\nVERTEX\n8\n0\n10\n9\n"
              "20\n0\n0\nSEQEND\n"),
          "1 处内容（多段线顶点的扩展数据 1 处）无法按原样保存"},
+        {inEntities("0\nPOLYLINE\n8\n0\n66\n1\n0\nVERTEX\n8\n0\n10\n0\n20\n0\n0\nVERTEX\n8\n0\n10\n9\n20\n0\n"
+                    "0\nSEQEND\n8\n0\n1001\nAPP\n1000\nx\n"),
+         "1 处内容（多段线顶点序列结束处的扩展数据 1 处）无法按原样保存"},
+        {inEntities("0\nLINE\n8\n0\n370\n7\n11\n1\n"), "1 处内容（超出取值范围的线宽等数值 1 处）无法按原样保存"},
         // Both: each group with its own count.
         {inEntities(
              "0\nPOINT\n8\n0\n0\nLINE\n8\n0\n11\n1\n1001\nH\n1005\n2F\n0\nLINE\n8\n0\n11\n1\n1001\nH\n1005\n2F\n"),
