@@ -1,5 +1,6 @@
 // Renders the drawing window offscreen to PNG files: a drawn protection zone on a site plan, a pick with snap marker and
-// rubber band, a zoomed circle, the pick history, and the file dialogs and message boxes in the program's language.
+// rubber band, a zoomed circle, the pick history, and the file dialogs and message boxes in the program's language;
+// given a plan as well, that plan fitted, zoomed in and panned, with the time each picture took.
 #include "app/qt_translations.h"
 #include "app/window_icon.h"
 #include "platform/automation/automation_error.h"
@@ -9,16 +10,21 @@
 #include "platform/cad/model/document_model.h"
 #include "platform/cad/window/command_line.h"
 #include "platform/cad/window/drawing_view.h"
+#include "platform/cad/window/drawing_view_colors.h"
+#include "platform/cad/window/drawing_view_renderer.h"
 #include "platform/cad/window/drawing_window.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -50,6 +56,49 @@ void sendMove(QWidget* view, const QPointF& at)
     QCoreApplication::sendEvent(view, &move);
 }
 
+// The plan named on the command line in the window: fitted, zoomed in by wheel steps and panned, each
+// picture saved, with the time the window's renderer takes to paint that view anew (the best of three).
+void lookAtPlan(cad::Application& acad, const QString& plan, const QString& outDir)
+{
+    const std::shared_ptr<cad::DocumentModel> model = acad.Documents().Open(plan).model();
+    const std::vector<cad::PlacedReference> references = cad::placedReferences(*model);
+    auto* window = cad::DrawingWindow::of(acad.engine().get());
+    cad::DrawingView* view = window->view();
+    view->zoomExtents();
+    QCoreApplication::processEvents();
+    auto shoot = [&](const char* name) {
+        double best = 1e9;
+        for (int i = 0; i < 3; ++i) {
+            QImage image(view->size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(cad::drawingBackground());
+            QPainter painter(&image);
+            QElapsedTimer timer;
+            timer.start();
+            cad::DrawingRenderer(*model, view->view()).paintView(painter, references);
+            best = std::min(best, static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        }
+        // The window shows the last picture moved until it settles and paints the view anew.
+        QElapsedTimer settling;
+        settling.start();
+        while (settling.elapsed() < 600)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        view->grab().save(outDir + QStringLiteral("/plan_%1.png").arg(QLatin1String(name)));
+        std::printf("plan %s: redraw %.1f ms\n", name, best);
+    };
+    shoot("fit");
+    cad::ViewTransform v = view->view();
+    v.scale *= 1.25 * 1.25 * 1.25 * 1.25 * 1.25 * 1.25;
+    view->setView(v);
+    shoot("zoomed");
+    v.cx += v.size.width() / 3 / v.scale;
+    v.cy -= v.size.height() / 4 / v.scale;
+    view->setView(v);
+    shoot("panned");
+    v.scale *= 8;
+    view->setView(v);
+    shoot("close");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -57,6 +106,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // drawing_window_screenshots [folder [plan.dxf]]
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outDir);
 
@@ -152,6 +202,9 @@ int main(int argc, char** argv)
     grabModal(QStringLiteral("/message_box.png"));
     QMessageBox::critical(window, QStringLiteral("zoveduzo"), QStringLiteral("无法启动 RIDE：……"),
                           QMessageBox::Ok | QMessageBox::Cancel);
+
+    if (argc > 2)
+        lookAtPlan(acad, QString::fromLocal8Bit(argv[2]), outDir);
 
     for (const auto& d : acad.engine()->documents())
         d->setSaved(true);

@@ -25,7 +25,7 @@ bool noPolylineFields(const EntityData& e) { return e.vertices.empty() && e.elev
 // Where an entity can be kept without losing any field it carries.
 EntityStorage storageFor(const EntityData& e)
 {
-    if (!noTextOrInsertFields(e) || e.rare)
+    if (!noTextOrInsertFields(e))
         return EntityStorage::Whole;
     switch (e.kind) {
     case EntityKind::Line:
@@ -70,8 +70,8 @@ void EntityStore::place(EntityData&& e, StoredEntity& s, bool inPlace)
     s.kind = e.kind;
     s.visible = e.visible;
     s.closed = e.closed;
-    s.rare = static_cast<bool>(e.rare);
     s.storage = storageFor(e);
+    s.rare = s.storage == EntityStorage::Whole ? RarePropertyTable::kNone : m_rare.add(std::move(e.rare));
     // In place: over the entity's own slot in the same array; else in a new slot at the end.
     auto put = [&](auto& array, auto&& value) {
         if (inPlace) {
@@ -135,6 +135,8 @@ void EntityStore::fill(const StoredEntity& s, EntityData& out) const
     out.kind = s.kind;
     out.visible = s.visible;
     out.closed = s.closed;
+    if (const RareProperties* rare = m_rare.get(s.rare))
+        out.rare.edit() = *rare;
     switch (s.storage) {
     case EntityStorage::Line:
         out.start = m_lines[s.slot].start;
@@ -180,7 +182,10 @@ void EntityStore::replace(std::size_t position, EntityData entity, const Box& bo
     const bool sameArray = storageFor(entity) == s.storage;
     if (!sameArray)
         release(s);
+    // The old properties go after the new are filed: an edit that keeps them keeps their record.
+    const std::uint32_t oldRare = s.rare;
     place(std::move(entity), s, sameArray);
+    m_rare.release(oldRare);
     s.box = box;
 }
 
@@ -188,6 +193,8 @@ void EntityStore::erase(std::size_t position)
 {
     StoredEntity& s = m_records[position];
     release(s);
+    m_rare.release(s.rare);
+    s.rare = RarePropertyTable::kNone;
     s.erased = true;
 }
 

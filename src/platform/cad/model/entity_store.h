@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/cad/model/entity_data.h"
+#include "platform/cad/model/rare_property_table.h"
 #include "platform/cad/model/spatial_index.h"
 
 #include <QHash>
@@ -40,8 +41,9 @@ private:
 };
 
 // Where an entity's fields are kept. Lines, arcs, circles and polylines that use no field beyond
-// their geometry are kept compactly; anything else (texts, block references, and the rare curve
-// that carries more) keeps its whole record, so that reading an entity back gives what was stored.
+// their geometry and rare properties are kept compactly, their rare properties in the store's table;
+// anything else (texts, block references, and the odd curve that carries more) keeps its whole
+// record, rare properties and all, so that reading an entity back gives what was stored.
 enum class EntityStorage : std::uint8_t { Line, Arc, Polyline, Whole };
 
 struct LineGeometry {
@@ -71,8 +73,9 @@ struct StoredEntity {
     bool visible = true;
     bool closed = false;
     bool erased = false;
-    bool rare = false; // carries rare properties (kept whole)
+    std::uint32_t rare = RarePropertyTable::kNone; // a compact entity's rare properties in the store's table
 };
+static_assert(sizeof(StoredEntity) <= 64, "every entity has one: keep it to a cache line");
 
 class EntityStore {
 public:
@@ -97,6 +100,13 @@ public:
     const ArcGeometry& arc(const StoredEntity& s) const { return m_arcs[s.slot]; }
     const PolylineGeometry& polyline(const StoredEntity& s) const { return m_polylines[s.slot]; }
     const EntityData& whole(const StoredEntity& s) const { return m_whole[s.slot]; }
+    // The entity's rare properties, whichever way it is kept; null when it has none.
+    const RareProperties* rare(const StoredEntity& s) const
+    {
+        return s.storage == EntityStorage::Whole ? m_whole[s.slot].rare.get() : m_rare.get(s.rare);
+    }
+    // How many distinct records of rare properties the compact entities share.
+    std::size_t distinctRareProperties() const { return m_rare.distinct(); }
 
     // Layer and line type names, each kept once; id 0 is the empty name.
     const QString& name(std::uint32_t id) const { return m_names[id]; }
@@ -113,6 +123,7 @@ private:
     BlockArray<ArcGeometry> m_arcs;
     BlockArray<PolylineGeometry> m_polylines;
     BlockArray<EntityData> m_whole;
+    RarePropertyTable m_rare;
     std::vector<QString> m_names;
     QHash<QString, std::uint32_t> m_nameIds;
 };

@@ -2,6 +2,7 @@
 #include "platform/cad/window/drawing_view_renderer.h"
 
 #include "platform/cad/model/document_model.h"
+#include "platform/cad/window/colour_batches.h"
 #include "platform/cad/window/drawing_view_colors.h"
 #include "platform/cad/window/drawing_view_raster.h"
 #include "platform/cad/window/drawing_view_text.h"
@@ -11,8 +12,8 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <deque>
 #include <limits>
 #include <thread>
 #include <unordered_set>
@@ -150,13 +151,13 @@ QString upper(const QString& s) { return s.toUpper(); }
 // pixel, only its chords: a plan of many coincident circles is drawn as one circle.
 struct CurveKey {
     double x, y, r, start, end;
-    short color;
+    std::int32_t color; // the index, or 0x1000000 and the true colour
     bool operator==(const CurveKey&) const = default;
 };
 struct CurveKeyHash {
     std::size_t operator()(const CurveKey& k) const noexcept
     {
-        std::size_t h = std::hash<short>()(k.color);
+        std::size_t h = std::hash<std::int32_t>()(k.color);
         for (double v : {k.x, k.y, k.r, k.start, k.end})
             h = (h ^ std::hash<double>()(v)) * 0x9E3779B97F4A7C15ull;
         return h;
@@ -231,50 +232,14 @@ struct DrawingRenderer::Impl {
     std::vector<bool> layerLookedUp;
     std::size_t drawn = 0;
 
-    // Curves go in as their chords: one drawLines call per colour is far cheaper than a call per
-    // polyline, and 1-pixel lines join the same either way. They are kept cut to the view and in
-    // 1/1024 pixel, half the room of QLineF, and give the painter the same pixels.
-    struct Batch {
-        DeviceLines lines;
-        DeviceDots dots;
-        bool empty() const { return lines.empty() && dots.empty(); }
-        void clear()
-        {
-            lines.clear();
-            dots.clear();
-        }
-        // Moves `from`'s lines and dots, queued after these, onto their end.
-        void append(Batch&& from)
-        {
-            lines.append(std::move(from.lines));
-            dots.append(std::move(from.dots));
-        }
-    };
-    static std::array<Batch, 256> batchesFor(const QSizeF& size)
-    {
-        std::array<Batch, 256> all;
-        const RasterWindow window(size);
-        for (Batch& b : all) {
-            b.lines.setWindow(window);
-            b.dots.setWindow(window);
-        }
-        return all;
-    }
-    std::array<Batch, 256> batches = batchesFor(view.size);
+    using Batch = ColourBatch;
+    ColourBatches batches{view.size};
     struct TextJob {
         const EntityData* entity;
         QTransform toDevice;
         short color;
     };
     std::vector<TextJob> texts;
-    // Entities in a true colour or with widths, each painted in its own colour after the indexed
-    // ones: few plans have many.
-    struct LookJob {
-        QColor color;
-        std::vector<QPolygonF> fills;
-        std::vector<QLineF> lines;
-    };
-    std::vector<LookJob> looks;
     TextBudget textBudget;
     QueuedCurves curves;
     std::size_t blockCopies = 0, queued = 0;
@@ -404,6 +369,25 @@ struct DrawingRenderer::Impl {
         addArc(b, t, c, r, start, sweep);
     }
 
+    // A polyline with widths as its band, cut to the view; else as its centre line.
+    void addPolylineShape(Batch& b, const QTransform& t, const std::vector<PolyVertex>& vertices, bool closed,
+                          const RareProperties* rare) const
+    {
+        // Narrower than a pixel all along: its centre line is all that shows.
+        double widest = 0;
+        if (rare)
+            for (const SegmentWidth& w : rare->widths)
+                widest = std::max({widest, w.start, w.end});
+        if (widest * scaleOf(t) < 1) {
+            addPolyline(b, t, vertices, closed);
+            return;
+        }
+        std::vector<QLineF> lines;
+        widePolyline(vertices, rare->widths, closed, t, QRectF(QPointF(0, 0), view.size), b.fills, lines);
+        for (const QLineF& l : lines)
+            b.lines.push_back(l);
+    }
+
     // Queues what an entity other than a block reference shows; touches nothing but `b` and `textJobs`.
     void queueShape(const EntityData& e, const QTransform& t, short color, Batch& b, std::vector<TextJob>& textJobs) const
     {
@@ -416,7 +400,7 @@ struct DrawingRenderer::Impl {
             addCurve(b, t, e.kind, e.center, e.radius, e.startAngle, e.endAngle);
             break;
         case EntityKind::Polyline:
-            addPolyline(b, t, e.vertices, e.closed);
+            addPolylineShape(b, t, e.vertices, e.closed, e.rare.get());
             break;
         case EntityKind::Text:
         case EntityKind::MText:
@@ -445,39 +429,28 @@ struct DrawingRenderer::Impl {
         const short color = resolveColor(e, byBlock, layer, inherited);
         if (color == 0)
             return;
-        Batch& b = batches[static_cast<std::size_t>(color)];
-        const std::size_t before = b.lines.size() + kTextWeight * texts.size();
-        if (ownLook(e)) {
-            queueLook(e, t, color);
-            queued += depth > 0 ? looks.back().fills.size() + looks.back().lines.size() : 0;
-        } else if (e.kind != EntityKind::Insert) {
+        if (e.kind != EntityKind::Insert) {
+            Batch& b = batches.of(color, e.rare.get());
+            const std::size_t before = b.lines.size() + b.fills.size() + kTextWeight * texts.size();
             queueShape(e, t, color, b, texts);
-        } else {
-            const BlockDefinition* block = blocks.find(e.blockName);
-            if (!block || depth >= kMaxBlockDepth)
-                return;
-            int rows = std::max<int>(1, e.rows), cols = std::max<int>(1, e.columns);
-            if (static_cast<long long>(rows) * cols > kMaxArrayCells)
-                rows = cols = 1;
-            const LayerData* inner = layer ? layer : inherited;
-            for (int r = 0; r < rows && !partial; ++r)
-                for (int c = 0; c < cols && !partial; ++c) {
-                    const QTransform m = cellTransform(e, block->base, r, c) * t;
-                    for (const auto& child : block->entities)
-                        if (child.visible)
-                            draw(child, m, color, inner, depth + 1);
-                }
+            if (depth > 0)
+                queued += b.lines.size() + b.fills.size() + kTextWeight * texts.size() - before;
             return;
         }
-        if (depth > 0)
-            queued += b.lines.size() + kTextWeight * texts.size() - before;
-    }
-
-    // True for a shape drawn in a true colour or with widths (a text's true colour is taken as it is painted).
-    static bool ownLook(const EntityData& e)
-    {
-        return e.rare && e.kind != EntityKind::Insert && e.kind != EntityKind::Text && e.kind != EntityKind::MText
-               && (e.rare->trueColor >= 0 || (e.kind == EntityKind::Polyline && !e.rare->widths.empty()));
+        const BlockDefinition* block = blocks.find(e.blockName);
+        if (!block || depth >= kMaxBlockDepth)
+            return;
+        int rows = std::max<int>(1, e.rows), cols = std::max<int>(1, e.columns);
+        if (static_cast<long long>(rows) * cols > kMaxArrayCells)
+            rows = cols = 1;
+        const LayerData* inner = layer ? layer : inherited;
+        for (int r = 0; r < rows && !partial; ++r)
+            for (int c = 0; c < cols && !partial; ++c) {
+                const QTransform m = cellTransform(e, block->base, r, c) * t;
+                for (const auto& child : block->entities)
+                    if (child.visible)
+                        draw(child, m, color, inner, depth + 1);
+            }
     }
 
     static QColor shownColor(const EntityData& e, short color)
@@ -487,35 +460,14 @@ struct DrawingRenderer::Impl {
         return colorOfIndex(color);
     }
 
-    void queueLook(const EntityData& e, const QTransform& t, short color)
-    {
-        LookJob& job = looks.emplace_back();
-        job.color = shownColor(e, color);
-        if (e.kind == EntityKind::Polyline && !e.rare->widths.empty()) {
-            widePolyline(e.vertices, e.rare->widths, e.closed, t, job.fills, job.lines);
-            return;
-        }
-        Batch shape;
-        shape.lines.setWindow(RasterWindow(view.size));
-        std::vector<TextJob> none;
-        queueShape(e, t, color, shape, none);
-        job.lines = shape.lines.toLines();
-    }
-
-    // A model-space entity with the box it is indexed by: a dot when it is smaller on screen than a
-    // pixel or so.
-    void drawTop(const EntityData& e, const Box* indexed)
+    // A block reference of the model space, with the extent it is drawn to: a dot when it is
+    // smaller on screen than a pixel or so.
+    void drawReference(const EntityData& e)
     {
         ++drawn;
-        std::optional<Box> box;
-        if (e.kind == EntityKind::Insert) {
-            box = blocks.referenceExtent(e);
-        } else if (indexed) {
-            box = *indexed;
-        }
-        if (box && tiny(*box)) {
+        if (const std::optional<Box> box = blocks.referenceExtent(e); box && tiny(*box)) {
             const LayerData* layer = nullptr;
-            dot(*box, resolveColor(e, 7, layer, nullptr));
+            dot(batches, *box, resolveColor(e, 7, layer, nullptr), nullptr);
             return;
         }
         draw(e, toDevice, 7, nullptr, 0);
@@ -526,38 +478,39 @@ struct DrawingRenderer::Impl {
         return (box.maxX - box.minX) * view.scale < kDotPixels && (box.maxY - box.minY) * view.scale < kDotPixels;
     }
 
-    void dot(const Box& box, short color)
+    void dot(ColourBatches& into, const Box& box, short color, const RareProperties* rare) const
     {
         if (color != 0)
-            batches[static_cast<std::size_t>(color)].dots.push_back(
-                view.toScreen((box.minX + box.maxX) / 2, (box.minY + box.maxY) / 2));
+            into.of(color, rare).dots.push_back(view.toScreen((box.minX + box.maxX) / 2, (box.minY + box.maxY) / 2));
     }
 
-    // A model-space entity from its compact record: lines, arcs and polylines straight from their
-    // arrays, anything else through its whole record.
+    // A model-space entity from its record: block references through their whole records, anything
+    // else through queueCompact.
     void drawStored(const StoredEntity& s)
     {
-        if (s.storage == EntityStorage::Whole) {
-            drawTop(store.whole(s), &s.box);
+        if (s.kind == EntityKind::Insert) {
+            drawReference(store.whole(s));
             return;
         }
         ++drawn;
         queueCompact(s, layerOfId(s.layer), batches, texts, curves);
     }
 
-    // Queues a model-space entity other than a block reference into `into` and `textJobs`; touches
-    // nothing else, so that several threads can queue at once, each into batches of its own.
-    void queueCompact(const StoredEntity& s, const LayerData* layer, std::array<Batch, 256>& into,
+    // Queues a model-space entity other than a block reference into `into` and `textJobs`, in the
+    // colour it shows in; touches nothing else, so that several threads can queue at once, each into
+    // batches of its own. Lines, arcs and polylines come straight from their arrays.
+    void queueCompact(const StoredEntity& s, const LayerData* layer, ColourBatches& into,
                       std::vector<TextJob>& textJobs, QueuedCurves& curvesQueued) const
     {
         const short color = colorOn(s.color, 7, layer);
         if (color == 0)
             return;
-        Batch& b = into[static_cast<std::size_t>(color)];
+        const RareProperties* rare = store.rare(s);
         if (tiny(s.box)) {
-            b.dots.push_back(view.toScreen((s.box.minX + s.box.maxX) / 2, (s.box.minY + s.box.maxY) / 2));
+            dot(into, s.box, color, rare);
             return;
         }
+        Batch& b = into.of(color, rare);
         if (s.storage == EntityStorage::Whole) {
             queueShape(store.whole(s), toDevice, color, b, textJobs);
             return;
@@ -571,16 +524,17 @@ struct DrawingRenderer::Impl {
         case EntityStorage::Arc: {
             const ArcGeometry& a = store.arc(s);
             const bool circle = s.kind == EntityKind::Circle;
+            const std::int32_t shown = rare && rare->trueColor >= 0 ? 0x1000000 | rare->trueColor : color;
             if (!curvesQueued
                      .insert({a.center[0], a.center[1], a.radius, circle ? 0 : a.startAngle, circle ? 0 : a.endAngle,
-                              color})
+                              shown})
                      .second)
                 break;
             addCurve(b, toDevice, s.kind, a.center, a.radius, a.startAngle, a.endAngle);
             break;
         }
         case EntityStorage::Polyline:
-            addPolyline(b, toDevice, store.polyline(s).vertices, s.closed);
+            addPolylineShape(b, toDevice, store.polyline(s).vertices, s.closed, rare);
             break;
         case EntityStorage::Whole:
             break;
@@ -599,15 +553,16 @@ struct DrawingRenderer::Impl {
         const std::size_t n = store.size();
         const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxThreads);
         struct Share {
-            std::array<Batch, 256> batches;
+            explicit Share(const QSizeF& size) : batches(size) {}
+            ColourBatches batches;
             std::vector<TextJob> texts;
             QueuedCurves curves;
-            std::vector<std::uint32_t> references; // positions of the block references and rare entities
+            std::vector<std::uint32_t> references; // positions of the block references
             std::size_t shown = 0, drawn = 0;
         };
-        std::vector<Share> shares(threads);
-        for (Share& share : shares)
-            share.batches = batchesFor(view.size);
+        std::deque<Share> shares;
+        for (std::size_t k = 0; k < threads; ++k)
+            shares.emplace_back(view.size);
         auto work = [&](std::size_t k) {
             Share& share = shares[k];
             for (std::size_t i = n * k / threads, end = n * (k + 1) / threads; i < end; ++i) {
@@ -615,10 +570,7 @@ struct DrawingRenderer::Impl {
                 if (s.erased || !s.visible || !s.box.intersects(window))
                     continue;
                 ++share.shown;
-                // Shapes with a look of their own are painted apart, in drawing order, as block
-                // references are; texts keep their place among the others.
-                const bool text = s.kind == EntityKind::Text || s.kind == EntityKind::MText;
-                if (s.kind == EntityKind::Insert || (s.rare && !text)) {
+                if (s.kind == EntityKind::Insert) {
                     share.references.push_back(static_cast<std::uint32_t>(i));
                     continue;
                 }
@@ -636,70 +588,21 @@ struct DrawingRenderer::Impl {
         for (Share& share : shares) {
             shown += share.shown;
             drawn += share.drawn;
-            for (std::size_t c = 0; c < batches.size(); ++c)
-                batches[c].append(std::move(share.batches[c]));
+            batches.append(std::move(share.batches));
             texts.insert(texts.end(), share.texts.begin(), share.texts.end());
         }
         for (const Share& share : shares)
             for (auto i : share.references)
-                drawTop(store.whole(store[i]), &store[i].box);
+                drawReference(store.whole(store[i]));
         return shown;
     }
 
     void flush(QPainter& p)
     {
-        if (queued > kAntialiasBlockSegments)
+        // Many bands of wide polylines weigh as many entities do: beyond, speed matters more.
+        if (queued > kAntialiasBlockSegments || batches.fillCount() >= kAntialiasLimit)
             p.setRenderHint(QPainter::Antialiasing, false);
-        // Without antialiasing, into an image, the lines are drawn into its pixels here: the same
-        // pixels as the painter's, in a fraction of the time.
-        QImage* direct = directTarget(p, batches[1].lines.window());
-        std::vector<RasterJob> jobs;
-        for (std::size_t i = 1; i < batches.size(); ++i) {
-            Batch& b = batches[i];
-            if (b.empty())
-                continue;
-            const QColor color = colorOfIndex(static_cast<int>(i));
-            if (direct && color.alpha() == 255) {
-                jobs.push_back({&b.lines, &b.dots, color.rgba()});
-                continue;
-            }
-            if (direct) {   // what went before lies under it
-                drawDirect(*direct, jobs);
-                jobs.clear();
-            }
-            // Flat ends: the chords of a curve meet end to end, and square ends would overlap
-            // there and show as beads along it. A dot needs its square end to show at all.
-            QPen pen(color, 1);
-            if (!b.lines.empty()) {
-                pen.setCapStyle(Qt::FlatCap);
-                p.setPen(pen);
-                const std::vector<QLineF> lines = b.lines.toLines();
-                p.drawLines(lines.data(), static_cast<int>(lines.size()));
-            }
-            if (!b.dots.empty()) {
-                pen.setCapStyle(Qt::SquareCap);
-                p.setPen(pen);
-                const std::vector<QPointF> dots = b.dots.toPoints();
-                p.drawPoints(dots.data(), static_cast<int>(dots.size()));
-            }
-            b.clear();
-        }
-        if (direct)
-            drawDirect(*direct, jobs);
-        for (Batch& b : batches)
-            b.clear();
-        for (const LookJob& look : looks) {
-            p.setPen(QPen(look.color, 0));
-            p.setBrush(look.color);
-            for (const QPolygonF& fill : look.fills)
-                p.drawPolygon(fill);
-            QPen pen(look.color, 1);
-            pen.setCapStyle(Qt::FlatCap);
-            p.setPen(pen);
-            p.drawLines(look.lines.data(), static_cast<int>(look.lines.size()));
-        }
-        p.setBrush(Qt::NoBrush);
-        looks.clear();
+        batches.paint(p);
         for (const auto& job : texts)
             drawTextEntity(p, *job.entity, job.toDevice, shownColor(*job.entity, job.color), textBudget);
         texts.clear();
@@ -748,7 +651,7 @@ void DrawingRenderer::paintView(QPainter& painter, const std::vector<PlacedRefer
             continue;
         const StoredEntity* s = d->model.stored(r.handle);
         if (s && s->visible && s->kind == EntityKind::Insert)
-            d->drawTop(d->store.whole(*s), nullptr);
+            d->drawReference(d->store.whole(*s));
     }
     d->flush(painter);
 }

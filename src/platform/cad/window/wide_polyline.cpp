@@ -43,10 +43,51 @@ std::optional<QPointF> crossing(const QPointF& p1, const QPointF& p2, const QPoi
     return p1 + u * t;
 }
 
+// A bulged segment's arc: centre, radius, start angle and sweep (4 atan(bulge)), its centre on the
+// left of a->b for a positive bulge.
+struct Arc {
+    double cx, cy, r, start, sweep;
+};
+
+Arc arcOf(const PolyVertex& a, const PolyVertex& b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
+    const double sweep = 4 * std::atan(a.bulge);
+    const double d = (len / 2) / std::tan(sweep / 2);
+    const double cx = (a.x + b.x) / 2 - dy / len * d, cy = (a.y + b.y) / 2 + dx / len * d;
+    return {cx, cy, std::hypot(a.x - cx, a.y - cy), std::atan2(a.y - cy, a.x - cx), sweep};
+}
+
+// A box about all a segment covers: its band's corners, or the circle of a bulged one's arc.
+QRectF segmentBounds(const PolyVertex& a, const PolyVertex& b, const SegmentWidth& w, const Edges* edges)
+{
+    if (edges) {
+        const QPointF corners[] = {edges->leftFrom, edges->leftTo, edges->rightFrom, edges->rightTo};
+        double x0 = corners[0].x(), x1 = x0, y0 = corners[0].y(), y1 = y0;
+        for (const QPointF& c : corners) {
+            x0 = std::min(x0, c.x());
+            x1 = std::max(x1, c.x());
+            y0 = std::min(y0, c.y());
+            y1 = std::max(y1, c.y());
+        }
+        return QRectF(QPointF(x0, y0), QPointF(x1, y1));
+    }
+    const Arc arc = arcOf(a, b);
+    const double reach = arc.r + std::max(w.start, w.end) / 2;
+    const double cx = arc.cx, cy = arc.cy;
+    return QRectF(QPointF(cx - reach, cy - reach), QPointF(cx + reach, cy + reach));
+}
+
+// QRectF::intersects, but true of a box of no width or height too (a line along an axis).
+bool meets(const QRectF& a, const QRectF& b)
+{
+    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
 } // namespace
 
 void widePolyline(const std::vector<PolyVertex>& v, const std::vector<SegmentWidth>& widths, bool closed,
-                  const QTransform& toDevice, std::vector<QPolygonF>& fills, std::vector<QLineF>& lines)
+                  const QTransform& toDevice, const QRectF& view, Polygons& fills, std::vector<QLineF>& lines)
 {
     const std::size_t n = v.size();
     if (n < 2)
@@ -54,75 +95,95 @@ void widePolyline(const std::vector<PolyVertex>& v, const std::vector<SegmentWid
     const std::size_t segments = closed ? n : n - 1;
     auto widthOf = [&](std::size_t i) { return i < widths.size() ? widths[i] : SegmentWidth{}; };
     const double pixels = std::sqrt(std::abs(toDevice.determinant()));
-    std::vector<std::optional<Edges>> edges(segments);
-    for (std::size_t i = 0; i < segments; ++i)
-        if (straight(v[i], v[(i + 1) % n]))
-            edges[i] = edgesOf(v[i], v[(i + 1) % n], widthOf(i));
+    auto edgesAt = [&](std::size_t i) -> std::optional<Edges> {
+        const PolyVertex& from = v[i];
+        const PolyVertex& to = v[(i + 1) % n];
+        return straight(from, to) ? std::optional<Edges>(edgesOf(from, to, widthOf(i))) : std::nullopt;
+    };
     // Square corners: the edges of two straight segments meeting at a vertex end where they cross,
-    // unless that lies far out (a nearly reversing turn), where they end square.
-    std::vector<Edges> mitred(segments);
-    for (std::size_t i = 0; i < segments; ++i)
-        if (edges[i])
-            mitred[i] = *edges[i];
-    for (std::size_t i = 0; i < segments; ++i) {
+    // unless that lies far out (a nearly reversing turn), where they end square. Worked out a corner
+    // at a time, carried from one segment to the next.
+    struct Corner {
+        std::optional<QPointF> left, right;
+    };
+    auto cornerAfter = [&](std::size_t i, const std::optional<Edges>& e) -> Corner {
         const std::size_t next = i + 1 < segments ? i + 1 : (closed ? 0 : segments);
-        if (next == segments || !edges[i] || !edges[next])
-            continue;
+        if (next == segments || !e)
+            return {};
+        const std::optional<Edges> f = edgesAt(next);
+        if (!f)
+            return {};
         const PolyVertex& at = v[(i + 1) % n];
         const double limit = 2 * std::max({widthOf(i).end, widthOf(next).start, 1e-12});
-        auto join = [&](QPointF Edges::*from, QPointF Edges::*to) {
-            const auto x = crossing(edges[i].value().*from, edges[i].value().*to, edges[next].value().*from,
-                                    edges[next].value().*to);
-            if (x && std::hypot(x->x() - at.x, x->y() - at.y) <= limit) {
-                mitred[i].*to = *x;
-                mitred[next].*from = *x;
-            }
+        auto join = [&](QPointF Edges::*from, QPointF Edges::*to) -> std::optional<QPointF> {
+            const auto x = crossing((*e).*from, (*e).*to, (*f).*from, (*f).*to);
+            if (x && std::hypot(x->x() - at.x, x->y() - at.y) <= limit)
+                return x;
+            return std::nullopt;
         };
-        join(&Edges::leftFrom, &Edges::leftTo);
-        join(&Edges::rightFrom, &Edges::rightTo);
-    }
+        return {join(&Edges::leftFrom, &Edges::leftTo), join(&Edges::rightFrom, &Edges::rightTo)};
+    };
+    Corner before = closed ? cornerAfter(segments - 1, edgesAt(segments - 1)) : Corner{};
+    // Room for a band of ten corners a segment (an arc's fewest) at once, not by doubling: a polyline
+    // of many segments would otherwise pass through twice its corners' room.
+    fills.points.reserve(fills.points.size() + 10 * segments);
+    // What the view shows, in the polyline's own coordinates, a pixel around it.
+    const QRectF seen = toDevice.inverted().mapRect(view.adjusted(-1, -1, 1, 1));
     for (std::size_t i = 0; i < segments; ++i) {
         const PolyVertex& a = v[i];
         const PolyVertex& b = v[(i + 1) % n];
         const SegmentWidth w = widthOf(i);
+        const std::optional<Edges> edges = edgesAt(i);
+        const Corner after = cornerAfter(i, edges);
+        std::optional<Edges> mitred = edges;
+        if (mitred) {
+            mitred->leftFrom = before.left.value_or(mitred->leftFrom);
+            mitred->rightFrom = before.right.value_or(mitred->rightFrom);
+            mitred->leftTo = after.left.value_or(mitred->leftTo);
+            mitred->rightTo = after.right.value_or(mitred->rightTo);
+        }
+        before = after;
+        if (!meets(seen, segmentBounds(a, b, w, mitred ? &*mitred : nullptr)))
+            continue;
         // Narrower than a pixel: its centre line (an arc's in chords) is all that shows.
         const bool narrow = std::max(w.start, w.end) * pixels < 1;
         if (narrow && straight(a, b)) {
             lines.emplace_back(toDevice.map(QPointF(a.x, a.y)), toDevice.map(QPointF(b.x, b.y)));
             continue;
         }
-        QPolygonF band;
-        if (edges[i]) {
-            const Edges& e = mitred[i];
-            band << e.leftFrom << e.leftTo << e.rightTo << e.rightFrom;
-        } else {
-            // An arc of included angle 4 atan(bulge), its centre on the left of a->b for a positive bulge.
-            const double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
-            const double theta = 4 * std::atan(a.bulge);
-            const double d = (len / 2) / std::tan(theta / 2);
-            const double cx = (a.x + b.x) / 2 - dy / len * d, cy = (a.y + b.y) / 2 + dx / len * d;
-            const double r = std::hypot(a.x - cx, a.y - cy);
-            const double start = std::atan2(a.y - cy, a.x - cx);
-            const int steps =
-                std::clamp(static_cast<int>(std::ceil(std::abs(theta) * std::sqrt(r * pixels + 1))), 4, 1024);
-            QPolygonF inner;
-            for (int k = 0; k <= steps; ++k) {
-                const double f = static_cast<double>(k) / steps, angle = start + theta * f;
-                const double half = (w.start + (w.end - w.start) * f) / 2;
-                const double c = std::cos(angle), s = std::sin(angle);
-                band << QPointF(cx + c * (r + half), cy + s * (r + half));
-                inner.prepend(QPointF(cx + c * (r - half), cy + s * (r - half)));
-            }
-            if (narrow) {
-                for (int k = 0; k < steps; ++k) {
-                    const QPointF p = (band[k] + inner[steps - k]) / 2, q = (band[k + 1] + inner[steps - k - 1]) / 2;
-                    lines.emplace_back(toDevice.map(p), toDevice.map(q));
-                }
-                continue;
-            }
-            band << inner;
+        if (mitred) {
+            const Edges& e = *mitred;
+            for (const QPointF& corner : {e.leftFrom, e.leftTo, e.rightTo, e.rightFrom})
+                fills.points.push_back(toDevice.map(corner));
+            fills.sizes.push_back(4);
+            continue;
         }
-        fills.push_back(toDevice.map(band));
+        const Arc arc = arcOf(a, b);
+        const int steps =
+            std::clamp(static_cast<int>(std::ceil(std::abs(arc.sweep) * std::sqrt(arc.r * pixels + 1))), 4, 1024);
+        if (narrow) {
+            QPointF last = toDevice.map(QPointF(a.x, a.y));
+            for (int k = 1; k <= steps; ++k) {
+                const double angle = arc.start + arc.sweep * k / steps;
+                const QPointF next =
+                    toDevice.map(QPointF(arc.cx + arc.r * std::cos(angle), arc.cy + arc.r * std::sin(angle)));
+                lines.emplace_back(last, next);
+                last = next;
+            }
+            continue;
+        }
+        // Along the arc on its outer edge, back on its inner one.
+        const std::size_t first = fills.points.size();
+        fills.points.resize(first + 2 * static_cast<std::size_t>(steps + 1));
+        QPointF* band = fills.points.data() + first;
+        for (int k = 0; k <= steps; ++k) {
+            const double f = static_cast<double>(k) / steps, angle = arc.start + arc.sweep * f;
+            const double half = (w.start + (w.end - w.start) * f) / 2;
+            const double c = std::cos(angle), s = std::sin(angle);
+            band[k] = toDevice.map(QPointF(arc.cx + c * (arc.r + half), arc.cy + s * (arc.r + half)));
+            band[2 * steps + 1 - k] = toDevice.map(QPointF(arc.cx + c * (arc.r - half), arc.cy + s * (arc.r - half)));
+        }
+        fills.sizes.push_back(static_cast<std::uint32_t>(2 * (steps + 1)));
     }
 }
 

@@ -96,6 +96,9 @@ TEST(EntityLookPaint, PolylinesAreFilledToTheirWidths)
         {"tapering, a quarter along", polyline({{-40, 0, 0}, {40, 0, 0}}, {{0, 8}, {0, 0}}), -20, 2},
         {"tapering, three quarters along", polyline({{-40, 0, 0}, {40, 0, 0}}, {{0, 8}, {0, 0}}), 20, 6},
         {"a bulged segment", polyline({{-40, 0, 1}, {40, 0, 0}}, {{6, 6}, {6, 6}}), 0, 6},
+        // Segments whose ends lie far outside the view, crossing it.
+        {"a segment across the view", polyline({{-4000, 0, 0}, {4000, 0, 0}}, {{10, 10}, {10, 10}}), 0, 10},
+        {"an arc through the view", polyline({{-400, 400, 1}, {400, 400, 0}}, {{10, 10}, {10, 10}}), 0, 10},
     };
     for (const auto& c : cases) {
         const int n = litInColumn(paint({c.entity}), c.x);

@@ -119,3 +119,53 @@ TEST(EntityStore, CoincidentCurvesPaintAsOne)
     EXPECT_TRUE(render(once, handles) == single);
     EXPECT_TRUE(render(many, {}) == single); // antialiased edges drawn once, not 500 times over
 }
+
+// An entity's true colour, extended data, lineweight or mirrored system costs it nothing in how it is
+// painted: a drawing whose every entity carries them (widths too) paints exactly as the same drawing
+// in the colour index of that RGB, small (antialiased) and large (walked by several threads).
+TEST(EntityStore, RarePropertiesPaintAsTheirColourIndex)
+{
+    const short index = 3;
+    const QRgb rgb = colorOfIndex(index).rgb() & 0xFFFFFFu;
+    for (int count : {40, 60000}) {
+        DocumentModel plain(nullptr), dressed(nullptr);
+        plain.setDefaultTables();
+        dressed.setDefaultTables();
+        std::mt19937 rng(5);
+        std::uniform_real_distribution<double> at(0, 400), size(0, 8);
+        plain.setBulkLoading(true);
+        dressed.setBulkLoading(true);
+        for (int i = 0; i < count; ++i) {
+            const double x = at(rng), y = at(rng), s = i % 9 == 0 ? 0.01 : size(rng);
+            EntityData e = i % 4 == 0   ? line(x, y, x + s, y - s)
+                           : i % 4 == 1 ? curve(EntityKind::Circle, x, y, s / 2)
+                           : i % 4 == 2 ? curve(EntityKind::Arc, x, y, s)
+                                        : polyline(x, y, i % 3 == 0);
+            if (e.kind == EntityKind::Polyline && i % 2)
+                e.rare.edit().widths.assign(e.vertices.size(), {0.8, 0.3});
+            e.color = index;
+            plain.add(e);
+            RareProperties& r = e.rare.edit();
+            r.trueColor = static_cast<std::int32_t>(rgb);
+            r.lineweight = static_cast<std::int16_t>(i % 2 ? 35 : 13);
+            r.extendedData = {{1001, QStringLiteral("SITEDATA"), 0}, {1070, QString(), double(i % 3)}};
+            if (i % 5 == 0)
+                r.extrusion = {0, 0, -1};
+            e.color = static_cast<short>(1 + i % 200);
+            dressed.add(e);
+        }
+        plain.setBulkLoading(false);
+        dressed.setBulkLoading(false);
+        ViewTransform view;
+        view.size = QSize(500, 500);
+        view.fit(*drawingExtents(plain, {}));
+        auto render = [&](const DocumentModel& model) {
+            QImage image(QSize(500, 500), QImage::Format_ARGB32_Premultiplied);
+            image.fill(drawingBackground());
+            QPainter p(&image);
+            DrawingRenderer(model, view).paintView(p, {});
+            return image;
+        };
+        EXPECT_TRUE(render(plain) == render(dressed)) << count << " entities";
+    }
+}
