@@ -56,6 +56,8 @@ DxfDrawingBuilder::Kind DxfDrawingBuilder::kindOf(std::string_view t)
     if (t == "LAYER") return Kind::Layer;
     if (t == "LTYPE") return Kind::Linetype;
     if (t == "STYLE") return Kind::Style;
+    if (t == "BLOCK_RECORD")
+        return Kind::BlockRecord;
     return Kind::None;
 }
 
@@ -76,7 +78,8 @@ void DxfDrawingBuilder::begin(std::string_view type, bool invisible)
     }
     const DxfEntityKind* entity = dxfEntityKind(type);
     const Kind kind = entity ? Kind::Entity : kindOf(type);
-    const bool entry = kind == Kind::Layer || kind == Kind::Linetype || kind == Kind::Style;
+    const bool entry =
+        kind == Kind::Layer || kind == Kind::Linetype || kind == Kind::Style || kind == Kind::BlockRecord;
     if (entry == (m_section == Section::Tables)) {
         m_kind = kind;
         m_entity = entity;
@@ -95,13 +98,15 @@ void DxfDrawingBuilder::group(int code, std::string_view value, double number)
     while (!value.empty() && value.back() == '\r')
         value.remove_suffix(1);
     if (code >= 1000 && code <= 1071) {
-        // An entity's extended data is kept, and that of a 3D polyline's end of vertices; a vertex
-        // has no record of its own to keep it in, nor has the end of a 2D polyline's (which is
-        // written as a light-weight polyline).
-        if (m_kind == Kind::Entity || (m_kind == Kind::SeqEnd && m_polyline && isPolyline3d(*m_polyline)))
+        // An entity's, a layer's and a block's extended data is kept, and that of a 3D polyline's
+        // end of vertices; a vertex has no record of its own to keep it in, nor has the end of a 2D
+        // polyline's (which is written as a light-weight polyline).
+        if (m_kind == Kind::Entity || m_kind == Kind::Layer || m_kind == Kind::BlockRecord || m_kind == Kind::Block
+            || (m_kind == Kind::SeqEnd && m_polyline && isPolyline3d(*m_polyline)))
             extendedGroup(code, value, number);
         else if ((m_kind == Kind::Vertex || m_kind == Kind::SeqEnd) && m_polyline)
-            m_polylineLoses = true;
+            note(m_polylineLoses,
+                 m_kind == Kind::Vertex ? NotKeptKind::VertexExtendedData : NotKeptKind::SequenceEndExtendedData);
         return;
     }
     if (m_kind == Kind::Entity && m_entity->collect) {
@@ -148,6 +153,9 @@ void DxfDrawingBuilder::end()
     case Kind::Layer: layer(); break;
     case Kind::Linetype: linetype(); break;
     case Kind::Style: style(); break;
+    case Kind::BlockRecord:
+        blockRecord();
+        break;
     case Kind::Block: block(); break;
     case Kind::EndBlock: endBlock(); break;
     case Kind::Entity:
@@ -161,7 +169,8 @@ void DxfDrawingBuilder::end()
     m_mtextChunks.clear();
     m_mtextColumnGroups = m_mtextEmbedded = m_mtextColumns = false;
     m_extended.clear();
-    m_extendedLost = m_appLost = false;
+    m_extendedLost.reset();
+    m_appLost.reset();
     m_lwVertices.clear();
     m_lwWidths.clear();
     m_dashes.clear();
@@ -179,6 +188,11 @@ void DxfDrawingBuilder::finish()
             const auto style = m_styleHandles.find(t.style.toStdString());
             t.style = style != m_styleHandles.end() ? style->second : QString();
         }
+    // Block records come before their blocks in the files other programs write, but need not.
+    if (!m_recordExtended.isEmpty())
+        for (auto& b : m_model.tables().blocks)
+            if (const auto record = m_recordExtended.find(b.name.toCaseFolded()); record != m_recordExtended.end())
+                b.recordExtendedData = std::move(*record);
 }
 
 QString DxfDrawingBuilder::decode(std::string_view raw) { return m_text.decode(raw); }
@@ -237,6 +251,10 @@ void DxfDrawingBuilder::layer()
     layer.flags = integer(70, 0);
     // The line weight (370); older files give a thickness (39) in its place.
     layer.lineweight = has(370) ? integer(370, -1) : has(39) ? dxfLeadingInt(str(39)) : -1;
+    layer.plotted = integer(290, 1) != 0;
+    if (has(420))
+        layer.trueColor = integer(420, 0) & 0xFFFFFF;
+    layer.extendedData = ownExtendedData();
     // A name met again replaces the earlier entry; found by hash, as plans can hold many layers.
     auto& layers = m_model.tables().layers;
     const QString key = layer.name.toUpper();
@@ -331,11 +349,25 @@ void DxfDrawingBuilder::linetypeText(int code, std::string_view value, double nu
 
 // ---- blocks
 
+// Only a block record's extended data is kept; the rest of it is written anew.
+void DxfDrawingBuilder::blockRecord()
+{
+    const QString name = decode(str(2));
+    auto groups = ownExtendedData();
+    if (groups.empty() || name.isEmpty())
+        return;
+    if (layoutBlockOf(name) != LayoutBlock::None)
+        m_notKept.add(NotKeptKind::LayoutBlockExtendedData);
+    else
+        m_recordExtended.insert(name.toCaseFolded(), std::move(groups));
+}
+
 void DxfDrawingBuilder::block()
 {
     flushPolyline();
     endBlockDefinition();
     const QString name = decode(str(2));
+    auto extended = ownExtendedData();
     // The first two layouts are kept apart from the plan; the entities of any further one are lost
     // and counted. What stands in the plan's own block is part of the plan, as in the ENTITIES
     // section (the engine writes it there and the block empty). A block without a name cannot be
@@ -347,10 +379,16 @@ void DxfDrawingBuilder::block()
             if (block.compare(QLatin1String(kept), Qt::CaseInsensitive) == 0)
                 m_layoutBlock = QLatin1String(kept);
         m_skipBlock = m_skipLayout = m_layoutBlock.isEmpty();
+        if (!extended.empty() && m_skipLayout)
+            m_notKept.add(NotKeptKind::LayoutBlockExtendedData);
+        else if (!extended.empty())
+            layoutBlockData(m_layoutBlock, std::move(extended));
         return;
     }
     case LayoutBlock::Model:
         m_modelBlock = true;
+        if (!extended.empty())
+            layoutBlockData(QLatin1String(kWritersModelBlock), std::move(extended));
         return;
     case LayoutBlock::None:
         break;
@@ -363,6 +401,9 @@ void DxfDrawingBuilder::block()
     m_block->name = name;
     m_block->base = point(real(10, 0), real(20, 0), real(30, 0));
     m_block->flags = integer(70, 0);
+    m_block->description = decode(str(4));
+    m_block->xrefPath = decode(str(1));
+    m_block->extendedData = std::move(extended);
 }
 
 void DxfDrawingBuilder::endBlock()
@@ -400,7 +441,7 @@ EntityData DxfDrawingBuilder::start()
     e.linetype = lt.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0 ? QString() : lt;
     e.visible = !m_invisible;
     m_onPaper = integer(67, 0) == 1;
-    m_losesOnSaving = false;
+    m_losesOnSaving.reset();
     rareGroups(e);
     extendedData(e);
     return e;
@@ -414,14 +455,16 @@ void DxfDrawingBuilder::put(EntityData e)
     if (!inWorld(e))
         return;
     if (m_skipBlock) {
-        m_notKept += m_skipLayout ? 1 : 0;
+        if (m_skipLayout)
+            m_notKept.add(NotKeptKind::LayoutEntity);
         return;
     }
     if (e.kind == EntityKind::Insert && layoutBlockOf(e.blockName) != LayoutBlock::None) {
-        ++m_notKept;
+        m_notKept.add(NotKeptKind::InsertOfLayout);
         return;
     }
-    m_notKept += m_losesOnSaving ? 1 : 0;
+    if (m_losesOnSaving)
+        m_notKept.add(*m_losesOnSaving);
     e.handle = 0;
     if (m_modelBlock)
         m_model.add(std::move(e));
@@ -433,6 +476,15 @@ void DxfDrawingBuilder::put(EntityData e)
         layout(QLatin1String(kLayoutBlocks[0])).entities.push_back(std::move(e));
     else
         m_model.add(std::move(e));
+}
+
+// Extended data of the plan's or a kept layout's block (other programs put their own there), written
+// back with it; the layout is kept even where it holds nothing else.
+void DxfDrawingBuilder::layoutBlockData(const QString& block, std::vector<ExtendedGroup> groups)
+{
+    if (block != QLatin1String(kWritersModelBlock))
+        layout(block);
+    m_model.tables().ownBlockExtendedData[block] = std::move(groups);
 }
 
 LayoutData& DxfDrawingBuilder::layout(const QString& block)
@@ -554,7 +606,8 @@ void DxfDrawingBuilder::mtext()
         angle = std::atan2(dy, dx);
     e.rotation = geom::normalizeAngle(angle);
     mtextLook(e);
-    m_losesOnSaving = m_losesOnSaving || m_mtextColumns;
+    if (m_mtextColumns)
+        note(m_losesOnSaving, NotKeptKind::MTextColumns);
     put(std::move(e));
 }
 
@@ -621,7 +674,9 @@ void DxfDrawingBuilder::polylineRecord(bool light)
             e.rare.edit().polylineFlags |= kPolyline3d;
         // A curve fitted through the vertices (2) or a spline on them (4) is shown by the points
         // its file gives on it, but its fit cannot be written back as read.
-        m_polylineLoses = m_losesOnSaving || (flags & 6) != 0;
+        m_polylineLoses = m_losesOnSaving;
+        if (flags & 6)
+            note(m_polylineLoses, NotKeptKind::FittedPolyline);
         m_polylineWidths = flags & kPolyline3d ? SegmentWidth{} : defaults;
         m_polyline = std::move(e);
         m_vertexWidths.clear();
@@ -661,10 +716,8 @@ void DxfDrawingBuilder::vertex()
 void DxfDrawingBuilder::sequenceEnd()
 {
     if (m_polyline && isPolyline3d(*m_polyline)) {
-        closeApplication();
-        m_polylineLoses = m_polylineLoses || m_extendedLost;
-        if (!m_extended.empty())
-            m_polyline->rare.edit().sequenceEndData = std::move(m_extended);
+        if (auto groups = takeExtendedData(m_polylineLoses); !groups.empty())
+            m_polyline->rare.edit().sequenceEndData = std::move(groups);
     }
     flushPolyline();
 }

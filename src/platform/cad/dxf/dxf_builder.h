@@ -4,6 +4,7 @@
 #include "platform/cad/dxf/dxf_entity_kinds.h"
 #include "platform/cad/dxf/dxf_text.h"
 #include "platform/cad/model/document_model.h"
+#include "platform/cad/model/not_kept.h"
 
 #include <QHash>
 #include <QSet>
@@ -51,8 +52,9 @@ public:
     void layoutName(const char* block, std::string_view raw, int tab);
     // Entities of the kept kinds that were still left out: those of layouts beyond the two kept,
     // and inserts of the plan or of a layout; and those kept that carry something saving cannot
-    // write back (extended data holding handles, a curve fitted to a polyline, a text's columns).
-    int notKept() const { return m_notKept; }
+    // write back (extended data holding handles, a curve fitted to a polyline, a text's columns),
+    // extended data of layers and blocks included. Each counted by kind.
+    const NotKeptOnRead& notKept() const { return m_notKept; }
 
     // How each kind of entity is read (the kinds table names them): from the groups of its record,
     // and its repeated groups as they come.
@@ -70,7 +72,19 @@ public:
 private:
     // Objects that are not entities of the kinds table: header variables, table entries, blocks and
     // the parts of a 2D polyline.
-    enum class Kind : std::uint8_t { None, Setting, Layer, Linetype, Style, Block, EndBlock, Entity, Vertex, SeqEnd };
+    enum class Kind : std::uint8_t {
+        None,
+        Setting,
+        Layer,
+        Linetype,
+        Style,
+        BlockRecord,
+        Block,
+        EndBlock,
+        Entity,
+        Vertex,
+        SeqEnd
+    };
     static Kind kindOf(std::string_view type);
 
     // Groups of the current object, by code; a code counts as given when its mark is the
@@ -89,6 +103,7 @@ private:
     void linetype();
     void style();
     void linetypeText(int code, std::string_view value, double number);
+    void blockRecord();
     void block();
     void endBlock();
     EntityData start();
@@ -109,9 +124,21 @@ private:
     void extendedGroup(int code, std::string_view value, double number);
     void closeApplication();
     void extendedData(EntityData& e);
+    // The current object's extended data, taken; why some was left out goes into `lost`.
+    std::vector<ExtendedGroup> takeExtendedData(std::optional<NotKeptKind>& lost);
+    // That of a table entry or a block, where what was left out is counted at once.
+    std::vector<ExtendedGroup> ownExtendedData();
     LayoutData& layout(const QString& block);
+    void layoutBlockData(const QString& block, std::vector<ExtendedGroup> groups);
     void flushPolyline();
     void endBlockDefinition();
+
+    // The first reason found stands: an entity is counted once.
+    static void note(std::optional<NotKeptKind>& lost, NotKeptKind why)
+    {
+        if (!lost)
+            lost = why;
+    }
 
     QString decode(std::string_view raw);
     QString name(std::string_view raw);
@@ -139,8 +166,8 @@ private:
     bool m_skipGroup = false;               // the group just collected is not one of the record's own
     std::vector<ExtendedGroup> m_extended;  // the current entity's extended data so far
     std::size_t m_appStart = 0;             // where the application being read starts in it
-    bool m_appLost = false;                 // that application's data cannot be kept
-    bool m_extendedLost = false;            // some of the entity's extended data was left out
+    std::optional<NotKeptKind> m_appLost;   // why that application's data cannot be kept
+    std::optional<NotKeptKind> m_extendedLost; // why some of the entity's extended data was left out
     std::vector<PolyVertex> m_lwVertices;   // of a light-weight polyline: one for each group 10
     std::vector<SegmentWidth> m_lwWidths;   // their widths (40, 41), NaN where not given
     std::vector<SegmentWidth> m_vertexWidths; // of a 2D polyline's vertices, the same way
@@ -155,12 +182,12 @@ private:
     bool m_modelBlock = false; // the block being read is the plan's own: its entities are the plan's
     QString m_layoutBlock;     // the layout block being read, or empty
     bool m_onPaper = false;    // the entity being read is flagged as paper space (67)
-    int m_notKept = 0;
+    NotKeptOnRead m_notKept;
     std::optional<EntityData> m_polyline;   // a 2D polyline taking its vertices
     // The entity being put (or the polyline taking its vertices) is kept but loses something on
-    // saving: it is counted once it is kept.
-    bool m_losesOnSaving = false;
-    bool m_polylineLoses = false;
+    // saving: it is counted once it is kept, under the first such thing found.
+    std::optional<NotKeptKind> m_losesOnSaving;
+    std::optional<NotKeptKind> m_polylineLoses;
 
     struct NameHash {
         using is_transparent = void;
@@ -169,6 +196,7 @@ private:
     std::unordered_map<std::string, QString, NameHash, std::equal_to<>> m_names;   // raw -> decoded
     QHash<QString, std::size_t> m_layerIndex;   // upper-case name -> index in the table
     QSet<QString> m_blockNames;                 // case-folded names of the blocks defined
+    QHash<QString, std::vector<ExtendedGroup>> m_recordExtended; // case-folded block name -> its record's
 };
 
 } // namespace cad

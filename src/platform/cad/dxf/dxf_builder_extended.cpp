@@ -23,11 +23,13 @@ void DxfDrawingBuilder::extendedGroup(int code, std::string_view value, double n
         closeApplication();
         m_appStart = m_extended.size();
     } else if (m_extended.empty()) {
-        m_extendedLost = true;
+        note(m_extendedLost, NotKeptKind::ExtendedDataNoApplication);
         return;
     }
-    if (code == 1005 || value.size() > kDxfMaxValue)
-        m_appLost = true;
+    if (code == 1005)
+        note(m_appLost, NotKeptKind::ExtendedDataHandle);
+    else if (value.size() > kDxfMaxValue)
+        note(m_appLost, NotKeptKind::ExtendedDataTooLong);
     if (m_appLost)
         return;
     ExtendedGroup& g = m_extended.emplace_back();
@@ -42,19 +44,33 @@ void DxfDrawingBuilder::closeApplication()
 {
     if (m_appLost) {
         m_extended.resize(m_appStart);
-        m_extendedLost = true;
+        note(m_extendedLost, *m_appLost);
     }
-    m_appLost = false;
+    m_appLost.reset();
+}
+
+std::vector<ExtendedGroup> DxfDrawingBuilder::takeExtendedData(std::optional<NotKeptKind>& lost)
+{
+    closeApplication();
+    if (m_extendedLost)
+        note(lost, *m_extendedLost);
+    m_extendedLost.reset();
+    return std::exchange(m_extended, {});
 }
 
 void DxfDrawingBuilder::extendedData(EntityData& e)
 {
-    closeApplication();
-    m_losesOnSaving = m_losesOnSaving || m_extendedLost;
-    if (!m_extended.empty())
-        e.rare.edit().extendedData = std::move(m_extended);
-    m_extended.clear();
-    m_extendedLost = false;
+    if (auto groups = takeExtendedData(m_losesOnSaving); !groups.empty())
+        e.rare.edit().extendedData = std::move(groups);
+}
+
+std::vector<ExtendedGroup> DxfDrawingBuilder::ownExtendedData()
+{
+    std::optional<NotKeptKind> lost;
+    auto groups = takeExtendedData(lost);
+    if (lost)
+        m_notKept.add(*lost);
+    return groups;
 }
 
 } // namespace cad

@@ -35,7 +35,7 @@ void DxfDrawingBuilder::rareGroups(EntityData& e)
         if (g.text)
             r.*g.text = decode(str(g.code));
         else if (!g.read(r, real(g.code, g.byDefault)))
-            m_losesOnSaving = true;
+            note(m_losesOnSaving, NotKeptKind::OutOfRangeValue);
     }
     e.rare.dropIfDefault();
 }
@@ -51,7 +51,7 @@ bool DxfDrawingBuilder::inWorld(EntityData& e)
     const Facing f = facing(e.rare->extrusion);
     if (f == Facing::Tilted || !standsAlongAxis(e)) {
         if (!m_skipBlock || m_skipLayout)
-            ++m_notKept;
+            m_notKept.add(NotKeptKind::Tilted);
         return false;
     }
     if (f == Facing::Down)

@@ -15,6 +15,8 @@ namespace cad {
 // The first layout (its entities stand in the ENTITIES section, flagged as paper space) and the
 // second (its entities stand in its block). Entities of further layouts are not kept.
 inline constexpr const char* kLayoutBlocks[] = {"*Paper_Space", "*Paper_Space0"};
+// The plan's own block, as it is written.
+inline constexpr char kWritersModelBlock[] = "*Model_Space";
 
 // A layout as it is written: the block it stands in (one of kLayoutBlocks), its name as written
 // and the position of its tab (1 is the first).

@@ -27,8 +27,10 @@ namespace cad {
 // dxflib's ASCII writer flushes the file after every line and writes reals with 16 digits. This
 // one collects the text in memory, writes every real in its shortest exact form (a saved drawing
 // reads back to the same doubles) and adds what dxflib leaves out: the invisible flag (group 60
-// after the layer of a hidden entity), a style's font files, the owners (group 330) of the
-// dictionaries and layouts in the OBJECTS section and the layouts' own names and tab order. A UTF-8 file is declared R2007 (AC1021), the
+// after the layer of a hidden entity), a style's font files, a block's flags and the path of an
+// external reference, the owners (group 330) of the dictionaries and layouts in the OBJECTS
+// section and the layouts' own names and tab order; it leaves out the layout dxflib always writes
+// second where the drawing has no second one. A UTF-8 file is declared R2007 (AC1021), the
 // first version whose strings are UTF-8; its structure is R2000's, which R2007 readers take.
 class DxfOutput : public DL_WriterA {
 public:
@@ -96,8 +98,18 @@ public:
     }
     // dxflib names its two layouts "Layout1" and "Layout2" and numbers their tabs 1 and 2 whatever
     // they were: each layout's name and tab go where its layout object is written, found by the
-    // handle its block record points at.
+    // handle its block record points at. A layout not among `layouts` is left out: its block
+    // record, its layout object and its entry in the dictionary of layouts.
     void layouts(std::vector<DxfLayoutOut> layouts) { m_layouts = std::move(layouts); }
+    // dxflib writes every block's flags as 0 and its external reference path empty: these go into
+    // the block entry written next, up to endBlockEntry().
+    void blockEntry(int flags, std::string path)
+    {
+        m_blockEntry = true;
+        m_blockFlags = flags;
+        m_xrefPath = std::move(path);
+    }
+    void endBlockEntry() { m_blockEntry = false; }
 
     // What `write` writes through this output, taken out of the text and returned: groups to put
     // in elsewhere, formatted as every other group.
@@ -150,6 +162,8 @@ public:
     {
         if (const DxfLayoutOut* l = ownLayoutPart(); l && gc == 71 && l->tab > 0)
             value = l->tab;
+        if (m_blockEntry && gc == 70)
+            value = m_blockFlags;
         if (replaced(gc))
             return;
         code(gc);
@@ -206,6 +220,8 @@ private:
             value = m_bigFont.c_str();
         if (const DxfLayoutOut* l = ownLayoutPart(); l && gc == 1)
             value = l->name.c_str();
+        if (m_blockEntry && gc == 1)
+            value = m_xrefPath.c_str();
         // A dictionary entry's name (3) is written once the object it names (350) is known.
         if (m_part == Part::Objects && m_objectType == "DICTIONARY" && gc == 3) {
             if (m_holdingEntry)
@@ -271,8 +287,14 @@ private:
     }
     void line(int gc, std::string_view value) const
     {
+        if (m_holdingEntry && gc == 350 && unwrittenLayout(value)) {
+            m_holdingEntry = false; // the entry of a layout left out
+            return;
+        }
         if (m_holdingEntry)
             releaseEntry(gc == 350 ? value : std::string_view());
+        if (gc == 0)
+            startRecord();
         if (m_part == Part::Header && gc == 1 && m_afterVersion && m_utf8)
             value = "AC1021";
         m_afterVersion = gc == 9 && value == "$ACADVER";
@@ -299,13 +321,36 @@ private:
         if (m_part == Part::Objects)
             objectGroup(gc, value);
     }
-    // A block record pointing at a layout object (340) ties that object to its block.
+    // A block record pointing at a layout object (340) ties that object to its block. The record
+    // of a layout left out is left out too.
     void blockRecordGroup(int gc, std::string_view value) const
     {
-        if (gc == 2)
+        if (gc == 2) {
             m_recordName = value;
-        else if (gc == 340 && value != "0")
+            m_dropRecord = m_dropRecord || unwrittenLayoutBlock(m_recordName);
+        } else if (gc == 340 && value != "0") {
             m_layoutRecords.emplace(std::string(value), m_recordName);
+        }
+    }
+    bool unwrittenLayoutBlock(const std::string& block) const
+    {
+        return layoutBlockOf(QString::fromStdString(block)) == LayoutBlock::Paper
+               && std::none_of(m_layouts.begin(), m_layouts.end(),
+                               [&](const DxfLayoutOut& l) { return l.block == block; });
+    }
+    // The layout object of handle `object` stands for a layout left out.
+    bool unwrittenLayout(std::string_view object) const
+    {
+        const auto record = m_layoutRecords.find(std::string(object));
+        return record != m_layoutRecords.end() && unwrittenLayoutBlock(record->second);
+    }
+    // A record (group 0) begins: the one before it is taken out again where it was to be left out.
+    void startRecord() const
+    {
+        if (m_dropRecord)
+            m_text.resize(m_recordStart);
+        m_dropRecord = false;
+        m_recordStart = m_text.size();
     }
     // Every object after the first (the root dictionary, owned by nothing) gets its owner: the
     // dictionary that lists it. dxflib writes each dictionary before what it lists.
@@ -322,6 +367,7 @@ private:
             line(330, owner != m_owners.end() ? owner->second : std::string_view("0"));
             m_object = value;
             m_layout = m_objectType == "LAYOUT" ? layoutOfObject(value) : nullptr;
+            m_dropRecord = m_objectType == "LAYOUT" && unwrittenLayout(value);
         } else if (gc == 350 || gc == 360) {
             m_owners.emplace(std::string(value), m_object);
         }
@@ -347,6 +393,11 @@ private:
     mutable std::string m_objectType, m_subclass;               // of the object being written, and its part
     mutable const DxfLayoutOut* m_layout = nullptr;             // the layout whose object is being written
     mutable bool m_holdingEntry = false;
+    mutable std::size_t m_recordStart = 0; // where the record being written starts in the text
+    mutable bool m_dropRecord = false;     // it is taken out again once it is written
+    bool m_blockEntry = false;             // a block entry is being written, with these:
+    int m_blockFlags = 0;
+    std::string m_xrefPath;
     mutable std::string m_heldEntry;                     // a dictionary entry's name, until its object
     mutable std::string m_object;                        // handle of the object being written
     mutable std::map<std::string, std::string> m_owners; // handle -> handle of its dictionary

@@ -182,7 +182,7 @@ void readDxf(QIODevice& device, DocumentModel& model, std::size_t chunk)
         }
         breakBlockCycles(filled->tables());
         completeTables(*filled);
-        result.notKept += settleLayoutNames(filled->tables());
+        result.notKept.add(NotKeptKind::LayoutName, settleLayoutNames(filled->tables()));
         filled->setBulkLoading(false);
         model.adopt(std::move(*filled));
         model.setNotKeptOnRead(result.notKept);

@@ -12,6 +12,7 @@
 #include <QLatin1StringView>
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -164,6 +165,15 @@ private:
             m_b.group(m_r.code(i), m_r.value(i), m_r.number(i));
     }
 
+    // A group handed on as it stands, extended data in any length.
+    void passOrExtended(std::size_t i)
+    {
+        if (m_r.code(i) >= 1000 && !m_quiet)
+            m_b.group(m_r.code(i), m_r.value(i), m_r.number(i));
+        else
+            pass(i);
+    }
+
     void section(const std::string& name)
     {
         const bool header = name == "HEADER", blocks = name == "BLOCKS";
@@ -218,7 +228,8 @@ private:
         pass(i);
     }
 
-    // Only the LAYER, LTYPE and STYLE tables are handed on; groups between tables are ignored.
+    // Only the LAYER, LTYPE, STYLE and BLOCK_RECORD tables are handed on; groups between tables are
+    // ignored. Extended data goes on in any length: the builder leaves out what is too long to write back.
     void tables()
     {
         while (advance() && !sectionEnd()) {
@@ -230,7 +241,7 @@ private:
                 m_faultInTable = false;
                 m_tableLine = m_r.groups()[0].line;
                 const std::string_view name = m_r.size() > 1 && m_r.code(1) == 2 ? m_r.value(1) : std::string_view();
-                m_tableKept = name == "LAYER" || name == "LTYPE" || name == "STYLE";
+                m_tableKept = name == "LAYER" || name == "LTYPE" || name == "STYLE" || name == "BLOCK_RECORD";
                 m_blockRecords = name == "BLOCK_RECORD";
             } else if (type == "ENDTAB") {
                 if (m_tableKept && !m_quiet)
@@ -243,8 +254,7 @@ private:
             if (!m_tableKept)
                 continue;
             for (std::size_t i = 0; i < m_r.size(); ++i)
-                if (m_r.code(i) < 1000 || m_r.value(i).size() <= kDxfMaxValue)   // long extended data is not read
-                    pass(i);
+                passOrExtended(i);
         }
         if (m_inTable) {
             // Reported before the faults of the table itself, after those of the tables before it.
@@ -370,17 +380,22 @@ private:
             if (first == blocks.end() || std::find(std::next(first), blocks.end(), name) != blocks.end())
                 continue;
             const auto i = static_cast<std::size_t>(first - blocks.begin());
-            if (!m_layoutObjects[i].name)
-                continue;
-            m_b.layoutName(block, *m_layoutObjects[i].name, m_layoutObjects[i].tab);
-            kept[i] = true;
+            // A name too long to keep falls back to a free one (and is counted below); its tab stays.
+            const auto& given = m_layoutObjects[i].name;
+            m_b.layoutName(block, given ? std::string_view(*given) : std::string_view(), m_layoutObjects[i].tab);
+            kept[i] = given.has_value();
         }
         for (std::size_t i = 0; i < m_layoutObjects.size(); ++i) {
             const auto& name = m_layoutObjects[i].name;
             const bool plan =
                 blocks[i] == "*model_space" || (blocks[i].empty() && name && folded(dxfTrim(*name)) == "model");
-            if (!kept[i] && !plan)
-                ++m_result.notKept;
+            if (kept[i] || plan)
+                continue;
+            // One of the two kept layouts whose name could not be tied to it, or a further one.
+            const bool keptBlock = blocks[i].empty() || blocks[i] == "?"
+                                   || std::any_of(std::begin(kLayoutBlocks), std::end(kLayoutBlocks),
+                                                  [&](const char* b) { return folded(b) == blocks[i]; });
+            m_result.notKept.add(keptBlock ? NotKeptKind::LayoutName : NotKeptKind::Layout);
         }
     }
 
@@ -414,7 +429,7 @@ private:
                             m_b.begin("ENDBLK");
                         for (std::size_t i = 0; i < m_r.size(); ++i) {
                             checkRange(i);
-                            pass(i);
+                            passOrExtended(i);
                         }
                         inBlock = type == "BLOCK";
                     }
@@ -426,11 +441,11 @@ private:
                     if (!skippingPolyline)
                         entity(type);
                     else
-                        ++m_result.notKept;
+                        m_result.notKept.add(NotKeptKind::Mesh);
                 } else if (dxfEntityKind(type)) {
                     entity(type);
                 } else {
-                    ++m_result.notKept;   // saving over the file would lose it
+                    m_result.notKept.addEntity(type); // saving over the file would lose it
                 }
             }
         }

@@ -44,7 +44,7 @@ namespace errors = automation::errors;
 namespace {
 
 // The blocks dxflib's block records and layout objects name, which the writer always writes.
-constexpr const char* kWritersBlocks[] = {"*Model_Space", kLayoutBlocks[0], kLayoutBlocks[1]};
+constexpr const char* kWritersBlocks[] = {kWritersModelBlock, kLayoutBlocks[0], kLayoutBlocks[1]};
 
 } // namespace
 
@@ -56,6 +56,7 @@ DxfWriter::DxfWriter(const DocumentModel& model, DxfOutput& w, DxfEncoding encod
 void DxfWriter::write()
 {
     collectNames();
+    m_w.layouts(layouts());
     m_w.enter(DxfOutput::Part::Header);
     header();
     tables();
@@ -66,7 +67,6 @@ void DxfWriter::write()
     // The first layout's entities stand among the plan's, flagged as paper space (R2000 and later).
     layoutEntities(kLayoutBlocks[0]);
     m_w.sectionEnd();
-    m_w.layouts(layouts());
     m_w.enter(DxfOutput::Part::Objects);
     m_dxf.writeObjects(m_w);
     m_dxf.writeObjectsEnd(m_w);
@@ -101,10 +101,16 @@ void DxfWriter::collectNames()
         // Readers look up each application of extended data in the APPID table.
         if (e.rare)
             for (const auto* data : {&e.rare->extendedData, &e.rare->sequenceEndData})
-                for (const ExtendedGroup& g : *data)
-                    if (g.code == 1001 && g.text.toUpper() != QLatin1String("ACAD"))
-                        m_applications.emplace(g.text.toUpper(), g.text);
+                noteApplications(*data);
     };
+    for (const auto& l : m_layers)
+        noteApplications(l.extendedData);
+    for (const auto& b : t.blocks) {
+        noteApplications(b.extendedData);
+        noteApplications(b.recordExtendedData);
+    }
+    for (const auto& [block, groups] : t.ownBlockExtendedData)
+        noteApplications(groups);
     m_model.forEach(note);
     for (const auto& b : t.blocks)
         for (const auto& e : b.entities)
@@ -135,6 +141,14 @@ void DxfWriter::collectNames()
             m_styleNames.insert(s.name.toUpper(), s.name); // the first of one name wins
 }
 
+bool DxfWriter::writesLayout(const char* block) const
+{
+    const auto& read = m_model.tables().layouts;
+    return read.empty() || QLatin1String(block) == QLatin1String(kLayoutBlocks[0])
+           || std::any_of(read.begin(), read.end(),
+                          [&](const LayoutData& l) { return l.block == QLatin1String(block); });
+}
+
 // The tabs keep their order; a layout whose tab the file did not give comes after those it did.
 std::vector<DxfLayoutOut> DxfWriter::layouts()
 {
@@ -142,6 +156,8 @@ std::vector<DxfLayoutOut> DxfWriter::layouts()
     std::vector<DxfLayoutOut> out;
     std::vector<int> tabs;
     for (std::size_t k = 0; k < std::size(kLayoutBlocks); ++k) {
+        if (!writesLayout(kLayoutBlocks[k]))
+            continue;
         int tab = 0;
         for (const auto& l : m_model.tables().layouts)
             if (l.block == QLatin1String(kLayoutBlocks[k]))
@@ -243,6 +259,7 @@ void DxfWriter::tables()
         const int color = l.color == 0 ? 7 : std::abs(l.color);
         m_dxf.writeLayer(m_w, DL_LayerData(text(l.name), l.flags, l.color < 0),
                          DL_Attributes("", color, static_cast<int>(l.lineweight), text(lt), 1.0));
+        layerGroups(l);
     }
     m_w.tableEnd();
 
@@ -267,8 +284,10 @@ void DxfWriter::tables()
     m_dxf.writeDimStyle(m_w, 1, 1, 1, 1, 1);
     m_w.enter(DxfOutput::Part::BlockRecords);
     m_dxf.writeBlockRecord(m_w);
-    for (const BlockDefinition* b : m_blocks)
+    for (const BlockDefinition* b : m_blocks) {
         m_dxf.writeBlockRecord(m_w, text(b->name));
+        extendedData(b->recordExtendedData);
+    }
     for (const auto& [key, name] : m_insertedBlocks)
         m_dxf.writeBlockRecord(m_w, text(name));
     m_w.tableEnd();
@@ -322,18 +341,25 @@ void DxfWriter::blocks()
     // dxflib's block records and layout objects name these three; the second layout's entities
     // stand in its block.
     m_dxf.writeBlock(m_w, DL_BlockData(kWritersBlocks[0], 0, 0.0, 0.0, 0.0));
+    ownBlockGroups(kWritersBlocks[0]);
     m_dxf.writeEndBlock(m_w, kWritersBlocks[0]);
     // By position, not by pointer: two uses of one string literal need not share an address.
     for (std::size_t i = 0; i < std::size(kLayoutBlocks); ++i) {
         const char* layout = kLayoutBlocks[i];
+        if (!writesLayout(layout))
+            continue;
         m_dxf.writeBlock(m_w, DL_BlockData(layout, 0, 0.0, 0.0, 0.0));
+        ownBlockGroups(layout);
         if (i > 0)
             layoutEntities(layout);
         m_dxf.writeEndBlock(m_w, layout);
     }
     for (const BlockDefinition* b : m_blocks) {
         const std::string name = text(b->name);
+        m_w.blockEntry(b->flags, text(b->xrefPath));
         m_dxf.writeBlock(m_w, DL_BlockData(name, b->flags, b->base[0], b->base[1], b->base[2]));
+        m_w.endBlockEntry();
+        blockGroups(*b);
         for (const auto& e : b->entities)
             entity(e);
         m_dxf.writeEndBlock(m_w, name);

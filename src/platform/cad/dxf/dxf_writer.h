@@ -46,8 +46,10 @@ private:
     std::string text(const QString& s);
     // Every layer, line type and block the entities name gets a table entry, so readers find them.
     void collectNames();
-    // The two layouts as they are written, in the order of kLayoutBlocks.
+    // The layouts as they are written, in the order of kLayoutBlocks: those read (the first always,
+    // as readers expect it), or both where none was read.
     std::vector<DxfLayoutOut> layouts();
+    bool writesLayout(const char* block) const;
     void header();
     static int defaultCode(const QVariant& v);
     void tables();
@@ -77,6 +79,15 @@ private:
     void polyline3d(const EntityData& e, const DL_Attributes& a);
     // Extended data (an entity's, at the end of its own record).
     void extendedData(const std::vector<ExtendedGroup>& data);
+    // Each application of extended data is noted for the APPID table.
+    void noteApplications(const std::vector<ExtendedGroup>& groups);
+    // What dxflib leaves out of a layer entry and of a block (dxf_writer_tables.cpp), written at
+    // the end of each: a layer's plot flag, true colour and extended data; a block's description
+    // and extended data, and its record's.
+    void layerGroups(const LayerData& l);
+    void blockGroups(const BlockDefinition& b);
+    // The extended data of the plan's or a layout's block, where the drawing has it.
+    void ownBlockGroups(const char* block);
     // The one width of every segment, where all have the same at both ends.
     static std::optional<double> constantWidth(const std::vector<SegmentWidth>& widths);
 

@@ -4,14 +4,16 @@
 #include "platform/cad/model/document_listener.h"
 #include "platform/cad/model/entity_data.h"
 #include "platform/cad/model/entity_store.h"
+#include "platform/cad/model/not_kept.h"
 #include "platform/cad/model/snap.h"
 #include "platform/cad/model/spatial_index.h"
 
+#include <QMap>
 #include <QString>
 #include <QVariant>
-#include <QMap>
 #include <QVariantMap>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -38,6 +40,8 @@ struct DrawingTables {
     std::vector<TextStyleData> styles;
     std::vector<BlockDefinition> blocks;
     std::vector<LayoutData> layouts;
+    // The extended data of the plan's block ("*Model_Space") and the layouts' (their LayoutData::block).
+    std::map<QString, std::vector<ExtendedGroup>> ownBlockExtendedData;
     QVariantMap variables;             // header variables read ($INSUNITS, ...) and set (OSMODE, ...)
     QMap<QString, int> variableCodes;  // the group code each header variable was read with
     QString codepage;                  // $DWGCODEPAGE the file came with
@@ -60,10 +64,11 @@ public:
     bool saved() const { return m_saved; }
     void setSaved(bool saved) { m_saved = saved; }
     // What the file it was read from holds and the drawing does not (hatches, dimensions, ellipses,
-    // splines, ..., layouts beyond the second, layout names that cannot stay): saving over that
-    // file would lose them.
-    int notKeptOnRead() const { return m_notKeptOnRead; }
-    void setNotKeptOnRead(int count) { m_notKeptOnRead = count; }
+    // splines, ..., layouts beyond the second, layout names that cannot stay), or holds but cannot
+    // write back as read: saving over that file would lose them. Their number, and each kind.
+    int notKeptOnRead() const { return m_notKeptOnRead.total(); }
+    const NotKeptOnRead& notKeptByKind() const { return m_notKeptOnRead; }
+    void setNotKeptOnRead(NotKeptOnRead counts) { m_notKeptOnRead = std::move(counts); }
     bool orthoOn() const { return m_orthoOn; }
     // System variables: OSMODE (0..16383), ORTHOMODE (tied to the viewport's OrthoOn), TEXTSIZE,
     // and the header variables a file brought ("INSUNITS" or "$INSUNITS"). Unknown names and
@@ -136,7 +141,7 @@ private:
     std::vector<std::uint64_t> sortedIn(const Box& window) const;
     DocumentListener* m_listener;
     QString m_name, m_fullName;
-    int m_notKeptOnRead = 0;
+    NotKeptOnRead m_notKeptOnRead;
     bool m_saved = true;
     bool m_orthoOn = false;
     std::uint64_t m_nextHandle = 0x30;   // below: the handles of tables and blocks in saved files

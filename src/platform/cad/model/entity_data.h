@@ -79,6 +79,12 @@ struct LayerData {
     QString linetype = QStringLiteral("CONTINUOUS");
     int flags = 0;                     // frozen 1, locked 4
     double lineweight = -3;            // by default
+    bool plotted = true;               // 290: false for a layer never plotted
+    std::int32_t trueColor = -1;       // 420, 0xRRGGBB; -1 none
+    // As read: other programs keep a layer's description and transparency here.
+    std::vector<ExtendedGroup> extendedData{};
+
+    bool operator==(const LayerData&) const = default;
 };
 
 struct TextStyleData {
@@ -111,8 +117,14 @@ struct LinetypeData {
 struct BlockDefinition {
     QString name;
     Point base{};
-    int flags = 0;
+    int flags = 0; // an external reference 4
     std::vector<EntityData> entities;
+    QString description{};                           // 4
+    QString xrefPath{};                              // 1: the drawing an external reference stands for
+    std::vector<ExtendedGroup> extendedData{};       // of its BLOCK entity, as read
+    std::vector<ExtendedGroup> recordExtendedData{}; // of its block record, as read
+
+    bool operator==(const BlockDefinition&) const = default;
 };
 
 const char* objectName(EntityKind kind);

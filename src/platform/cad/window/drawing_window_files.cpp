@@ -4,6 +4,7 @@
 #include "platform/automation/automation_error.h"
 #include "platform/cad/application.h"
 #include "platform/cad/document.h"
+#include "platform/cad/dxf/dxf_not_kept_notice.h"
 #include "platform/cad/engine.h"
 #include "platform/cad/model/document_model.h"
 #include "platform/cad/window/command_line.h"
@@ -75,13 +76,7 @@ bool DrawingWindow::openDrawing(const QString& path)
     try {
         const Document opened = m_engine->application().Documents().Open(path);
         if (const auto model = opened.model(); model && model->notKeptOnRead() > 0)
-            m_commandLine->addHistory(
-                QStringLiteral("图形 %1 中有 %2 处内容（填充、标注、椭圆、样条、视口，倾斜于图面的实体，"
-                               "引用模型空间或布局的块参照，第三个以后的布局及其中的实体，无法保留的布局名称，"
-                               "多段线的拟合曲线、多行文字的分栏或扩展数据中的句柄）"
-                               "未能读入；保存时将另存为，以免原文件丢失它们。")
-                    .arg(QDir::toNativeSeparators(path))
-                    .arg(model->notKeptOnRead()));
+            m_commandLine->addHistory(dxfNotKeptNotice(QDir::toNativeSeparators(path), model->notKeptByKind()));
         return true;
     } catch (const automation::AutomationError& e) {
         m_commandLine->addHistory(QStringLiteral("无法打开图形 %1: %2").arg(QDir::toNativeSeparators(path), failure(e)));
@@ -120,7 +115,7 @@ bool DrawingWindow::saveDrawingAs(const std::shared_ptr<DocumentModel>& document
         path += QStringLiteral(".dxf");
     try {
         Document::of(*document).SaveAs(path);
-        document->setNotKeptOnRead(0); // the file now holds what the drawing holds
+        document->setNotKeptOnRead({}); // the file now holds what the drawing holds
         return true;
     } catch (const automation::AutomationError& e) {
         m_commandLine->addHistory(saveFailure(path, e));

@@ -218,9 +218,7 @@ TEST(DxfEntityLook, EveryPropertyComesBackFromSavingAsTheSecondReaderReadIt)
 {
     if (!cadtest::secondReaderInstalled())
         GTEST_SKIP() << "python3-ezdxf is not installed";
-    QStringList rows;
-    for (const char* row : kRows)
-        rows << QLatin1String(row);
+    const QStringList rows = cadtest::rowNames(kRows);
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("look.dxf")), saved = dir.filePath(QStringLiteral("saved.dxf"));
     cadtest::runSecondReader(QString::fromUtf8(kLookRows) + QString::fromUtf8(kMakePlan), QStringList{source} + rows);

@@ -75,6 +75,68 @@ TEST(DxfLayoutNames, ANameThatCannotBeWrittenTakesAFreeOne)
     }
 }
 
+// Plans with the layouts other programs write, made by the second reader: each case's file.
+const char* kMakeLayoutPlans = R"(
+import os
+def renamed(doc, name):
+    doc.layouts.rename("Layout1", name)
+    return doc.layouts.get(name)
+def one_layout(doc):
+    renamed(doc, "A1图框").add_line((0, 0), (841, 0))
+def tabs_reversed(doc):
+    renamed(doc, "乙").add_line((0, 0), (1, 0))
+    doc.layouts.new("甲").add_line((0, 0), (2, 0))
+    doc.layouts.get("甲").dxf.taborder, doc.layouts.get("乙").dxf.taborder = 1, 2
+def long_name_first(doc):
+    renamed(doc, "乙")
+    doc.layouts.new("长" * 400)
+    doc.layouts.get("长" * 400).dxf.taborder, doc.layouts.get("乙").dxf.taborder = 1, 2
+CASES = {"one_layout": ("R2000", one_layout), "one_empty_layout": ("R2000", lambda doc: None),
+         "tabs_reversed": ("R2000", tabs_reversed), "long_name_first": ("R2000", long_name_first),
+         "r12_no_layout": ("R12", lambda doc: None)}
+for case in sys.argv[2:]:
+    version, make = CASES[case]
+    doc = ezdxf.new(version)
+    doc.modelspace().add_line((0, 0), (10, 0))
+    make(doc)
+    doc.saveas(os.path.join(sys.argv[1], case + ".dxf"))
+)";
+
+// Each layout read is saved, no more, each in its tab's place; a plan without any (R12) is saved
+// with the two a new drawing has.
+TEST(DxfLayoutNames, TheLayoutsReadAreSavedInTheirTabOrder)
+{
+    if (!cadtest::secondReaderInstalled())
+        GTEST_SKIP() << "python3-ezdxf is not installed";
+    const struct {
+        const char* name;
+        const char* tabs; // after the plan's, as kTabs prints them
+        int counted;
+    } cases[] = {
+        {"one_layout", "A1图框=A1图框:*Paper_Space", 0},
+        {"one_empty_layout", "Layout1=Layout1:*Paper_Space", 0},
+        {"tabs_reversed", "甲=甲:*Paper_Space0|乙=乙:*Paper_Space", 0},
+        // A name too long to write back falls back to a free one, and keeps its tab.
+        {"long_name_first", "Layout1=Layout1:*Paper_Space0|乙=乙:*Paper_Space", 1},
+        {"r12_no_layout", "Layout1=Layout1:*Paper_Space|Layout2=Layout2:*Paper_Space0", 0},
+    };
+    QTemporaryDir dir;
+    QStringList names;
+    for (const auto& c : cases)
+        names << QLatin1String(c.name);
+    cadtest::runSecondReader(QString::fromUtf8(kMakeLayoutPlans), QStringList{dir.path()} + names);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DocumentModel model(nullptr);
+        readDxfFile(dir.filePath(QLatin1String(c.name) + QStringLiteral(".dxf")), model);
+        EXPECT_EQ(model.notKeptOnRead(), c.counted);
+        const QString out =
+            cadtest::saveTwiceAndAudit(model, dir.filePath(QStringLiteral("saved.dxf")), QString::fromUtf8(kTabs));
+        EXPECT_TRUE(out.contains(QStringLiteral("TABS Model=Model:*Model_Space|%1\n").arg(QString::fromUtf8(c.tabs))))
+            << out.toStdString();
+    }
+}
+
 // The writer's own blocks (the plan's and the layouts'), the kept ones and the empty definitions of
 // those only inserted share one name space, in any case: each name is written once.
 TEST(DxfBlockNames, EachIsWrittenOnceInAnyCase)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <gtest/gtest.h>
 
 namespace cadtest {
@@ -45,6 +46,16 @@ def audit(path):
         print("AUDIT-POINTER", c.decode(), v.decode(errors="replace"))
     return doc
 )";
+
+// The names of a table's rows, handed to a script that makes or compares them.
+template <std::size_t N>
+QStringList rowNames(const char* const (&rows)[N])
+{
+    QStringList out;
+    for (const char* row : rows)
+        out << QLatin1String(row);
+    return out;
+}
 
 // The standard output of the script run with the arguments; a failing script fails the test.
 inline QString runSecondReader(const QString& script, const QStringList& args)

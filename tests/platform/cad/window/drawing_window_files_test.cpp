@@ -357,7 +357,7 @@ TEST_F(DrawingWindowTest, APlanWithEntitiesTheDrawingLacksIsNeverSavedOverUnaske
     }
     fileAnswer = plan;
     ASSERT_TRUE(window->openDrawing());
-    EXPECT_TRUE(window->commandLine()->history().contains(QStringLiteral("有 2 处内容")))
+    EXPECT_TRUE(window->commandLine()->history().contains(QStringLiteral("有 2 处内容（椭圆 1 处、点 1 处）未能读入")))
         << window->commandLine()->history().toStdString();
     Document opened = app.ActiveDocument();
     opened.ModelSpace().AddCircle({5, 5, 0}, 2);
