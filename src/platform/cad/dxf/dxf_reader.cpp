@@ -79,22 +79,25 @@ void completeTables(DocumentModel& model)
         known.insert(QStringLiteral("0"));
     }
     QString last;   // entities come in runs on one layer
-    auto check = [&](const EntityData& e) {
-        if (e.layer == last)
+    auto check = [&](const QString& layer) {
+        if (layer == last)
             return;
-        last = e.layer;
-        if (!known.contains(e.layer.toUpper())) {
-            known.insert(e.layer.toUpper());
-            t.layers.push_back(LayerData{e.layer, 7, QStringLiteral("CONTINUOUS"), 0, -3});
+        last = layer;
+        if (!known.contains(layer.toUpper())) {
+            known.insert(layer.toUpper());
+            t.layers.push_back(LayerData{layer, 7, QStringLiteral("CONTINUOUS"), 0, -3});
         }
     };
-    model.forEach(check);
+    // The plan's layer names straight from the store: building each whole record would copy its
+    // rare properties only to read its layer.
+    const EntityStore& store = model.store();
+    model.forEachStored([&](const StoredEntity& s) { check(store.name(s.layer)); });
     for (const auto& b : t.blocks)
         for (const auto& e : b.entities)
-            check(e);
+            check(e.layer);
     for (const auto& l : t.layouts)
         for (const auto& e : l.entities)
-            check(e);
+            check(e.layer);
     if (t.styles.empty()) {
         TextStyleData standard;
         standard.name = QStringLiteral("Standard");
