@@ -25,6 +25,9 @@ constexpr std::uint8_t kTextBackward = 2;
 
 Facing facing(const Point& n)
 {
+    // On the axis, as nearly every file gives it: no lengths to work out.
+    if (n[0] == 0 && n[1] == 0 && std::isfinite(n[2]))
+        return n[2] < 0 ? Facing::Down : Facing::Up;
     const double length = std::hypot(n[0], n[1], n[2]);
     if (!(length > 0) || !std::isfinite(length))
         return Facing::Up; // no direction at all: taken as the default, as other readers do
@@ -65,6 +68,8 @@ double ownHeight(const EntityData& e)
 bool standsAlongAxis(const EntityData& e)
 {
     const Point& n = e.rare->extrusion;
+    if (n[0] == 0 && n[1] == 0)
+        return true; // on the axis: the rule of the axis is DXF's exact rule
     const double s = std::hypot(n[0], n[1]) / std::hypot(n[0], n[1], n[2]);
     if (!(s > 0))
         return true;
