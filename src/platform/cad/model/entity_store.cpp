@@ -135,8 +135,7 @@ void EntityStore::fill(const StoredEntity& s, EntityData& out) const
     out.kind = s.kind;
     out.visible = s.visible;
     out.closed = s.closed;
-    if (const RareProperties* rare = m_rare.get(s.rare))
-        out.rare.edit() = *rare;
+    out.rare = m_rare.shared(s.rare);
     switch (s.storage) {
     case EntityStorage::Line:
         out.start = m_lines[s.slot].start;

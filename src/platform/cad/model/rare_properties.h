@@ -4,9 +4,10 @@
 
 #include "platform/cad/geometry/point.h"
 
+#include <QExplicitlySharedDataPointer>
+#include <QSharedData>
 #include <QString>
 #include <cstdint>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -75,42 +76,35 @@ constexpr std::uint8_t kPolyline3d = 8;
 // True when the direction is the DXF default, (0, 0, 1): the geometry stands as the file gave it.
 inline bool upwards(const Point& extrusion) { return extrusion[0] == 0 && extrusion[1] == 0 && extrusion[2] > 0; }
 
-// An owned RareProperties that copies and compares as a value; null (no allocation) for an entity
-// whose properties are all at their defaults.
+// A RareProperties that copies and compares as a value; null (no allocation) for an entity whose
+// properties are all at their defaults. Copies share one record until one of them is edited (most
+// entities of a plan from another program carry one of a handful of looks).
 class RarePropertiesPtr {
 public:
-    RarePropertiesPtr() = default;
-    RarePropertiesPtr(const RarePropertiesPtr& o) : m_p(o.m_p ? std::make_unique<RareProperties>(*o.m_p) : nullptr) {}
-    RarePropertiesPtr(RarePropertiesPtr&&) noexcept = default;
-    RarePropertiesPtr& operator=(const RarePropertiesPtr& o)
-    {
-        if (this != &o)
-            m_p = o.m_p ? std::make_unique<RareProperties>(*o.m_p) : nullptr;
-        return *this;
-    }
-    RarePropertiesPtr& operator=(RarePropertiesPtr&&) noexcept = default;
-
-    explicit operator bool() const { return m_p != nullptr; }
-    const RareProperties* get() const { return m_p.get(); }
+    explicit operator bool() const { return m_p.data() != nullptr; }
+    const RareProperties* get() const { return m_p ? &m_p->properties : nullptr; }
     // The properties, at their defaults where none were set.
-    const RareProperties& operator*() const { return m_p ? *m_p : defaults(); }
+    const RareProperties& operator*() const { return m_p ? m_p->properties : defaults(); }
     const RareProperties* operator->() const { return &**this; }
-    // The properties to change, made on first use.
+    // The properties to change, made on first use; a record shared with other copies is copied
+    // first, so that the change stays with this one.
     RareProperties& edit()
     {
         if (!m_p)
-            m_p = std::make_unique<RareProperties>();
-        return *m_p;
+            m_p.reset(new Shared);
+        else
+            m_p.detach();
+        return m_p->properties;
     }
     // Lets the record go when nothing in it differs from the defaults.
     void dropIfDefault()
     {
-        if (m_p && *m_p == defaults())
+        if (m_p && m_p->properties == defaults())
             m_p.reset();
     }
     void reset() { m_p.reset(); }
 
-    bool operator==(const RarePropertiesPtr& o) const { return **this == *o; }
+    bool operator==(const RarePropertiesPtr& o) const { return m_p == o.m_p || **this == *o; }
 
 private:
     static const RareProperties& defaults()
@@ -118,7 +112,11 @@ private:
         static const RareProperties d;
         return d;
     }
-    std::unique_ptr<RareProperties> m_p;
+    // Counted in the record itself: every entity holds one of these, so it stays one pointer wide.
+    struct Shared : QSharedData {
+        RareProperties properties;
+    };
+    QExplicitlySharedDataPointer<Shared> m_p;
 };
 
 } // namespace cad

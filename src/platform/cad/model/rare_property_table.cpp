@@ -70,6 +70,10 @@ std::uint32_t RarePropertyTable::add(RarePropertiesPtr&& rare)
 {
     if (!rare)
         return kNone;
+    if (const auto same = m_byAddress.find(rare.get()); same != m_byAddress.end()) {
+        ++m_records[same->second].uses;
+        return same->second;
+    }
     const RareProperties& wanted = *rare;
     const std::size_t hash = hashOf(wanted);
     for (auto [it, end] = m_byHash.equal_range(hash); it != end; ++it) {
@@ -87,7 +91,8 @@ std::uint32_t RarePropertyTable::add(RarePropertiesPtr&& rare)
         id = static_cast<std::uint32_t>(m_records.size());
         m_records.emplace_back();
     }
-    m_records[id] = {std::make_unique<RareProperties>(std::move(rare.edit())), hash, 1};
+    m_byAddress.emplace(rare.get(), id);
+    m_records[id] = {std::move(rare), hash, 1};
     m_byHash.emplace(hash, id);
     return id;
 }
@@ -104,6 +109,7 @@ void RarePropertyTable::release(std::uint32_t id)
             m_byHash.erase(it);
             break;
         }
+    m_byAddress.erase(r.properties.get());
     r = Record();
     m_free.push_back(id);
 }

@@ -25,18 +25,23 @@ public:
     void release(std::uint32_t id);
     // The record; kNone gives null.
     const RareProperties* get(std::uint32_t id) const { return m_records[id].properties.get(); }
+    // The record to share with a whole entity built from it; kNone gives null.
+    const RarePropertiesPtr& shared(std::uint32_t id) const { return m_records[id].properties; }
     // How many distinct records are in use.
     std::size_t distinct() const { return m_records.size() - 1 - m_free.size(); }
 
 private:
     struct Record {
-        std::unique_ptr<RareProperties> properties;
+        RarePropertiesPtr properties;
         std::size_t hash = 0;
         std::uint32_t uses = 0;
     };
     std::vector<Record> m_records;
     std::vector<std::uint32_t> m_free;
     std::unordered_multimap<std::size_t, std::uint32_t> m_byHash;
+    // Each record by where it lies: an entity that shares a record already kept is found without
+    // hashing and comparing its properties.
+    std::unordered_map<const RareProperties*, std::uint32_t> m_byAddress;
 };
 
 } // namespace cad
