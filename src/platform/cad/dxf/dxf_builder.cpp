@@ -45,6 +45,7 @@ void DxfDrawingBuilder::configure(const QString& acadver, const QString& codepag
     m_codepage = codepage;
     m_text.configure(acadver, codepage);
     m_names.clear();
+    m_looks.clear();
 }
 
 DxfDrawingBuilder::Kind DxfDrawingBuilder::kindOf(std::string_view t)
@@ -442,8 +443,7 @@ EntityData DxfDrawingBuilder::start()
     e.visible = !m_invisible;
     m_onPaper = integer(67, 0) == 1;
     m_losesOnSaving.reset();
-    rareGroups(e);
-    extendedData(e);
+    look(e);
     return e;
 }
 

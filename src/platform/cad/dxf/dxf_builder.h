@@ -114,6 +114,11 @@ private:
     void put(EntityData e);
     // The rare groups of an entity (dxf_builder_rare.cpp): those every kind may have, and each kind's own.
     void rareGroups(EntityData& e);
+    // An entity's look, its common rare groups and extended data (dxf_builder_look.cpp): built once
+    // for each form a file gives it in, shared by every entity given it so.
+    void look(EntityData& e);
+    // One group of such a form: its code and its bytes, told apart from the next by their length.
+    static void appendKey(std::string& key, int code, std::string_view bytes);
     bool inWorld(EntityData& e);
     void textLook(EntityData& e);
     void mtextLook(EntityData& e);
@@ -123,7 +128,8 @@ private:
     // entity being made.
     void extendedGroup(int code, std::string_view value, double number);
     void closeApplication();
-    void extendedData(EntityData& e);
+    // The groups kept so far, appended to `key` as they stand (a number by its value).
+    void extendedKey(std::string& key) const;
     // The current object's extended data, taken; why some was left out goes into `lost`.
     std::vector<ExtendedGroup> takeExtendedData(std::optional<NotKeptKind>& lost);
     // That of a table entry or a block, where what was left out is counted at once.
@@ -164,7 +170,13 @@ private:
     bool m_mtextEmbedded = false;           // its embedded object (from 101 on) is being read
     bool m_mtextColumns = false;            // it is set in columns
     bool m_skipGroup = false;               // the group just collected is not one of the record's own
-    std::vector<ExtendedGroup> m_extended;  // the current entity's extended data so far
+    // The current object's extended data so far, as read: its texts are decoded only when it is taken.
+    struct RawExtendedGroup {
+        int code;
+        std::string_view value;
+        double number;
+    };
+    std::vector<RawExtendedGroup> m_extended;
     std::size_t m_appStart = 0;             // where the application being read starts in it
     std::optional<NotKeptKind> m_appLost;   // why that application's data cannot be kept
     std::optional<NotKeptKind> m_extendedLost; // why some of the entity's extended data was left out
@@ -197,6 +209,20 @@ private:
     QHash<QString, std::size_t> m_layerIndex;   // upper-case name -> index in the table
     QSet<QString> m_blockNames;                 // case-folded names of the blocks defined
     QHash<QString, std::vector<ExtendedGroup>> m_recordExtended; // case-folded block name -> its record's
+
+    // The looks met, by the groups that give them (see look()); why the values of its common groups
+    // cannot be kept as read, where they cannot.
+    struct Look {
+        RarePropertiesPtr rare;
+        std::optional<NotKeptKind> lost;
+    };
+    // Keys are short and many are hashed (one an entity): eight bytes at a time.
+    struct LookHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const;
+    };
+    std::unordered_map<std::string, Look, LookHash, std::equal_to<>> m_looks;
+    std::string m_lookKey;   // of the entity being made
 };
 
 } // namespace cad

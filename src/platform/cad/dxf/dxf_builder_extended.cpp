@@ -32,12 +32,7 @@ void DxfDrawingBuilder::extendedGroup(int code, std::string_view value, double n
         note(m_appLost, NotKeptKind::ExtendedDataTooLong);
     if (m_appLost)
         return;
-    ExtendedGroup& g = m_extended.emplace_back();
-    g.code = static_cast<std::int16_t>(code);
-    if (isNumberCode(code))
-        g.number = number;
-    else
-        g.text = code == 1001 ? name(value) : decode(value); // the few names are shared, as layers are
+    m_extended.push_back({code, value, number});
 }
 
 void DxfDrawingBuilder::closeApplication()
@@ -49,19 +44,33 @@ void DxfDrawingBuilder::closeApplication()
     m_appLost.reset();
 }
 
+void DxfDrawingBuilder::extendedKey(std::string& key) const
+{
+    for (const RawExtendedGroup& g : m_extended) {
+        const std::string_view value =
+            isNumberCode(g.code) ? std::string_view(reinterpret_cast<const char*>(&g.number), sizeof g.number) : g.value;
+        appendKey(key, g.code, value);
+    }
+}
+
 std::vector<ExtendedGroup> DxfDrawingBuilder::takeExtendedData(std::optional<NotKeptKind>& lost)
 {
     closeApplication();
     if (m_extendedLost)
         note(lost, *m_extendedLost);
     m_extendedLost.reset();
-    return std::exchange(m_extended, {});
-}
-
-void DxfDrawingBuilder::extendedData(EntityData& e)
-{
-    if (auto groups = takeExtendedData(m_losesOnSaving); !groups.empty())
-        e.rare.edit().extendedData = std::move(groups);
+    std::vector<ExtendedGroup> groups(m_extended.size());
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const RawExtendedGroup& raw = m_extended[i];
+        ExtendedGroup& g = groups[i];
+        g.code = static_cast<std::int16_t>(raw.code);
+        if (isNumberCode(raw.code))
+            g.number = raw.number;
+        else
+            g.text = raw.code == 1001 ? name(raw.value) : decode(raw.value); // the few names are shared, as layers are
+    }
+    m_extended.clear();
+    return groups;
 }
 
 std::vector<ExtendedGroup> DxfDrawingBuilder::ownExtendedData()

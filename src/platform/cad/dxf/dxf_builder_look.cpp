@@ -1,0 +1,90 @@
+// An entity's look (its common rare groups and its extended data) built once for each form a file
+// gives it in: plans from other programs give most entities one of a handful of looks.
+#include "platform/cad/dxf/dxf_builder.h"
+
+#include "platform/cad/dxf/dxf_common_groups.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace cad {
+
+namespace {
+
+// Looks kept at most; a file whose entities each look their own way starts over when this is
+// reached, so that what is kept stays small.
+constexpr std::size_t kMaxLooks = 4096;
+
+} // namespace
+
+void DxfDrawingBuilder::appendKey(std::string& key, int code, std::string_view bytes)
+{
+    const auto c = static_cast<std::int16_t>(code);
+    const auto n = static_cast<std::uint32_t>(bytes.size());
+    const std::size_t at = key.size();
+    key.resize(at + sizeof c + sizeof n + bytes.size());
+    char* out = key.data() + at;
+    std::memcpy(out, &c, sizeof c);
+    std::memcpy(out + sizeof c, &n, sizeof n);
+    std::memcpy(out + sizeof c + sizeof n, bytes.data(), bytes.size());
+}
+
+std::size_t DxfDrawingBuilder::LookHash::operator()(std::string_view key) const
+{
+    constexpr std::uint64_t kPrime = 0x100000001B3ull;
+    std::uint64_t h = 0xCBF29CE484222325ull;
+    std::size_t i = 0;
+    for (; i + 8 <= key.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, key.data() + i, sizeof word);
+        h = (h ^ word) * kPrime;
+        h ^= h >> 29;
+    }
+    for (; i < key.size(); ++i)
+        h = (h ^ static_cast<unsigned char>(key[i])) * kPrime;
+    return static_cast<std::size_t>(h ^ (h >> 32));
+}
+
+// What the look is made of is its key: the value each common group is read as (a text as its
+// bytes) and the extended data kept, each group as it stands. Equal keys make equal looks, so an
+// entity whose key was met before shares that look; only the texts need decoding, and the decoder
+// starts the looks over whenever the encoding changes.
+void DxfDrawingBuilder::look(EntityData& e)
+{
+    closeApplication();
+    std::string& key = m_lookKey;
+    key.clear();
+    for (const DxfCommonGroup& g : dxfCommonGroups()) {
+        if (!has(g.code))
+            continue;
+        if (g.text) {
+            appendKey(key, g.code, str(g.code));
+        } else {
+            const double v = real(g.code, g.byDefault);
+            appendKey(key, g.code, std::string_view(reinterpret_cast<const char*>(&v), sizeof v));
+        }
+    }
+    extendedKey(key);
+    if (!key.empty()) {
+        if (const auto known = m_looks.find(std::string_view(key)); known != m_looks.end()) {
+            e.rare = known->second.rare;
+            if (known->second.lost)
+                note(m_losesOnSaving, *known->second.lost);
+        } else {
+            rareGroups(e);
+            const std::optional<NotKeptKind> lost = m_losesOnSaving; // start() cleared it: the look's own
+            if (auto groups = takeExtendedData(m_losesOnSaving); !groups.empty())
+                e.rare.edit().extendedData = std::move(groups);
+            if (m_looks.size() >= kMaxLooks)
+                m_looks.clear();
+            m_looks.emplace(key, Look{e.rare, lost});
+        }
+    }
+    // Why some of this entity's extended data was left out is the entity's own.
+    if (m_extendedLost)
+        note(m_losesOnSaving, *m_extendedLost);
+    m_extendedLost.reset();
+    m_extended.clear();
+}
+
+} // namespace cad
