@@ -64,10 +64,44 @@ bool isIntCode(int c)
         || (c >= 1060 && c <= 1071);
 }
 
+// Powers of ten a double holds exactly.
+constexpr double kExactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A decimal of at most 15 digits, with a point or without, as files write nearly every number:
+// both its digits and the power of ten are exact doubles, so their quotient is the double
+// nearest the number, the one from_chars gives. False, with `out` untouched, for any other form.
+bool shortDecimal(std::string_view v, double& out)
+{
+    std::size_t i = !v.empty() && v[0] == '-' ? 1 : 0;
+    std::uint64_t digits = 0;
+    int count = 0, fraction = 0;
+    bool point = false;
+    for (; i < v.size(); ++i) {
+        const char c = v[i];
+        if (c >= '0' && c <= '9') {
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            ++count;
+            fraction += point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    if (count == 0 || count > 15)
+        return false;
+    const double d = static_cast<double>(digits) / kExactTens[fraction];
+    out = v[0] == '-' ? -d : d;
+    return true;
+}
+
 // Plain decimal notation only: "0x1p10", "inf" or "nan" are not numbers of a drawing.
 bool parsesAsReal(std::string_view v, double& out)
 {
     v = dxfTrim(v);
+    if (shortDecimal(v, out))
+        return true;
     if (v.empty() || v.size() > 64)
         return false;
     std::size_t i = 0, digits = 0;
@@ -117,6 +151,18 @@ bool parsesAsReal(std::string_view v, double& out)
 
 bool parsesAsInt(std::string_view v, long long* out = nullptr)
 {
+    // Up to nine digits, as files write nearly every whole number: read here, always in range.
+    if (const std::size_t sign = !v.empty() && v[0] == '-' ? 1 : 0; v.size() > sign && v.size() - sign <= 9) {
+        long long n = 0;
+        std::size_t i = sign;
+        while (i < v.size() && v[i] >= '0' && v[i] <= '9')
+            n = n * 10 + (v[i++] - '0');
+        if (i == v.size()) {
+            if (out)
+                *out = sign ? -n : n;
+            return true;
+        }
+    }
     v = dxfTrim(v);
     if (!v.empty() && v.front() == '+')
         v.remove_prefix(1);
