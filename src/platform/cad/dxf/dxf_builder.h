@@ -117,8 +117,6 @@ private:
     // An entity's look, its common rare groups and extended data (dxf_builder_look.cpp): built once
     // for each form a file gives it in, shared by every entity given it so.
     void look(EntityData& e);
-    // One group of such a form: its code and its bytes, told apart from the next by their length.
-    static void appendKey(std::string& key, int code, std::string_view bytes);
     bool inWorld(EntityData& e);
     void textLook(EntityData& e);
     void mtextLook(EntityData& e);
@@ -128,8 +126,6 @@ private:
     // entity being made.
     void extendedGroup(int code, std::string_view value, double number);
     void closeApplication();
-    // The groups kept so far, appended to `key` as they stand (a number by its value).
-    void extendedKey(std::string& key) const;
     // The current object's extended data, taken; why some was left out goes into `lost`.
     std::vector<ExtendedGroup> takeExtendedData(std::optional<NotKeptKind>& lost);
     // That of a table entry or a block, where what was left out is counted at once.
@@ -173,6 +169,7 @@ private:
     // The current object's extended data so far, as read: its texts are decoded only when it is taken.
     struct RawExtendedGroup {
         int code;
+        bool isNumber; // its value is `number`, else the text `value`
         std::string_view value;
         double number;
     };
@@ -222,7 +219,6 @@ private:
         std::size_t operator()(std::string_view key) const;
     };
     std::unordered_map<std::string, Look, LookHash, std::equal_to<>> m_looks;
-    std::string m_lookKey;   // of the entity being made
 };
 
 } // namespace cad

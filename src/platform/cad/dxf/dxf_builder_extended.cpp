@@ -32,7 +32,7 @@ void DxfDrawingBuilder::extendedGroup(int code, std::string_view value, double n
         note(m_appLost, NotKeptKind::ExtendedDataTooLong);
     if (m_appLost)
         return;
-    m_extended.push_back({code, value, number});
+    m_extended.push_back({code, isNumberCode(code), value, number});
 }
 
 void DxfDrawingBuilder::closeApplication()
@@ -42,15 +42,6 @@ void DxfDrawingBuilder::closeApplication()
         note(m_extendedLost, *m_appLost);
     }
     m_appLost.reset();
-}
-
-void DxfDrawingBuilder::extendedKey(std::string& key) const
-{
-    for (const RawExtendedGroup& g : m_extended) {
-        const std::string_view value =
-            isNumberCode(g.code) ? std::string_view(reinterpret_cast<const char*>(&g.number), sizeof g.number) : g.value;
-        appendKey(key, g.code, value);
-    }
 }
 
 std::vector<ExtendedGroup> DxfDrawingBuilder::takeExtendedData(std::optional<NotKeptKind>& lost)
@@ -64,7 +55,7 @@ std::vector<ExtendedGroup> DxfDrawingBuilder::takeExtendedData(std::optional<Not
         const RawExtendedGroup& raw = m_extended[i];
         ExtendedGroup& g = groups[i];
         g.code = static_cast<std::int16_t>(raw.code);
-        if (isNumberCode(raw.code))
+        if (raw.isNumber)
             g.number = raw.number;
         else
             g.text = raw.code == 1001 ? name(raw.value) : decode(raw.value); // the few names are shared, as layers are

@@ -15,19 +15,36 @@ namespace {
 // reached, so that what is kept stays small.
 constexpr std::size_t kMaxLooks = 4096;
 
-} // namespace
+// The groups that make a look, one after another: each its code, its length and its bytes. Built
+// on the stack, as one is built for every entity; a look too long for it is not shared.
+class LookKey {
+public:
+    void put(int code, const void* bytes, std::size_t size)
+    {
+        const auto c = static_cast<std::int16_t>(code);
+        const auto n = static_cast<std::uint32_t>(size);
+        if (m_size + sizeof c + sizeof n + size > sizeof m_bytes) {
+            m_tooLong = true;
+            return;
+        }
+        char* out = m_bytes + m_size;
+        std::memcpy(out, &c, sizeof c);
+        std::memcpy(out + sizeof c, &n, sizeof n);
+        std::memcpy(out + sizeof c + sizeof n, bytes, size);
+        m_size += sizeof c + sizeof n + size;
+    }
+    void put(int code, double number) { put(code, &number, sizeof number); }
+    void put(int code, std::string_view text) { put(code, text.data(), text.size()); }
+    bool tooLong() const { return m_tooLong; }
+    std::string_view bytes() const { return {m_bytes, m_size}; }
 
-void DxfDrawingBuilder::appendKey(std::string& key, int code, std::string_view bytes)
-{
-    const auto c = static_cast<std::int16_t>(code);
-    const auto n = static_cast<std::uint32_t>(bytes.size());
-    const std::size_t at = key.size();
-    key.resize(at + sizeof c + sizeof n + bytes.size());
-    char* out = key.data() + at;
-    std::memcpy(out, &c, sizeof c);
-    std::memcpy(out + sizeof c, &n, sizeof n);
-    std::memcpy(out + sizeof c + sizeof n, bytes.data(), bytes.size());
-}
+private:
+    char m_bytes[1024];
+    std::size_t m_size = 0;
+    bool m_tooLong = false;
+};
+
+} // namespace
 
 std::size_t DxfDrawingBuilder::LookHash::operator()(std::string_view key) const
 {
@@ -52,32 +69,37 @@ std::size_t DxfDrawingBuilder::LookHash::operator()(std::string_view key) const
 void DxfDrawingBuilder::look(EntityData& e)
 {
     closeApplication();
-    std::string& key = m_lookKey;
-    key.clear();
+    LookKey key;
     for (const DxfCommonGroup& g : dxfCommonGroups()) {
         if (!has(g.code))
             continue;
-        if (g.text) {
-            appendKey(key, g.code, str(g.code));
-        } else {
-            const double v = real(g.code, g.byDefault);
-            appendKey(key, g.code, std::string_view(reinterpret_cast<const char*>(&v), sizeof v));
-        }
+        if (g.text)
+            key.put(g.code, str(g.code));
+        else
+            key.put(g.code, real(g.code, g.byDefault));
     }
-    extendedKey(key);
-    if (!key.empty()) {
-        if (const auto known = m_looks.find(std::string_view(key)); known != m_looks.end()) {
-            e.rare = known->second.rare;
-            if (known->second.lost)
-                note(m_losesOnSaving, *known->second.lost);
-        } else {
-            rareGroups(e);
-            const std::optional<NotKeptKind> lost = m_losesOnSaving; // start() cleared it: the look's own
-            if (auto groups = takeExtendedData(m_losesOnSaving); !groups.empty())
-                e.rare.edit().extendedData = std::move(groups);
+    for (const RawExtendedGroup& g : m_extended) {
+        if (g.isNumber)
+            key.put(g.code, g.number);
+        else
+            key.put(g.code, g.value);
+    }
+    const std::string_view bytes = key.bytes();
+    const bool plain = bytes.empty() && !key.tooLong();
+    const auto known = plain || key.tooLong() ? m_looks.end() : m_looks.find(bytes);
+    if (known != m_looks.end()) {
+        e.rare = known->second.rare;
+        if (known->second.lost)
+            note(m_losesOnSaving, *known->second.lost);
+    } else if (!plain) {
+        rareGroups(e);
+        const std::optional<NotKeptKind> lost = m_losesOnSaving; // start() cleared it: the look's own
+        if (auto groups = takeExtendedData(m_losesOnSaving); !groups.empty())
+            e.rare.edit().extendedData = std::move(groups);
+        if (!key.tooLong()) {
             if (m_looks.size() >= kMaxLooks)
                 m_looks.clear();
-            m_looks.emplace(key, Look{e.rare, lost});
+            m_looks.emplace(std::string(bytes), Look{e.rare, lost});
         }
     }
     // Why some of this entity's extended data was left out is the entity's own.
