@@ -70,9 +70,10 @@ std::uint32_t RarePropertyTable::add(RarePropertiesPtr&& rare)
 {
     if (!rare)
         return kNone;
-    if (const auto same = m_byAddress.find(rare.get()); same != m_byAddress.end()) {
-        ++m_records[same->second].uses;
-        return same->second;
+    std::uint32_t& slot = slotOf(rare.get());
+    if (m_records[slot].properties.get() == rare.get()) {
+        ++m_records[slot].uses;
+        return slot;
     }
     const RareProperties& wanted = *rare;
     const std::size_t hash = hashOf(wanted);
@@ -80,6 +81,8 @@ std::uint32_t RarePropertyTable::add(RarePropertiesPtr&& rare)
         Record& r = m_records[it->second];
         if (*r.properties == wanted) {
             ++r.uses;
+            if (r.properties.get() == rare.get())
+                slot = it->second;
             return it->second;
         }
     }
@@ -91,7 +94,7 @@ std::uint32_t RarePropertyTable::add(RarePropertiesPtr&& rare)
         id = static_cast<std::uint32_t>(m_records.size());
         m_records.emplace_back();
     }
-    m_byAddress.emplace(rare.get(), id);
+    slot = id;
     m_records[id] = {std::move(rare), hash, 1};
     m_byHash.emplace(hash, id);
     return id;
@@ -109,7 +112,6 @@ void RarePropertyTable::release(std::uint32_t id)
             m_byHash.erase(it);
             break;
         }
-    m_byAddress.erase(r.properties.get());
     r = Record();
     m_free.push_back(id);
 }

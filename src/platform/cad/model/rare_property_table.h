@@ -3,6 +3,7 @@
 
 #include "platform/cad/model/rare_properties.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -39,9 +40,14 @@ private:
     std::vector<Record> m_records;
     std::vector<std::uint32_t> m_free;
     std::unordered_multimap<std::size_t, std::uint32_t> m_byHash;
-    // Each record by where it lies: an entity that shares a record already kept is found without
-    // hashing and comparing its properties.
-    std::unordered_map<const RareProperties*, std::uint32_t> m_byAddress;
+    // Records lately filed or found, by where they lie: an entity that shares a record kept is
+    // found without hashing and comparing its properties. A slot names a record only while that
+    // record still lies there, which add() checks.
+    std::array<std::uint32_t, 1024> m_byAddress{};
+    std::uint32_t& slotOf(const RareProperties* p)
+    {
+        return m_byAddress[(reinterpret_cast<std::uintptr_t>(p) >> 4) % m_byAddress.size()];
+    }
 };
 
 } // namespace cad
