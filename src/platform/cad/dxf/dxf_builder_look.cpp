@@ -4,6 +4,7 @@
 
 #include "platform/cad/dxf/dxf_common_groups.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -46,19 +47,27 @@ private:
 
 } // namespace
 
+// One key is hashed for every entity read, eight bytes at a time: each word's product is independent
+// of the others', only a rotation and an exclusive or stand between one word and the next.
 std::size_t DxfDrawingBuilder::LookHash::operator()(std::string_view key) const
 {
-    constexpr std::uint64_t kPrime = 0x100000001B3ull;
-    std::uint64_t h = 0xCBF29CE484222325ull;
+    constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15ull;
+    auto word = [&](std::size_t at) {
+        std::uint64_t w;
+        std::memcpy(&w, key.data() + at, sizeof w);
+        return w;
+    };
+    std::uint64_t h = key.size();
     std::size_t i = 0;
-    for (; i + 8 <= key.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, key.data() + i, sizeof word);
-        h = (h ^ word) * kPrime;
-        h ^= h >> 29;
+    for (; i + 8 <= key.size(); i += 8)
+        h = std::rotl(h ^ (word(i) * kMix), 27);
+    if (i < key.size() && key.size() >= 8) {
+        h = std::rotl(h ^ (word(key.size() - 8) * kMix), 27); // the last bytes, within the last word
+    } else {
+        for (; i < key.size(); ++i)
+            h = std::rotl(h ^ (static_cast<unsigned char>(key[i]) * kMix), 27);
     }
-    for (; i < key.size(); ++i)
-        h = (h ^ static_cast<unsigned char>(key[i])) * kPrime;
+    h *= kMix;
     return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
