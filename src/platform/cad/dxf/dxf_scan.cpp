@@ -101,6 +101,13 @@ private:
         const int c = m_r.code(i);
         if (c < 10 || c > 48 || withinLimits(m_r.number(i)))
             return;
+        outOfRange(i);
+    }
+
+    // Checked for every group: the refusal is kept out of line.
+    [[noreturn]] __attribute__((noinline)) void outOfRange(std::size_t i)
+    {
+        const int c = m_r.code(i);
         const std::size_t line = m_r.groups()[i].line;
         const QString what = valueName(std::string(m_r.value(0)), c);
         while (m_r.next()) {
