@@ -149,19 +149,29 @@ bool parsesAsReal(std::string_view v, double& out)
     return end == s + v.size() && std::isfinite(d);
 }
 
+// Up to nine digits, as files write nearly every whole number: always in range. False, with `out`
+// untouched, for any other form.
+inline bool shortWhole(std::string_view v, long long& out)
+{
+    const std::size_t sign = !v.empty() && v[0] == '-' ? 1 : 0;
+    if (v.size() <= sign || v.size() - sign > 9)
+        return false;
+    long long n = 0;
+    for (std::size_t i = sign; i < v.size(); ++i) {
+        if (v[i] < '0' || v[i] > '9')
+            return false;
+        n = n * 10 + (v[i] - '0');
+    }
+    out = sign ? -n : n;
+    return true;
+}
+
 bool parsesAsInt(std::string_view v, long long* out = nullptr)
 {
-    // Up to nine digits, as files write nearly every whole number: read here, always in range.
-    if (const std::size_t sign = !v.empty() && v[0] == '-' ? 1 : 0; v.size() > sign && v.size() - sign <= 9) {
-        long long n = 0;
-        std::size_t i = sign;
-        while (i < v.size() && v[i] >= '0' && v[i] <= '9')
-            n = n * 10 + (v[i++] - '0');
-        if (i == v.size()) {
-            if (out)
-                *out = sign ? -n : n;
-            return true;
-        }
+    if (long long n = 0; shortWhole(v, n)) {
+        if (out)
+            *out = n;
+        return true;
     }
     v = dxfTrim(v);
     if (!v.empty() && v.front() == '+')
@@ -303,7 +313,7 @@ bool DxfGroupReader::readGroup(Group& g)
         dxfMalformed(kDxfNumberExpected, m_lineNo);
     long long whole = 0;
     if (isIntCode(ic)) {
-        if (!parsesAsInt(value, &whole))
+        if (!shortWhole(value, whole) && !parsesAsInt(value, &whole))
             dxfMalformed(kDxfWholeNumberExpected, m_lineNo);
         g.number = static_cast<double>(whole);
     }
