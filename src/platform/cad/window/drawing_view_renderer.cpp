@@ -2,6 +2,7 @@
 #include "platform/cad/window/drawing_view_renderer.h"
 
 #include "platform/cad/model/document_model.h"
+#include "platform/cad/window/bulge_arc.h"
 #include "platform/cad/window/colour_batches.h"
 #include "platform/cad/window/drawing_view_colors.h"
 #include "platform/cad/window/drawing_view_raster.h"
@@ -338,19 +339,12 @@ struct DrawingRenderer::Impl {
         for (std::size_t i = 0; i < segments; ++i) {
             const PolyVertex& a = vertices[i];
             const PolyVertex& v = vertices[(i + 1) % n];
-            const double dx = v.x - a.x, dy = v.y - a.y, len = std::hypot(dx, dy);
-            if (a.bulge != 0 && std::isfinite(a.bulge) && len > 0) {
-                // A bulged segment is an arc of included angle 4 atan(bulge), its centre on the
-                // left of a->v for a positive bulge.
-                const double theta = 4 * std::atan(a.bulge);
-                const double d = (len / 2) / std::tan(theta / 2);
-                const double mx = (a.x + v.x) / 2 - dy / len * d, my = (a.y + v.y) / 2 + dx / len * d;
-                const double r = std::hypot(a.x - mx, a.y - my);
-                const double start = std::atan2(a.y - my, a.x - mx);
-                const int steps = segmentsFor(r * scaleOf(t), theta);
+            if (a.bulge != 0 && std::isfinite(a.bulge) && std::hypot(v.x - a.x, v.y - a.y) > 0) {
+                const BulgeArc arc = bulgeArcOf(a, v);
+                const int steps = segmentsFor(arc.r * scaleOf(t), arc.sweep);
                 for (int k = 1; k < steps; ++k) {
-                    const double ang = start + theta * k / steps;
-                    to(mapped(t, mx + r * std::cos(ang), my + r * std::sin(ang)));
+                    const double ang = arc.start + arc.sweep * k / steps;
+                    to(mapped(t, arc.cx + arc.r * std::cos(ang), arc.cy + arc.r * std::sin(ang)));
                 }
             }
             to(mapped(t, v.x, v.y));

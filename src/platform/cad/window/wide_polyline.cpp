@@ -1,6 +1,8 @@
 // The band a polyline with widths covers: quadrilaterals, arc bands and mitred corners.
 #include "platform/cad/window/wide_polyline.h"
 
+#include "platform/cad/window/bulge_arc.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -43,21 +45,6 @@ std::optional<QPointF> crossing(const QPointF& p1, const QPointF& p2, const QPoi
     return p1 + u * t;
 }
 
-// A bulged segment's arc: centre, radius, start angle and sweep (4 atan(bulge)), its centre on the
-// left of a->b for a positive bulge.
-struct Arc {
-    double cx, cy, r, start, sweep;
-};
-
-Arc arcOf(const PolyVertex& a, const PolyVertex& b)
-{
-    const double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
-    const double sweep = 4 * std::atan(a.bulge);
-    const double d = (len / 2) / std::tan(sweep / 2);
-    const double cx = (a.x + b.x) / 2 - dy / len * d, cy = (a.y + b.y) / 2 + dx / len * d;
-    return {cx, cy, std::hypot(a.x - cx, a.y - cy), std::atan2(a.y - cy, a.x - cx), sweep};
-}
-
 // A box about all a segment covers: its band's corners, or the circle of a bulged one's arc.
 QRectF segmentBounds(const PolyVertex& a, const PolyVertex& b, const SegmentWidth& w, const Edges* edges)
 {
@@ -72,7 +59,7 @@ QRectF segmentBounds(const PolyVertex& a, const PolyVertex& b, const SegmentWidt
         }
         return QRectF(QPointF(x0, y0), QPointF(x1, y1));
     }
-    const Arc arc = arcOf(a, b);
+    const BulgeArc arc = bulgeArcOf(a, b);
     const double reach = arc.r + std::max(w.start, w.end) / 2;
     const double cx = arc.cx, cy = arc.cy;
     return QRectF(QPointF(cx - reach, cy - reach), QPointF(cx + reach, cy + reach));
@@ -158,7 +145,7 @@ void widePolyline(const std::vector<PolyVertex>& v, const std::vector<SegmentWid
             fills.sizes.push_back(4);
             continue;
         }
-        const Arc arc = arcOf(a, b);
+        const BulgeArc arc = bulgeArcOf(a, b);
         const int steps =
             std::clamp(static_cast<int>(std::ceil(std::abs(arc.sweep) * std::sqrt(arc.r * pixels + 1))), 4, 1024);
         if (narrow) {
